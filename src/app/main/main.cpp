@@ -1,0 +1,3 @@
+#include <irrlicht.h>
+
+int main() { return 0; }

@@ -1,0 +1,20 @@
+#include "app/Time.h"
+
+#include <gtest/gtest.h>
+
+TEST(TimeDiff, ForwardDifference) {
+    EXPECT_EQ(TimeDiff(1000, 400), 600u);
+    EXPECT_EQ(TimeDiff(5, 5), 0u);
+}
+
+TEST(TimeDiff, WrappedCounterCountsTwiceTheTimeSinceTheWrap) {
+    EXPECT_EQ(TimeDiff(10, 0xFFFFFFF0u), 20u);
+}
+
+TEST(Clock, MillisecondsAndSecondsAreTheSameClock) {
+    uint32_t ms = getMilliSecs();
+    double s = getSecs();
+    EXPECT_NEAR(s * 1000.0, static_cast<double>(ms), 50.0);
+    delay(20);
+    EXPECT_GE(TimeDiff(getMilliSecs(), ms), 20u);
+}
