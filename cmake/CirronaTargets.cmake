@@ -7,6 +7,13 @@
 function(cirrona_library name)
   cmake_parse_arguments(ARG "ENGINE" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    # A folder that so far holds only headers.
+    add_library(cirrona_${name} INTERFACE)
+    target_include_directories(cirrona_${name} INTERFACE ${CIRRONA_SOURCE_DIR}/src)
+    target_link_libraries(cirrona_${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
   add_library(cirrona_${name} STATIC ${sources})
   target_include_directories(cirrona_${name} PUBLIC ${CIRRONA_SOURCE_DIR}/src)
   target_link_libraries(cirrona_${name} PUBLIC ${ARG_DEPS} Threads::Threads)
