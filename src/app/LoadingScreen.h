@@ -1,0 +1,25 @@
+#pragma once
+#include <irrlicht.h>
+
+#include <string>
+
+// The picture shown while the program starts: a background photo, the logo
+// and a progress bar that advances one step at each stage of start-up, so a
+// pilot on a slow device sees that something is happening.
+class LoadingProgressCallback {
+public:
+    LoadingProgressCallback(irr::IrrlichtDevice* device, const std::string& logoPath,
+                            const std::string& backgroundPath, float stepFraction);
+    ~LoadingProgressCallback();
+
+    void nextStep();
+    void draw();
+    float getProgress() const { return progress; }
+
+private:
+    irr::IrrlichtDevice* device;
+    irr::video::ITexture* logo;
+    irr::video::ITexture* background;
+    float step;
+    float progress = 0.0f;
+};

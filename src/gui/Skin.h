@@ -1,0 +1,39 @@
+#pragma once
+#include <irrlicht.h>
+
+// The program's look: colours of the background and of the engine's GUI
+// elements, and the default font. One skin for the whole process, owned by
+// the system manager.
+class Skin {
+public:
+    enum Mode { MODERN_LIGHT = 0, CLASSIC = 1, MODERN_DARK = 2 };
+
+    Skin(irr::gui::IGUIEnvironment* environment, int mode);
+    ~Skin();
+
+    int getMode() const { return mode; }
+    irr::video::SColor getBackgroundColor() const { return background; }
+    irr::video::SColor getTextColor() const { return text; }
+
+    // The default font of every GUI element that has none of its own.
+    void setDefaultFont(irr::gui::IGUIFont* font);
+    irr::gui::IGUIFont* getDefaultFont() const;
+
+    // Dialogs shown before anything else is on screen (first start, fatal
+    // errors) need opaque panels to stay readable.
+    void setFullyOpaque(bool opaque);
+
+    // Sizes of frames and scroll bars follow the screen.
+    void OnScreenChanged();
+
+    irr::gui::IGUISkin* getGUISkin() const { return guiSkin; }
+
+private:
+    void applyColours(irr::u32 alpha);
+
+    irr::gui::IGUIEnvironment* environment;
+    irr::gui::IGUISkin* guiSkin;
+    int mode;
+    irr::video::SColor background;
+    irr::video::SColor text;
+};

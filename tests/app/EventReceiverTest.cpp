@@ -1,0 +1,100 @@
+#include "app/EventReceiver.h"
+
+#include <gtest/gtest.h>
+
+using namespace irr;
+
+namespace {
+SEvent key(EKEY_CODE code, bool down) {
+    SEvent e{};
+    e.EventType = EET_KEY_INPUT_EVENT;
+    e.KeyInput.Key = code;
+    e.KeyInput.PressedDown = down;
+    e.KeyInput.Char = 0;
+    return e;
+}
+
+SEvent mouse(int x, int y) {
+    SEvent e{};
+    e.EventType = EET_MOUSE_INPUT_EVENT;
+    e.MouseInput.Event = EMIE_LMOUSE_PRESSED_DOWN;
+    e.MouseInput.X = x;
+    e.MouseInput.Y = y;
+    return e;
+}
+
+struct Swallower : IEventReceiver {
+    int seen = 0;
+    bool swallow = true;
+    bool OnEvent(const SEvent&) override {
+        ++seen;
+        return swallow;
+    }
+};
+}  // namespace
+
+TEST(EventReceiver, QueuesInOrderAndPops) {
+    EventReceiver r(nullptr, 200);
+    EXPECT_FALSE(r.isEventAvailable());
+    r.OnEvent(mouse(1, 2));
+    r.OnEvent(mouse(3, 4));
+    EXPECT_EQ(r.getEvent().MouseInput.X, 1);
+    EXPECT_EQ(r.popEvent().MouseInput.X, 1);
+    EXPECT_EQ(r.popEvent().MouseInput.X, 3);
+    EXPECT_FALSE(r.isEventAvailable());
+}
+
+TEST(EventReceiver, TheEventBeyondCapacityReplacesTheWholeBacklog) {
+    EventReceiver r(nullptr, 200);
+    for (int i = 0; i < 200; ++i) r.OnEvent(mouse(i, 0));
+    EXPECT_EQ(r.getEventCount(), 200u);
+    r.OnEvent(mouse(200, 0));
+    ASSERT_EQ(r.getEventCount(), 1u);
+    EXPECT_EQ(r.getEvent().MouseInput.X, 200);
+}
+
+TEST(EventReceiver, KeyTableFollowsPressAndRelease) {
+    EventReceiver r(nullptr, 200);
+    r.OnEvent(key(KEY_KEY_A, true));
+    EXPECT_TRUE(r.isKeyDown(KEY_KEY_A));
+    EXPECT_FALSE(r.isKeyDown(KEY_KEY_B));
+    r.OnEvent(key(KEY_KEY_A, false));
+    EXPECT_FALSE(r.isKeyDown(KEY_KEY_A));
+    EXPECT_EQ(r.getEventCount(), 2u);  // key events are still queued for the panels
+}
+
+TEST(EventReceiver, SubReceiverThatConsumesKeepsTheEventOutOfTheQueue) {
+    EventReceiver r(nullptr, 200);
+    Swallower first, second;
+    r.addSubEventReceiver(&first);
+    r.addSubEventReceiver(&second);
+    EXPECT_TRUE(r.OnEvent(mouse(5, 5)));
+    EXPECT_EQ(first.seen, 1);
+    EXPECT_EQ(second.seen, 0);
+    EXPECT_EQ(r.getEventCount(), 0u);
+
+    first.swallow = false;
+    second.swallow = false;
+    EXPECT_FALSE(r.OnEvent(mouse(5, 5)));
+    EXPECT_EQ(second.seen, 1);
+    EXPECT_EQ(r.getEventCount(), 1u);
+
+    r.removeSubEventReceiver(&first);
+    r.OnEvent(mouse(5, 5));
+    EXPECT_EQ(first.seen, 2);
+}
+
+TEST(EventReceiver, MessageOverlayHidesMouseEventsInsideItsBoxFromTheGUI) {
+    EventReceiver r(nullptr, 200);
+    core::rect<int> box(10, 10, 20, 20);
+    r.setMessageOverlayBox(&box);
+    EXPECT_FALSE(r.OnEvent(mouse(15, 15)));  // overlay not visible
+    r.setMessageOverlayVisible(true);
+    EXPECT_TRUE(r.OnEvent(mouse(10, 10)));   // borders included
+    EXPECT_TRUE(r.OnEvent(mouse(20, 20)));
+    EXPECT_FALSE(r.OnEvent(mouse(21, 15)));
+    EXPECT_FALSE(r.OnEvent(key(KEY_KEY_A, true)));  // only mouse events
+    r.setMessageOverlayBox(nullptr);
+    EXPECT_FALSE(r.OnEvent(mouse(15, 15)));
+    EXPECT_EQ(r.getEventCount(), 6u);  // all of them still reach the queue
+}
