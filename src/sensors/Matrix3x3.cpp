@@ -3,14 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-double Vector3d::length() const { return std::sqrt(x * x + y * y + z * z); }
-
-Vector3d Vector3d::normalized() const {
-    const double l = length();
-    if (l == 0.0) return *this;
-    return {x / l, y / l, z / l};
-}
-
 Matrix3x3::Matrix3x3() : Matrix3x3(1, 0, 0, 0, 1, 0, 0, 0, 1) {}
 
 Matrix3x3::Matrix3x3(double m00, double m01, double m02, double m10, double m11, double m12, double m20,
@@ -18,7 +10,7 @@ Matrix3x3::Matrix3x3(double m00, double m01, double m02, double m10, double m11,
     : m{{m00, m01, m02}, {m10, m11, m12}, {m20, m21, m22}} {}
 
 Matrix3x3::Matrix3x3(const Vector3d& up, const Vector3d& forward) {
-    setColumn(0, up.cross(forward));
+    setColumn(0, up.crossProduct(forward));
     setColumn(1, up);
     setColumn(2, forward);
 }

@@ -1,26 +1,5 @@
 #pragma once
-
-// A three-component vector of doubles, enough for attitude arithmetic
-// without pulling in the 3D engine.
-struct Vector3d {
-    double x = 0.0, y = 0.0, z = 0.0;
-
-    Vector3d() = default;
-    Vector3d(double xValue, double yValue, double zValue) : x(xValue), y(yValue), z(zValue) {}
-
-    Vector3d operator+(const Vector3d& o) const { return {x + o.x, y + o.y, z + o.z}; }
-    Vector3d operator-(const Vector3d& o) const { return {x - o.x, y - o.y, z - o.z}; }
-    Vector3d operator*(double f) const { return {x * f, y * f, z * f}; }
-    double dot(const Vector3d& o) const { return x * o.x + y * o.y + z * o.z; }
-    Vector3d cross(const Vector3d& o) const {
-        return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x};
-    }
-    double length() const;
-    // A zero vector stays zero.
-    Vector3d normalized() const;
-    double operator[](int i) const { return i == 0 ? x : (i == 1 ? y : z); }
-    double& operator[](int i) { return i == 0 ? x : (i == 1 ? y : z); }
-};
+#include "chart/GeoVectors.h"
 
 // Row-major 3x3 matrix of doubles. As an attitude it rotates aircraft axes
 // into the local earth frame (x east, y up, z north): column 1 is the

@@ -40,7 +40,7 @@ TEST(Matrix3x3, PitchReadBackIncludingInvertedFlight) {
 TEST(Matrix3x3, UpForwardConstructionFillsTheColumns) {
     Vector3d up(0, 1, 0), forward(0, 0, 1);
     Matrix3x3 m(up, forward);
-    expectNear(m.getColumn(0), up.cross(forward));
+    expectNear(m.getColumn(0), up.crossProduct(forward));
     EXPECT_EQ(m, Matrix3x3());  // up y, forward z is the identity
 }
 
