@@ -26,13 +26,15 @@ long clampRound(double value, long low, long high) {
 }
 
 // 24-bit two's complement semicircles; longitudes at +180 wrap to -180.
+// Truncated toward zero like the worked example of the interface document.
 uint32_t encodeAngle(double degrees, bool isLongitude) {
     if (isLongitude) {
         degrees = std::fmod(degrees + 180.0, 360.0);
         if (degrees < 0) degrees += 360.0;
         degrees -= 180.0;
     }
-    const long raw = clampRound(degrees * SEMICIRCLE_LSB_PER_DEGREE, -8388608L, 8388607L);
+    const double semicircles = std::trunc(degrees * SEMICIRCLE_LSB_PER_DEGREE);
+    const long raw = std::min(8388607L, std::max(-8388608L, static_cast<long>(semicircles)));
     return static_cast<uint32_t>(raw) & 0xFFFFFF;
 }
 

@@ -10,7 +10,7 @@ class IGDL90Message;
 // next byte is parsed.
 class GDL90Parser {
 public:
-    static const int BUFFER_SIZE = 65536;
+    static constexpr int BUFFER_SIZE = 65536;
 
     GDL90Parser();
 

@@ -72,7 +72,7 @@ public:
 
 class UATUplinkGDL90Message : public IGDL90Message {
 public:
-    static const int PAYLOAD_SIZE = 432;
+    static constexpr int PAYLOAD_SIZE = 432;
 
     Type getType() const override { return UAT_UPLINK; }
     void readFromRaw(const unsigned char* msg) override;

@@ -21,8 +21,8 @@ public:
         const char* name;
         ChannelKind kind;
     };
-    static const int MAX_CHANNELS = 8;
-    static const int HEADER_SIZE = 6;
+    static constexpr int MAX_CHANNELS = 8;
+    static constexpr int HEADER_SIZE = 6;
 
     Type getType() const override { return type; }
     void readFromRaw(const unsigned char* msg) override;

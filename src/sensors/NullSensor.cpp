@@ -1,0 +1,11 @@
+#include "sensors/NullSensor.h"
+
+namespace {
+std::vector<ISensorData::Type> allTypes() {
+    std::vector<ISensorData::Type> types;
+    for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) types.push_back(ISensorData::Type(t));
+    return types;
+}
+}  // namespace
+
+NullSensor::NullSensor(SensorManager& manager) : samples(manager, allTypes()) {}
