@@ -1,0 +1,145 @@
+#include "GDL90TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+// The message example of the public GDL90 interface document.
+const Bytes ICD_HEARTBEAT_FRAME = {0x7E, 0x00, 0x81, 0x41, 0xDB, 0xD0, 0x08, 0x02, 0xB3, 0x8B, 0x7E};
+const Bytes ICD_HEARTBEAT_MESSAGE = {0x00, 0x81, 0x41, 0xDB, 0xD0, 0x08, 0x02};
+
+TEST(GDL90Framing, CrcAndFrameMatchTheInterfaceDocumentExample) {
+    EXPECT_EQ(gdl90Crc(ICD_HEARTBEAT_MESSAGE.data(), ICD_HEARTBEAT_MESSAGE.size()), 0x8BB3);
+    EXPECT_EQ(makeGDL90Frame(ICD_HEARTBEAT_MESSAGE), ICD_HEARTBEAT_FRAME);
+
+    GDL90Parser parser;
+    int accepted = 0;
+    for (unsigned char b : ICD_HEARTBEAT_FRAME) accepted += parser.parse(b);
+    ASSERT_EQ(accepted, 1);
+    ASSERT_EQ(parser.getFrameLength(), 11);
+    EXPECT_EQ(Bytes(parser.getFrame(), parser.getFrame() + 11), ICD_HEARTBEAT_FRAME);
+}
+
+TEST(GDL90Framing, EncoderEscapesFlagAndEscapeBytesOfThePayload) {
+    const Bytes message = {0x02, 0x7E, 0x03, 0x7D};
+    const Bytes frame = makeGDL90Frame(message);
+    const Bytes start(frame.begin(), frame.begin() + 6);
+    EXPECT_EQ(start, (Bytes{0x7E, 0x02, 0x7D, 0x5E, 0x03, 0x7D}));
+    EXPECT_EQ(frame[6], 0x5D);
+    // Flags only at the two ends.
+    for (size_t i = 1; i + 1 < frame.size(); ++i) EXPECT_NE(frame[i], 0x7E) << i;
+
+    auto messages = parseAll(frame);
+    ASSERT_EQ(messages.size(), 1u);
+    GDL90Parser parser;
+    for (unsigned char b : frame) parser.parse(b);
+    EXPECT_EQ(Bytes(parser.getFrame() + 1, parser.getFrame() + 5), message);
+}
+
+// Finds a 3-byte message whose FCS holds `byte` in its low or high half, so
+// that the FCS itself has to be escaped on the wire.
+Bytes messageWithFcsByte(unsigned char byte, bool lowHalf) {
+    for (unsigned i = 0; i < 65536; ++i) {
+        Bytes m = {0x42, static_cast<unsigned char>(i >> 8), static_cast<unsigned char>(i)};
+        if (m[1] == 0x7E || m[1] == 0x7D || m[2] == 0x7E || m[2] == 0x7D) continue;
+        const uint16_t crc = gdl90Crc(m.data(), m.size());
+        if ((lowHalf ? (crc & 0xFF) : (crc >> 8)) == byte) return m;
+    }
+    return {};
+}
+
+TEST(GDL90Framing, FcsBytesThatCollideWithFlagOrEscapeAreStuffedAndRecovered) {
+    for (unsigned char special : {0x7E, 0x7D}) {
+        for (bool low : {true, false}) {
+            const Bytes message = messageWithFcsByte(special, low);
+            ASSERT_FALSE(message.empty());
+            const Bytes frame = makeGDL90Frame(message);
+            EXPECT_EQ(frame.size(), message.size() + 2 + 2 + 1) << "one stuffed byte expected";
+            GDL90Parser parser;
+            int accepted = 0;
+            for (unsigned char b : frame) accepted += parser.parse(b);
+            EXPECT_EQ(accepted, 1) << int(special) << " low=" << low;
+            EXPECT_EQ(parser.getFrameLength(), 3 + 4);
+        }
+    }
+}
+
+TEST(GDL90Framing, ZeroFcsIsAcceptedWithoutCheck) {
+    const Bytes frame = {0x7E, 0x00, 0x81, 0x41, 0xDB, 0xD0, 0x08, 0x02, 0x00, 0x00, 0x7E};
+    auto messages = parseAll(frame);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0]->getType(), IGDL90Message::HEARTBEAT);
+}
+
+TEST(GDL90Framing, BadChecksumIsReportedAndDropped) {
+    Bytes frame = ICD_HEARTBEAT_FRAME;
+    frame[8] = 0xB4;  // FCS 0x8BB4
+    testing::internal::CaptureStderr();
+    auto messages = parseAll(frame);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_NE(err.find("Bad Checksum received: 35764 calculated: 35763"), std::string::npos) << err;
+}
+
+TEST(GDL90Framing, EscapedFlagInsideFrameIsADataByte) {
+    // Message 0x02 0x7E sent as 7D 5E: the 0x7E must not close the frame.
+    const Bytes frame = makeGDL90Frame({0x02, 0x7E, 0x11});
+    auto messages = parseAll(frame);
+    ASSERT_EQ(messages.size(), 1u);
+    GDL90Parser parser;
+    for (unsigned char b : frame) parser.parse(b);
+    EXPECT_EQ(parser.getFrame()[2], 0x7E);
+    EXPECT_EQ(parser.getFrameLength(), 7);
+}
+
+TEST(GDL90Framing, TwoFlagsInARowStartTheFrameAtTheSecond) {
+    Bytes stream = {0x7E};
+    const Bytes frame = ICD_HEARTBEAT_FRAME;
+    stream.insert(stream.end(), frame.begin(), frame.end());
+    auto messages = parseAll(stream);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0]->getType(), IGDL90Message::HEARTBEAT);
+}
+
+TEST(GDL90Framing, BackToBackFramesAndLeadingGarbage) {
+    Bytes stream = {0x01, 0x02, 0x7D, 0x03};  // no frame open: ignored, even the escape
+    for (int i = 0; i < 3; ++i) stream.insert(stream.end(), ICD_HEARTBEAT_FRAME.begin(), ICD_HEARTBEAT_FRAME.end());
+    EXPECT_EQ(parseAll(stream).size(), 3u);
+}
+
+TEST(GDL90Framing, FramesShorterThanFourBytesAreDiscarded) {
+    // 7E 01 02 7E: three bytes collected, the closing flag reopens.
+    const Bytes stream = {0x7E, 0x01, 0x02, 0x7E, 0x00, 0x81, 0x41, 0xDB, 0xD0, 0x08, 0x02, 0xB3, 0x8B, 0x7E};
+    auto messages = parseAll(stream);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0]->getType(), IGDL90Message::HEARTBEAT);
+}
+
+TEST(GDL90Framing, OverlongFrameOverflowsAndParserRecovers) {
+    Bytes stream = {0x7E};
+    stream.insert(stream.end(), GDL90Parser::BUFFER_SIZE + 10, 0x55);
+    stream.insert(stream.end(), ICD_HEARTBEAT_FRAME.begin(), ICD_HEARTBEAT_FRAME.end());
+    testing::internal::CaptureStderr();
+    auto messages = parseAll(stream);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("GDL90 buffer overflow detected"), std::string::npos);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0]->getType(), IGDL90Message::HEARTBEAT);
+}
+
+TEST(GDL90Framing, LongestFrameThatFitsIsAccepted) {
+    // 65535 bytes collected before the closing flag is the most that fits.
+    Bytes message(GDL90Parser::BUFFER_SIZE - 4, 0x33);
+    message[0] = 0x66;
+    Bytes frame;
+    appendGDL90Frame(message.data(), message.size(), frame);
+    GDL90Parser parser;
+    auto messages = parseAll(frame, parser);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(parser.getFrameLength(), GDL90Parser::BUFFER_SIZE);
+    EXPECT_EQ(messages[0]->getType(), IGDL90Message::UNKNOWN);
+}
+
+}  // namespace
