@@ -4,6 +4,7 @@
 #include <sstream>
 
 double Angle0to360(double x) {
+    if (x >= 0.0 && x < 360.0) return x;  // the common case, without the costly fmod
     double r = std::fmod(x, 360.0);
     if (r < 0.0) r += 360.0;
     // A tiny negative remainder plus 360 rounds to exactly 360.
@@ -17,6 +18,7 @@ double Angle360(double x) {
 }
 
 double Angle180(double x) {
+    if (x >= -180.0 && x <= 180.0) return x;
     double r = std::fmod(x, 360.0);
     if (r > 180.0) {
         r -= 360.0;

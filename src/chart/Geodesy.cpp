@@ -60,6 +60,51 @@ bool isShortLeg(const Vector3d& va, const Vector3d& vb) {
     return (va - vb).getLengthSQ() < FLAT_CHORD_LIMIT * FLAT_CHORD_LIMIT;
 }
 
+// The unit vectors of a leg's two ends, in a frame turned about the polar
+// axis so that a lies at longitude 0. The turn changes neither chords, nor
+// angles, nor the direction of north, and it saves one sine/cosine pair in
+// the hot distance and bearing paths. cosLatitudeA is returned for the local
+// frame, which needs the same cosine.
+struct Leg {
+    Vector3d a;
+    Vector3d b;
+    double cosLatitudeA;
+};
+
+Leg legVectors(const ChartPosition& a, const ChartPosition& b) {
+    double latA = a.latitude * RADIANS_PER_DEGREE;
+    double latB = b.latitude * RADIANS_PER_DEGREE;
+    double deltaLon = (b.longitude - a.longitude) * RADIANS_PER_DEGREE;
+    double cosA = std::cos(latA), sinA = std::sin(latA);
+    double cosB = std::cos(latB), sinB = std::sin(latB);
+    return {Vector3d(cosA, sinA, 0.0), Vector3d(cosB * std::cos(deltaLon), sinB, cosB * std::sin(deltaLon)), cosA};
+}
+
+double clampedFrameCosine(double referenceLatitude, double cosine) {
+    return std::fabs(referenceLatitude) > FRAME_LATITUDE_LIMIT ? FRAME_COSINE_AT_LIMIT : cosine;
+}
+
+Vector3d toLocalFrame(const ChartPosition& reference, double referenceCosine, const ChartPosition& position,
+                      double height, double halfSize) {
+    double halfLon = halfSize / referenceCosine / METERS_PER_DEGREE;
+    double halfLat = halfSize / METERS_PER_DEGREE;
+    double west = Angle0to360(reference.longitude - halfLon);
+    double east = Angle180(reference.longitude + halfLon);
+    while (east <= west) east += 360.0;
+
+    // Of all copies of the longitude (360 apart) take the one nearest the
+    // frame's middle, so the antimeridian does not split the frame.
+    double middle = 0.5 * (west + east);
+    double lon = Angle0to360(position.longitude);
+    while (std::fabs(lon + 360.0 - middle) < std::fabs(lon - middle)) lon += 360.0;
+
+    double x = Angle180(lon - west) / Angle180(east - west) * 2.0 * halfSize - halfSize;
+    double north = reference.latitude + halfLat;
+    double south = reference.latitude - halfLat;
+    double z = halfSize - 2.0 * (north - position.latitude) / (north - south) * halfSize;
+    return {x, height, z};
+}
+
 }  // namespace
 
 Vector3d calcVectorFromChartPositionf64(double longitude, double latitude) {
@@ -95,23 +140,7 @@ double frameCosine(double referenceLatitude) {
 
 Vector3d ChartPosition2Vector3df64(const ChartPosition& reference, const ChartPosition& position, double height,
                                    double halfSize) {
-    double halfLon = halfLongitudeSpan(reference.latitude, halfSize);
-    double halfLat = halfSize / METERS_PER_DEGREE;
-    double west = Angle0to360(reference.longitude - halfLon);
-    double east = Angle180(reference.longitude + halfLon);
-    while (east <= west) east += 360.0;
-
-    // Of all copies of the longitude (360 apart) take the one nearest the
-    // frame's middle, so the antimeridian does not split the frame.
-    double middle = 0.5 * (west + east);
-    double lon = Angle0to360(position.longitude);
-    while (std::fabs(lon + 360.0 - middle) < std::fabs(lon - middle)) lon += 360.0;
-
-    double x = Angle180(lon - west) / Angle180(east - west) * 2.0 * halfSize - halfSize;
-    double north = reference.latitude + halfLat;
-    double south = reference.latitude - halfLat;
-    double z = halfSize - 2.0 * (north - position.latitude) / (north - south) * halfSize;
-    return {x, height, z};
+    return toLocalFrame(reference, frameCosine(reference.latitude), position, height, halfSize);
 }
 
 Vector3d ChartPosition2Vector3df64(const ChartPosition& reference, const ChartPosition& position, double height) {
@@ -150,10 +179,12 @@ double calcDistance(const Vector3f& a, const Vector3f& b) {
 }
 
 double calcDistance2(const ChartPosition& a, const ChartPosition& b) {
-    Vector3d va = calcVectorFromChartPositionf64(a);
-    Vector3d vb = calcVectorFromChartPositionf64(b);
-    if (isShortLeg(va, vb)) return ChartPosition2Vector3df64(a, b, 0.0).getLength();
-    return calcDistance(va, vb);
+    Leg leg = legVectors(a, b);
+    if (isShortLeg(leg.a, leg.b)) {
+        return toLocalFrame(a, clampedFrameCosine(a.latitude, leg.cosLatitudeA), b, 0.0, FRAME_HALF_SIZE_M)
+            .getLength();
+    }
+    return calcDistance(leg.a, leg.b);
 }
 
 double calcBearing(const Vector3d& a, const Vector3d& b) {
@@ -175,12 +206,12 @@ double calcBearing(const Vector3f& a, const Vector3f& b) {
 }
 
 double calcBearing2(const ChartPosition& a, const ChartPosition& b) {
-    Vector3d va = calcVectorFromChartPositionf64(a);
-    Vector3d vb = calcVectorFromChartPositionf64(b);
-    if (!isShortLeg(va, vb)) return calcBearing(va, vb);
+    Leg leg = legVectors(a, b);
+    if (!isShortLeg(leg.a, leg.b)) return calcBearing(leg.a, leg.b);
     // Identical positions give the zero vector, which stays zero, and so the
     // fixed answer 90.
-    Vector3d v = ChartPosition2Vector3df64(a, b, 0.0).normalize();
+    Vector3d v =
+        toLocalFrame(a, clampedFrameCosine(a.latitude, leg.cosLatitudeA), b, 0.0, FRAME_HALF_SIZE_M).normalize();
     double angle = std::acos(clampUnit(v.z)) * DEGREES_PER_RADIAN;
     if (v.x < 0.0) angle = 360.0 - angle;
     return angle;
