@@ -4,6 +4,7 @@
 #include "sensors/GDL90Messages.h"
 
 #include <iostream>
+#include <string>
 
 namespace {
 const unsigned char FLAG_BYTE = 0x7E;
@@ -46,7 +47,7 @@ bool GDL90Parser::parse(unsigned char byte) {
         buffer[collected++] = byte;
     }
     if (collected >= BUFFER_SIZE) {
-        std::cerr << "GDL90 buffer overflow detected" << std::endl;
+        std::cerr << "GDL90 buffer overflow detected\n";
         reset();
     }
     return false;
@@ -61,7 +62,9 @@ bool GDL90Parser::closeFrame() {
     if (received == 0) return true;
     const unsigned computed = gdl90Crc(&buffer[1], frameLength - 4);
     if (computed != received) {
-        std::cerr << "Bad Checksum received: " << received << " calculated: " << computed << std::endl;
+        // One write per line: noisy links produce many of these.
+        std::cerr << ("Bad Checksum received: " + std::to_string(received) + " calculated: " +
+                      std::to_string(computed) + "\n");
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/IniFile.h"
 #include "chart/ChartPosition.h"
 #include "sensors/BatteryMonitor.h"
 #include "sensors/IConfigOverride.h"
