@@ -1,0 +1,84 @@
+#include "NetTestSupport.h"
+#include "net/ComSocket.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// A link that takes a while to connect and records what it is sent.
+class SlowLink : public IComSocket {
+public:
+    explicit SlowLink(bool succeeds) : succeeds(succeeds) {}
+    bool connect() override {
+        delay(20);
+        return succeeds;
+    }
+    void close() override { closed = true; }
+    int getAvailableBytes() override { return 0; }
+    int recv(char* buffer, unsigned length) override {
+        if (length == 0) return 0;
+        buffer[0] = 'r';
+        return 1;
+    }
+    bool send(const char* data, unsigned length) override {
+        // Interleaved writers would show up as torn messages.
+        for (unsigned i = 0; i < length; ++i) sent.push_back(data[i]);
+        return true;
+    }
+    bool succeeds;
+    std::atomic<bool> closed{false};
+    std::string sent;
+};
+
+}  // namespace
+
+TEST(RFCommSocket, IsInertOnThisPlatform) {
+    RFCommSocket socket("00:11:22:33:44:55", 1);
+    char buffer[8];
+    EXPECT_FALSE(socket.connect());
+    EXPECT_EQ(0, socket.recv(buffer, sizeof(buffer)));
+    EXPECT_FALSE(socket.send("x", 1));
+    EXPECT_EQ(0, socket.getAvailableBytes());
+}
+
+TEST(ConcurrentComSocket, ConnectsInTheBackgroundAndPublishesTheState) {
+    auto* link = new SlowLink(true);
+    ConcurrentComSocket socket(link, true);
+    char buffer[4];
+    EXPECT_EQ(0, socket.recv(buffer, sizeof(buffer)));
+    EXPECT_FALSE(socket.send("early", 5));
+
+    ASSERT_TRUE(socket.startConnect());
+    EXPECT_EQ(ConcurrentComSocket::CONNECTING, socket.getState());
+    EXPECT_FALSE(socket.startConnect());
+    ASSERT_TRUE(eventually([&] { return socket.getState() == ConcurrentComSocket::CONNECTED; }));
+    EXPECT_EQ(1, socket.recv(buffer, sizeof(buffer)));
+
+    std::vector<std::thread> writers;
+    for (char letter : {'a', 'b', 'c', 'd'})
+        writers.emplace_back([&socket, letter] {
+            std::string message(100, letter);
+            for (int i = 0; i < 50; ++i) socket.send(message.data(), static_cast<unsigned>(message.size()));
+        });
+    for (auto& writer : writers) writer.join();
+    ASSERT_EQ(4u * 50 * 100, link->sent.size());
+    for (size_t start = 0; start < link->sent.size(); start += 100)
+        EXPECT_EQ(std::string(100, link->sent[start]), link->sent.substr(start, 100));
+
+    socket.close();
+    EXPECT_TRUE(link->closed);
+    EXPECT_EQ(ConcurrentComSocket::DISCONNECTED, socket.getState());
+}
+
+TEST(ConcurrentComSocket, FailedConnectIsPublished) {
+    RFCommSocket bluetooth("00:11:22:33:44:55", 1);
+    ConcurrentComSocket socket(&bluetooth, false);
+    ASSERT_TRUE(socket.startConnect());
+    EXPECT_TRUE(eventually([&] { return socket.getState() == ConcurrentComSocket::FAILED; }));
+    EXPECT_FALSE(socket.send("x", 1));
+}

@@ -1,0 +1,90 @@
+#include "net/Crc32.h"
+#include "net/IPAddress.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+TEST(IPAddress, ParsesAndFormatsBothFamilies) {
+    IPv4Address v4("192.168.10.1", 4000);
+    EXPECT_TRUE(v4.isValid());
+    EXPECT_EQ(4, v4.getIPVersion());
+    EXPECT_EQ("192.168.10.1", v4.getAddressAsString());
+    EXPECT_EQ(4000, v4.getPort());
+
+    IPv6Address v6("FE80:0:0::1", 43211);
+    EXPECT_TRUE(v6.isValid());
+    EXPECT_EQ(6, v6.getIPVersion());
+    EXPECT_EQ("fe80::1", v6.getAddressAsString());
+    EXPECT_EQ(43211, v6.getPort());
+
+    IPv6Address scoped("fe80::1%1", 1);
+    EXPECT_TRUE(scoped.isValid());
+    EXPECT_EQ(1u, scoped.getScopeId());
+}
+
+TEST(IPAddress, UnparsableTextIsReportedAndMarkedInvalid) {
+    testing::internal::CaptureStdout();
+    IPv4Address v4("192.168.1.300", 1);
+    IPv6Address v6("12::34::56", 1);
+    IPv4Address name("localhost", 1);
+    std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(v4.isValid());
+    EXPECT_FALSE(v6.isValid());
+    EXPECT_FALSE(name.isValid());
+    EXPECT_EQ("0.0.0.0", v4.getAddressAsString());
+    EXPECT_NE(std::string::npos, output.find("Invalid IP address"));
+}
+
+TEST(IPAddress, OrderIsFamilyThenAddressThenPort) {
+    IPv4Address low("10.0.0.1", 9000);
+    IPv4Address high("10.0.0.2", 1);
+    IPv4Address highPort("10.0.0.2", 2);
+    IPv4Address beyondSignedByte("10.0.0.200", 1);
+    IPv6Address v6("::1", 1);
+    EXPECT_TRUE(low < high);
+    EXPECT_FALSE(high < low);
+    EXPECT_TRUE(high < highPort);
+    EXPECT_TRUE(high < beyondSignedByte);
+    EXPECT_TRUE(beyondSignedByte < v6);
+    EXPECT_FALSE(v6 < low);
+    EXPECT_FALSE(low < low);
+    EXPECT_TRUE(IPv4Address("10.0.0.1", 9000) == low);
+}
+
+TEST(IPAddress, AddressesKeyAMap) {
+    std::map<IPv4Address, int> seen;
+    seen[IPv4Address("10.0.0.1", 5)] = 1;
+    seen[IPv4Address("10.0.0.1", 5)] += 1;
+    seen[IPv4Address("10.0.0.1", 6)] = 7;
+    EXPECT_EQ(2u, seen.size());
+    EXPECT_EQ(2, seen[IPv4Address("10.0.0.1", 5)]);
+}
+
+TEST(IPAddress, CopiesAreIndependent) {
+    IPv6Address original("2001:db8::5", 10);
+    auto copy = original.createNewCopy();
+    copy->setPort(11);
+    EXPECT_EQ(10, original.getPort());
+    EXPECT_EQ(11, copy->getPort());
+    EXPECT_EQ("2001:db8::5", copy->getAddressAsString());
+}
+
+TEST(IPAddress, IPv4AddressMapsIntoIPv6SocketAddresses) {
+    IPv4Address v4("127.0.0.1", 4000);
+    sockaddr_storage storage;
+    ASSERT_EQ(sizeof(sockaddr_in6), v4.toSockAddr(storage, AF_INET6));
+    auto mapped = IIPAddress::fromSockAddr(reinterpret_cast<sockaddr*>(&storage));
+    EXPECT_EQ("::ffff:127.0.0.1", mapped->getAddressAsString());
+    EXPECT_EQ(4000, mapped->getPort());
+    // An IPv6 address has no IPv4 form.
+    EXPECT_EQ(0u, IPv6Address("::1", 1).toSockAddr(storage, AF_INET));
+}
+
+TEST(Crc32, MatchesTheStandardCheckValue) {
+    EXPECT_EQ(0xCBF43926u, crc32buf("123456789", 9));
+    EXPECT_EQ(0u, crc32buf("", 0));
+    // One changed bit changes the sum.
+    EXPECT_NE(crc32buf("123456789", 9), crc32buf("123456788", 9));
+}

@@ -1,0 +1,183 @@
+#include "NetTestSupport.h"
+#include "net/UDPSocket.h"
+
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// The port the kernel gave a socket that was never bound explicitly.
+int localPort(int handle) {
+    sockaddr_storage address;
+    socklen_t length = sizeof(address);
+    getsockname(handle, reinterpret_cast<sockaddr*>(&address), &length);
+    return IIPAddress::fromSockAddr(reinterpret_cast<sockaddr*>(&address))->getPort();
+}
+
+int socketOption(int handle, int name) {
+    int value = 0;
+    socklen_t length = sizeof(value);
+    getsockopt(handle, SOL_SOCKET, name, &value, &length);
+    return value;
+}
+
+std::unique_ptr<IIPAddress> loopbackAddress(const std::string& text, int port) {
+    auto shortPort = static_cast<unsigned short>(port);
+    if (text.find(':') == std::string::npos) return std::make_unique<IPv4Address>(text, shortPort);
+    return std::make_unique<IPv6Address>(text, shortPort);
+}
+
+std::string receiveDatagram(ISocket& socket) {
+    char buffer[2048];
+    if (!waitReadable(socket.getSocketHandle())) return "";
+    int count = socket.recv(buffer, sizeof(buffer));
+    return std::string(buffer, static_cast<size_t>(count > 0 ? count : 0));
+}
+
+template <class Socket>
+void exchangeDatagrams(const std::string& loopback) {
+    Socket receiver(0);
+    ASSERT_GT(receiver.getBoundPort(), 0);
+    Socket sender;
+    sender.setUDPTarget(*loopbackAddress(loopback, receiver.getBoundPort()));
+    ASSERT_TRUE(sender.send("hello", 5));
+    EXPECT_EQ("hello", receiveDatagram(receiver));
+
+    auto source = receiver.getLastDatagramAddress();
+    ASSERT_NE(nullptr, source);
+    EXPECT_EQ(loopback, source->getAddressAsString());
+    EXPECT_EQ(localPort(sender.getSocketHandle()), source->getPort());
+
+    // Answering the recorded sender reaches the socket that only ever sent.
+    receiver.setUDPTarget(*source);
+    ASSERT_TRUE(receiver.send("reply", 5));
+    EXPECT_EQ("reply", receiveDatagram(sender));
+}
+
+}  // namespace
+
+TEST(UDPSocket, UnusedSocketReturnsZeroWithoutReadingItsDescriptor) {
+    IPv4UDPSocket socket;
+    EXPECT_FALSE(socket.isUsed());
+    // Put a readable descriptor under the socket's handle: a receive that
+    // touched it would consume the waiting byte.
+    int pair[2];
+    ASSERT_EQ(0, socketpair(AF_UNIX, SOCK_DGRAM, 0, pair));
+    ASSERT_EQ(1, ::send(pair[1], "x", 1, 0));
+    ASSERT_GE(dup2(pair[0], socket.getSocketHandle()), 0);
+    char buffer[16];
+    EXPECT_EQ(0, socket.recv(buffer, sizeof(buffer)));
+    EXPECT_EQ(0, socket.recv(buffer, sizeof(buffer), true));  // not even a blocking one waits
+    EXPECT_EQ(1, ::recv(pair[0], buffer, sizeof(buffer), MSG_DONTWAIT));
+    close(pair[0]);
+    close(pair[1]);
+}
+
+TEST(UDPSocket, DatagramsBetweenTwoIPv4SocketsOnLoopback) {
+    exchangeDatagrams<IPv4UDPSocket>("127.0.0.1");
+}
+
+TEST(UDPSocket, DatagramsBetweenTwoIPv6SocketsOnLoopback) {
+    exchangeDatagrams<IPv6UDPSocket>("::1");
+}
+
+TEST(UDPSocket, ReceivingWithNothingQueuedReturnsZeroAtOnce) {
+    IPv4UDPSocket receiver(0);
+    char buffer[16];
+    EXPECT_EQ(0, receiver.recv(buffer, sizeof(buffer)));
+    EXPECT_EQ(0, receiver.getAvailableBytes());
+}
+
+TEST(UDPSocket, IPv6SocketWithIPv4ReceptionGetsIPv4Datagrams) {
+    IPv6UDPSocket receiver;
+    ASSERT_TRUE(receiver.setIPv4ReceptionEnabled(true));
+    ASSERT_TRUE(receiver.bind(0, false));
+    IPv4UDPSocket sender;
+    sender.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(receiver.getBoundPort())));
+    ASSERT_TRUE(sender.send("v4", 2));
+    EXPECT_EQ("v4", receiveDatagram(receiver));
+    auto source = receiver.getLastDatagramAddress();
+    ASSERT_NE(nullptr, source);
+    EXPECT_EQ(6, source->getIPVersion());
+    EXPECT_EQ("::ffff:127.0.0.1", source->getAddressAsString());
+}
+
+TEST(UDPSocket, SwitchingIPv4ReceptionOffOnABoundSocketKeepsItsPort) {
+    IPv6UDPSocket receiver(0);
+    int port = receiver.getBoundPort();
+    ASSERT_TRUE(receiver.setIPv4ReceptionEnabled(false));
+    EXPECT_EQ(port, receiver.getBoundPort());
+
+    IPv4UDPSocket v4Sender;
+    v4Sender.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(port)));
+    v4Sender.send("v4", 2);
+    IPv6UDPSocket v6Sender;
+    v6Sender.setUDPTarget(IPv6Address("::1", static_cast<unsigned short>(port)));
+    ASSERT_TRUE(v6Sender.send("v6", 2));
+    // Only the IPv6 datagram may arrive.
+    EXPECT_EQ("v6", receiveDatagram(receiver));
+    char buffer[16];
+    EXPECT_EQ(0, receiver.recv(buffer, sizeof(buffer)));
+}
+
+TEST(UDPSocket, SocketsSharingAPortWithReusePortBothWork) {
+    IPv4UDPSocket first;
+    ASSERT_TRUE(first.bind(0, true));
+    IPv4UDPSocket second;
+    ASSERT_TRUE(second.bind(first.getBoundPort(), true));
+    // The kernel spreads unicast datagrams over the sharing sockets; each
+    // datagram reaches exactly one of them.
+    IPv4UDPSocket sender;
+    sender.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(first.getBoundPort())));
+    ASSERT_TRUE(sender.send("shared", 6));
+    std::string received;
+    ASSERT_TRUE(eventually([&] {
+        char buffer[16];
+        for (IPv4UDPSocket* socket : {&first, &second}) {
+            int count = socket->recv(buffer, sizeof(buffer));
+            if (count > 0) received.append(buffer, static_cast<size_t>(count));
+        }
+        return !received.empty();
+    }));
+    EXPECT_EQ("shared", received);
+}
+
+TEST(UDPSocket, RestoreRebindsAndReappliesReceiveBufferAndBroadcast) {
+    IPv4UDPSocket socket(0);
+    int port = socket.getBoundPort();
+    int defaultSize = socketOption(socket.getSocketHandle(), SO_RCVBUF);
+    ASSERT_TRUE(socket.setReceiveBufferSize(8192));
+    int chosenSize = socketOption(socket.getSocketHandle(), SO_RCVBUF);
+    ASSERT_NE(defaultSize, chosenSize);
+
+    ASSERT_TRUE(socket.restore());
+    EXPECT_EQ(port, socket.getBoundPort());
+    EXPECT_EQ(chosenSize, socketOption(socket.getSocketHandle(), SO_RCVBUF));
+    EXPECT_EQ(1, socketOption(socket.getSocketHandle(), SO_BROADCAST));
+
+    IPv4UDPSocket sender;
+    sender.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(port)));
+    ASSERT_TRUE(sender.send("again", 5));
+    EXPECT_EQ("again", receiveDatagram(socket));
+}
+
+TEST(UDPSocket, AvailableBytesCountsTheQueuedDatagram) {
+    IPv4UDPSocket receiver(0);
+    IPv4UDPSocket sender;
+    sender.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(receiver.getBoundPort())));
+    ASSERT_TRUE(sender.send("0123456789", 10));
+    ASSERT_TRUE(waitReadable(receiver.getSocketHandle()));
+    EXPECT_EQ(10, receiver.getAvailableBytes());
+}
+
+TEST(UDPSocket, SendWithoutTargetFailsAndTheSocketStaysUsable) {
+    IPv4UDPSocket socket(0);
+    EXPECT_FALSE(socket.send("lost", 4));
+    socket.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(socket.getBoundPort())));
+    EXPECT_TRUE(socket.send("self", 4));
+    EXPECT_EQ("self", receiveDatagram(socket));
+}

@@ -1,0 +1,106 @@
+#include "NetTestSupport.h"
+#include "net/ZSocket.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+
+#include <random>
+#include <string>
+#include <thread>
+
+namespace {
+
+struct EndpointPair {
+    EndpointPair() {
+        int handles[2];
+        socketpair(AF_UNIX, SOCK_STREAM, 0, handles);
+        left = new SocketPairEndpoint(handles[0]);
+        right = new SocketPairEndpoint(handles[1]);
+    }
+    SocketPairEndpoint* left;
+    SocketPairEndpoint* right;
+};
+
+std::string randomBytes(size_t size, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(generator());
+    return bytes;
+}
+
+}  // namespace
+
+TEST(ZSocket, LargeRandomBufferSurvivesTheRoundTrip) {
+    EndpointPair pair;
+    ZSocket sender(pair.left, 4096, 4096, 6, true);
+    ZSocket receiver(pair.right, 4096, 4096, 6, true);
+    const std::string data = randomBytes(3 * 1024 * 1024 + 17, 1);
+
+    // The socket pair holds far less than the data, so the reader must run
+    // while the sender is still compressing.
+    std::string received;
+    std::thread reader([&] { received = receiveAll(receiver, data.size(), 10000); });
+    EXPECT_TRUE(sender.send(data.data(), static_cast<unsigned>(data.size())));
+    reader.join();
+    EXPECT_EQ(data.size(), received.size());
+    EXPECT_TRUE(data == received);
+}
+
+TEST(ZSocket, EachSendIsDecodableAtOnce) {
+    EndpointPair pair;
+    ZSocket sender(pair.left, 256, 256, 9, true);
+    ZSocket receiver(pair.right, 256, 256, 9, true);
+    for (const std::string& message : {std::string("first"), std::string("second message"), std::string(1000, 'a')}) {
+        ASSERT_TRUE(sender.send(message.data(), static_cast<unsigned>(message.size())));
+        EXPECT_EQ(message, receiveAll(receiver, message.size()));
+    }
+    char buffer[16];
+    EXPECT_EQ(0, receiver.recv(buffer, sizeof(buffer)));
+}
+
+TEST(ZSocket, SmallReceiveBufferGetsTheDataInPieces) {
+    EndpointPair pair;
+    ZSocket sender(pair.left, 1024, 1024, 1, true);
+    ZSocket receiver(pair.right, 1024, 1024, 1, true);
+    const std::string data = randomBytes(5000, 2);
+    ASSERT_TRUE(sender.send(data.data(), static_cast<unsigned>(data.size())));
+    std::string received;
+    char piece[7];
+    uint32_t start = getMilliSecs();
+    while (received.size() < data.size() && getMilliSecs() - start < 2000) {
+        int count = receiver.recv(piece, sizeof(piece));
+        ASSERT_LE(count, 7);
+        if (count > 0) received.append(piece, static_cast<size_t>(count));
+    }
+    EXPECT_TRUE(data == received);
+}
+
+TEST(ZSocket, CorruptBlockIsReportedAndTheNextStreamDecodes) {
+    EndpointPair pair;
+    ZSocket receiver(pair.right, 4096, 4096, 6, true);
+    ASSERT_TRUE(pair.left->send("this is not zlib data", 21));
+    ASSERT_TRUE(waitReadable(pair.right->handle));
+
+    testing::internal::CaptureStdout();
+    char buffer[64];
+    EXPECT_EQ(0, receiver.recv(buffer, sizeof(buffer)));
+    EXPECT_EQ(0u, testing::internal::GetCapturedStdout().rfind("ERROR: zlib inflate error: -3", 0));
+
+    // The peer starts over with a fresh stream.
+    ZSocket restarted(pair.left, 4096, 4096, 6, false);
+    ASSERT_TRUE(restarted.send("recovered", 9));
+    EXPECT_EQ("recovered", receiveAll(receiver, 9));
+}
+
+TEST(ZSocket, InnerEndpointResultsBelowOnePassThrough) {
+    class FailedDevice : public ICommunicationEndpoint {
+    public:
+        int recv(char*, unsigned) override { return -1; }
+        bool send(const char*, unsigned) override { return false; }
+    };
+    FailedDevice device;
+    ZSocket wrapper(&device, 64, 64, 6, false);
+    char buffer[8];
+    EXPECT_EQ(-1, wrapper.recv(buffer, sizeof(buffer)));
+    EXPECT_FALSE(wrapper.send("x", 1));
+}
