@@ -1,0 +1,384 @@
+// NMEA input: acceptance rules, field decoding and real receiver captures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "sensors/NMEA_Parser.h"
+
+namespace {
+
+const std::string kDataDir = std::string(CIRRONA_SOURCE_DIR) + "/tests/sensors/core/data/nmea/";
+
+// Feeds a sentence with its line end; true when the parser used it.
+bool feedLine(NMEA_Parser& parser, const std::string& sentence) {
+    std::string line = sentence + "\r\n";
+    return parser.feed(line.data(), line.size()) == 1;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+const std::string kGGA = "$GPGGA,123519.25,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
+
+TEST(NMEAParser, ChecksumHelpers) {
+    EXPECT_EQ(calculateNMEAChecksum("$GPRMB,V,,,---,,,,,,,,,V*"), 0x4b);
+    EXPECT_EQ(calculateNMEAChecksum("GPRMB,V,,,---,,,,,,,,,V"), 0x4b);
+    EXPECT_EQ(appendNMEAChecksum("$GPRMB,V,,,---,,,,,,,,,V"), "$GPRMB,V,,,---,,,,,,,,,V*4B");
+}
+
+TEST(NMEAParser, GGAWithFixUpdatesPositionAndTime) {
+    NMEA_Parser parser(NMEA_Parser::NMEA_GP, 0);
+    ASSERT_TRUE(feedLine(parser, appendNMEAChecksum(kGGA)));
+    const GPS_Data& gps = parser.getGPSData();
+    EXPECT_TRUE(gps.positionAvail);
+    EXPECT_NEAR(gps.latitude, 48.1173, 1e-9);
+    EXPECT_NEAR(gps.longitude, 11.516666666666667, 1e-9);
+    EXPECT_TRUE(gps.timeAvail);
+    EXPECT_EQ(gps.hour, 12);
+    EXPECT_EQ(gps.minute, 35);
+    EXPECT_EQ(gps.second, 19);
+    EXPECT_EQ(gps.millisecond, 250);
+    EXPECT_EQ(gps.fixQuality, 1);
+    EXPECT_EQ(gps.hdop, 0.9);
+    EXPECT_TRUE(gps.altitudeAvail);
+    EXPECT_EQ(gps.altitude, 545.4);
+}
+
+TEST(NMEAParser, OneChangedCharacterOrAMissingChecksumIsIgnored) {
+    std::string sentence = appendNMEAChecksum(kGGA);
+    std::string changed = sentence;
+    changed[20] = '9';  // a latitude digit
+    NMEA_Parser parser;
+    EXPECT_FALSE(feedLine(parser, changed));
+    EXPECT_FALSE(parser.getGPSData().positionAvail);
+    EXPECT_FALSE(feedLine(parser, kGGA));  // no checksum reads as 0
+    EXPECT_FALSE(parser.getGPSData().positionAvail);
+    EXPECT_TRUE(feedLine(parser, sentence));
+}
+
+TEST(NMEAParser, NoFixSentencesWaitForTheMinimumInterval) {
+    double now = 100.0;
+    NMEA_Parser parser(NMEA_Parser::NMEA_GP, 1000);
+    parser.setClock([&] { return now; });
+    ASSERT_TRUE(feedLine(parser, appendNMEAChecksum(kGGA)));
+    const std::string noFix = appendNMEAChecksum("$GPGGA,123520,,,,,0,00,,,M,,M,,");
+    now += 0.1;
+    EXPECT_FALSE(feedLine(parser, noFix));
+    EXPECT_EQ(parser.getGPSData().fixQuality, 1);
+    now += 1.1;  // 1.2 s after the accepted update
+    EXPECT_TRUE(feedLine(parser, noFix));
+    EXPECT_EQ(parser.getGPSData().fixQuality, 0);
+    EXPECT_FALSE(parser.getGPSData().altitudeAvail);  // empty altitude field
+    EXPECT_TRUE(parser.getGPSData().positionAvail);   // last position is kept
+
+    // A void RMC is subject to the same interval; a valid one is not.
+    const std::string voidRMC = appendNMEAChecksum("$GPRMC,123521,V,,,,,,,230394,,");
+    now += 0.5;
+    EXPECT_FALSE(feedLine(parser, voidRMC));
+    EXPECT_TRUE(feedLine(parser, appendNMEAChecksum(
+                                     "$GPRMC,123521,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W")));
+    now += 0.6;
+    EXPECT_TRUE(feedLine(parser, voidRMC));
+    EXPECT_EQ(parser.getGPSData().status, 0);
+}
+
+TEST(NMEAParser, VersionSelectsTheTalker) {
+    const std::string gnrmc = appendNMEAChecksum("$GNRMC,081411.000,A,5541.1955,N,03737.2872,E,0.60,301.29,260514,,,A");
+    NMEA_Parser gp(NMEA_Parser::NMEA_GP), gn(NMEA_Parser::NMEA_GN), any(NMEA_Parser::NMEA_ANY);
+    EXPECT_FALSE(feedLine(gp, gnrmc));
+    EXPECT_TRUE(feedLine(gn, gnrmc));
+    EXPECT_TRUE(feedLine(any, gnrmc));
+    EXPECT_FALSE(feedLine(gn, appendNMEAChecksum(kGGA)));
+    EXPECT_TRUE(feedLine(any, appendNMEAChecksum("$BDGGA" + kGGA.substr(6))));
+
+    // RMC of NMEA 4.1 carries a 14th field (navigational status).
+    const std::string rmc41 =
+        appendNMEAChecksum("$GNRMC,081411.000,A,5541.1955,N,03737.2872,E,0.60,301.29,260514,,,A,V");
+    NMEA_Parser v1(NMEA_Parser::NMEA_GN), v2(NMEA_Parser::NMEA_GN_4_1);
+    EXPECT_FALSE(feedLine(v1, rmc41));
+    EXPECT_TRUE(feedLine(v2, rmc41));
+}
+
+TEST(NMEAParser, RMCFieldsSpeedTrackDateAndHemispheres) {
+    NMEA_Parser parser;
+    ASSERT_TRUE(feedLine(parser, appendNMEAChecksum(
+                                     "$GPRMC,225446.33,A,4916.45,S,12311.12,W,000.5,054.7,191194,020.3,E,A")));
+    const GPS_Data& gps = parser.getGPSData();
+    EXPECT_NEAR(gps.latitude, -49.274166666666667, 1e-9);
+    EXPECT_NEAR(gps.longitude, -123.18533333333333, 1e-9);
+    EXPECT_TRUE(gps.speedAvail);
+    EXPECT_EQ(gps.groundSpeed, 0.5);
+    EXPECT_TRUE(gps.groundTrackAvail);
+    EXPECT_EQ(gps.groundTrack, 54.7);
+    EXPECT_TRUE(gps.dateAvail);
+    EXPECT_EQ(gps.day, 19);
+    EXPECT_EQ(gps.month, 11);
+    EXPECT_EQ(gps.year, 1994);
+    EXPECT_EQ(gps.millisecond, 330);
+    EXPECT_FALSE(gps.magneticVariationAvail);
+    EXPECT_EQ(gps.status, 1);
+}
+
+TEST(NMEAParser, GSACountsSatellitesAndTakesAllThreeDops) {
+    NMEA_Parser parser;
+    ASSERT_TRUE(feedLine(parser, appendNMEAChecksum("$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1")));
+    const GPS_Data& gps = parser.getGPSData();
+    EXPECT_EQ(gps.fixType, 3);
+    EXPECT_TRUE(gps.altitudeAvail);
+    EXPECT_EQ(gps.satellites, 5);
+    EXPECT_TRUE(gps.dilutionOfPrecisionAvail);
+    EXPECT_EQ(gps.pdop, 2.5);
+    EXPECT_EQ(gps.vdop, 2.1);
+    ASSERT_TRUE(feedLine(parser, appendNMEAChecksum("$GPGSA,A,2,04,05,,,,,,,,,,,2.5,1.3,")));
+    EXPECT_FALSE(gps.dilutionOfPrecisionAvail);
+    EXPECT_EQ(gps.fixType, 2);
+    // Too few fields.
+    EXPECT_FALSE(feedLine(parser, appendNMEAChecksum("$GPGSA,A,3,04,05")));
+}
+
+class RecordingParser : public IAdditionalParser {
+public:
+    bool parse(const std::vector<std::string>& fields, bool checksumCorrect) override {
+        addresses.push_back(fields.empty() ? "" : fields[0]);
+        correct.push_back(checksumCorrect);
+        return true;
+    }
+    std::vector<std::string> addresses;
+    std::vector<bool> correct;
+};
+
+TEST(NMEAParser, AdditionalParserSeesEverySentenceFirst) {
+    NMEA_Parser parser;
+    RecordingParser extra;
+    parser.setAdditionalParser(&extra);
+    EXPECT_FALSE(feedLine(parser, appendNMEAChecksum("$PGRMZ,48,f,3")));  // unknown to the GNSS parser
+    EXPECT_TRUE(feedLine(parser, "$GPRMB,A,,,,,,,,,,,,V*00"));             // bad checksum: extra decides
+    EXPECT_FALSE(parser.getGPSData().positionAvail);
+    ASSERT_EQ(extra.addresses.size(), 2u);
+    EXPECT_EQ(extra.addresses[0], "PGRMZ");
+    EXPECT_TRUE(extra.correct[0]);
+    EXPECT_FALSE(extra.correct[1]);
+}
+
+TEST(NMEAParser, FieldHelpersRejectMalformedText) {
+    int h, m, s, ms;
+    EXPECT_FALSE(parseNMEATime("1234", h, m, s, ms));
+    EXPECT_FALSE(parseNMEATime("12a456", h, m, s, ms));
+    ASSERT_TRUE(parseNMEATime("235959.1", h, m, s, ms));
+    EXPECT_EQ(ms, 100);
+    ASSERT_TRUE(parseNMEATime("235959.12345", h, m, s, ms));
+    EXPECT_EQ(ms, 123);
+    double deg;
+    EXPECT_FALSE(parseNMEACoordinate("", "N", deg));
+    EXPECT_FALSE(parseNMEACoordinate("4807.038", "", deg));
+    EXPECT_FALSE(parseNMEACoordinate("4807.038", "X", deg));
+    ASSERT_TRUE(parseNMEACoordinate("00000.000", "W", deg));
+    EXPECT_EQ(deg, 0.0);
+}
+
+// --- Real captures against the reference decoder's output.
+
+struct JsonReport {
+    bool hasLat = false, hasTime = false, hasSpeed = false, hasTrack = false;
+    double lat = 0, lon = 0, speed = 0, track = 0;
+    int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+bool numberAfter(const std::string& json, const std::string& key, double& value) {
+    const size_t at = json.find("\"" + key + "\":");
+    if (at == std::string::npos) return false;
+    value = std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+    return true;
+}
+
+JsonReport readReport(const std::string& json) {
+    JsonReport r;
+    r.hasLat = numberAfter(json, "lat", r.lat) && numberAfter(json, "lon", r.lon);
+    r.hasSpeed = numberAfter(json, "speed", r.speed);
+    r.hasTrack = numberAfter(json, "track", r.track);
+    const size_t t = json.find("\"time\":\"");
+    if (t != std::string::npos) {
+        // "2005-06-09T14:34:44.280Z"
+        const std::string time = json.substr(t + 8 + 11, 12);
+        r.hasTime = std::sscanf(time.c_str(), "%d:%d:%d.%d", &r.hour, &r.minute, &r.second, &r.millisecond) == 4;
+    }
+    return r;
+}
+
+struct CaptureCheck {
+    int positions = 0, times = 0, speeds = 0, tracks = 0;
+};
+
+CaptureCheck checkCapture(const std::string& name) {
+    CaptureCheck checked;
+    std::ifstream chk(kDataDir + name + ".chk");
+    EXPECT_TRUE(chk.good()) << name;
+    NMEA_Parser parser(NMEA_Parser::NMEA_ANY, 0);
+    std::string line;
+    // Whether the sentence that last carried a fix time was a GGA or RMC the
+    // parser used, and whether it was an RMC (the reference decoder derives
+    // speeds from position changes after other sentences).
+    bool lastTimeSentenceUsed = false, rmcUsed = false;
+    int lineNumber = 0;
+    while (std::getline(chk, line)) {
+        ++lineNumber;
+        if (!line.empty() && line[0] == '$') {
+            const std::string kind = line.substr(3, 3);
+            const bool used = feedLine(parser, line);
+            if (kind == "GGA" || kind == "RMC" || kind == "GLL" || kind == "GNS" || kind == "ZDA") {
+                lastTimeSentenceUsed = used && (kind == "GGA" || kind == "RMC");
+                rmcUsed = used && kind == "RMC";
+            }
+            continue;
+        }
+        if (line.rfind("{\"class\":\"TPV\"", 0) != 0) continue;
+        const JsonReport r = readReport(line);
+        const GPS_Data& gps = parser.getGPSData();
+        const std::string where = name + ".chk:" + std::to_string(lineNumber);
+        if (lastTimeSentenceUsed && r.hasLat) {
+            EXPECT_TRUE(gps.positionAvail) << where;
+            // The SiRF captures' reports come from binary data finer than the
+            // sentences' 1/10000 minute: allow half of that unit.
+            EXPECT_NEAR(gps.latitude, r.lat, 0.5e-4 / 60 + 1e-9) << where;
+            EXPECT_NEAR(gps.longitude, r.lon, 0.5e-4 / 60 + 1e-9) << where;
+            ++checked.positions;
+        }
+        if (lastTimeSentenceUsed && r.hasTime) {
+            EXPECT_TRUE(gps.timeAvail) << where;
+            EXPECT_EQ(gps.hour * 3600000 + gps.minute * 60000 + gps.second * 1000 + gps.millisecond,
+                      r.hour * 3600000 + r.minute * 60000 + r.second * 1000 + r.millisecond)
+                << where;
+            ++checked.times;
+        }
+        if (rmcUsed && r.hasSpeed) {
+            EXPECT_TRUE(gps.speedAvail) << where;
+            EXPECT_NEAR(gps.groundSpeed * 0.514444444, r.speed, 0.0006) << where;
+            ++checked.speeds;
+        }
+        if (rmcUsed && r.hasTrack) {
+            EXPECT_TRUE(gps.groundTrackAvail) << where;
+            EXPECT_NEAR(gps.groundTrack, r.track, 5e-4) << where;
+            ++checked.tracks;
+        }
+    }
+    return checked;
+}
+
+TEST(NMEAParserCaptures, DecodeToTheReferencePositionsTimesSpeedsAndTracks) {
+    CaptureCheck total;
+    for (const char* name :
+         {"bu303-moving.log", "bu303-climbing.log", "bu353-glonass.log", "garmin48.log", "beidou-gb.log"}) {
+        SCOPED_TRACE(name);
+        const CaptureCheck c = checkCapture(name);
+        EXPECT_GE(c.positions, 1);
+        EXPECT_GE(c.times, 1);
+        total.positions += c.positions, total.times += c.times;
+        total.speeds += c.speeds, total.tracks += c.tracks;
+    }
+    EXPECT_GE(total.positions, 35);
+    EXPECT_GE(total.times, 35);
+    EXPECT_GE(total.speeds, 30);
+    EXPECT_GE(total.tracks, 30);
+}
+
+TEST(NMEAParserCaptures, NoPositionBeforeTheFirstFix) {
+    // The BeiDou capture starts without a fix: times come through, the
+    // position only with the first GGA of quality 1.
+    NMEA_Parser parser(NMEA_Parser::NMEA_ANY, 0);
+    std::istringstream log(readFile(kDataDir + "beidou-gb.log"));
+    std::string line;
+    int linesBeforeFix = 0;
+    while (std::getline(log, line)) {
+        if (line.rfind("$GPGGA", 0) == 0 && line.find(",1,") != std::string::npos) break;
+        feedLine(parser, line);
+        ++linesBeforeFix;
+    }
+    EXPECT_GT(linesBeforeFix, 20);
+    EXPECT_FALSE(parser.getGPSData().positionAvail);
+    EXPECT_TRUE(parser.getGPSData().timeAvail);
+    EXPECT_EQ(parser.getGPSData().fixQuality, 0);
+    EXPECT_TRUE(feedLine(parser, line));
+    EXPECT_TRUE(parser.getGPSData().positionAvail);
+    EXPECT_NEAR(parser.getGPSData().latitude, 31.24798166666667, 1e-9);
+}
+
+std::vector<std::vector<unsigned char>> decodeInChunks(const std::string& data, std::mt19937* random) {
+    NMEA_Parser parser(NMEA_Parser::NMEA_ANY, 0);
+    std::vector<std::vector<unsigned char>> records;
+    size_t at = 0;
+    while (at < data.size()) {
+        size_t chunk = random ? std::uniform_int_distribution<size_t>(1, 300)(*random) : 1;
+        chunk = std::min(chunk, data.size() - at);
+        for (int used = parser.feed(data.data() + at, chunk); used > 0; --used) {
+            GPS_Data copy = parser.getGPSData();
+            copy.timeStamp = 0;  // receive time differs between runs
+            int size;
+            auto* bytes = static_cast<unsigned char*>(copy.serialize(&size));
+            records.emplace_back(bytes, bytes + size);
+        }
+        at += chunk;
+    }
+    return records;
+}
+
+TEST(NMEAParserCaptures, ByteByByteAndRandomChunksGiveTheSameResult) {
+    // Sentences complete inside a chunk are counted together; the final
+    // state after the whole log is what must agree, and so must the count.
+    std::mt19937 random(12345);
+    for (const char* name : {"garmin48.log", "bu353-glonass.log"}) {
+        const std::string log = readFile(kDataDir + name);
+        auto single = decodeInChunks(log, nullptr);
+        auto chunked = decodeInChunks(log, &random);
+        ASSERT_GT(single.size(), 20u) << name;
+        EXPECT_EQ(single.size(), chunked.size()) << name;
+        EXPECT_EQ(single.back(), chunked.back()) << name;
+    }
+}
+
+TEST(NMEAParserRobustness, GarbageAndBinaryNeverProduceAFix) {
+    std::mt19937 random(777);
+    std::string garbage(1 << 20, '\0');
+    for (char& c : garbage) {
+        // Plenty of the characters the parser reacts to.
+        const int pick = std::uniform_int_distribution<int>(0, 15)(random);
+        c = pick == 0 ? '$' : pick == 1 ? '\n' : pick == 2 ? ',' : pick == 3 ? '*' : char(random());
+    }
+    NMEA_Parser parser(NMEA_Parser::NMEA_ANY, 0);
+    parser.feed(garbage.data(), garbage.size());
+    EXPECT_FALSE(parser.getGPSData().positionAvail);
+
+    for (const char* name : {"bu303-moving.log", "bu303-climbing.log"}) {  // SiRF binary
+        const std::string log = readFile(kDataDir + name);
+        NMEA_Parser binary(NMEA_Parser::NMEA_ANY, 0);
+        binary.feed(log.data(), log.size());
+        EXPECT_FALSE(binary.getGPSData().positionAvail) << name;
+    }
+}
+
+TEST(NMEAParserRobustness, TruncatedSentencesNeverProduceAFix) {
+    const std::string full = appendNMEAChecksum(kGGA);
+    for (size_t cut = 0; cut + 1 < full.size(); ++cut) {
+        NMEA_Parser parser(NMEA_Parser::NMEA_ANY, 0);
+        feedLine(parser, full.substr(0, cut));
+        EXPECT_FALSE(parser.getGPSData().positionAvail) << cut;
+    }
+    // A sentence interrupted by a new "$" is dropped; the next one counts.
+    NMEA_Parser parser(NMEA_Parser::NMEA_ANY, 0);
+    EXPECT_TRUE(feedLine(parser, full.substr(0, 30) + full));
+    // An endless line is dropped without growing without bound.
+    NMEA_Parser endless(NMEA_Parser::NMEA_ANY, 0);
+    std::string longLine = "$GPGGA" + std::string(100000, ',');
+    EXPECT_FALSE(feedLine(endless, longLine));
+    EXPECT_TRUE(feedLine(endless, full));
+}
+
+}  // namespace
