@@ -1,0 +1,70 @@
+#pragma once
+#include "chart/IChartElement.h"
+
+#include <string>
+#include <vector>
+
+// Base of the kinds that stand at one position (airports, navaids,
+// waypoints, marks, obstructions, points of interest).
+class APointChartElement : public IChartElement {
+public:
+    ChartPosition position;
+    std::string remarks;
+
+    ChartPosition getPosition() const override { return position; }
+    std::wstring getRemarks() const override;
+    int getAreaDefiningPointCount() const override { return 1; }
+    ChartPosition getAreaDefiningPoint(int /*index*/) const override { return position; }
+    int getTrieInsertionNameCount() const override { return static_cast<int>(getInsertionNames().size()); }
+    std::string getTrieInsertionName(int index) const override;
+
+protected:
+    virtual std::vector<std::string> getInsertionNames() const = 0;
+};
+
+// Common parts of the kinds whose shape is a list of points: airspaces
+// (closed polygons) and ground geometry (lines or areas).
+class AShapeChartElement : public IChartElement {
+public:
+    std::vector<ChartPosition> points;
+
+    ChartPosition getPosition() const override;
+    int getAreaDefiningPointCount() const override { return static_cast<int>(points.size()); }
+    ChartPosition getAreaDefiningPoint(int index) const override;
+
+    // Computed from the points after reading; false with fewer than two points.
+    bool hasBoundingBox() const { return boundingBoxValid; }
+    ChartPosition getNorthWest() const { return northWest; }
+    ChartPosition getSouthEast() const { return southEast; }
+    // Area of the bounding box in m².
+    double getBoundingBoxArea() const { return boundingBoxArea; }
+    void updateBoundingBox();
+
+protected:
+    ChartPosition northWest, southEast;
+    double boundingBoxArea = 0.0;
+    bool boundingBoxValid = false;
+};
+
+// Common parts of NDBs and VORs.
+class ANavaidChartElement : public APointChartElement {
+public:
+    std::string ident;
+    std::string name;
+    bool highAltUsage = false;
+    bool lowAltUsage = false;
+    bool usedByAirways = false;
+    float magneticVariation = 0.0f;  // degrees, east positive
+
+    bool isLowAltitudeRelevant() const override { return lowAltUsage || !highAltUsage; }
+    bool isHighAltitudeRelevant() const override { return highAltUsage; }
+    void writeStaticData(char* staticData) const override;
+
+protected:
+    std::vector<std::string> getInsertionNames() const override;
+    // Duplicate test and merge of the shared fields; the caller has checked
+    // that other is of its own kind.
+    bool equalsNavaid(const ANavaidChartElement* other) const;
+    void mergeNavaid(const ANavaidChartElement* other);
+    void setNavaidDefaults();
+};

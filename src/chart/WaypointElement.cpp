@@ -1,0 +1,116 @@
+#include "chart/WaypointElement.h"
+
+#include "chart/ChartElementIni.h"
+#include "chart/ChartElementRecord.h"
+#include "chart/ChartElementText.h"
+#include "chart/ChartElementDuplicates.h"
+
+bool WaypointElement::equals(const IChartElement* other) const {
+    if (!other || other->getType() != WAYPOINT)
+        return false;
+    const auto* o = static_cast<const WaypointElement*>(other);
+    return o->ident == ident && areDuplicatePositions(position, o->position);
+}
+
+void WaypointElement::merge(const IChartElement* other) {
+    if (!equals(other))
+        return;
+    const auto* o = static_cast<const WaypointElement*>(other);
+    highAltUsage = highAltUsage || o->highAltUsage;
+    lowAltUsage = lowAltUsage || o->lowAltUsage;
+    usedByAirways = usedByAirways || o->usedByAirways;
+    pub = pub || o->pub;
+    rp = rp || o->rp;
+    if (remarks.empty())
+        remarks = o->remarks;
+}
+
+void WaypointElement::write(std::ostream& out) const {
+    ChartRecordWriter w(out);
+    w.writeU32(WAYPOINT);
+    w.writeLatLong(position);
+    w.writeString(ident);
+    w.writeString(remarks);
+    w.writeBool(highAltUsage);
+    w.writeBool(lowAltUsage);
+    w.writeBool(usedByAirways);
+    w.writeBool(pub);
+    w.writeBool(rp);
+}
+
+bool WaypointElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
+    ChartRecordReader r(buffer, pos, size);
+    r.readLatLong(position);
+    r.readString(ident);
+    r.readString(remarks);
+    r.readBool(highAltUsage);
+    r.readBool(lowAltUsage);
+    r.readBool(usedByAirways);
+    r.readBool(pub);
+    r.readBool(rp);
+    return r.ok();
+}
+
+void WaypointElement::setFromIni(const IniFile* ini) {
+    const IniSection& s = getElementIniSection(ini);
+    position.latitude = iniGetDouble(s, "Lat", position.latitude);
+    position.longitude = iniGetDouble(s, "Long", position.longitude);
+    ident = getFromIniSection(s, "Ident", ident);
+    remarks = getFromIniSection(s, "Rem", remarks);
+    highAltUsage = getFromIniSection(s, "highAltUsage", highAltUsage);
+    lowAltUsage = getFromIniSection(s, "lowAltUsage", lowAltUsage);
+    usedByAirways = getFromIniSection(s, "usedByAirways", usedByAirways);
+    pub = getFromIniSection(s, "pub", pub);
+    rp = getFromIniSection(s, "rp", rp);
+}
+
+void WaypointElement::writeToIni(IniFile* ini) const {
+    IniSection s;
+    s["Type"] = "WAYPOINT";
+    iniSetDouble(s, "Lat", position.latitude);
+    iniSetDouble(s, "Long", position.longitude);
+    s["Ident"] = ident;
+    s["Rem"] = remarks;
+    setToIniSection(s, "highAltUsage", highAltUsage);
+    setToIniSection(s, "lowAltUsage", lowAltUsage);
+    setToIniSection(s, "usedByAirways", usedByAirways);
+    setToIniSection(s, "pub", pub);
+    setToIniSection(s, "rp", rp);
+    storeElementIniSection(ini, s);
+}
+
+void WaypointElement::setDefaults() {
+    position = ChartPosition();
+    ident = "WPT";
+    remarks.clear();
+    highAltUsage = lowAltUsage = usedByAirways = rp = false;
+    pub = true;
+}
+
+std::wstring WaypointElement::createDescriptionString() const { return L"Waypoint " + widen(ident); }
+
+std::wstring WaypointElement::getIndicatedLabel(bool, const units::UnitConverter*) const { return widen(ident); }
+
+std::wstring WaypointElement::createAML(const units::UnitConverter*, const std::string& style) const {
+    std::wstring usage;
+    if (highAltUsage)
+        usage += L"high altitude ";
+    if (lowAltUsage)
+        usage += L"low altitude ";
+    if (usedByAirways)
+        usage += L"airways";
+    return AmlPage(style, widen(ident))
+        .row(L"Kind", rp ? L"Reporting point" : L"Waypoint")
+        .optionalRow(L"Usage", usage)
+        .optionalRow(L"Remarks", widen(remarks))
+        .str();
+}
+
+void WaypointElement::writeStaticData(char* staticData) const {
+    staticData[0] = WAYPOINT;
+    staticData[1] = static_cast<char>((highAltUsage ? 1 : 0) | (lowAltUsage ? 2 : 0) | (usedByAirways ? 4 : 0) |
+                                      (pub ? 8 : 0) | (rp ? 16 : 0));
+    staticData[2] = 0;
+}
+
+std::vector<std::string> WaypointElement::getInsertionNames() const { return makeInsertionNames({ident}); }
