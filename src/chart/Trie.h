@@ -1,0 +1,71 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+class ByteReader;
+class IIndexCorrectionCallback;
+
+// Prefix tree of element names for the search. Every node knows how many
+// identifiers its whole subtree holds, so a query can tell at once whether
+// listing all completions of a prefix is affordable.
+//
+// On disk ("Names.dat") the root is written in pre-order: child count, then
+// per child its character and the child itself, then the subtree count, the
+// number of identifiers ending at the node and those identifiers; all
+// integers are 32-bit little-endian.
+class Trie {
+public:
+    Trie();
+    ~Trie();
+    Trie(const Trie&) = delete;
+    Trie& operator=(const Trie&) = delete;
+
+    void insert(const std::string& name, int32_t identifier);
+    // Removes every occurrence of the identifier, under whatever names.
+    void removeElement(int32_t identifier);
+    // True when at least one identifier ends exactly at this name.
+    bool isElement(const std::string& name) const;
+    // Empty when nothing starts with the prefix. When the prefix's subtree
+    // holds more than `maximum` identifiers only those named exactly as the
+    // prefix are returned, otherwise every identifier of the subtree (exact
+    // matches first).
+    std::vector<int32_t> getMatching(const std::string& prefix, uint32_t maximum) const;
+
+    uint32_t getElementCount() const;
+    void clear();
+
+    bool save(std::ostream& out) const;
+    // Replaces the content; on a corrupt stream the tree is left empty and
+    // false is returned.
+    bool Load(std::istream& in);
+    // Merges a saved tree into this one, passing every stored identifier
+    // through the callback (none: identifiers taken as stored). A corrupt
+    // file is rejected as a whole and leaves this tree unchanged.
+    bool mergeLoad(const std::string& path, IIndexCorrectionCallback* callback);
+    bool mergeBuffer(const std::vector<char>& content, IIndexCorrectionCallback* callback);
+
+    static bool SaveTrie(const Trie& trie, const std::string& path);
+    // Null when the file is missing or corrupt.
+    static std::unique_ptr<Trie> LoadTrie(const std::string& path);
+
+    // Names longer than this are not stored; it also bounds the recursion
+    // when reading untrusted files.
+    static constexpr size_t MAX_NAME_LENGTH = 1024;
+
+private:
+    struct Node;
+    // Reads one saved node. With target null it only checks the layout;
+    // otherwise it merges into target and reports through `added` how many
+    // identifiers arrived in the subtree (subtree counts are recomputed, not
+    // trusted).
+    static bool readNode(ByteReader& reader, Node* target, IIndexCorrectionCallback* callback, size_t depth,
+                         uint32_t& added);
+
+    std::unique_ptr<Node> root;
+};

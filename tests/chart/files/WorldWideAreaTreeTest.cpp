@@ -1,0 +1,255 @@
+#include "chart/WorldWideAreaTree.h"
+
+#include "FakeChartElement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+namespace {
+
+// Built once: the tree has over 400000 areas.
+const WorldWideAreaTree& sharedTree() {
+    static WorldWideAreaTree tree;
+    return tree;
+}
+
+void expectCorners(const IArea* area, double west, double north, double east, double south) {
+    ASSERT_NE(area, nullptr);
+    EXPECT_DOUBLE_EQ(area->getNWEdge().longitude, west);
+    EXPECT_DOUBLE_EQ(area->getNWEdge().latitude, north);
+    EXPECT_DOUBLE_EQ(area->getSEEdge().longitude, east);
+    EXPECT_DOUBLE_EQ(area->getSEEdge().latitude, south);
+}
+
+std::vector<int> sortedUnique(std::vector<int> values) {
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
+double areaWidth(const IArea* area) {
+    return area->getSEEdge().longitude - area->getNWEdge().longitude;
+}
+
+TEST(WorldWideAreaTreeTest, PreOrderNumberingOfTheFirstBranch) {
+    const WorldWideAreaTree& tree = sharedTree();
+    expectCorners(tree.getArea(0), 0, 90, 360, -90);
+    EXPECT_EQ(tree.getArea(0)->getParentIndex(), -1);
+    expectCorners(tree.getArea(1), 0, 90, 72, 54);
+    expectCorners(tree.getArea(2), 0, 90, 24, 78);
+    expectCorners(tree.getArea(3), 0, 90, 8, 86);
+    expectCorners(tree.getArea(4), 0, 90, 4, 88);
+    expectCorners(tree.getArea(5), 0, 90, 2, 89);
+    expectCorners(tree.getArea(6), 0, 90, 1, 89.5);
+    expectCorners(tree.getArea(7), 0, 90, 0.5, 89.5);
+    EXPECT_TRUE(tree.getArea(7)->isLeaf());
+    EXPECT_FALSE(tree.getArea(6)->isLeaf());
+    EXPECT_EQ(tree.getArea(7)->getParentIndex(), 6);
+    // Area 6 (1 x 0.5 degrees) has two leaves, west then east.
+    expectCorners(tree.getArea(8), 0.5, 90, 1, 89.5);
+    // Then area 5's second child, south of area 6 (latitude is the inner loop).
+    expectCorners(tree.getArea(9), 0, 89.5, 1, 89);
+}
+
+TEST(WorldWideAreaTreeTest, SiblingsFollowWholeSubtrees) {
+    const WorldWideAreaTree& tree = sharedTree();
+    // Each of the 25 top-level areas holds (431576 - 1) / 25 areas.
+    const int topLevelSubtree = 17263;
+    expectCorners(tree.getArea(1 + topLevelSubtree), 0, 54, 72, 18);
+    expectCorners(tree.getArea(1 + 5 * topLevelSubtree), 72, 90, 144, 54);
+    expectCorners(tree.getArea(1 + 24 * topLevelSubtree), 288, -54, 360, -90);
+}
+
+TEST(WorldWideAreaTreeTest, LastAreaAndBeyond) {
+    const WorldWideAreaTree& tree = sharedTree();
+    expectCorners(tree.getArea(431575), 359.5, -89.5, 360, -90);
+    EXPECT_TRUE(tree.getArea(431575)->isLeaf());
+    EXPECT_EQ(tree.getArea(431576), nullptr);
+    EXPECT_EQ(tree.getArea(-1), nullptr);
+    EXPECT_EQ(tree.getLeaf(6), nullptr);
+    EXPECT_NE(tree.getLeaf(7), nullptr);
+}
+
+TEST(WorldWideAreaTreeTest, EveryAreaLiesInItsParentAndLeavesTileTheWorld) {
+    const WorldWideAreaTree& tree = sharedTree();
+    int leaves = 0;
+    double leafArea = 0;
+    for (int number = 1; number < WorldWideAreaTree::AREA_COUNT; number++) {
+        const IArea* area = tree.getArea(number);
+        const IArea* parent = tree.getArea(area->getParentIndex());
+        ASSERT_NE(parent, nullptr) << number;
+        ASSERT_LT(area->getParentIndex(), number);
+        ASSERT_GE(area->getNWEdge().longitude, parent->getNWEdge().longitude);
+        ASSERT_LE(area->getSEEdge().longitude, parent->getSEEdge().longitude);
+        ASSERT_LE(area->getNWEdge().latitude, parent->getNWEdge().latitude);
+        ASSERT_GE(area->getSEEdge().latitude, parent->getSEEdge().latitude);
+        if (area->isLeaf()) {
+            leaves++;
+            leafArea += areaWidth(area) * (area->getNWEdge().latitude - area->getSEEdge().latitude);
+        }
+    }
+    EXPECT_EQ(leaves, 259200);
+    EXPECT_DOUBLE_EQ(leafArea, 360.0 * 180.0);
+}
+
+TEST(WorldWideAreaTreeTest, PositionOnTheEastEdgeBelongsToBothNeighbours) {
+    const WorldWideAreaTree& tree = sharedTree();
+    const IArea* leaf = tree.getArea(7);
+    const IArea* eastern = tree.getArea(tree.getLeafAt(ChartPosition(0.7, 89.7)));
+    ASSERT_NE(eastern, leaf);
+    expectCorners(eastern, 0.5, 90, 1, 89.5);
+    EXPECT_TRUE(leaf->isInside(ChartPosition(0.5, 89.7)));
+    EXPECT_TRUE(eastern->isInside(ChartPosition(0.5, 89.7)));
+    EXPECT_TRUE(leaf->isInside(ChartPosition(0.50009, 89.7)));
+    EXPECT_FALSE(leaf->isInside(ChartPosition(0.5002, 89.7)));
+    // South edge and its tolerance.
+    EXPECT_TRUE(leaf->isInside(ChartPosition(0.2, 89.49991)));
+    EXPECT_FALSE(leaf->isInside(ChartPosition(0.2, 89.4998)));
+    // Longitudes given west of the meridian still find the cells below 360.
+    const IArea* lastColumn = tree.getArea(tree.getLeafAt(ChartPosition(359.7, 10.2)));
+    EXPECT_TRUE(lastColumn->isInside(ChartPosition(-0.3, 10.2)));
+    EXPECT_TRUE(lastColumn->isInside(ChartPosition(0.0, 10.2)));
+    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(200, -45)));
+    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(359.99, -45)));
+    // The root's east edge is its west edge: only normalised longitudes are
+    // inside it, which is why positions are normalised before insertion.
+    EXPECT_FALSE(tree.getArea(0)->isInside(ChartPosition(-160, -45)));
+}
+
+TEST(WorldWideAreaTreeTest, LeafAtPositionContainsIt) {
+    const WorldWideAreaTree& tree = sharedTree();
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> longitude(-540, 540), latitude(-90, 90);
+    for (int i = 0; i < 2000; i++) {
+        ChartPosition position(longitude(random), latitude(random));
+        const IArea* leaf = tree.getArea(tree.getLeafAt(position));
+        ASSERT_NE(leaf, nullptr);
+        EXPECT_TRUE(leaf->isLeaf());
+        EXPECT_TRUE(leaf->isInside(position)) << position.longitude << " " << position.latitude;
+    }
+    EXPECT_EQ(tree.getLeafAt(ChartPosition(0, 90)), 7);
+    EXPECT_EQ(tree.getLeafAt(ChartPosition(359.9, -90)), 431575);
+}
+
+TEST(WorldWideAreaTreeTest, SmallViewGivesFineAreas) {
+    const WorldWideAreaTree& tree = sharedTree();
+    std::vector<int> areas = tree.getBestFittingAreaList(ChartPosition(10, 42), ChartPosition(12, 40), 1.0);
+    // Nodes of 2 x 1 degrees are no larger than the 4 square degree view.
+    ASSERT_EQ(areas.size(), 2u);
+    for (int number : areas) {
+        EXPECT_DOUBLE_EQ(areaWidth(tree.getArea(number)), 2.0);
+        EXPECT_DOUBLE_EQ(tree.getArea(number)->getNWEdge().longitude, 10.0);
+    }
+    std::vector<int> leaves = tree.getLeafesFromAreaList(areas);
+    EXPECT_EQ(sortedUnique(leaves),
+              sortedUnique(tree.getOverlappingLeafes(ChartPosition(10, 42), ChartPosition(12, 40))));
+    EXPECT_EQ(leaves.size(), 16u);
+
+    // A smaller factor goes further down.
+    std::vector<int> finer = tree.getBestFittingAreaList(ChartPosition(10, 42), ChartPosition(12, 40), 0.1);
+    for (int number : finer)
+        EXPECT_TRUE(tree.getArea(number)->isLeaf());
+}
+
+TEST(WorldWideAreaTreeTest, LargeViewGivesCoarseAreas) {
+    const WorldWideAreaTree& tree = sharedTree();
+    std::vector<int> areas = tree.getBestFittingAreaList(ChartPosition(0.5, 60), ChartPosition(100, 1), 1.0);
+    ASSERT_FALSE(areas.empty());
+    for (int number : areas)
+        EXPECT_GE(areaWidth(tree.getArea(number)), 24.0) << number;
+    std::set<int> covered;
+    for (int leaf : tree.getLeafesFromAreaList(areas))
+        covered.insert(leaf);
+    for (int leaf : tree.getOverlappingLeafes(ChartPosition(0.5, 60), ChartPosition(100, 1)))
+        EXPECT_TRUE(covered.count(leaf)) << leaf;
+    // The whole world in one view is the root.
+    EXPECT_EQ(tree.getBestFittingAreaList(ChartPosition(0, 90), ChartPosition(360, -90), 1.0),
+              std::vector<int>{0});
+}
+
+TEST(WorldWideAreaTreeTest, ViewAcrossTheMeridianIsSplit) {
+    const WorldWideAreaTree& tree = sharedTree();
+    std::vector<int> areas = tree.getBestFittingAreaList(ChartPosition(359, 51), ChartPosition(1, 50), 1.0);
+    bool west = false, east = false;
+    for (int number : areas) {
+        west |= tree.getArea(number)->getNWEdge().longitude >= 358;
+        east |= tree.getArea(number)->getSEEdge().longitude <= 2;
+    }
+    EXPECT_TRUE(west);
+    EXPECT_TRUE(east);
+    std::vector<int> leaves = sortedUnique(tree.getLeafesFromAreaList(areas));
+    std::vector<int> expected = sortedUnique(tree.getOverlappingLeafes(ChartPosition(-1, 51), ChartPosition(1, 50)));
+    EXPECT_EQ(expected.size(), 8u);
+    EXPECT_EQ(leaves, expected);
+    EXPECT_EQ(sortedUnique(tree.getOverlappingLeafes(ChartPosition(359, 51), ChartPosition(361, 50))), expected);
+}
+
+TEST(WorldWideAreaTreeTest, OverlappingLeafesAgreeWithTheTreeDescent) {
+    const WorldWideAreaTree& tree = sharedTree();
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> longitude(0, 360), latitude(-89, 89), size(0.0, 6.0);
+    for (int i = 0; i < 200; i++) {
+        double west = longitude(random), north = latitude(random);
+        ChartPosition northWest(west, north), southEast(west + size(random), north - size(random) / 2);
+        if (i % 10 == 0)  // exactly on leaf edges
+            northWest = ChartPosition(std::floor(west), std::floor(north)),
+            southEast = ChartPosition(std::floor(west) + 1.5, std::floor(north) - 1);
+        EXPECT_EQ(sortedUnique(tree.getOverlappingLeafes(northWest, southEast)),
+                  sortedUnique(tree.getLeafesFromAreaList(tree.getBestFittingAreaList(northWest, southEast, 0.0))))
+            << west << " " << north;
+    }
+    // A point on a corner touches the four leaves around it.
+    EXPECT_EQ(tree.getOverlappingLeafes(ChartPosition(10, 40), ChartPosition(10, 40)).size(), 4u);
+}
+
+TEST(WorldWideAreaTreeTest, LongEdgesAreSampledShortAndHugeOnesNot) {
+    WorldWideAreaTree tree;
+    FakeChartElement line({ChartPosition(10.2, 45.2), ChartPosition(12.2, 45.2)});
+    tree.updateAreaTree(0, &line, 42);
+    for (double lon = 10.25; lon < 12.2; lon += 0.5) {
+        const AreaLeaf* leaf = tree.getLeaf(tree.getLeafAt(ChartPosition(lon, 45.2)));
+        ASSERT_EQ(leaf->elements, std::vector<int32_t>{42}) << lon;
+        EXPECT_EQ(leaf->staticData, (std::vector<char>{0, 0x5A, 0x0F}));
+    }
+    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(12.7, 45.2)))->elements.empty());
+
+    FakeChartElement huge({ChartPosition(0.2, 0.2), ChartPosition(50.2, 0.2)});
+    tree.updateAreaTree(0, &huge, 43);
+    int touched = 0;
+    for (int lon = 0; lon < 52; lon++)
+        touched += !tree.getLeaf(tree.getLeafAt(ChartPosition(lon + 0.2, 0.2)))->elements.empty();
+    EXPECT_EQ(touched, 2);
+
+    // A closed polygon: the edge from the last point back to the first is sampled too.
+    FakeChartElement triangle({ChartPosition(-1.8, 20.2), ChartPosition(-1.8, 23.2), ChartPosition(2.2, 20.2)});
+    tree.updateAreaTree(0, &triangle, -3);
+    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(0.2, 20.2)))->elements.empty());
+    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(359.7, 20.2)))->elements.empty());
+    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.8, 22.7)))->elements.empty());
+    // Inside the polygon but away from its edges: not touched.
+    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.25, 20.75)))->elements.empty());
+
+    tree.deleteElementFromAreaTree(42);
+    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(11.2, 45.2)))->elements.empty());
+}
+
+TEST(WorldWideAreaTreeTest, DeletingKeepsStaticDataInStep) {
+    WorldWideAreaTree tree;
+    AreaLeaf* leaf = tree.getLeaf(7);
+    const char first[3] = {1, 2, 3}, second[3] = {4, 5, 6}, third[3] = {7, 8, 9};
+    leaf->addElement(1, first);
+    leaf->addElement(2, second);
+    leaf->addElement(1, first);
+    leaf->addElement(3, third);
+    tree.deleteElementFromAreaTree(1);
+    EXPECT_EQ(leaf->elements, (std::vector<int32_t>{2, 3}));
+    EXPECT_EQ(leaf->staticData, (std::vector<char>{4, 5, 6, 7, 8, 9}));
+    EXPECT_FALSE(leaf->removeElement(1));
+    tree.clearElements();
+    EXPECT_EQ(leaf->getElementCount(), 0u);
+}
+
+}  // namespace
