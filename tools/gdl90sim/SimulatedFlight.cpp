@@ -1,0 +1,98 @@
+#include "SimulatedFlight.h"
+
+#include "chart/Geodesy.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const double METRES_PER_NM = 1852.0;
+const double GRAVITY = 9.80665;
+const double KNOTS_TO_MPS = METRES_PER_NM / 3600.0;
+const double PI = 3.14159265358979323846;
+// Standard-rate turn: the most the route steering asks for.
+const double STANDARD_RATE = 3.0;
+const double WAYPOINT_REACHED_METRES = 300;
+
+double normalise(double degrees) {
+    degrees = std::fmod(degrees, 360.0);
+    return degrees < 0 ? degrees + 360.0 : degrees;
+}
+
+double signedDifference(double to, double from) {
+    double d = normalise(to - from);
+    return d > 180 ? d - 360 : d;
+}
+}  // namespace
+
+SimulatedFlight::SimulatedFlight(const FlightPlan& flightPlan) : plan(flightPlan) {
+    own.position = plan.route.empty() ? plan.start : plan.route.front();
+    own.altitudeFeet = plan.altitudeFeet;
+    own.speedKnots = plan.speedKnots;
+    own.trackDegrees = normalise(plan.trackDegrees);
+    own.climbFeetPerMinute = plan.climbFeetPerMinute;
+    turnRate = plan.turnRateDegreesPerSecond;
+    if (plan.route.size() > 1) {
+        nextWaypoint = 1;
+        own.trackDegrees = normalise(calcBearing2(own.position, plan.route[1]));
+    }
+    const int count = std::max(0, plan.trafficCount);
+    for (int i = 0; i < count; ++i) {
+        TrafficState t;
+        t.address = 0xC0FFE0 + i;
+        t.callSign = "SIM" + std::to_string(i + 1);
+        t.hasPosition = i >= std::min(count, std::max(0, plan.trafficWithoutPosition));
+        t.speedKnots = 80 + 15 * (i % 5);
+        t.climbFeetPerMinute = (i % 3 - 1) * 300;
+        targets.push_back(t);
+        targetAngles.push_back(360.0 * i / count);
+        altitudeOffsets.push_back(500.0 * (i % 3 - 1));
+    }
+    steerAlongRoute();
+    placeTraffic();
+}
+
+void SimulatedFlight::advance(double dt) {
+    steerAlongRoute();
+    own.trackDegrees = normalise(own.trackDegrees + turnRate * dt);
+    own.position =
+        calcChartPositionAtBearing(own.position, own.trackDegrees, own.speedKnots * KNOTS_TO_MPS * dt);
+    own.altitudeFeet += own.climbFeetPerMinute / 60.0 * dt;
+    // Coordinated turn and a climb angle that fits the vertical speed.
+    const double speed = std::max(1.0, own.speedKnots * KNOTS_TO_MPS);
+    own.rollDegrees = std::atan(speed * turnRate * PI / 180.0 / GRAVITY) * 180.0 / PI;
+    own.pitchDegrees = std::atan2(own.climbFeetPerMinute * 0.3048 / 60.0, speed) * 180.0 / PI;
+
+    for (size_t i = 0; i < targets.size(); ++i) {
+        const double radius = (2.0 + i) * METRES_PER_NM;
+        const double angularRate = targets[i].speedKnots * KNOTS_TO_MPS / radius * 180.0 / PI;
+        targetAngles[i] = normalise(targetAngles[i] + angularRate * dt);
+        // Climb and descend within 1000 ft of the ownship.
+        altitudeOffsets[i] += targets[i].climbFeetPerMinute / 60.0 * dt;
+        if (std::fabs(altitudeOffsets[i]) > 1000.0 && altitudeOffsets[i] * targets[i].climbFeetPerMinute > 0) {
+            targets[i].climbFeetPerMinute = -targets[i].climbFeetPerMinute;
+        }
+    }
+    placeTraffic();
+}
+
+void SimulatedFlight::steerAlongRoute() {
+    if (plan.route.size() < 2) return;
+    const ChartPosition& target = plan.route[nextWaypoint];
+    if (calcDistance2(own.position, target) < WAYPOINT_REACHED_METRES) {
+        nextWaypoint = (nextWaypoint + 1) % plan.route.size();
+    }
+    const double wanted = calcBearing2(own.position, plan.route[nextWaypoint]);
+    const double error = signedDifference(wanted, own.trackDegrees);
+    turnRate = std::max(-STANDARD_RATE, std::min(STANDARD_RATE, error * 0.5));
+}
+
+void SimulatedFlight::placeTraffic() {
+    for (size_t i = 0; i < targets.size(); ++i) {
+        TrafficState& t = targets[i];
+        const double radius = (2.0 + i) * METRES_PER_NM;
+        t.position = calcChartPositionAtBearing(own.position, targetAngles[i], radius);
+        t.trackDegrees = normalise(targetAngles[i] + 90.0);  // tangent of a clockwise circle
+        t.altitudeFeet = own.altitudeFeet + altitudeOffsets[i];
+    }
+}
