@@ -1,6 +1,10 @@
 #include "sensors/MagneticVariationTracker.h"
 
+#include <cmath>
+
 #include "chart/Geodesy.h"
+#include "chart/GeoidGrid.h"
+#include "chart/MagneticModel.h"
 
 MagneticVariationTracker::MagneticVariationTracker() : model(&MagneticVariationTracker::worldMagneticModel) {}
 
@@ -14,7 +18,12 @@ bool MagneticVariationTracker::update(const ChartPosition& position, double alti
     return true;
 }
 
-bool MagneticVariationTracker::worldMagneticModel(const ChartPosition& /*position*/, double /*altitudeMSL*/,
-                                                  double& /*declination*/) {
-    return false;  // WIRE: geodesy magnetic model
+bool MagneticVariationTracker::worldMagneticModel(const ChartPosition& position, double altitudeMSL,
+                                                  double& declination) {
+    bool modelOk = false;
+    const double ellipsoidHeight = altitudeMSL + geoidUndulation(position);
+    const GeoMatrix3 transform = createMagTransform(position, ellipsoidHeight, &modelOk);
+    if (!modelOk) return false;
+    declination = calcMagneticVariation(transform) * 180.0 / M_PI;
+    return true;
 }

@@ -1,0 +1,72 @@
+#include "sensors/SensorKinds.h"
+
+#include "sensors/PositionSimulationSensor.h"
+#include "sensors/SensorManager.h"
+#include "sensors/SensorPresets.h"
+#include "sensors/UnavailableSensor.h"
+
+// The GDL90 driver lives in its own files; a tree without them still builds
+// and keeps the kind's place with a placeholder.
+#if __has_include("sensors/GDL90Sensor.h")
+#include "sensors/GDL90Sensor.h"
+#define CIRRONA_HAVE_GDL90_SENSOR 1
+#endif
+
+namespace {
+
+using T = ISensorData::Type;
+
+std::vector<T> typeRange(int first, int last) {
+    std::vector<T> types;
+    for (int t = first; t <= last; ++t) types.push_back(T(t));
+    return types;
+}
+
+// Kinds whose drivers are not part of this version yet keep their place
+// (and their configuration sections) through a placeholder that reports
+// the types the kind supplies.
+ISensorFactory* placeholder(SensorManager& m, const char* name, std::vector<T> types) {
+    return new UnavailableSensorFactory(&m, name, std::move(types));
+}
+
+}  // namespace
+
+void registerSensorKinds(SensorManager& m) {
+    for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
+        m.addSensorDataFactory(T(t), createStandardSensorDataFactory(T(t)));
+
+    // Persisted order: FactoryIndex 0 ... 9.
+    m.addSensorFactory(placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
+    m.addSensorFactory(placeholder(m, "LogFile", typeRange(0, ISensorData::TYPE_COUNT - 1)));
+    m.addSensorFactory(placeholder(m, "UDP (forwarded data)", typeRange(0, ISensorData::TYPE_COUNT - 1)));
+    m.addSensorFactory(placeholder(m, "Flybox Autopilot + Sensors",
+                                   typeRange(ISensorData::GPS, ISensorData::OUTSIDE_TEMPERATURE)));
+    m.addSensorFactory(placeholder(m, "FlightGear Flight Simulator",
+                                   typeRange(ISensorData::GPS, ISensorData::OUTSIDE_PRESSURE)));
+    m.addSensorFactory(
+        placeholder(m, "XPlane Flight Simulator", typeRange(ISensorData::GPS, ISensorData::OUTSIDE_PRESSURE)));
+#ifdef CIRRONA_HAVE_GDL90_SENSOR
+    m.addSensorFactory(new GDL90SensorFactory(&m));
+#else
+    m.addSensorFactory(placeholder(m, "GDL90 compatible device",
+                                   {T::GPS, T::ATTITUDE, T::HEADING, T::ACCELERATION, T::POSITION, T::ALTITUDE,
+                                    T::GROUNDSPEED, T::VERTICALSPEED, T::TURNRATE, T::AIRSPEED,
+                                    T::INSIDE_PRESSURE, T::TRAFFIC, T::UAT_UPLINK, T::ANGLE_OF_ATTACK,
+                                    T::EXTENDED_HEADING}));
+#endif
+    m.addSensorFactory(new PositionSimulationSensorFactory(&m));
+    m.addSensorFactory(placeholder(m, "RPCSensor",
+                                   {T::GPS, T::ATTITUDE, T::HEADING, T::POSITION, T::ALTITUDE, T::GROUNDSPEED,
+                                    T::VERTICALSPEED, T::AIRSPEED, T::INSIDE_PRESSURE, T::OUTSIDE_PRESSURE,
+                                    T::OUTSIDE_TEMPERATURE, T::ENGINE_DATA}));
+    std::vector<T> usbTypes = typeRange(ISensorData::GPS, ISensorData::OUTSIDE_TEMPERATURE);
+    for (T t : {T::LOCALIZER, T::GLIDESLOPE, T::ANGLE_OF_ATTACK, T::EXTENDED_HEADING, T::ENGINE_DATA})
+        usbTypes.push_back(t);
+    m.addSensorFactory(placeholder(m, "PFD Sensors / ProbeUnit 2", usbTypes));
+
+    registerSensorPresets(m);
+
+    // Persisted order: ForwarderFactory 0 and 1.
+    m.addSensorForwarderFactory(new UnavailableForwarderFactory("Flight Recording"));
+    m.addSensorForwarderFactory(new UnavailableForwarderFactory("UDP Forwarder"));
+}

@@ -1,0 +1,28 @@
+#include "sensors/UnavailableSensor.h"
+
+#include "app/Logger.h"
+#include "app/StringConversions.h"
+
+UnavailableSensor::UnavailableSensor(SensorManager& manager, std::string kindName,
+                                     const std::vector<ISensorData::Type>& types)
+    : name(std::move(kindName)), samples(manager, types) {}
+
+std::wstring UnavailableSensor::getSensorDetails() {
+    return convertUtf8ToWString(name) +
+           L"\nThis sensor kind is not available in this version of Cirrona.\n"
+           L"It delivers no data; its settings are kept for a version that has it.";
+}
+
+UnavailableSensorFactory::UnavailableSensorFactory(SensorManager* sensorManager, std::string kindName,
+                                                   std::vector<ISensorData::Type> kindTypes)
+    : manager(sensorManager), name(std::move(kindName)), types(std::move(kindTypes)) {}
+
+ISensor* UnavailableSensorFactory::Create() {
+    if (logger) logger->log(name + ": this sensor kind is not available in this version; it delivers no data.");
+    return new UnavailableSensor(*manager, name, types);
+}
+
+bool UnavailableForwarderFactory::loadSetupFromIni(IniFile*, const std::string& section) {
+    if (logger) logger->log(name + " (" + section + "): this forwarder kind is not available in this version.");
+    return false;
+}
