@@ -1,0 +1,133 @@
+#include "app/FirstStart.h"
+
+#include "app/DataLocationsFile.h"
+#include "app/FileUtils.h"
+#include "app/IniFile.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FirstStart : public ::testing::Test {
+protected:
+    StorageLocationChooser chooser(bool choose = true) {
+        return [this, choose](StorageLocations* chosen) {
+            ++chooserCalls;
+            if (!choose) return false;
+            *chosen = {home / "img/", home / "ter/", home / "chart/", home / "log/"};
+            for (const std::string* base : {&chosen->backgrounds, &chosen->terrain, &chosen->data, &chosen->logs})
+                makePath(*base);
+            return true;
+        };
+    }
+    std::string data(const std::string& name) const { return home / ("data/" + name); }
+
+    TempDir home;
+    int chooserCalls = 0;
+};
+
+}  // namespace
+
+TEST_F(FirstStart, NewInstallationCreatesTreeFilesLocationsAndMarker) {
+    makePath(home / "data/recent/old");
+    FirstStartOutcome outcome = runFirstStartOfVersion(home.path(), chooser());
+    EXPECT_EQ(outcome.result, FirstStartOutcome::DONE);
+    EXPECT_EQ(chooserCalls, 1);
+
+    for (const char* dir : {"data", "customElements", "Screenshots", "data/Packages"}) EXPECT_TRUE(isDirectory(home / dir)) << dir;
+    EXPECT_FALSE(fileExists(data("recent")));
+    for (const char* file : {"calibration.ini", "config.ini", "extSensorConfig.ini", "hotspot.ini", "aircrafts.ini"})
+        EXPECT_TRUE(fileExists(data(file))) << file;
+    EXPECT_TRUE(fileExists(data("3.3_data_created")));
+    EXPECT_EQ(getFirstStartMarkerPath(home.path(), 3, 3), data("3.3_data_created"));
+
+    IniFile config(data("config.ini"));
+    EXPECT_EQ(config.get("", "major"), "3");
+    EXPECT_EQ(config.get("", "minor"), "3");
+
+    IniFile dataIni(data("data.ini"));
+    EXPECT_EQ(dataIni.getSection(""), (IniSection{{"Vendor", "Cirrona"},
+                                                  {"Backgrounds", home / "img/"},
+                                                  {"Terrain", home / "ter/"},
+                                                  {"Data", home / "chart/"},
+                                                  {"Logs", home / "log/"},
+                                                  {"SubId", ""}}));
+    for (const char* tree : {"img/.Cirrona/Images", "ter/.Cirrona/Terrain", "chart/.Cirrona/ChartData", "log/.Cirrona/Logs"})
+        EXPECT_TRUE(isDirectory(home / tree)) << tree;
+}
+
+TEST_F(FirstStart, SecondStartOfTheSameVersionDoesNothing) {
+    ASSERT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
+    writeWholeFile(data("config.ini"), "mine = 1\n");
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::ALREADY_DONE);
+    EXPECT_EQ(readWholeFile(data("config.ini")), "mine = 1\n");
+    EXPECT_EQ(chooserCalls, 1);
+}
+
+TEST_F(FirstStart, DeletedMarkerRewritesConfigurationButKeepsAircraftAndLocations) {
+    ASSERT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
+    for (const char* file : {"config.ini", "calibration.ini", "extSensorConfig.ini", "hotspot.ini", "aircrafts.ini"})
+        writeWholeFile(data(file), "edited = yes\n");
+    const std::string locations = readWholeFile(data("data.ini"));
+    removeFileOrTree(data("3.3_data_created"));
+
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
+    EXPECT_EQ(chooserCalls, 1);  // data.ini is there: no question
+    EXPECT_EQ(IniFile(data("config.ini")).get("", "PanelCount"), "311");
+    for (const char* file : {"calibration.ini", "extSensorConfig.ini", "hotspot.ini"})
+        EXPECT_NE(readWholeFile(data(file)), "edited = yes\n") << file;
+    EXPECT_EQ(readWholeFile(data("aircrafts.ini")), "edited = yes\n");
+    EXPECT_EQ(readWholeFile(data("data.ini")), locations);
+}
+
+TEST_F(FirstStart, NewVersionRepeatsTheWork) {
+    ASSERT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(), 3, 4).result, FirstStartOutcome::DONE);
+    EXPECT_TRUE(fileExists(data("3.4_data_created")));
+    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "4");
+}
+
+TEST_F(FirstStart, NoLocationChosenLeavesNoMarker) {
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(false)).result, FirstStartOutcome::CANCELLED);
+    EXPECT_FALSE(fileExists(data("3.3_data_created")));
+    EXPECT_FALSE(fileExists(data("data.ini")));
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), nullptr).result, FirstStartOutcome::CANCELLED);
+}
+
+TEST_F(FirstStart, UncreatableDataDirectoryFailsWithMessage) {
+    writeWholeFile(home / "data", "a file where the directory should be");
+    FirstStartOutcome outcome = runFirstStartOfVersion(home.path(), chooser());
+    EXPECT_EQ(outcome.result, FirstStartOutcome::FAILED);
+    EXPECT_EQ(outcome.errorMessage, L"Unknown error: data could not be created.");
+}
+
+TEST(DataLocations, WriteKeepsOtherEntriesAndReadFillsMissingWithEmpty) {
+    TempDir dir;
+    const std::string path = dir / "data.ini";
+    writeWholeFile(path, "Data = /old/\nInstalled = charts-eu\n[Pkg]\nx = 1\n");
+    ASSERT_TRUE(writeStorageLocations(path, {"/a/", "/b/", "/c/", "/d/"}));
+    IniFile ini(path);
+    EXPECT_EQ(ini.get("", "Installed"), "charts-eu");
+    EXPECT_EQ(ini.get("Pkg", "x"), "1");
+    EXPECT_EQ(ini.get("", "Vendor"), "Cirrona");
+    EXPECT_TRUE(ini.isAvailable("", "SubId"));
+
+    StorageLocations read;
+    EXPECT_TRUE(readStorageLocations(path, &read));
+    EXPECT_EQ(read, (StorageLocations{"/a/", "/b/", "/c/", "/d/"}));
+
+    writeWholeFile(path, "Terrain = /t/\n");
+    EXPECT_TRUE(readStorageLocations(path, &read));
+    EXPECT_EQ(read, (StorageLocations{"", "/t/", "", ""}));
+    EXPECT_FALSE(readStorageLocations(dir / "absent.ini", &read));
+    EXPECT_EQ(read, StorageLocations{});
+}
+
+TEST(DataLocations, StorageTreesNeedTheirBaseDirectories) {
+    TempDir dir;
+    EXPECT_TRUE(createStorageTrees({dir / "", dir / "", dir / "", dir / ""}));
+    for (const char* tree : {".Cirrona/Images", ".Cirrona/Terrain", ".Cirrona/ChartData", ".Cirrona/Logs"})
+        EXPECT_TRUE(isDirectory(dir / tree)) << tree;
+    EXPECT_FALSE(createStorageTrees({dir / "gone/", dir / "", dir / "", dir / ""}));
+}

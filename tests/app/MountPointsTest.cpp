@@ -1,0 +1,93 @@
+#include "app/MountPoints.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+bool offered(const std::vector<MountPoint>& points, const std::string& path) {
+    return std::any_of(points.begin(), points.end(), [&](const MountPoint& p) { return p.path == path; });
+}
+
+// Points $HOME somewhere else for the length of a test.
+class HomeOverride {
+public:
+    explicit HomeOverride(const std::string& home) {
+        if (const char* old = std::getenv("HOME")) previous = old, hadHome = true;
+        setenv("HOME", home.c_str(), 1);
+    }
+    ~HomeOverride() {
+        if (hadHome) {
+            setenv("HOME", previous.c_str(), 1);
+        } else {
+            unsetenv("HOME");
+        }
+    }
+
+private:
+    std::string previous;
+    bool hadHome = false;
+};
+
+}  // namespace
+
+TEST(MountPoints, OnlyWritableRealMountsAreOffered) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "usb");
+    std::filesystem::create_directories(dir / "with space");
+    std::filesystem::create_directories(dir / "readonly");
+    const std::string root = dir.path().substr(0, dir.path().size() - 1);
+    writeWholeFile(dir / "mounts",
+                   "/dev/sda1 " + root + "/usb vfat rw,relatime 0 0\n"
+                   "/dev/sdb1\t" + root + "/with\\040space\text4\trw 0 0\n"
+                   "/dev/sdc1 " + root + "/readonly ext4 ro,noatime 0 0\n"
+                   "tmpfs /run/user/1000 tmpfs rw,nosuid 0 0\n"
+                   "tmpfs /run/media/stick vfat rw 0 0\n"
+                   "/dev/sdd1 " + root + "/not-there ext4 rw 0 0\n"
+                   "garbage\n"
+                   "\n");
+    const std::vector<MountPoint> points = getUsableMountPoints(dir / "mounts");
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].path, dir / "usb/");
+    EXPECT_EQ(points[1].path, dir / "with space/");
+    EXPECT_GT(points[0].totalBytes, 0u);
+    EXPECT_LE(points[0].freeBytes, points[0].totalBytes);
+    EXPECT_FALSE(offered(points, dir / "readonly/"));
+    EXPECT_FALSE(offered(points, "/run/user/1000/"));
+}
+
+TEST(MountPoints, MissingMountsFileOffersNothing) {
+    EXPECT_TRUE(getUsableMountPoints("/nonexistent/mounts").empty());
+}
+
+TEST(MountPoints, SystemMountsNeverIncludeRun) {
+    for (const MountPoint& p : getUsableMountPoints()) {
+        EXPECT_NE(p.path.compare(0, 5, "/run/"), 0) << p.path;
+        EXPECT_EQ(p.path.back(), '/');
+    }
+}
+
+TEST(UsableDirs, AddTheUserHomeOnceAndSortByFreeSpace) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "home");
+    HomeOverride home(dir / "home");
+    EXPECT_EQ(getUserHomeDirectory(), dir / "home/");
+    writeWholeFile(dir / "mounts", "tmpfs /dev/shm tmpfs rw 0 0\n/dev/x / ext4 rw 0 0\n/dev/y " + (dir / "home") +
+                                       " ext4 rw 0 0\n");
+    const std::vector<MountPoint> dirs = getUsableDirs(dir / "mounts");
+    EXPECT_TRUE(offered(dirs, dir / "home/"));
+    EXPECT_EQ(std::count_if(dirs.begin(), dirs.end(), [&](const MountPoint& p) { return p.path == dir / "home/"; }), 1);
+    EXPECT_TRUE(std::is_sorted(dirs.begin(), dirs.end(),
+                               [](const MountPoint& a, const MountPoint& b) { return a.freeBytes > b.freeBytes; }));
+}
+
+TEST(UsableDirs, FreeSpaceOfAPath) {
+    EXPECT_GT(getFreeSpace("/tmp"), 0u);
+    EXPECT_EQ(getFreeSpace("/nonexistent/path"), 0u);
+    EXPECT_EQ(getFreeSpace(nullptr), 0u);
+}
