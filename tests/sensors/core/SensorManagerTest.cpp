@@ -1,0 +1,444 @@
+// The sensor manager: loading the configuration, the per-frame update and
+// the values it derives.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "SensorTestSupport.h"
+#include "chart/Geodesy.h"
+#include "sensors/NullSensor.h"
+#include "sensors/PressureAltitude.h"
+
+namespace {
+
+class SensorManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
+            manager.addSensorDataFactory(ISensorData::Type(t), createStandardSensorDataFactory(ISensorData::Type(t)));
+        factory = new ScriptedSensorFactory(&manager, "Scripted");
+        manager.addSensorFactory(factory);
+        manager.addSensorForwarderFactory(new RecordingForwarderFactory(&forwardLog));
+        manager.setUI(&ui);
+        manager.setClock([this] { return now; });
+        manager.setPowerSupplyRoot("/nonexistent-power-supply");
+        manager.setMagneticModel([this](const ChartPosition& p, double, double& declination) {
+            ++modelCalls;
+            declination = fakeDeclination;
+            lastModelPosition = p;
+            return true;
+        });
+    }
+
+    // Loads `sensors` scripted sensors (S1..Sn) plus the given top keys.
+    void load(const std::string& text) {
+        ini = IniFile();
+        ini.setFromString(text);
+        manager.loadSensorSettingsFromIni(&ini, false);
+    }
+
+    ScriptedSensor* sensor(int index) { return static_cast<ScriptedSensor*>(manager.getSensorInterface(index)); }
+
+    static std::string threeSensors(const std::string& extra = "") {
+        return "SensorCount = 4\n" + extra +
+               "[S1]\nFactoryIndex = 0\nlabel = one\n[S2]\nFactoryIndex = 0\nlabel = two\n"
+               "[S3]\nFactoryIndex = 0\nlabel = three\n";
+    }
+
+    SensorManager manager;
+    ScriptedSensorFactory* factory = nullptr;
+    std::vector<std::string> forwardLog;
+    RecordingUI ui;
+    IniFile ini;
+    double now = 10.0;
+    int modelCalls = 0;
+    double fakeDeclination = 10.0;
+    ChartPosition lastModelPosition;
+};
+
+TEST_F(SensorManagerTest, WithoutSensorCountOnlyTheNullSensorExists) {
+    load("trackMode = True North\n");
+    ASSERT_EQ(manager.getSensorInterfaceCount(), 1);
+    EXPECT_EQ(manager.getSensorInterface(0)->getName(), "NullSensor");
+    for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) {
+        ISensor* s = manager.getDefaultSensor(ISensorData::Type(t));
+        ASSERT_EQ(s, manager.getSensorInterface(0));
+        EXPECT_NE(s->getData(ISensorData::Type(t)), nullptr) << t;
+    }
+    manager.Update();
+    EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::WRONG);
+    EXPECT_FALSE(manager.isMagneticVariationAvailable());
+    EXPECT_EQ(ui.sensorChanges, 1);
+}
+
+TEST_F(SensorManagerTest, DefaultSourceIndicesOutOfRangeSelectTheNullSensor) {
+    load(threeSensors("D4 = 7\nD5 = 2\nD6 = -1\nD1 = abc\n"));
+    ASSERT_EQ(manager.getSensorInterfaceCount(), 4);
+    EXPECT_EQ(manager.getDefaultSensorIndex(ISensorData::POSITION), 0);
+    EXPECT_EQ(manager.getDefaultSensor(ISensorData::POSITION)->getName(), "NullSensor");
+    EXPECT_EQ(manager.getDefaultSensor(ISensorData::ALTITUDE)->getName(), "two");
+    EXPECT_EQ(manager.getDefaultSensorIndex(ISensorData::GROUNDSPEED), 0);
+    EXPECT_EQ(manager.getDefaultSensorIndex(ISensorData::ATTITUDE), 0);
+    EXPECT_EQ(manager.getSensorInterfaces(ISensorData::TRAFFIC).size(), 4u);
+}
+
+TEST_F(SensorManagerTest, UnknownFactoryIndicesAreSkippedAndTheirSectionsKept) {
+    load("SensorCount = 4\n[S1]\nFactoryIndex = 5\n[S2]\nFactoryIndex = 0\nlabel = b\n[S3]\nlabel = c\n");
+    ASSERT_EQ(manager.getSensorInterfaceCount(), 2);
+    EXPECT_EQ(manager.getSensorInterface(1)->getName(), "b");
+    EXPECT_EQ(factory->lastSection, "S2");
+    EXPECT_TRUE(ini.isSectionAvailable("S1"));
+}
+
+TEST_F(SensorManagerTest, ForwardsOnlyChangedRealSensorsInListOrder) {
+    load(threeSensors("ForwarderCount = 3\n") +
+         "[F0]\nForwarderFactory = 0\nname = A\n[F1]\nForwarderFactory = 4\n[F2]\nForwarderFactory = 0\nname = B\n");
+    ASSERT_EQ(manager.getSensorForwarderCount(), 2);
+    EXPECT_EQ(manager.getSensorForwarderConfigIndex(0), 0);
+    EXPECT_EQ(manager.getSensorForwarderConfigIndex(1), 2);
+
+    sensor(1)->nextUpdate = true;
+    sensor(3)->nextUpdate = true;
+    manager.Update();
+    EXPECT_EQ(forwardLog, (std::vector<std::string>{"A:one", "B:one", "A:three", "B:three"}));
+    EXPECT_EQ(sensor(2)->updates, 1);  // polled, not forwarded
+
+    forwardLog.clear();
+    sensor(1)->nextUpdate = false;
+    manager.Update();
+    EXPECT_EQ(forwardLog, (std::vector<std::string>{"A:three", "B:three"}));
+
+    manager.setAllForwarderPause(true);
+    EXPECT_TRUE(static_cast<RecordingForwarder*>(manager.getSensorForwarder(1))->paused);
+    manager.deleteSensorForwarder(0);
+    ASSERT_EQ(manager.getSensorForwarderCount(), 1);
+    EXPECT_EQ(manager.getSensorForwarder(0)->getName(), "B");
+}
+
+TEST_F(SensorManagerTest, ForwarderThatCannotLoadIsNotCreated) {
+    load(threeSensors("ForwarderCount = 1\n") + "[F0]\nForwarderFactory = 0\nusable = 0\n");
+    EXPECT_EQ(manager.getSensorForwarderCount(), 0);
+}
+
+TEST_F(SensorManagerTest, OverallWarningIsTheWorstOfPositionAttitudeHeadingAltitude) {
+    load(threeSensors("D4 = 1\nD1 = 1\nD2 = 2\nD5 = 1\nD6 = 3\n"));
+    manager.Update();
+    EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::GOOD);
+    sensor(3)->warning = ISensor::WRONG;  // ground speed does not count
+    sensor(2)->warning = ISensor::MAYBE_WRONG;
+    manager.Update();
+    EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::MAYBE_WRONG);
+    sensor(1)->warning = ISensor::WRONG;
+    manager.Update();
+    EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::WRONG);
+}
+
+TEST_F(SensorManagerTest, PressureBelow100MillibarFallsBackToInsidePressure) {
+    load(threeSensors("D10 = 1\nD11 = 2\n"));
+    auto* inside = sensor(1)->sample<Pressure_Data>(ISensorData::INSIDE_PRESSURE);
+    auto* outside = sensor(2)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE);
+    inside->pressure = 1000.0;
+    outside->pressure = 99.0;
+    EXPECT_EQ(manager.getMostSuitablePressureData(), inside);
+    outside->pressure = 100.0;
+    EXPECT_EQ(manager.getMostSuitablePressureData(), outside);
+    outside->pressure = 50.0;
+    inside->pressure = 99.9;
+    EXPECT_EQ(manager.getMostSuitablePressureData(), nullptr);
+}
+
+TEST_F(SensorManagerTest, VerticalSpeedFromPressureFiltersTenMetresInOneSecond) {
+    load(threeSensors("D11 = 1\n"));
+    auto* p = sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE);
+    p->pressure = calcPressureFromAltitude(500.0, kStandardSeaLevelPressure);
+    p->timeStamp = 1000;
+    now = 1.0;
+    manager.Update();
+    EXPECT_EQ(manager.getFilteredVerticalSpeed(), 0.0);  // first reading: no rate yet
+
+    p->pressure = calcPressureFromAltitude(510.0, kStandardSeaLevelPressure);
+    p->timeStamp = 2000;
+    now = 2.0;
+    manager.Update();
+    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), 10.0, 1e-6);  // the first input passes through
+
+    manager.Update();  // same time stamp: no new input
+    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), 10.0, 1e-6);
+
+    p->timeStamp = 3000;  // level now
+    now = 3.0;
+    manager.Update();
+    const double a = std::exp(-1.0 * SensorManager::kPressureVerticalSpeedRate);
+    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), a * 10.0, 1e-6);
+    EXPECT_NEAR(a, 0.757858283, 1e-9);  // ln 2 / 2.5 per second
+
+    p->timeStamp = 5500;  // 2.5 s later, still level: another half-life
+    now = 5.5;
+    manager.Update();
+    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), a * 10.0 / 2.0, 1e-6);
+}
+
+TEST_F(SensorManagerTest, VerticalSpeedFromTheSensorWhenNotDerived) {
+    load(threeSensors("deriveVerticalSpeedFromPressure = 0\nD7 = 2\nD11 = 1\n"));
+    sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE)->pressure = 900.0;  // ignored
+    auto* vs = sensor(2)->sample<VerticalSpeed_Data>(ISensorData::VERTICALSPEED);
+    vs->verticalSpeed = 4.0;
+    vs->timeStamp = 1;
+    now = 1.0;
+    manager.Update();
+    EXPECT_EQ(manager.getFilteredVerticalSpeed(), 4.0);
+    vs->verticalSpeed = 0.0;
+    vs->timeStamp = 2;
+    now = 3.0;  // two seconds: one half-life of ln 2 / 2
+    manager.Update();
+    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), 2.0, 1e-12);
+}
+
+class TempDir {
+public:
+    TempDir() {
+        char pattern[] = "/tmp/cirrona-power-XXXXXX";
+        path = mkdtemp(pattern);
+    }
+    ~TempDir() { std::filesystem::remove_all(path); }
+    void write(const std::string& file, const std::string& text) {
+        std::filesystem::create_directories(std::filesystem::path(path + "/" + file).parent_path());
+        std::ofstream(path + "/" + file) << text << "\n";
+    }
+    std::string path;
+};
+
+TEST_F(SensorManagerTest, BatteryMessagesFromAFakePowerSupplyTree) {
+    TempDir power;
+    power.write("BAT1/capacity", "50");
+    power.write("BAT1/status", "Charging");
+    manager.setPowerSupplyRoot(power.path);
+    load("");
+    now = 100.0;
+    manager.Update();
+    EXPECT_TRUE(manager.isBatteryAvailable());
+    EXPECT_DOUBLE_EQ(manager.getBatteryLevel(), 0.5);
+    EXPECT_FALSE(manager.isBatteryDischarging());
+    EXPECT_TRUE(ui.messages.empty());
+
+    power.write("BAT1/status", "Discharging");
+    now = 100.5;  // read at most once per second
+    manager.Update();
+    EXPECT_TRUE(ui.messages.empty());
+    now = 101.1;
+    manager.Update();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], L"\nExternal power lost.\n");
+    EXPECT_TRUE(manager.isBatteryDischarging());
+
+    power.write("BAT1/capacity", "16");
+    now = 102.2;
+    manager.Update();
+    EXPECT_EQ(ui.messages.size(), 1u);
+    power.write("BAT1/capacity", "15");
+    now = 103.3;
+    manager.Update();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1], L"\nLow Battery: 15%\n");
+    now = 104.4;  // unchanged charge: no repeat
+    manager.Update();
+    EXPECT_EQ(ui.messages.size(), 2u);
+    power.write("BAT1/capacity", "14");
+    now = 105.5;
+    manager.Update();
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[2], L"\nLow Battery: 14%\n");
+}
+
+TEST_F(SensorManagerTest, NoPowerSupplyMeansNoBattery) {
+    load("");
+    manager.Update();
+    EXPECT_FALSE(manager.isBatteryAvailable());
+    EXPECT_LT(manager.getBatteryLevel(), 0.0);
+}
+
+TEST_F(SensorManagerTest, MagneticVariationIsRecomputedOnlyAfterMoreThan1000Metres) {
+    load(threeSensors("D4 = 1\nD5 = 1\n"));
+    auto* pos = sensor(1)->sample<Position_Data>(ISensorData::POSITION);
+    const ChartPosition start(7.5, 46.5);
+    pos->longitude = start.longitude, pos->latitude = start.latitude;
+    manager.Update();
+    EXPECT_EQ(modelCalls, 1);
+    EXPECT_TRUE(manager.isMagneticVariationAvailable());
+    EXPECT_EQ(manager.getMagneticVariation(), 10.0);
+
+    ChartPosition p = calcChartPositionAtBearing(start, 45.0, 999.0);
+    pos->longitude = p.longitude, pos->latitude = p.latitude;
+    fakeDeclination = 11.0;
+    manager.Update();
+    EXPECT_EQ(modelCalls, 1);
+    EXPECT_EQ(manager.getMagneticVariation(), 10.0);
+
+    p = calcChartPositionAtBearing(start, 45.0, 1001.0);
+    pos->longitude = p.longitude, pos->latitude = p.latitude;
+    manager.Update();
+    EXPECT_EQ(modelCalls, 2);
+    EXPECT_EQ(manager.getMagneticVariation(), 11.0);
+    EXPECT_NEAR(lastModelPosition.latitude, p.latitude, 1e-12);
+}
+
+TEST_F(SensorManagerTest, NoMagneticVariationWithoutARealPosition) {
+    load(threeSensors("D5 = 1\n"));
+    manager.Update();
+    EXPECT_EQ(modelCalls, 0);
+    load(threeSensors("D4 = 1\nD5 = 1\n"));
+    sensor(1)->warning = ISensor::WRONG;
+    manager.Update();
+    EXPECT_EQ(modelCalls, 0);
+}
+
+TEST_F(SensorManagerTest, WorldMagneticModelGivesEastVariationAtVancouver) {
+    double declination = 0.0;
+    ASSERT_TRUE(MagneticVariationTracker::worldMagneticModel(ChartPosition(-123.18, 49.19), 100.0, declination));
+    EXPECT_GT(declination, 13.0);  // about 15-16 degrees east in the 2020s
+    EXPECT_LT(declination, 18.0);
+}
+
+TEST_F(SensorManagerTest, TracksInTheConfiguredReference) {
+    load(threeSensors("trackMode = Magnetic North\nD0 = 1\nD4 = 1\nD5 = 1\n"));
+    auto* gps = sensor(1)->sample<GPS_Data>(ISensorData::GPS);
+    gps->groundTrack = 5.0;
+    gps->groundTrackAvail = true;
+    EXPECT_EQ(manager.getDesiredTrack(), 5.0);  // variation not yet known
+    manager.Update();
+    EXPECT_EQ(manager.getTrackBearingReference(), SensorManager::MAGNETIC_NORTH);
+    EXPECT_NEAR(manager.getMagneticTrack(), 355.0, 1e-12);  // 10 degrees east
+    EXPECT_NEAR(manager.getDesiredTrack(), 355.0, 1e-12);
+    EXPECT_NEAR(manager.convertToDesiredReference(350.0, SensorManager::MAGNETIC_NORTH), 350.0, 1e-12);
+    manager.setTrackBearingReference(SensorManager::TRUE_NORTH);
+    EXPECT_NEAR(manager.convertToDesiredReference(355.0, SensorManager::MAGNETIC_NORTH), 5.0, 1e-12);
+    EXPECT_EQ(manager.getDesiredTrack(), 5.0);
+    gps->groundTrackAvail = false;
+    EXPECT_EQ(manager.getMagneticTrack(), -1.0);
+}
+
+TEST_F(SensorManagerTest, UTCTimeFromTheGNSSOrTheSystemClock) {
+    load(threeSensors("D0 = 1\n"));
+    auto* gps = sensor(1)->sample<GPS_Data>(ISensorData::GPS);
+    gps->hour = 22, gps->minute = 53, gps->second = 8, gps->timeAvail = true;
+    int h, m, s;
+    EXPECT_TRUE(manager.getUTCTime(h, m, s));
+    EXPECT_EQ(h * 10000 + m * 100 + s, 225308);
+    gps->timeAvail = false;
+    EXPECT_FALSE(manager.getUTCTime(h, m, s));
+    EXPECT_TRUE(h >= 0 && h < 24 && m >= 0 && m < 60);
+}
+
+TEST_F(SensorManagerTest, AltimeterFromPressureAndAltitude) {
+    load(threeSensors("D5 = 1\nD11 = 1\nPRESSURE = Hg\n"));
+    sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE)->pressure =
+        calcPressureFromAltitude(1000.0, kStandardSeaLevelPressure);
+    sensor(1)->sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude = 1200.0;
+    // Sea-level pressure computed so the altimeter agrees with the GNSS altitude.
+    EXPECT_GT(manager.getSeaLevelPressure(), kStandardSeaLevelPressure);
+    EXPECT_NEAR(manager.getIndicatedAltitude(), 1200.0, 1e-6);
+    EXPECT_NE(manager.getAltimeterSetting().find(L"inHg"), std::wstring::npos);
+
+    manager.setAltimeterFallbackForced(true);
+    manager.setFallbackSeaLevelPressure(kStandardSeaLevelPressure);
+    EXPECT_NEAR(manager.getIndicatedAltitude(), 1000.0, 1e-6);
+    EXPECT_EQ(manager.getAltimeterSetting(), L"29.92 inHg");
+    manager.setGNSSAltitudeForced(true);
+    EXPECT_EQ(manager.getIndicatedAltitude(), 1200.0);
+}
+
+TEST_F(SensorManagerTest, AltitudeDifferenceToTraffic) {
+    load(threeSensors("D5 = 1\nD11 = 1\n"));
+    sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE)->pressure =
+        calcPressureFromAltitude(1000.0, kStandardSeaLevelPressure);
+    sensor(1)->sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude = 1200.0;
+    TrafficElement target;
+    double metres = 0;
+    EXPECT_FALSE(manager.getAltitudeDifference(metres, &target));  // altitude unknown
+    target.altitude = 5000.0;
+    ASSERT_TRUE(manager.getAltitudeDifference(metres, &target));
+    EXPECT_NEAR(metres, 5000 * 0.3048 - 1000.0, 1e-6);  // pressure altitudes
+    target.capabilityIndex = 1000;                      // geometric altitude
+    ASSERT_TRUE(manager.getAltitudeDifference(metres, &target));
+    EXPECT_NEAR(metres, 5000 * 0.3048 - 1200.0, 1e-6);
+}
+
+TEST_F(SensorManagerTest, UpdateOrderOfTrafficHookReceiversAndLogbook) {
+    struct Receiver : ISensorDataReceiver {
+        std::vector<std::string>* log;
+        void OnSensorUpdate(SensorManager*) override { log->push_back("receiver"); }
+    } receiver;
+    std::vector<std::string> log;
+    receiver.log = &log;
+    manager.registerSensorDataReceiver(&receiver);
+    manager.registerSensorDataReceiver(&receiver);  // once only
+    manager.setTrafficWarningHook([&](SensorManager&) { log.push_back("traffic"); });
+    manager.setLogbookHook([&] { log.push_back("logbook"); });
+
+    load(threeSensors("enableTrafficWarnings = 1\nD4 = 1\nD15 = 2\n"));
+    manager.Update();
+    EXPECT_EQ(log, (std::vector<std::string>{"traffic", "receiver", "logbook"}));
+
+    log.clear();
+    sensor(2)->warning = ISensor::WRONG;  // no traffic available
+    manager.Update();
+    EXPECT_EQ(log, (std::vector<std::string>{"receiver", "logbook"}));
+
+    log.clear();
+    manager.unregisterSensorDataReceiver(&receiver);
+    load(threeSensors("enableTrafficWarnings = 0\nD4 = 1\nD15 = 2\n"));
+    manager.Update();
+    EXPECT_EQ(log, (std::vector<std::string>{"logbook"}));
+}
+
+TEST_F(SensorManagerTest, TopSectionSettings) {
+    load("trafficWarningAlitude = 2500\nenableTrafficWarnings = 1\niaqSensitivity = low\n");
+    EXPECT_EQ(manager.getTrafficWarningAltitude(), 2500);
+    EXPECT_TRUE(manager.areTrafficWarningsEnabled());
+    EXPECT_EQ(manager.getIAQSensitivity(), 2);
+    EXPECT_TRUE(manager.isVerticalSpeedDerivedFromPressure());
+    EXPECT_EQ(manager.getTrackBearingReference(), SensorManager::TRUE_NORTH);
+    load("iaqSensitivity = medium\nderiveVerticalSpeedFromPressure = 0\n");
+    EXPECT_EQ(manager.getIAQSensitivity(), 1);
+    EXPECT_FALSE(manager.areTrafficWarningsEnabled());
+    EXPECT_FALSE(manager.isVerticalSpeedDerivedFromPressure());
+    load("iaqSensitivity = high\n");
+    EXPECT_EQ(manager.getIAQSensitivity(), 0);
+}
+
+TEST_F(SensorManagerTest, ChoosingASourceThatDoesNotSupplyTheTypeIsRefused) {
+    load(threeSensors());
+    EXPECT_TRUE(manager.setDefaultSensor(ISensorData::TRAFFIC, 3));
+    EXPECT_EQ(manager.getDefaultSensor(ISensorData::TRAFFIC)->getName(), "three");
+    EXPECT_FALSE(manager.setDefaultSensor(ISensorData::TRAFFIC, 9));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], L"Data Type not supported by selected sensor.");
+}
+
+TEST_F(SensorManagerTest, ShutdownAndUnload) {
+    load(threeSensors());
+    testing::internal::CaptureStdout();
+    manager.tryShutdown();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "tryShutdown\n");
+    EXPECT_EQ(sensor(1)->shutdowns, 1);
+    EXPECT_EQ(sensor(3)->shutdowns, 1);
+    manager.unload();
+    EXPECT_EQ(manager.getSensorInterfaceCount(), 0);
+    EXPECT_EQ(manager.getDefaultSensor(ISensorData::GPS), nullptr);
+    manager.Update();  // nothing loaded: still safe
+}
+
+TEST_F(SensorManagerTest, SampleFactoriesCanBeReplaced) {
+    EXPECT_EQ(manager.getSensorDataFactory(ISensorData::ALTITUDE)->getName(), "Altitude");
+    manager.addSensorDataFactory(ISensorData::ALTITUDE, new SensorDataFactory<Altitude_Data>("Height"));
+    EXPECT_EQ(manager.getSensorDataFactory(ISensorData::ALTITUDE)->getName(), "Height");
+    EXPECT_EQ(manager.getSensorDataFactory(ISensorData::TYPE_COUNT), nullptr);
+    EXPECT_EQ(manager.createSensorData(ISensorData::Type(-1)), nullptr);
+    SensorManager empty;
+    EXPECT_EQ(empty.createSensorData(ISensorData::GPS), nullptr);
+}
+
+}  // namespace
