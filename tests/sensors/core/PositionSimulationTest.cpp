@@ -1,0 +1,139 @@
+// The simulated aircraft: a consistent flight from its settings.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "SensorTestSupport.h"
+#include "chart/Geodesy.h"
+#include "sensors/PositionSimulationSensor.h"
+#include "sensors/PressureAltitude.h"
+#include "sensors/SensorKinds.h"
+
+namespace {
+
+class PositionSimulationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
+            manager.addSensorDataFactory(ISensorData::Type(t), createStandardSensorDataFactory(ISensorData::Type(t)));
+    }
+    std::unique_ptr<PositionSimulationSensor> make(const PositionSimulationSensor::Flight& flight) {
+        return std::make_unique<PositionSimulationSensor>(manager, flight, [this] { return now; });
+    }
+    // Advances the clock in steps of the update period.
+    void fly(PositionSimulationSensor& sim, double seconds, double step = 0.1) {
+        for (double t = 0; t < seconds - 1e-9; t += step) {
+            now += step;
+            sim.Update();
+        }
+    }
+
+    SensorManager manager;
+    double now = 1000.0;
+};
+
+TEST_F(PositionSimulationTest, FliesStraightAtItsGroundSpeed) {
+    PositionSimulationSensor::Flight flight;
+    flight.start = ChartPosition(8.0, 47.0);
+    flight.trackDegrees = 90.0;
+    flight.groundSpeedKnots = 100.0;
+    auto sim = make(flight);
+    EXPECT_EQ(sim->getWarning(ISensorData::POSITION), ISensor::WRONG);  // nothing flown yet
+    ASSERT_TRUE(sim->Update());
+    EXPECT_FALSE(sim->Update());  // same instant
+    EXPECT_EQ(sim->getWarning(ISensorData::POSITION), ISensor::GOOD);
+    fly(*sim, 36.0);  // 100 kt for 36 s: one nautical mile
+    auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
+    const ChartPosition reached(pos->longitude, pos->latitude);
+    EXPECT_NEAR(calcDistance2(flight.start, reached), 1852.0, 2.0);
+    EXPECT_NEAR(calcBearing2(flight.start, reached), 90.0, 0.05);
+
+    auto* gps = static_cast<GPS_Data*>(sim->getData(ISensorData::GPS));
+    EXPECT_TRUE(gps->positionAvail && gps->speedAvail && gps->groundTrackAvail && gps->altitudeAvail);
+    EXPECT_EQ(gps->latitude, pos->latitude);
+    EXPECT_EQ(gps->groundSpeed, 100.0);
+    EXPECT_EQ(gps->fixType, 3);
+    EXPECT_EQ(static_cast<GroundSpeed_Data*>(sim->getData(ISensorData::GROUNDSPEED))->groundSpeed, 100.0);
+    EXPECT_NEAR(static_cast<Altitude_Data*>(sim->getData(ISensorData::ALTITUDE))->altitude, 3000 * 0.3048, 1e-9);
+    EXPECT_EQ(sim->lastTimeUpdated(ISensorData::POSITION), pos->timeStamp);
+    EXPECT_EQ(sim->getData(ISensorData::TRAFFIC), nullptr);
+}
+
+TEST_F(PositionSimulationTest, ACircleAtThreeDegreesPerSecondClosesInTwoMinutes) {
+    PositionSimulationSensor::Flight flight;
+    flight.start = ChartPosition(-123.0, 49.0);
+    flight.trackDegrees = 0.0;
+    flight.turnRateDegPerSec = 3.0;
+    auto sim = make(flight);
+    sim->Update();
+    fly(*sim, 30.0);
+    EXPECT_NEAR(sim->getTrack(), 90.0, 1e-6);
+    auto* heading = static_cast<Heading_Data*>(sim->getData(ISensorData::HEADING));
+    EXPECT_NEAR(heading->heading, 90.0, 1e-6);
+    // A right turn banks right: the up vector leans to the inside (south when heading east).
+    auto* attitude = static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE));
+    const Vector3d up = attitude->orientation.getUpVector();
+    EXPECT_LT(up.z, -0.1);
+    const double bank = std::acos(up.y) * 180.0 / M_PI;
+    EXPECT_NEAR(bank, std::atan(100 * 0.514444444 * 3.0 * M_PI / 180.0 / 9.80665) * 180.0 / M_PI, 1e-6);
+    EXPECT_NEAR(attitude->orientation.getForwardVector().x, 1.0, 1e-9);  // nose east
+    fly(*sim, 90.0);
+    auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
+    EXPECT_LT(calcDistance2(flight.start, ChartPosition(pos->longitude, pos->latitude)), 5.0);
+    EXPECT_NEAR(static_cast<TurnRate_Data*>(sim->getData(ISensorData::TURNRATE))->turnRate, 3.0, 0);
+}
+
+TEST_F(PositionSimulationTest, ClimbsAndDescendsBetweenItsLimits) {
+    PositionSimulationSensor::Flight flight;
+    flight.altitudeFeet = 2000.0;
+    flight.climbRateFeetPerMin = 600.0;
+    flight.minAltitudeFeet = 1000.0;
+    flight.maxAltitudeFeet = 2500.0;
+    flight.updatesPerSecond = 1;
+    auto sim = make(flight);
+    sim->Update();
+    fly(*sim, 30.0, 1.0);
+    EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
+    auto* vs = static_cast<VerticalSpeed_Data*>(sim->getData(ISensorData::VERTICALSPEED));
+    EXPECT_NEAR(vs->verticalSpeed, 600 * 0.3048 / 60, 1e-12);
+    EXPECT_GT(static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE))->orientation.getPitchDegrees(), 0.5);
+    fly(*sim, 40.0, 1.0);  // reaches 2500 after 20 s, then descends for 20 s
+    EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
+    EXPECT_LT(sim->getClimbRateFeetPerMin(), 0.0);
+    EXPECT_LT(static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE))->orientation.getPitchDegrees(), -0.5);
+}
+
+TEST_F(PositionSimulationTest, AStalledLoopDoesNotMakeItJump) {
+    PositionSimulationSensor::Flight flight;
+    auto sim = make(flight);
+    sim->Update();
+    now += 60.0;
+    sim->Update();
+    auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
+    const double metres = calcDistance2(flight.start, ChartPosition(pos->longitude, pos->latitude));
+    EXPECT_NEAR(metres, 100 * 0.514444444 * PositionSimulationSensor::kMaxStepSeconds, 0.5);
+}
+
+TEST_F(PositionSimulationTest, AirDataAgreesWithTheManagersDerivedValues) {
+    registerSensorKinds(manager);
+    manager.setClock([this] { return now; });
+    manager.setMagneticModel([](const ChartPosition&, double, double& d) {
+        d = 16.0;
+        return true;
+    });
+    IniFile ini;
+    std::string text = "SensorCount = 2\n[S1]\nFactoryIndex = 7\naltitude = 8000\ngroundSpeed = 120\ntrack = 200\n";
+    ini.setFromString(text);
+    for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) ini.set("", "D" + std::to_string(t), "1");
+    manager.loadSensorSettingsFromIni(&ini, false);
+    manager.Update();
+    // Calm standard air: true airspeed from indicated airspeed and pressure equals the ground speed.
+    EXPECT_NEAR(manager.getTrueAirspeed(), 120.0, 0.05);
+    EXPECT_NEAR(manager.getIndicatedAltitude(), 8000 * 0.3048, 1e-6);
+    EXPECT_NEAR(manager.getSeaLevelPressure(), kStandardSeaLevelPressure, 1e-6);
+    EXPECT_NEAR(manager.getMagneticTrack(), 184.0, 1e-9);
+    EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::GOOD);
+    EXPECT_NE(manager.getSensorInterface(1)->getSensorDetails().find(L"Position Simulation"), std::wstring::npos);
+}
+
+}  // namespace
