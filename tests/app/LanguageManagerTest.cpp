@@ -1,0 +1,105 @@
+#include "app/LanguageManager.h"
+
+#include "app/FileUtils.h"
+#include "app/IniFile.h"
+#include "app/UnicodeCfgParser.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+TEST(UnicodeCfg, EntriesCommentsBlanksAndEscapes) {
+    UnicodeCfgParser parser;
+    parser.parse("\xEF\xBB\xBF# comment = not an entry\n"
+                 "  Hello   =   Hallo  \r\n"
+                 "\n"
+                 "no separator here\n"
+                 "a \\= b = c\n"
+                 "\\# hash = \\ padded\\ \n"
+                 "multi = line1\\nline2\\tx\n"
+                 "path = C:\\dir\\\\file\n"
+                 "Gr\xC3\xBC\xC3\x9F" "e = \xE2\x82\xAC =\n"
+                 "empty =");
+    const std::vector<UnicodeCfgParser::Entry> expected = {
+        {L"Hello", L"Hallo"},
+        {L"a = b", L"c"},
+        {L"# hash", L" padded "},
+        {L"multi", L"line1\nline2\tx"},
+        {L"path", L"C:\\dir\\file"},
+        {L"Gr\u00FC\u00DFe", L"\u20AC ="},
+        {L"empty", L""},
+    };
+    EXPECT_EQ(parser.getEntries(), expected);
+    EXPECT_EQ(parser.getSkippedLineCount(), 1);
+}
+
+TEST(UnicodeCfg, LaterDuplicatesWinInTheMapAndMissingFilesFail) {
+    UnicodeCfgParser parser;
+    parser.parse("k = 1\nk = 2\n");
+    EXPECT_EQ(parser.toMap(), (std::map<std::wstring, std::wstring>{{L"k", L"2"}}));
+    EXPECT_EQ(parser.getEntries().size(), 2u);
+    EXPECT_FALSE(parser.parseFile("/nonexistent/file.cfg"));
+}
+
+class Languages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        makePath(dir / "lang/English");
+        makePath(dir / "lang/German");
+        makePath(dir / "data");
+        writeWholeFile(dir / "lang/languages.cfg", "# list\nEnglish = English\nGerman = Deutsch\n");
+        writeWholeFile(dir / "lang/English/phrases.bla", "");
+        writeWholeFile(dir / "lang/German/phrases.bla", "Please wait... = Bitte warten...\nOK = OK\n");
+        writeWholeFile(dir / "lang/German/location.labels", "okButton = Weiter\nimageBox = Bilder\n");
+    }
+    std::string langDir() const { return dir / "lang"; }
+    std::string iniPath() const { return dir / "data/language.ini"; }
+    TempDir dir;
+};
+
+TEST_F(Languages, ListAndDefaultChoice) {
+    LanguageManager manager(langDir(), iniPath());
+    ASSERT_EQ(manager.getLanguageCount(), 2);
+    EXPECT_EQ(manager.getLanguageName(1), L"Deutsch");
+    EXPECT_EQ(manager.getLanguageDirectoryName(1), "German");
+    EXPECT_EQ(manager.getLanguageName(2), L"");
+    EXPECT_EQ(manager.getLanguageDirectoryName(-1), "");
+    EXPECT_EQ(manager.getCurrentLanguage(), 0);
+    EXPECT_TRUE(manager.getPhrases().empty());
+    EXPECT_EQ(manager.translate(L"Please wait..."), L"Please wait...");
+}
+
+TEST_F(Languages, ChangingTheLanguageReloadsAndIsRemembered) {
+    {
+        LanguageManager manager(langDir(), iniPath());
+        EXPECT_TRUE(manager.changeLanguage(1));
+        EXPECT_EQ(manager.translate(L"Please wait..."), L"Bitte warten...");
+        EXPECT_EQ(manager.getLabels("location").at(L"okButton"), L"Weiter");
+        EXPECT_TRUE(manager.getLabels("missingDialog").empty());
+        EXPECT_FALSE(manager.changeLanguage(5));
+        EXPECT_EQ(manager.getCurrentLanguage(), 1);
+    }
+    EXPECT_EQ(IniFile(iniPath()).get("", "language"), "German");
+    LanguageManager again(langDir(), iniPath());
+    EXPECT_EQ(again.getCurrentLanguage(), 1);
+    EXPECT_EQ(again.getPhrases().size(), 2u);
+
+    writeWholeFile(iniPath(), "language = Klingon\n");
+    EXPECT_EQ(LanguageManager(langDir(), iniPath()).getCurrentLanguage(), 0);
+}
+
+TEST_F(Languages, NoLanguageListMeansNoLanguages) {
+    LanguageManager manager(dir / "nowhere", iniPath());
+    EXPECT_EQ(manager.getLanguageCount(), 0);
+    EXPECT_EQ(manager.getCurrentLanguage(), -1);
+    EXPECT_TRUE(manager.getLabels("location").empty());
+    EXPECT_FALSE(manager.changeLanguage(0));
+    EXPECT_EQ(manager.translate(L"x"), L"x");
+}
+
+TEST(LanguageFiles, ShippedListOffersEnglishFirst) {
+    LanguageManager manager(std::string(CIRRONA_SOURCE_DIR) + "/media/GUI/lang", "/nonexistent/language.ini");
+    ASSERT_GE(manager.getLanguageCount(), 1);
+    EXPECT_EQ(manager.getLanguageDirectoryName(0), "English");
+    EXPECT_EQ(manager.getLanguageName(0), L"English");
+    EXPECT_TRUE(fileExists(std::string(CIRRONA_SOURCE_DIR) + "/media/GUI/lang/English/phrases.bla"));
+}
