@@ -87,7 +87,7 @@ TEST(ZSocket, CorruptBlockIsReportedAndTheNextStreamDecodes) {
     EXPECT_EQ(0u, testing::internal::GetCapturedStdout().rfind("ERROR: zlib inflate error: -3", 0));
 
     // The peer starts over with a fresh stream.
-    ZSocket restarted(pair.left, 4096, 4096, 6, false);
+    ZSocket restarted(pair.left, 4096, 4096, 6, true);
     ASSERT_TRUE(restarted.send("recovered", 9));
     EXPECT_EQ("recovered", receiveAll(receiver, 9));
 }
