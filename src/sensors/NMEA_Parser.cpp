@@ -37,9 +37,11 @@ bool allDigits(const std::string& text, size_t from, size_t to) {
 
 bool parseNMEATime(const std::string& text, int& hour, int& minute, int& second, int& millisecond) {
     if (text.size() < 6 || !allDigits(text, 0, 6)) return false;
-    hour = (text[0] - '0') * 10 + (text[1] - '0');
-    minute = (text[2] - '0') * 10 + (text[3] - '0');
-    second = (text[4] - '0') * 10 + (text[5] - '0');
+    const int h = (text[0] - '0') * 10 + (text[1] - '0');
+    const int m = (text[2] - '0') * 10 + (text[3] - '0');
+    const int s = (text[4] - '0') * 10 + (text[5] - '0');
+    if (h > 23 || m > 59 || s > 60) return false;  // 60: a leap second
+    hour = h, minute = m, second = s;
     millisecond = 0;
     if (text.size() > 7 && text[6] == '.') {
         static const int scale[] = {100, 10, 1};
@@ -55,13 +57,14 @@ bool parseNMEACoordinate(const std::string& value, const std::string& hemisphere
     double raw = 0.0;
     if (!parseDouble(value, raw) || hemisphere.empty() || raw < 0) return false;
     const double whole = std::floor(raw / 100.0);
-    double result = whole + (raw - whole * 100.0) / 60.0;
+    const double minutes = raw - whole * 100.0;
+    double result = whole + minutes / 60.0;
     const char h = hemisphere[0];
-    if (h == 'S' || h == 'W')
-        result = -result;
-    else if (h != 'N' && h != 'E')
-        return false;
-    degrees = result;
+    const bool latitude = h == 'N' || h == 'S';
+    if (!latitude && h != 'E' && h != 'W') return false;
+    // Minutes of 60 or more, or a place off the globe, are transmission errors.
+    if (minutes >= 60.0 || result > (latitude ? 90.0 : 180.0)) return false;
+    degrees = (h == 'S' || h == 'W') ? -result : result;
     return true;
 }
 

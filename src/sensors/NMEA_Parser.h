@@ -71,7 +71,9 @@ int calculateNMEAChecksum(const std::string& sentence);
 std::string appendNMEAChecksum(const std::string& sentence);
 
 // Field helpers, exposed for the tests and for other NMEA readers.
-// hhmmss[.f...] -> hour, minute, second, millisecond; false when malformed.
+// hhmmss[.f...] -> hour, minute, second, millisecond; false when malformed
+// or out of range (the outputs are then unchanged).
 bool parseNMEATime(const std::string& text, int& hour, int& minute, int& second, int& millisecond);
-// ddmm.mmmm / dddmm.mmmm with the hemisphere letter -> signed degrees.
+// ddmm.mmmm / dddmm.mmmm with the hemisphere letter -> signed degrees; false
+// for malformed text, minutes of 60 or more and places off the globe.
 bool parseNMEACoordinate(const std::string& value, const std::string& hemisphere, double& degrees);

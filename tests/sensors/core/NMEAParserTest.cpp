@@ -183,6 +183,13 @@ TEST(NMEAParser, FieldHelpersRejectMalformedText) {
     EXPECT_FALSE(parseNMEACoordinate("4807.038", "X", deg));
     ASSERT_TRUE(parseNMEACoordinate("00000.000", "W", deg));
     EXPECT_EQ(deg, 0.0);
+    EXPECT_FALSE(parseNMEACoordinate("4860.000", "N", deg));   // 60 minutes
+    EXPECT_FALSE(parseNMEACoordinate("9100.000", "N", deg));   // beyond the pole
+    EXPECT_TRUE(parseNMEACoordinate("17959.999", "W", deg));
+    EXPECT_FALSE(parseNMEACoordinate("18100.000", "E", deg));
+    EXPECT_FALSE(parseNMEATime("245959", h, m, s, ms));
+    EXPECT_FALSE(parseNMEATime("236059", h, m, s, ms));
+    EXPECT_TRUE(parseNMEATime("235960", h, m, s, ms));  // leap second
 }
 
 // --- Real captures against the reference decoder's output.
