@@ -1,6 +1,10 @@
 #include "chart/ChartFileIO.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
 #include <fstream>
+#include <sys/stat.h>
 #include <iterator>
 
 bool ByteReader::readU8(uint8_t& value) {
@@ -50,5 +54,34 @@ bool readWholeFile(const std::string& path, std::vector<char>& content) {
     content.resize(static_cast<size_t>(length));
     if (length > 0 && !in.read(content.data(), length))
         return false;
+    return true;
+}
+
+std::vector<std::string> listFilesWithExtension(const std::string& folder, const std::string& extension) {
+    std::vector<std::string> names;
+    DIR* directory = opendir(folder.c_str());
+    if (!directory)
+        return names;
+    while (dirent* entry = readdir(directory)) {
+        std::string name = entry->d_name;
+        if (name.size() > extension.size() &&
+            name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
+            names.push_back(name);
+    }
+    closedir(directory);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool createFolders(const std::string& folder) {
+    std::string path;
+    for (size_t i = 0; i <= folder.size(); i++) {
+        if (i == folder.size() || folder[i] == '/') {
+            if (!path.empty() && mkdir(path.c_str(), 0770) != 0 && errno != EEXIST)
+                return false;
+        }
+        if (i < folder.size())
+            path.push_back(folder[i]);
+    }
     return true;
 }

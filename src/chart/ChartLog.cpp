@@ -1,0 +1,12 @@
+#include "chart/ChartLog.h"
+
+#include "app/Logger.h"
+
+#include <iostream>
+
+void logChartMessage(const std::string& message) {
+    if (logger)
+        logger->log(message);
+    else
+        std::cerr << message << std::endl;
+}

@@ -1,0 +1,90 @@
+#include "chart/ChartBackground.h"
+#include "chart/ExtendedChart.h"
+#include "chart/WorldWideAreaTree.h"
+
+#include "ChartTestData.h"
+#include "chart/ChartFileIO.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+TEST(ChartBackgroundTest, ParsesADescription) {
+    BackgroundDescription description;
+    std::string error;
+    ASSERT_TRUE(parseBackgroundDescription("Salish VFR\r\nPlaceholder\r\nvfr\r\n1\r\n7\r\n431575\r\nPlaceholder\r\n\r\n",
+                                           description, error))
+        << error;
+    EXPECT_EQ(description.name, "Salish VFR");
+    EXPECT_EQ(description.kind, IArea::BG_VFR);
+    EXPECT_TRUE(description.flag);
+    EXPECT_EQ(description.areas, (std::vector<int>{7, 431575}));
+
+    ASSERT_TRUE(parseBackgroundDescription("High\nPlaceholder\nifrh\n0\nPlaceholder\n", description, error));
+    EXPECT_EQ(description.kind, IArea::BG_IFR_HIGH);
+    EXPECT_TRUE(description.areas.empty());
+    EXPECT_EQ(ChartBackground::getImageFileName(IArea::BG_IFR_LOW, 42), "ifr_42.png");
+}
+
+TEST(ChartBackgroundTest, RejectsMalformedDescriptions) {
+    BackgroundDescription description;
+    std::string error;
+    const char* const bad[] = {
+        "",
+        "Name\nPlaceholder\nvfr\n1\n7\n",                 // no closing line
+        "Name\nSomething\nvfr\n1\n7\nPlaceholder\n",      // no placeholder after the name
+        "Name\nPlaceholder\nsectional\n1\n7\nPlaceholder\n",
+        "Name\nPlaceholder\nvfr\n2\n7\nPlaceholder\n",
+        "Name\nPlaceholder\nvfr\n1\n431576\nPlaceholder\n",
+        "Name\nPlaceholder\nvfr\n1\n-3\nPlaceholder\n",
+        "Name\nPlaceholder\nvfr\n1\n12x\nPlaceholder\n",
+    };
+    for (const char* text : bad) {
+        error.clear();
+        EXPECT_FALSE(parseBackgroundDescription(text, description, error)) << text;
+        EXPECT_FALSE(error.empty()) << text;
+    }
+}
+
+TEST(ChartBackgroundTest, MipMapLevelsGrowFromTheLeavesUp) {
+    WorldWideAreaTree tree;
+    ChartBackground backgrounds;
+    BackgroundDescription vfr;
+    vfr.kind = IArea::BG_VFR;
+    vfr.areas = {7, 8, 5};
+    vfr.folder = "/charts/";
+    backgrounds.addDescription(vfr);
+    backgrounds.computeMipMapLevels(tree, {});
+    // 7 and 8 give 6; 5 has its own image; above it 4, 3, 2, 1 and the root.
+    for (int area : {6, 4, 3, 2, 1, 0})
+        EXPECT_TRUE(backgrounds.isComputed(IArea::BG_VFR, area)) << area;
+    EXPECT_FALSE(backgrounds.isComputed(IArea::BG_VFR, 5));
+    EXPECT_EQ(backgrounds.getComputedCount(IArea::BG_VFR), 6u);
+    EXPECT_TRUE(backgrounds.hasImage(IArea::BG_VFR, 5));
+    EXPECT_FALSE(backgrounds.hasImage(IArea::BG_VFR, 9));
+    EXPECT_FALSE(backgrounds.hasImage(IArea::BG_IFR_LOW, 7));
+    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_VFR, 8), "/charts/vfr_8.png");
+    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_VFR, 6), "");
+}
+
+TEST(ChartBackgroundTest, ChartLoadsTheVendorsBackgroundFolder) {
+    TemporaryDataRoot root;
+    SubChartWriter writer("Open", "Tiny");
+    writer.addElement(makeMark("A", 1, 1));
+    writeSubChart(writer, root.chartData(), "tiny");
+    ASSERT_TRUE(createFolders(root.chartData() + "Open_Backgrounds"));
+    std::ofstream(root.chartData() + "Open_Backgrounds/low.bg") << "Low\nPlaceholder\nifr\n0\n7\nPlaceholder\n";
+    std::ofstream(root.chartData() + "Open_Backgrounds/broken.bg") << "Broken\n";
+    std::ofstream(root.chartData() + "Common.bg") << "World\nPlaceholder\nvfr\n0\n1\nPlaceholder\n";
+    ExtendedChart chart(root.get());
+    chart.loadData();
+    const ChartBackground& backgrounds = chart.getBackgrounds();
+    EXPECT_EQ(backgrounds.getDescriptions().size(), 2u);
+    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_IFR_LOW, 7), root.chartData() + "Open_Backgrounds/ifr_7.png");
+    EXPECT_TRUE(backgrounds.isComputed(IArea::BG_IFR_LOW, 6));
+    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_VFR, 1), root.chartData() + "vfr_1.png");
+}
+
+}  // namespace

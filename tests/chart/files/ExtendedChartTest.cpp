@@ -1,0 +1,353 @@
+#include "chart/ExtendedChart.h"
+
+#include "ChartTestData.h"
+#include "app/IniFile.h"
+#include "chart/ChartFileIO.h"
+#include "chart/Geodesy.h"
+#include "chart/StaticData.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <set>
+
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::vector<char> content;
+    if (!readWholeFile(path, content))
+        return "<missing>";
+    return std::string(content.begin(), content.end());
+}
+
+void overwriteFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+std::string markName(IChartElement* element) {
+    auto* mark = dynamic_cast<MarkElement*>(element);
+    return mark ? mark->name : std::string("<none>");
+}
+
+// Two sub-charts of one vendor: "a" with marks M0..M9 around 10E 45N, "b"
+// with marks N0..N9 around 20E 50N plus an airport.
+class TwoSubChartsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SubChartWriter first("Open", "Region A");
+        for (int i = 0; i < 10; i++)
+            first.addElement(makeMark("M" + std::to_string(i), 10.0 + 0.01 * i, 45.0));
+        first.addElement(makeAirport("CYVR", "Vancouver Intl", 10.3, 45.1));
+        writeSubChart(first, root.chartData(), "a");
+        SubChartWriter second("Open", "Region B");
+        for (int i = 0; i < 10; i++)
+            second.addElement(makeMark("N" + std::to_string(i), 20.0 + 0.01 * i, 50.0));
+        second.addElement(makeAirport("CYYJ", "Victoria Intl", 20.3, 50.1));
+        writeSubChart(second, root.chartData(), "b");
+    }
+
+    std::unique_ptr<ExtendedChart> load() {
+        auto chart = std::make_unique<ExtendedChart>(root.get(), 100);
+        chart->loadData();
+        return chart;
+    }
+
+    TemporaryDataRoot root;
+};
+
+TEST_F(TwoSubChartsTest, IdentifiersAddressSubChartAndIndex) {
+    auto chart = load();
+    ASSERT_EQ(chart->getSubChartCount(), 2);
+    EXPECT_EQ(chart->getStaticElementCount(), 22u);
+    EXPECT_EQ(markName(chart->getChartElement(5)), "M5");
+    EXPECT_EQ(markName(chart->getChartElement(8388613)), "N5");
+    EXPECT_EQ(chart->getChartElement((1 << 23) + 10)->getType(), IChartElement::AIRPORT);
+    EXPECT_EQ(chart->getChartElement((1 << 23) + 11), nullptr);
+    EXPECT_EQ(chart->getChartElement(2 << 23), nullptr);
+    EXPECT_EQ(chart->getChartElement(-1), nullptr);
+    EXPECT_EQ(chart->getSubChart(1)->getAreaName(), "Region B");
+    EXPECT_EQ(chart->getName(), "Open");
+}
+
+TEST_F(TwoSubChartsTest, CacheHitsAreNotCountedAsMisses) {
+    auto chart = load();
+    uint32_t before = chart->getElementCacheMissCount();
+    IChartElement* first = chart->getChartElement(3);
+    EXPECT_EQ(chart->getElementCacheMissCount(), before + 1);
+    EXPECT_EQ(chart->getChartElement(3), first);
+    EXPECT_EQ(chart->getElementCacheMissCount(), before + 1);
+    chart->OnMustFreeMemory();
+    EXPECT_EQ(markName(chart->getChartElement(3)), "M3");
+    EXPECT_EQ(chart->getElementCacheMissCount(), before + 2);
+}
+
+TEST_F(TwoSubChartsTest, LeavesHoldIdentifiersAndStaticData) {
+    auto chart = load();
+    const WorldWideAreaTree& tree = chart->getAreaTree();
+    const AreaLeaf* leaf = tree.getLeaf(tree.getLeafAt(ChartPosition(20.05, 50.0)));
+    ASSERT_NE(leaf, nullptr);
+    // 50.0 is a leaf edge: the marks lie in this leaf and the one north of it.
+    ASSERT_EQ(leaf->elements.size(), 10u);
+    EXPECT_EQ(leaf->elements.front(), 1 << 23);
+    EXPECT_EQ(getStaticType(leaf->getStaticData(0)), IChartElement::MARK);
+    const AreaLeaf* airportLeaf = tree.getLeaf(tree.getLeafAt(ChartPosition(10.3, 45.1)));
+    // The marks on 45N lie on its south edge and belong to it as well.
+    ASSERT_EQ(airportLeaf->elements.size(), 11u);
+    ASSERT_EQ(airportLeaf->elements.back(), 10);
+    EXPECT_EQ(getStaticType(airportLeaf->getStaticData(10)), IChartElement::AIRPORT);
+    // An airport without runways says so in its static data.
+    EXPECT_TRUE(static_cast<uint8_t>(airportLeaf->getStaticData(10)[1]) & 0x40);
+}
+
+TEST_F(TwoSubChartsTest, SearchFindsNamesOfBothSubCharts) {
+    auto chart = load();
+    EXPECT_EQ(chart->getMatchingChartElements("CYVR", 10), std::vector<int32_t>{10});
+    EXPECT_EQ(chart->getMatchingChartElements("Victoria", 10), std::vector<int32_t>{(1 << 23) + 10});
+    std::vector<int32_t> intl = chart->getMatchingChartElements("Intl", 10);
+    EXPECT_EQ(std::set<int32_t>(intl.begin(), intl.end()), (std::set<int32_t>{10, (1 << 23) + 10}));
+    EXPECT_TRUE(chart->getMatchingChartElements("XYZ", 10).empty());
+}
+
+TEST_F(TwoSubChartsTest, MissingLeafFileContributesNothing) {
+    std::remove((root.chartData() + "b/AreaLeafes.dat").c_str());
+    auto chart = load();
+    const WorldWideAreaTree& tree = chart->getAreaTree();
+    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(20.05, 50.0)))->elements.empty());
+    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(10.05, 45.0)))->elements.empty());
+    // The elements themselves are still there.
+    EXPECT_EQ(markName(chart->getChartElement(8388613)), "N5");
+}
+
+TEST_F(TwoSubChartsTest, DirtyStaticDataAreRecomputedAndRewritten) {
+    std::string accPath = root.chartData() + "a/AreaLeafesAcc.dat";
+    const std::string original = readFile(accPath);
+    std::string spoiled = original;
+    for (size_t i = 4 + 8; i < spoiled.size(); i++)
+        spoiled[i] = '\x3F';
+    overwriteFile(accPath, spoiled);
+    IniFile dirty;
+    dirty.set("", "dirty", "1");
+    ASSERT_TRUE(dirty.save(accPath + ".dirty"));
+
+    auto chart = load();
+    EXPECT_EQ(readFile(accPath), original);
+    EXPECT_EQ(IniFile(accPath + ".dirty").get("", "dirty"), "0");
+    const WorldWideAreaTree& tree = chart->getAreaTree();
+    const AreaLeaf* leaf = tree.getLeaf(tree.getLeafAt(ChartPosition(10.05, 45.0)));
+    ASSERT_FALSE(leaf->elements.empty());
+    EXPECT_EQ(getStaticType(leaf->getStaticData(0)), IChartElement::MARK);
+}
+
+TEST_F(TwoSubChartsTest, MissingOrStaleStaticDataAreRecomputed) {
+    std::string accPath = root.chartData() + "b/AreaLeafesAcc.dat";
+    const std::string original = readFile(accPath);
+    std::remove(accPath.c_str());
+    load();
+    EXPECT_EQ(readFile(accPath), original);
+
+    // Another version, then a file that ends early.
+    overwriteFile(accPath, std::string("\x01\x00\x00\x00", 4) + original.substr(4));
+    load();
+    EXPECT_EQ(readFile(accPath), original);
+    overwriteFile(accPath, original.substr(0, original.size() - 2));
+    auto chart = load();
+    EXPECT_EQ(readFile(accPath), original);
+    const AreaLeaf* leaf = chart->getAreaTree().getLeaf(chart->getAreaTree().getLeafAt(ChartPosition(20.05, 50.0)));
+    EXPECT_EQ(leaf->staticData.size(), 3 * leaf->elements.size());
+}
+
+TEST_F(TwoSubChartsTest, CorruptFilesAreSkippedNotFatal) {
+    // Elements.dat cut in the middle: the late records are gone, the early ones read.
+    std::string elementsPath = root.chartData() + "a/Elements.dat";
+    std::string elements = readFile(elementsPath);
+    overwriteFile(elementsPath, elements.substr(0, elements.size() / 2));
+    // Leaf file cut inside a record.
+    std::string leafPath = root.chartData() + "b/AreaLeafes.dat";
+    overwriteFile(leafPath, readFile(leafPath).substr(0, 15));
+    // A search index that is garbage.
+    overwriteFile(root.chartData() + "b/Names.dat", "garbage");
+
+    auto chart = load();
+    EXPECT_EQ(markName(chart->getChartElement(0)), "M0");
+    EXPECT_EQ(chart->getChartElement(10), nullptr);
+    EXPECT_TRUE(chart->getMatchingChartElements("CYYJ", 10).empty());
+    EXPECT_EQ(chart->getMatchingChartElements("CYVR", 10), std::vector<int32_t>{10});
+}
+
+TEST_F(TwoSubChartsTest, OldDataFormatAsksForAnUpdate) {
+    std::string offsetsPath = root.chartData() + "b/ElementOffsets.dat";
+    std::string offsets = readFile(offsetsPath);
+    offsets[0] = '\x01';
+    overwriteFile(offsetsPath, offsets);
+    std::vector<std::string> messages;
+    ExtendedChart chart(root.get(), 100);
+    chart.setMessageCallback([&](const std::string& message) { messages.push_back(message); });
+    chart.loadData();
+    EXPECT_EQ(messages, std::vector<std::string>{"Error: Chart data and/or Cirrona Update required."});
+    EXPECT_TRUE(chart.getSubChart(1)->needsDataUpdate());
+    EXPECT_EQ(chart.getChartElement(8388613), nullptr);
+    EXPECT_EQ(markName(chart.getChartElement(5)), "M5");
+}
+
+TEST_F(TwoSubChartsTest, DecreasingOffsetsEndTheProgram) {
+    std::string offsetsPath = root.chartData() + "a/ElementOffsets.dat";
+    std::string offsets = readFile(offsetsPath);
+    // Make the third offset smaller than the second.
+    offsets[8 + 2 * 4] = 0;
+    offsets[8 + 2 * 4 + 1] = 0;
+    overwriteFile(offsetsPath, offsets);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(1), "Monotony in offsets broken! Bad data!");
+}
+
+TEST_F(TwoSubChartsTest, VendorsAreChosenByDataIni) {
+    SubChartWriter other("Other", "Elsewhere");
+    other.addElement(makeMark("OTHER", 30, 30));
+    writeSubChart(other, root.chartData(), "c");
+    auto chart = load();
+    ASSERT_EQ(chart->getVendorCount(), 2);
+    EXPECT_EQ(chart->getVendorName(chart->getCurrentVendor()), "Open");
+    EXPECT_EQ(chart->getSubChartCount(), 2);
+
+    int otherIndex = chart->getVendorName(0) == "Other" ? 0 : 1;
+    ASSERT_TRUE(chart->setCurrentVendor(otherIndex));
+    EXPECT_EQ(chart->getSubChartCount(), 1);
+    EXPECT_EQ(markName(chart->getChartElement(0)), "OTHER");
+    EXPECT_EQ(chart->getMatchingChartElements("OTHER", 10), std::vector<int32_t>{0});
+    EXPECT_EQ(IniFile(root.get() + "data/data.ini").get("", "Vendor"), "Other");
+    // The next start keeps the choice.
+    EXPECT_EQ(load()->getName(), "Other");
+    EXPECT_FALSE(chart->setCurrentVendor(5));
+}
+
+TEST_F(TwoSubChartsTest, CustomElementsJoinAndLeaveTreeAndSearch) {
+    auto chart = load();
+    auto first = makeMark("MYFIELD", 15.2, 47.2);
+    auto second = makeMark("MYHILL", 15.7, 47.2);
+    ASSERT_EQ(chart->addCustomChartElement(first.get()), 1);
+    ASSERT_EQ(chart->addCustomChartElement(second.get()), 2);
+    EXPECT_EQ(chart->getCustomElementCount(), 2);
+    const WorldWideAreaTree& tree = chart->getAreaTree();
+    auto leafOf = [&](double lon, double lat) { return tree.getLeaf(tree.getLeafAt(ChartPosition(lon, lat))); };
+    EXPECT_EQ(leafOf(15.2, 47.2)->elements, std::vector<int32_t>{-1});
+    EXPECT_EQ(chart->getMatchingChartElements("MYHILL", 10), std::vector<int32_t>{-2});
+    EXPECT_EQ(markName(chart->getChartElement(-2)), "MYHILL");
+
+    // A fresh load finds them again.
+    auto reloaded = load();
+    EXPECT_EQ(reloaded->getCustomElementCount(), 2);
+    EXPECT_EQ(reloaded->getMatchingChartElements("MYFIELD", 10), std::vector<int32_t>{-1});
+
+    // Deleting the first moves the last into its number.
+    ASSERT_TRUE(chart->deleteCustomChartElement(1));
+    EXPECT_EQ(chart->getCustomElementCount(), 1);
+    EXPECT_TRUE(leafOf(15.2, 47.2)->elements.empty());
+    EXPECT_TRUE(chart->getMatchingChartElements("MYFIELD", 10).empty());
+    EXPECT_EQ(chart->getMatchingChartElements("MYHILL", 10), std::vector<int32_t>{-1});
+    EXPECT_EQ(leafOf(15.7, 47.2)->elements, std::vector<int32_t>{-1});
+    EXPECT_EQ(markName(chart->getChartElement(-1)), "MYHILL");
+    EXPECT_EQ(chart->getChartElement(-2), nullptr);
+
+    // Replacing an element from its INI form moves it.
+    IniFile ini;
+    makeMark("MOVED", 16.2, 48.2)->writeToIni(&ini);
+    ASSERT_TRUE(chart->setCustomChartElementFromIni(ini, 1));
+    EXPECT_TRUE(leafOf(15.7, 47.2)->elements.empty());
+    EXPECT_EQ(leafOf(16.2, 48.2)->elements, std::vector<int32_t>{-1});
+    EXPECT_EQ(markName(chart->getChartElement(-1)), "MOVED");
+    EXPECT_TRUE(chart->getMatchingChartElements("MYHILL", 10).empty());
+
+    ASSERT_TRUE(chart->deleteCustomChartElement(1));
+    EXPECT_EQ(chart->getCustomElementCount(), 0);
+    EXPECT_FALSE(chart->deleteCustomChartElement(1));
+    EXPECT_EQ(load()->getCustomElementCount(), 0);
+}
+
+TEST_F(TwoSubChartsTest, VicinityFindsAirportsAndSkipsPrivateHeliports) {
+    SubChartWriter heliports("Open", "Heliports");
+    heliports.addElement(makeAirport("HELI", "Private Pad", 10.31, 45.1, true, true));
+    heliports.addElement(makeAirport("PUBH", "Public Pad", 10.32, 45.1, true, false));
+    writeSubChart(heliports, root.chartData(), "c");
+    auto chart = load();
+    std::vector<int32_t> airports = chart->findChartElementsInVicinity(ChartPosition(10.3, 45.1), 5, true, true);
+    EXPECT_EQ(airports, (std::vector<int32_t>{10, (2 << 23) + 1}));
+    std::vector<int32_t> everything = chart->findChartElementsInVicinity(ChartPosition(10.3, 45.1), 15, false, true);
+    EXPECT_EQ(everything.front(), 10);
+    EXPECT_EQ(std::set<int32_t>(everything.begin(), everything.end()).size(), 13u);
+}
+
+TEST_F(TwoSubChartsTest, CorridorListsElementsBesideTheLeg) {
+    auto chart = load();
+    // West to east along 45N through the marks M0..M9 (0.01 degree apart).
+    auto corridor = chart->findChartElementsInCartesianCorridor(ChartPosition(10.025, 45.0),
+                                                                ChartPosition(10.065, 45.0), 100, nullptr);
+    std::vector<int32_t> identifiers;
+    for (const auto& entry : corridor) {
+        identifiers.push_back(entry.identifier);
+        EXPECT_NEAR(entry.crossTrack, 0.0, 1.0);
+    }
+    EXPECT_EQ(identifiers, (std::vector<int32_t>{3, 4, 5, 6}));
+    EXPECT_NEAR(corridor[1].alongTrack - corridor[0].alongTrack, 0.01 * METERS_PER_DEGREE * std::cos(45 * RADIANS_PER_DEGREE),
+                1.0);
+    // The airport lies 0.1 degree (11 km) north of the leg: right side of a westbound leg.
+    auto wide = chart->findChartElementsInCartesianCorridor(ChartPosition(10.5, 45.0), ChartPosition(10.0, 45.0),
+                                                            12000, [](const char* staticData) {
+                                                                return getStaticType(staticData) == IChartElement::AIRPORT;
+                                                            });
+    ASSERT_EQ(wide.size(), 1u);
+    EXPECT_EQ(wide[0].identifier, 10);
+    EXPECT_GT(wide[0].crossTrack, 10000);
+}
+
+TEST(ExtendedChartVicinityTest, AgreesWithABruteForceScan) {
+    TemporaryDataRoot root;
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> longitude(-3.0, 3.0), latitude(58.0, 62.0);
+    SubChartWriter writer("Open", "Random");
+    std::vector<ChartPosition> positions;
+    for (int i = 0; i < 3000; i++) {
+        positions.emplace_back(longitude(random), latitude(random));
+        writer.addElement(makeMark("R" + std::to_string(i), positions.back().longitude, positions.back().latitude));
+    }
+    writeSubChart(writer, root.chartData(), "random");
+    ExtendedChart chart(root.get(), 100000);
+    chart.loadData();
+
+    std::uniform_real_distribution<double> radius(0.5, 60.0);
+    for (int query = 0; query < 40; query++) {
+        ChartPosition centre(longitude(random), latitude(random));
+        double radiusNm = radius(random);
+        std::set<int32_t> expected;
+        for (size_t i = 0; i < positions.size(); i++)
+            if (calcDistance2(centre, positions[i]) <= radiusNm * 1852.0)
+                expected.insert(static_cast<int32_t>(i));
+        std::vector<int32_t> found = chart.findChartElementsInVicinity(centre, radiusNm, false, true);
+        EXPECT_EQ(std::set<int32_t>(found.begin(), found.end()), expected) << query;
+        for (size_t i = 1; i < found.size(); i++)
+            EXPECT_LE(calcDistance2(centre, positions[static_cast<size_t>(found[i - 1])]),
+                      calcDistance2(centre, positions[static_cast<size_t>(found[i])]));
+    }
+}
+
+TEST(ExtendedChartTest, EmptyDataRootGivesAnEmptyChart) {
+    TemporaryDataRoot root;
+    ExtendedChart chart(root.get());
+    std::vector<std::string> texts;
+    chart.loadData([&](const std::string& text, double) {
+        if (texts.empty() || texts.back() != text)
+            texts.push_back(text);
+    });
+    EXPECT_EQ(chart.getVendorCount(), 0);
+    EXPECT_EQ(chart.getSubChartCount(), 0);
+    EXPECT_EQ(chart.getChartElement(0), nullptr);
+    EXPECT_TRUE(chart.findChartElementsInVicinity(ChartPosition(0, 0), 10, false, false).empty());
+    EXPECT_EQ(texts.at(0), "building SubCharts");
+    EXPECT_EQ(texts.at(1), "building AreaTree");
+    EXPECT_EQ(texts.at(2), "building Trie");
+    EXPECT_EQ(chart.getTextureCacheCapacity(), 320u);
+}
+
+}  // namespace
