@@ -113,6 +113,9 @@ std::unique_ptr<Self> TCPSocketOf<FamilySocket, Self>::accept(int timeoutMs, std
 
 template <class FamilySocket, class Self>
 bool TCPSocketOf<FamilySocket, Self>::connect(const IIPAddress& address, int timeoutMs) {
+    // An unparsed address reads as 0.0.0.0, which Linux would quietly take
+    // for this host.
+    if (!address.isValid()) return false;
     peer = address.createNewCopy();
     connectTimeoutMs = timeoutMs;
     backlog = -1;

@@ -54,8 +54,8 @@ int UDPSocketOf<FamilySocket>::receiveOnce(char* buffer, unsigned length, int fl
 template <class FamilySocket>
 int UDPSocketOf<FamilySocket>::transmit(const char* data, unsigned length) {
     used = true;
-    if (!target) {
-        std::printf("UDP send without a target address\n");
+    if (!target || !target->isValid()) {
+        std::printf("UDP send without a valid target address\n");
         return EDESTADDRREQ;
     }
     sockaddr_storage address;

@@ -93,6 +93,11 @@ TEST(TCPSocket, ConnectToAClosedPortFailsAtOnce) {
     uint32_t start = getMilliSecs();
     EXPECT_FALSE(client.connect(IPv4Address("127.0.0.1", closedPort()), 2000));
     EXPECT_LT(getMilliSecs() - start, 1000u);
+
+    // An unparsable address must not fall back to 0.0.0.0, which is this host.
+    IPv4TCPSocket server(0);
+    ASSERT_TRUE(server.listen(1));
+    EXPECT_FALSE(client.connect(IPv4Address("not-an-address", static_cast<unsigned short>(server.getBoundPort())), 200));
 }
 
 TEST(TCPSocket, ConnectGivesUpAfterItsTimeOut) {

@@ -106,6 +106,15 @@ TEST(UDPSocket, IPv6SocketWithIPv4ReceptionGetsIPv4Datagrams) {
     EXPECT_EQ("::ffff:127.0.0.1", source->getAddressAsString());
 }
 
+TEST(UDPSocket, IPv6SocketReachesAnIPv4TargetThroughItsMappedAddress) {
+    IPv4UDPSocket receiver(0);
+    IPv6UDPSocket sender;
+    sender.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(receiver.getBoundPort())));
+    ASSERT_TRUE(sender.send("mapped", 6));
+    EXPECT_EQ("mapped", receiveDatagram(receiver));
+    EXPECT_EQ("127.0.0.1", receiver.getLastDatagramAddress()->getAddressAsString());
+}
+
 TEST(UDPSocket, SwitchingIPv4ReceptionOffOnABoundSocketKeepsItsPort) {
     IPv6UDPSocket receiver(0);
     int port = receiver.getBoundPort();
@@ -177,6 +186,8 @@ TEST(UDPSocket, AvailableBytesCountsTheQueuedDatagram) {
 TEST(UDPSocket, SendWithoutTargetFailsAndTheSocketStaysUsable) {
     IPv4UDPSocket socket(0);
     EXPECT_FALSE(socket.send("lost", 4));
+    socket.setUDPTarget(IPv4Address("no.such.address", static_cast<unsigned short>(socket.getBoundPort())));
+    EXPECT_FALSE(socket.send("lost", 4));  // not quietly sent to 0.0.0.0, i.e. this host
     socket.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(socket.getBoundPort())));
     EXPECT_TRUE(socket.send("self", 4));
     EXPECT_EQ("self", receiveDatagram(socket));
