@@ -166,9 +166,7 @@ public:
     explicit IniFileFiller(IniSectionMap& sections) : sections(sections) {}
 
     void feed(const char* data, size_t size) {
-        for (size_t i = 0; i < size; ++i) {
-            if (parser.doStep(data[i])) store();
-        }
+        parser.feed(data, size, [this] { store(); });
     }
 
     void finish() {
@@ -178,7 +176,7 @@ public:
 private:
     void store() {
         if (parser.takeSectionChanged() || !current) current = &sections[unescapeIniText(parser.getSection())];
-        (*current)[unescapeIniText(parser.getKey())] = unescapeIniText(parser.getValue());
+        current->insert_or_assign(unescapeIniText(parser.getKey()), unescapeIniText(parser.getValue()));
     }
 
     IniSectionMap& sections;

@@ -29,6 +29,12 @@ public:
     // Ends the input: completes a last line that lacks its line feed.
     bool finish() { return doStep('\n'); }
 
+    // Same as calling doStep for each byte and onEntry() whenever it returns
+    // true, but takes the runs of bytes that only extend a key, value,
+    // section name or comment in one step.
+    template <typename OnEntry>
+    void feed(const char* data, size_t size, OnEntry&& onEntry);
+
     const std::string& getSection() const { return section; }
     const std::string& getKey() const { return key; }
     const std::string& getValue() const { return value; }
@@ -49,6 +55,42 @@ private:
     std::string value;
     bool sectionChanged = true;
 };
+
+template <typename OnEntry>
+void IniParser::feed(const char* data, size_t size, OnEntry&& onEntry) {
+    const char* p = data;
+    const char* end = data + size;
+    auto scanTo = [&](auto isStop) {
+        const char* q = p;
+        while (q < end && !isStop(*q)) ++q;
+        return q;
+    };
+    while (p < end) {
+        const char* runEnd = p;
+        switch (state) {
+            case COMMENT:
+                runEnd = scanTo([](char c) { return c == '\n'; });
+                break;
+            case SECTION_NAME:
+                runEnd = scanTo([](char c) { return c == ']'; });
+                section.append(p, runEnd);
+                break;
+            case KEY:
+                runEnd = scanTo([](char c) { return c == '='; });
+                key.append(p, runEnd);
+                break;
+            case VALUE:
+                runEnd = scanTo([](char c) { return c == '\n' || c == '\r'; });
+                value.append(p, runEnd);
+                break;
+            default:
+                break;
+        }
+        p = runEnd;
+        if (p == end) break;
+        if (doStep(*p++)) onEntry();
+    }
+}
 
 // Escapes every special byte (line feed, backslash, '#', ';', space, tab,
 // '[', ']', '=', carriage return) as a two-byte sequence.

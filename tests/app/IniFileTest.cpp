@@ -239,3 +239,23 @@ TEST(IniSectionHelpers, TypedAccess) {
     EXPECT_TRUE(getFromIniSection(section, "num", false));  // any non-zero integer is true
     EXPECT_FALSE(getFromIniSection(section, "junk", true));  // no integer reads as 0
 }
+
+TEST(IniParserStates, BulkFeedMatchesByteStepsAcrossChunkBoundaries) {
+    const std::string text = "; c\n[A] x\nk = v  \r\n\n key2\n= a\\nb\nlast =";
+    std::vector<std::string> stepped;
+    IniParser byByte;
+    for (char c : text) {
+        if (byByte.doStep(c)) stepped.push_back(byByte.getSection() + "|" + byByte.getKey() + "|" + byByte.getValue());
+    }
+    if (byByte.finish()) stepped.push_back(byByte.getSection() + "|" + byByte.getKey() + "|" + byByte.getValue());
+    ASSERT_EQ(stepped.size(), 3u);
+    for (size_t split = 0; split <= text.size(); ++split) {
+        IniParser parser;
+        std::vector<std::string> fed;
+        auto take = [&] { fed.push_back(parser.getSection() + "|" + parser.getKey() + "|" + parser.getValue()); };
+        parser.feed(text.data(), split, take);
+        parser.feed(text.data() + split, text.size() - split, take);
+        if (parser.finish()) take();
+        EXPECT_EQ(fed, stepped) << "split at " << split;
+    }
+}

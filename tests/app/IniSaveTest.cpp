@@ -132,3 +132,13 @@ TEST(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
     EXPECT_EQ(readWholeFile(path), "a = 1\n");
     EXPECT_EQ(entryCount(dir.path()), 1u);
 }
+
+TEST(IniSave, LargeFilesReadTheSameAsTheirText) {
+    TempDir dir;
+    const std::string path = dir / "big.ini";
+    IniFile big = sampleConfig(9000);  // well beyond one read chunk
+    big.set("P3", "long", std::string(70000, 'x') + "\n=" + std::string(10, ' '));
+    ASSERT_TRUE(big.save(path));
+    EXPECT_GT(readWholeFile(path).size(), 140000u);
+    EXPECT_EQ(IniFile(path).getSections(), big.getSections());
+}

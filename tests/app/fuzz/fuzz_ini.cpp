@@ -4,6 +4,7 @@
 //    writing it again gives the same text;
 //  - unescape(escape(x)) == x for every name, key and value read;
 //  - a key is never empty;
+//  - the parser's bulk feed gives the same entries as feeding byte by byte;
 //  - wide-string conversion of any bytes is stable after one round.
 #include "app/IniFile.h"
 #include "app/StringConversions.h"
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,16 +48,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
 
-    // The parser alone: it completes at most one entry per line feed fed.
-    IniParser parser;
-    size_t completed = 0;
+    // The parser alone, byte by byte: at most one entry per line feed fed.
+    // The bulk feed() must see exactly the same entries, wherever the input
+    // is split into chunks (files are read in chunks).
+    std::vector<std::string> byteEntries;
     size_t lineFeeds = 1;
-    for (char c : input) {
-        completed += parser.doStep(c);
-        lineFeeds += c == '\n';
+    {
+        IniParser parser;
+        auto take = [&] { byteEntries.push_back(parser.getSection() + '\0' + parser.getKey() + '\0' + parser.getValue()); };
+        for (char c : input) {
+            if (parser.doStep(c)) take();
+            lineFeeds += c == '\n';
+        }
+        if (parser.finish()) take();
     }
-    completed += parser.finish();
-    check(completed <= lineFeeds, "at most one entry per line");
+    check(byteEntries.size() <= lineFeeds, "at most one entry per line");
+    {
+        IniParser parser;
+        std::vector<std::string> fedEntries;
+        auto take = [&] { fedEntries.push_back(parser.getSection() + '\0' + parser.getKey() + '\0' + parser.getValue()); };
+        const size_t split = size == 0 ? 0 : data[0] % (size + 1);
+        parser.feed(input.data(), split, take);
+        parser.feed(input.data() + split, size - split, take);
+        if (parser.finish()) take();
+        check(fedEntries == byteEntries, "feed() matches doStep()");
+    }
 
     const std::wstring wide = convertUtf8ToWString(input);
     const std::string utf8 = convertWStringToUtf8String(wide);
