@@ -69,9 +69,12 @@ public:
     bool rollValid = false;
     double pitch = 0;  // degrees, nose up positive
     bool pitchValid = false;
-    double heading = 0;  // degrees
+    double heading = 0;  // raw signed value / 10, degrees
     bool headingValid = false;
     bool headingIsTrue = false;  // false: magnetic
+    // The heading in degrees: a magnetic heading arrives with bit 15 set,
+    // which makes `heading` 3276.8° too small.
+    double getHeadingDegrees() const { return headingIsTrue ? heading : heading + 3276.8; }
     double indicatedAirspeed = 0;  // knots
     bool indicatedAirspeedValid = false;
     double trueAirspeed = 0;  // knots

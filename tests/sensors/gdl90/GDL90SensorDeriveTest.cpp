@@ -1,0 +1,231 @@
+#include "GDL90SensorFixture.h"
+
+#include <cmath>
+
+namespace {
+
+const double PI = 3.14159265358979323846;
+
+// A sensor without any endpoint (its serial line does not exist), fed with
+// decoded messages directly at chosen times.
+class GDL90SensorLogic : public testing::Test {
+protected:
+    void SetUp() override {
+        registerSensorKinds(manager);
+        manager.setUI(&ui);
+        GDL90Sensor::Settings settings;
+        settings.useSerial = true;
+        settings.deviceNode = "/nonexistent/ttyGDL90";
+        sensor = std::make_unique<GDL90Sensor>(manager, settings, [this] { return now; });
+    }
+
+    void receive(const Bytes& message, double at) {
+        auto messages = parseAll(makeGDL90Frame(message));
+        ASSERT_EQ(messages.size(), 1u);
+        sensor->processReceivedGDL90Message(std::move(messages[0]), at);
+    }
+    // One cycle of the sensor at time t in which bytes arrived.
+    void cycle(double t) {
+        now = t;
+        sensor->Update();  // clears the per-cycle flags; nothing to read
+        sensor->updateDataExceptTrafficAndUAT(t);
+    }
+    bool updatedThisCycle(ISensorData::Type type) { return sensor->lastTimeUpdated(type) == 1; }
+    template <typename T>
+    T* sample(ISensorData::Type type) {
+        return static_cast<T*>(sensor->getData(type));
+    }
+    double rollOf(const Matrix3x3& m) {
+        // For Yaw(0)·Pitch(0)·Roll(r): first column (cos r, sin r, 0).
+        return std::atan2(m.m[1][0], m.m[0][0]) * 180 / PI;
+    }
+
+    static Bytes ownship(int trackType, double track) {
+        GDL90TrafficReport r;
+        r.latitude = 46;
+        r.longitude = 7;
+        r.pressureAltitudeFeet = 2000;
+        r.groundSpeedKnots = 90;
+        r.trackType = trackType;
+        r.track = track;
+        return encodeTrafficReport(r, true);
+    }
+    static Bytes stratuxAHRS(int rollTenths, int pitchTenths, int headingTenths) {
+        Bytes m = {0x4C, 0x45, 0x01, 0x01};
+        appendBe16(m, static_cast<uint16_t>(rollTenths));
+        appendBe16(m, static_cast<uint16_t>(pitchTenths));
+        appendBe16(m, static_cast<uint16_t>(headingTenths));
+        for (int i = 0; i < 6; ++i) appendBe16(m, 0x7FFF);
+        return m;
+    }
+    static Bytes talos(unsigned char id, uint32_t timeStamp, std::vector<float> channels, size_t length) {
+        Bytes m = {id, 1, static_cast<unsigned char>(timeStamp), static_cast<unsigned char>(timeStamp >> 8),
+                   static_cast<unsigned char>(timeStamp >> 16), static_cast<unsigned char>(timeStamp >> 24)};
+        for (float f : channels) appendLeFloat(m, f);
+        m.resize(length, 0);
+        return m;
+    }
+
+    double now = 0;
+    SensorManager manager;
+    RecordingUI ui;
+    std::unique_ptr<GDL90Sensor> sensor;
+};
+
+TEST_F(GDL90SensorLogic, MissingSerialDeviceIsReported) {
+    EXPECT_EQ(sensor->getEndpointCount(), 0);
+    EXPECT_TRUE(ui.saw(L"Error while opening the device node."));
+    EXPECT_FALSE(sensor->Update());
+}
+
+TEST_F(GDL90SensorLogic, ForeFlightAttitudeExpiresAfterOneSecondOwnshipAfterThreeAndAQuarter) {
+    receive(encodeForeFlightAHRS(20, 0, NAN, true, NAN, NAN), 10.0);
+    receive(ownship(1, 90), 10.0);
+    cycle(10.99);
+    EXPECT_TRUE(updatedThisCycle(ISensorData::ATTITUDE));
+    cycle(11.0);
+    EXPECT_FALSE(updatedThisCycle(ISensorData::ATTITUDE));
+    EXPECT_TRUE(updatedThisCycle(ISensorData::POSITION));
+    cycle(13.24);
+    EXPECT_TRUE(updatedThisCycle(ISensorData::POSITION));
+    EXPECT_TRUE(updatedThisCycle(ISensorData::GPS));
+    cycle(13.25);
+    EXPECT_FALSE(updatedThisCycle(ISensorData::POSITION));
+    EXPECT_FALSE(updatedThisCycle(ISensorData::GPS));
+}
+
+TEST_F(GDL90SensorLogic, AttitudeSourcesInOrderTalosStratuxForeFlight) {
+    receive(encodeForeFlightAHRS(30, 0, NAN, true, NAN, NAN), 1.0);
+    cycle(1.0);
+    EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), -30, 1e-6);
+    receive(stratuxAHRS(150, 0, 0x7FFF), 1.0);
+    cycle(1.0);
+    EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), -15, 1e-6);
+    sensor->setCalibration(2, 0);
+    cycle(1.0);
+    EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), 2 - 15, 1e-6);
+    receive(talos(71, 1, {static_cast<float>(5 * PI / 180), 0, 0}, 50), 1.0);
+    cycle(1.0);
+    EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), 5 + 2, 1e-4);
+}
+
+TEST_F(GDL90SensorLogic, HeadingPrefersTrackThenTrueThenMagneticAndKeepsTheLast) {
+    receive(encodeForeFlightAHRS(NAN, NAN, 123.4, false, NAN, NAN), 1.0);
+    cycle(1.0);
+    EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 123.4, 1e-9);
+    auto* extended = sample<ExtendedHeading_Data>(ISensorData::EXTENDED_HEADING);
+    EXPECT_NEAR(extended->magneticHeading, 123.4, 1e-4);
+    EXPECT_TRUE(std::isnan(extended->trueHeading));
+
+    receive(ownship(3, 45), 1.0);  // true heading beats magnetic
+    cycle(1.0);
+    EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 45, 1e-9);
+    EXPECT_NEAR(extended->trueHeading, 45, 1e-4);
+    EXPECT_NEAR(extended->magneticHeading, 123.4, 1e-4);
+
+    receive(ownship(1, 90), 1.0);  // a true track beats both
+    receive(stratuxAHRS(0, 0, 3000), 1.0);
+    cycle(1.0);
+    EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 90, 1e-9);
+    EXPECT_NEAR(extended->trueHeading, 300, 1e-4) << "Stratux heading";
+
+    cycle(5.0);  // everything stale: the heading stays, but is not new
+    EXPECT_FALSE(updatedThisCycle(ISensorData::HEADING));
+    EXPECT_FALSE(updatedThisCycle(ISensorData::EXTENDED_HEADING));
+    EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 90, 1e-9);
+}
+
+TEST_F(GDL90SensorLogic, TalosMessagesNeedNewerDeviceTimeUnlessTheStoredOneIsOld) {
+    receive(talos(61, 1000, {1000, 0, 100, 0, 0}, 35), 0.0);
+    receive(talos(61, 900, {1010, 0, 100, 0, 0}, 35), 1.4);  // stale straggler
+    auto* stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->getTimeStampIfAvail(), 1000u);
+    receive(talos(61, 1100, {1010, 0, 100, 0, 0}, 35), 1.45);
+    stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
+    EXPECT_EQ(stored->getTimeStampIfAvail(), 1100u);
+    EXPECT_NEAR(stored->getStaticPressure(), 1003, 1e-3) << "0.3 new + 0.7 old";
+    // Older than half its 3 s time-out: a device restart is accepted.
+    receive(talos(61, 5, {1010, 0, 100, 0, 0}, 35), 3.0);
+    stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
+    EXPECT_EQ(stored->getTimeStampIfAvail(), 5u);
+
+    Bytes invalid = talos(62, 1, {1, 2, 3}, 26);
+    invalid[1] = 0;
+    receive(invalid, 3.0);
+    EXPECT_EQ(sensor->getStoredMessage(IGDL90Message::TALOS_GYRO), nullptr);
+}
+
+TEST_F(GDL90SensorLogic, TalosAirDataAndGPS) {
+    receive(talos(61, 1000, {950, 0, 500, 51.4444444f, 55}, 35), 1.0);
+    receive(talos(66, 1000, {46.5f, 7.25f, 600, 25.7222222f, 180, 9}, 34), 1.0);
+    receive(talos(65, 1000, {-3, 24}, 19), 1.0);
+    cycle(1.0);
+    EXPECT_NEAR(sample<AirSpeed_Data>(ISensorData::AIRSPEED)->airSpeed, 100, 1e-3);
+    EXPECT_NEAR(sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE)->pressure, 950, 1e-3);
+    EXPECT_NEAR(sample<Temperature_Data>(ISensorData::OUTSIDE_TEMPERATURE)->temperature, -3, 1e-6);
+    auto* gps = sample<GPS_Data>(ISensorData::GPS);
+    EXPECT_NEAR(gps->latitude, 46.5, 1e-5);
+    EXPECT_NEAR(gps->groundSpeed, 50, 1e-3);
+    EXPECT_EQ(gps->satellites, 9);
+    EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 180, 1e-4);
+
+    // 1 s later by the device clock and 10 m higher (after smoothing 0.3/0.7: 3 m).
+    receive(talos(61, 2000, {950, 0, 510, 51.4444444f, 55}, 35), 2.0);
+    cycle(2.0);
+    EXPECT_NEAR(sample<VerticalSpeed_Data>(ISensorData::VERTICALSPEED)->verticalSpeed, 3.0, 1e-3);
+}
+
+TEST_F(GDL90SensorLogic, TrafficConversions) {
+    GDL90TrafficReport r;
+    r.address = 0x4B1234;
+    r.latitude = -33.9;
+    r.longitude = -0.5;
+    r.pressureAltitudeValid = false;
+    r.groundSpeedKnots = 250.4;
+    r.verticalVelocityValid = false;
+    r.nacp = 13;
+    r.callSign = "SWR 12";
+    receive(encodeTrafficReport(r, false), 1.0);
+    r.addressType = 2;  // TIS-B with the same address: another target
+    r.nacp = 9;
+    receive(encodeTrafficReport(r, false), 1.0);
+    auto& targets = sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic;
+    ASSERT_EQ(targets.size(), 2u);
+    const TrafficElement* e = targets.at(0x4B1234);
+    EXPECT_NEAR(e->longitude, 359.5, 2.2e-5);
+    EXPECT_NEAR(e->latitude, -33.9, 2.2e-5);
+    EXPECT_DOUBLE_EQ(e->altitude, -100000);
+    EXPECT_EQ(e->velocity, 250);
+    EXPECT_EQ(e->climbRate, -100000);
+    EXPECT_EQ(e->capabilityIndex, 8u);
+    EXPECT_EQ(e->name, "SWR12");
+    EXPECT_EQ(targets.at((2u << 24) | 0x4B1234)->capabilityIndex, 100000u);
+    EXPECT_TRUE(updatedThisCycle(ISensorData::TRAFFIC));
+}
+
+TEST_F(GDL90SensorLogic, FactoryNameSettingsAndFlavours) {
+    GDL90SensorFactory factory(&manager);
+    EXPECT_EQ(factory.getName(), "GDL90 compatible device");
+    EXPECT_EQ(std::string(factory.getSettingsDescriptor()),
+              "port,Port (UDP):,4000,INT;flavor,Flavor:,Generic\\;Talos\\;Levil\\;PilotAware\\;uAvionix,ONE_OF;"
+              "useSerial,Use Serial Port instead of UDP,0,BOOLEAN;deviceNode,Device Node: ,/dev/ttyUSB0,STRING;"
+              "baudRate,Baudrate: ,230400,INT;");
+    IniFile ini;
+    ini.set("S1", "flavor", "Levil");
+    ini.set("S1", "port", "4321");
+    factory.loadSetupFromIni(&ini, "S1");
+    GDL90Sensor::Settings s = factory.getSensorSettings();
+    EXPECT_EQ(s.flavor, GDL90Sensor::Levil);
+    EXPECT_EQ(s.port, 4321);
+    EXPECT_FALSE(s.useSerial);
+    EXPECT_EQ(s.deviceNode, "/dev/ttyUSB0");
+    EXPECT_EQ(s.baudRate, 230400);
+    ini.set("S1", "flavor", "Garmin");
+    factory.loadSetupFromIni(&ini, "S1");
+    EXPECT_EQ(factory.getSensorSettings().flavor, GDL90Sensor::Generic);
+    EXPECT_TRUE(factory.isDataTypeSupported(ISensorData::TRAFFIC));
+    EXPECT_FALSE(factory.isDataTypeSupported(ISensorData::ENGINE_DATA));
+}
+
+}  // namespace

@@ -1,0 +1,233 @@
+#include "GDL90SensorFixture.h"
+
+#include "sensors/PressureAltitude.h"
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+const double FT = 0.3048;
+const double PI = 3.14159265358979323846;
+
+GDL90TrafficReport ownshipReport() {
+    GDL90TrafficReport r;
+    r.address = 0xABCDEF;
+    r.latitude = 47.5;
+    r.longitude = 8.5;
+    r.pressureAltitudeFeet = 4500;
+    r.groundSpeedKnots = 120;
+    r.track = 270;
+    r.trackType = 1;
+    r.verticalVelocityFpm = 512;
+    r.callSign = "HBABC";
+    return r;
+}
+
+GDL90TrafficReport trafficReport(uint32_t address) {
+    GDL90TrafficReport r;
+    r.address = address;
+    r.latitude = 47.52;
+    r.longitude = -122.5;
+    r.pressureAltitudeFeet = 5000;
+    r.groundSpeedKnots = 100;
+    r.track = 90;
+    r.verticalVelocityFpm = -640;
+    r.callSign = "TGT1";
+    return r;
+}
+
+void sendFlight(GDL90SensorOverUDP& t, std::function<void(const Bytes&)> send) {
+    send(encodeHeartbeat(true, 12 * 3600 + 34 * 60 + 56, true));
+    send(encodeTrafficReport(ownshipReport(), true));
+    send(encodeGeoAltitude(4600, 10));
+    send(encodeForeFlightAHRS(10, 5, 268, true, 110, 115));
+    send(encodeTrafficReport(trafficReport(0xABC123), false));
+    GDL90TrafficReport hidden = trafficReport(0x123456);
+    hidden.addressType = 1;
+    hidden.positionValid = false;
+    send(encodeTrafficReport(hidden, false));
+    (void)t;
+}
+
+TEST_F(GDL90SensorOverUDP, SentFlightArrivesInTheSamples) {
+    sendFlight(*this, [this](const Bytes& m) { sendMessage(m); });
+    ASSERT_TRUE(updateUntilReceived());
+    EXPECT_TRUE(sensor->isConnected());
+    EXPECT_TRUE(ui.saw(L"Connection established."));
+    EXPECT_EQ(ui.messages.front().durationMs, 10000);
+    EXPECT_EQ(manager.getDefaultSensor(ISensorData::POSITION), sensor);
+
+    auto* position = sample<Position_Data>(ISensorData::POSITION);
+    EXPECT_NEAR(position->latitude, 47.5, 2.2e-5);
+    EXPECT_NEAR(position->longitude, 8.5, 2.2e-5);
+    EXPECT_EQ(sensor->lastTimeUpdated(ISensorData::POSITION), 1u);
+    EXPECT_EQ(sensor->getWarning(ISensorData::POSITION), ISensor::GOOD);
+
+    auto* gps = sample<GPS_Data>(ISensorData::GPS);
+    EXPECT_TRUE(gps->positionAvail);
+    EXPECT_NEAR(gps->latitude, 47.5, 2.2e-5);
+    EXPECT_EQ(gps->fixType, 3);
+    EXPECT_TRUE(gps->altitudeAvail);
+    EXPECT_NEAR(gps->altitude, 4600 * FT, 5 * FT / 2);
+    EXPECT_TRUE(gps->speedAvail);
+    EXPECT_DOUBLE_EQ(gps->groundSpeed, 120);
+    EXPECT_TRUE(gps->groundTrackAvail);
+    EXPECT_NEAR(gps->groundTrack, 270, 360.0 / 256);
+    EXPECT_TRUE(gps->timeAvail);
+    EXPECT_EQ(gps->hour, 12);
+    EXPECT_EQ(gps->minute, 34);
+    EXPECT_EQ(gps->second, 56);
+
+    EXPECT_NEAR(sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude, 4600 * FT, 5 * FT / 2);
+    EXPECT_DOUBLE_EQ(sample<GroundSpeed_Data>(ISensorData::GROUNDSPEED)->groundSpeed, 120);
+    EXPECT_NEAR(sample<VerticalSpeed_Data>(ISensorData::VERTICALSPEED)->verticalSpeed, 512 * FT / 60, 1e-9);
+    EXPECT_DOUBLE_EQ(sample<AirSpeed_Data>(ISensorData::AIRSPEED)->airSpeed, 110);
+    EXPECT_NEAR(sample<Pressure_Data>(ISensorData::INSIDE_PRESSURE)->pressure,
+                calcPressureFromAltitude(4500 * FT, 1013.25), 1e-9);
+
+    // True track wins over the AHRS' true heading.
+    EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 270, 360.0 / 256);
+    auto* extended = sample<ExtendedHeading_Data>(ISensorData::EXTENDED_HEADING);
+    EXPECT_NEAR(extended->trueHeading, 268, 0.05);
+    EXPECT_TRUE(std::isnan(extended->magneticHeading));
+
+    auto* attitude = sample<Attitude_Data>(ISensorData::ATTITUDE);
+    EXPECT_NEAR(attitude->orientation.getPitchDegrees(), 5, 0.05);
+    const Matrix3x3 expected = Matrix3x3::fromEuler(270 * PI / 180, -5 * PI / 180, -10 * PI / 180);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(attitude->orientation.m[r][c], expected.m[r][c], 1e-3);
+
+    auto* traffic = sample<Traffic_Data>(ISensorData::TRAFFIC);
+    ASSERT_EQ(traffic->traffic.size(), 2u);
+    const TrafficElement* a = traffic->traffic.at(0xABC123);
+    EXPECT_EQ(a->icaoAddress, 0xABC123u);
+    EXPECT_NEAR(a->latitude, 47.52, 2.2e-5);
+    EXPECT_NEAR(a->longitude, 360 - 122.5, 2.2e-5);
+    EXPECT_DOUBLE_EQ(a->altitude, 5000);
+    EXPECT_EQ(a->velocity, 100);
+    EXPECT_EQ(a->climbRate, -640);
+    EXPECT_NEAR(a->track, 90, 1e-6);
+    EXPECT_EQ(a->name, "TGT1");
+    EXPECT_EQ(a->capabilityIndex, 100000u);
+    const TrafficElement* b = traffic->traffic.at((1u << 24) | 0x123456);
+    EXPECT_FALSE(b->hasPosition());
+    EXPECT_EQ(b->icaoAddress, 0x123456u);
+}
+
+TEST_F(GDL90SensorOverUDP, ManyFramesInOneDatagramAndEscapesAcrossDatagrams) {
+    Bytes stream;
+    sendFlight(*this, [&](const Bytes& m) { appendGDL90Frame(m.data(), m.size(), stream); });
+    // Cut inside a frame: the parser carries the state over.
+    sendRaw(Bytes(stream.begin(), stream.begin() + 40));
+    sendRaw(Bytes(stream.begin() + 40, stream.end()));
+    ASSERT_TRUE(updateUntilReceived());
+    for (int i = 0; i < 50 && sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic.size() < 2; ++i) {
+        delay(2);
+        sensor->Update();
+    }
+    EXPECT_EQ(sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic.size(), 2u);
+    EXPECT_NEAR(sample<Position_Data>(ISensorData::POSITION)->latitude, 47.5, 2.2e-5);
+}
+
+TEST_F(GDL90SensorOverUDP, SilenceLosesTheConnectionAfterTwoSeconds) {
+    sendMessage(encodeHeartbeat(true, 100, true));
+    ASSERT_TRUE(updateUntilReceived());
+    now += 1.9;
+    EXPECT_FALSE(sensor->Update());
+    EXPECT_TRUE(sensor->isConnected());
+    EXPECT_FALSE(ui.saw(L"Connection lost."));
+    now += 0.2;
+    sensor->Update();
+    EXPECT_FALSE(sensor->isConnected());
+    ASSERT_TRUE(ui.saw(L"Connection lost."));
+    EXPECT_EQ(ui.messages.back().colour, ISensorManagerUI::WARNING);
+    EXPECT_LT(ui.messages.back().durationMs, 0) << "stays until replaced";
+    EXPECT_EQ(sensor->getWarning(ISensorData::POSITION), ISensor::WRONG);
+
+    sendMessage(encodeHeartbeat(true, 103, true));
+    ASSERT_TRUE(updateUntilReceived());
+    EXPECT_TRUE(sensor->isConnected());
+    EXPECT_EQ(ui.messages.back().text, L"Connection established.");
+}
+
+TEST_F(GDL90SensorOverUDP, TrafficExpiresAfterTwentySecondsOfSilence) {
+    sendMessage(encodeTrafficReport(trafficReport(0x111111), false));
+    ASSERT_TRUE(updateUntilReceived());
+    const double heard = now;
+    now = heard + 10;
+    sendMessage(encodeTrafficReport(trafficReport(0x222222), false));
+    ASSERT_TRUE(updateUntilReceived());
+    auto& targets = sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic;
+    ASSERT_EQ(targets.size(), 2u);
+
+    now = heard + 19;
+    sensor->Update();
+    EXPECT_EQ(targets.size(), 2u) << "19 s of silence";
+    now = heard + 20.5;
+    sensor->Update();
+    ASSERT_EQ(targets.size(), 1u) << "20.5 s of silence";
+    EXPECT_EQ(targets.begin()->first, 0x222222u);
+    now = heard + 10 + 20.5;
+    sensor->Update();
+    EXPECT_TRUE(targets.empty());
+}
+
+TEST_F(GDL90SensorOverUDP, WarningsStepDownWhenAFreshSourceGoesStale) {
+    sendMessage(encodeForeFlightAHRS(0, 0, 90, true, 100, 100));
+    ASSERT_TRUE(updateUntilReceived());
+    EXPECT_EQ(sensor->getWarning(ISensorData::ATTITUDE), ISensor::GOOD);
+    EXPECT_EQ(sensor->getWarning(ISensorData::POSITION), ISensor::WRONG) << "never had a position";
+    // Heartbeats keep the link up while the AHRS has gone quiet.
+    now += 1.0;
+    sendMessage(encodeHeartbeat(true, 1, true));
+    ASSERT_TRUE(updateUntilReceived());
+    EXPECT_EQ(sensor->lastTimeUpdated(ISensorData::ATTITUDE), 0u);
+    EXPECT_EQ(sensor->getWarning(ISensorData::ATTITUDE), ISensor::MAYBE_WRONG);
+    now += 0.5;
+    sendMessage(encodeHeartbeat(true, 2, true));
+    ASSERT_TRUE(updateUntilReceived());
+    EXPECT_EQ(sensor->getWarning(ISensorData::ATTITUDE), ISensor::WRONG);
+}
+
+TEST_F(GDL90SensorOverUDP, UplinkPackagesLastOneUpdate) {
+    Bytes uplink = {0x07, 0x00, 0x00, 0x00};
+    for (int i = 0; i < 432; ++i) uplink.push_back(static_cast<unsigned char>(i));
+    sendMessage(uplink);
+    sendMessage(uplink);
+    ASSERT_TRUE(updateUntilReceived());
+    auto* sampleData = sample<UATUplink_Data>(ISensorData::UAT_UPLINK);
+    for (int i = 0; i < 50 && sampleData->packages.size() < 2; ++i) {
+        delay(2);
+        sensor->Update();
+    }
+    ASSERT_EQ(sampleData->packages.size(), 2u);
+    EXPECT_EQ(sampleData->packages[0], Bytes(uplink.begin() + 4, uplink.end()));
+    EXPECT_EQ(sensor->lastTimeUpdated(ISensorData::UAT_UPLINK), 1u);
+    sensor->Update();
+    EXPECT_TRUE(sampleData->packages.empty());
+}
+
+TEST_F(GDL90SensorOverUDP, RandomBytesNeverProduceASample) {
+    std::mt19937 random(2024);
+    Bytes datagram(1000);
+    testing::internal::CaptureStderr();
+    for (int batch = 0; batch < 40; ++batch) {
+        for (int d = 0; d < 50; ++d) {
+            for (unsigned char& b : datagram) b = static_cast<unsigned char>(random());
+            sendRaw(datagram);
+        }
+        delay(1);
+        while (sensor->Update()) {
+        }
+        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) {
+            ASSERT_EQ(sensor->lastTimeUpdated(ISensorData::Type(t)), 0u) << t;
+        }
+    }
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(sensor->isConnected());
+    EXPECT_TRUE(sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic.empty());
+    EXPECT_DOUBLE_EQ(sample<Position_Data>(ISensorData::POSITION)->latitude, -10.0);
+}
+
+}  // namespace
