@@ -226,11 +226,14 @@ bool NMEA_Parser::parseRMC(bool intervalElapsed) {
     if (valid && parseDouble(fields[8], gps.groundTrack)) gps.groundTrackAvail = true;
     const std::string& date = fields[9];
     if (date.size() > 5 && allDigits(date, 0, 6)) {
-        gps.day = (date[0] - '0') * 10 + (date[1] - '0');
-        gps.month = (date[2] - '0') * 10 + (date[3] - '0');
+        const int day = (date[0] - '0') * 10 + (date[1] - '0');
+        const int month = (date[2] - '0') * 10 + (date[3] - '0');
         const int yy = (date[4] - '0') * 10 + (date[5] - '0');
-        gps.year = yy < 80 ? 2000 + yy : 1900 + yy;
-        gps.dateAvail = true;
+        if (day >= 1 && day <= 31 && month >= 1 && month <= 12) {
+            gps.day = day, gps.month = month;
+            gps.year = yy < 80 ? 2000 + yy : 1900 + yy;
+            gps.dateAvail = true;
+        }
     }
     gps.magneticVariationAvail = false;
     gps.timeStamp = getMilliSecs();

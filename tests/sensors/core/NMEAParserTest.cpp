@@ -126,6 +126,11 @@ TEST(NMEAParser, RMCFieldsSpeedTrackDateAndHemispheres) {
     EXPECT_EQ(gps.millisecond, 330);
     EXPECT_FALSE(gps.magneticVariationAvail);
     EXPECT_EQ(gps.status, 1);
+    // A date with month 13 is a transmission error: the last date stays.
+    ASSERT_TRUE(feedLine(parser, appendNMEAChecksum(
+                                     "$GPRMC,225447,A,4916.45,S,12311.12,W,000.5,054.7,191394,020.3,E,A")));
+    EXPECT_EQ(gps.month, 11);
+    EXPECT_EQ(gps.second, 47);
 }
 
 TEST(NMEAParser, GSACountsSatellitesAndTakesAllThreeDops) {
