@@ -1,0 +1,298 @@
+#include "chart/AirportElement.h"
+#include "chart/AirspaceElement.h"
+#include "chart/AirwayElement.h"
+#include "chart/Geodesy.h"
+#include "chart/GroundGeometryElement.h"
+#include "chart/NDBElement.h"
+#include "chart/POIElement.h"
+#include "chart/VORElement.h"
+#include "chart/WaypointElement.h"
+#include "parsers/AptDatParser.h"
+#include "parsers/AwyDatParser.h"
+#include "parsers/FixDatParser.h"
+#include "parsers/NavDataFormat.h"
+#include "parsers/NavDatParser.h"
+#include "parsers/OpenAirParser.h"
+#include "parsers/PoiDatParser.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct Collected {
+    std::vector<ParseError> errors;
+    ParseErrorSink sink() {
+        return [this](const ParseError& e) { errors.push_back(e); };
+    }
+    std::vector<unsigned> lines() const {
+        std::vector<unsigned> result;
+        for (const ParseError& e : errors)
+            result.push_back(e.line);
+        return result;
+    }
+};
+
+template <typename T>
+const T& as(const std::unique_ptr<IChartElement>& element) {
+    return static_cast<const T&>(*element);
+}
+
+const char* const APT_SAMPLE =
+    "I\n"
+    "1000 Version - test data\n"
+    "\n"
+    "1       14 1 0 CYVR [MIL] Vancouver Intl\n"
+    "100   60.96   1   1 0.00 1 2 0 08R  49.19011200 -123.20794600    0.00    0.00 3  2 1 0 26L  49.18466800 "
+    "-123.16049200  300.00    0.00 3  1 0 0\r\n"
+    "100   60.96   1   1 0.00 1 2 0 08L  49.2051 -123.2013 0.00 0.00 3 2 1 0\n"  // line 6: one end only
+    "101   46.02 0 07   49.17828200 -123.18241800 25   49.17591400 -123.16179000\n"
+    "102 H1   49.18031500 -123.15530800 303.40   14.94   14.94   2 0   0 0.00 1\n"
+    "54 11870 VANCOUVER TWR\n"
+    "54 11955 VANCOUVER TWR\n"
+    "56 12612 VANCOUVER DEP\n"
+    "53 abc VANCOUVER GND\n"  // line 12: bad frequency
+    "1101 26L right\n"
+    "110   1 0.25  25.70 Main apron\n"
+    "111  49.1900 -123.1800\n"
+    "112  49.1900 -123.1700 49.1905 -123.1750\n"
+    "113  49.1950 -123.1700\n"
+    "111  49.1920 -123.1760\n"  // a hole: ignored
+    "113  49.1930 -123.1750\n"
+    "120 Taxi line\n"
+    "111  49.1 -123.1\n"
+    "115  49.2 -123.2\n"
+    "17      5 0 0 CBC7 Vancouver Harbour Heliport\n"
+    "102 H1   49.28772800 -123.11133000 85.00   20.00   20.00   1 0   0 0.00 0\n"
+    "1 notanumber 1 0 BAD1 Broken airport\n"  // line 25: skipped with its records
+    "100 broken runway\n"
+    "16     0 0 0 CAQ5 Nakusp Seaplane Base\n"  // no position at all: reported
+    "99\n";
+
+}  // namespace
+
+TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
+    Collected errors;
+    std::istringstream in(APT_SAMPLE);
+    const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
+    ASSERT_EQ(elements.size(), 3u);  // CYVR, its apron, the heliport
+
+    const auto& cyvr = as<AirportElement>(elements[0]);
+    EXPECT_EQ(cyvr.ident, "CYVR");
+    EXPECT_EQ(cyvr.name, "Vancouver Intl");
+    EXPECT_TRUE(cyvr.military);
+    EXPECT_EQ(cyvr.elevation, 14);
+    EXPECT_TRUE(cyvr.towered);
+    ASSERT_EQ(cyvr.runways.size(), 2u);  // the land runway and the water runway
+    const Runway& r08 = cyvr.runways[0];
+    EXPECT_EQ(r08.endName[0], "08R");
+    EXPECT_EQ(r08.endName[1], "26L");
+    EXPECT_EQ(r08.surface, Runway::SOLID);
+    EXPECT_NEAR(r08.length, 11500, 60);  // 3505 m between the ends
+    EXPECT_EQ(r08.width, 200);
+    EXPECT_NEAR(r08.direction, 100, 1);
+    EXPECT_FALSE(r08.inaccurate);
+    EXPECT_EQ(r08.trafficPattern[0], Runway::LEFT_PATTERN);
+    EXPECT_EQ(r08.trafficPattern[1], Runway::RIGHT_PATTERN);
+    // 26L's threshold is displaced 300 m towards 08R.
+    EXPECT_NEAR(calcDistance2(r08.threshold[0], r08.threshold[1]), 3505.0 - 300.0, 5.0);
+    EXPECT_LT(r08.threshold[1].longitude, -123.1605);
+    EXPECT_EQ(cyvr.runways[1].surface, Runway::WATER);
+    // The reference point is the middle of the thresholds.
+    EXPECT_NEAR(cyvr.position.latitude, 49.185, 0.01);
+    EXPECT_NEAR(cyvr.position.longitude, -123.18, 0.02);
+
+    const std::vector<std::wstring> com = cyvr.getComFrequencies();
+    ASSERT_EQ(com.size(), 3u);
+    EXPECT_EQ(com[0], L"TWR 118.700");
+    EXPECT_EQ(com[2], L"DEP 126.125");  // the file's 12612 is a 25 kHz channel
+
+    const auto& apron = as<GroundGeometryElement>(elements[1]);
+    EXPECT_EQ(apron.kind, GroundGeometryElement::APRON);
+    EXPECT_EQ(apron.geometryType, GroundGeometryElement::AREA);
+    EXPECT_EQ(apron.name, "Main apron");
+    EXPECT_EQ(apron.description, "CYVR");
+    EXPECT_GT(apron.points.size(), 3u);  // the bezier edge is sampled
+    // The mirrored control point bends the edge arriving at the bezier node
+    // slightly south of the straight line.
+    for (const ChartPosition& p : apron.points) {
+        EXPECT_GE(p.latitude, 49.1895);
+        EXPECT_LE(p.latitude, 49.1951);
+    }
+    EXPECT_GT(apron.getStoredArea(), 0.0);
+
+    const auto& heliport = as<AirportElement>(elements[2]);
+    EXPECT_EQ(heliport.ident, "CBC7");
+    EXPECT_TRUE(heliport.heliport);
+    ASSERT_EQ(heliport.runways.size(), 1u);
+    EXPECT_EQ(heliport.runways[0].endName[0], "H1");
+    EXPECT_NEAR(heliport.position.latitude, 49.287728, 1e-6);
+
+    // Malformed lines are reported with their line numbers and skipped.
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 12, 25, 27}));
+    for (const ParseError& e : errors.errors)
+        EXPECT_EQ(e.fileName, "apt.dat");
+}
+
+TEST(AptDatParser, ClosedMarkerAndOldTaxiwayRectangles) {
+    Collected errors;
+    std::istringstream in(
+        "I\n1000 Version\n"
+        "1 100 0 0 XCLS [X] Old Field\n"
+        "10   49.07254400 -123.00112700 xxx  37.00  4857 0.0 0.0   100 101101  1 0 0 0.00 0\n"
+        "99\n");
+    const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
+    ASSERT_EQ(elements.size(), 2u);
+    const auto& field = as<AirportElement>(elements[0]);
+    EXPECT_TRUE(field.closed);
+    EXPECT_EQ(field.name, "Old Field");
+    const auto& taxiway = as<GroundGeometryElement>(elements[1]);
+    ASSERT_EQ(taxiway.points.size(), 4u);
+    // 4857 ft by 100 ft.
+    EXPECT_NEAR(calcPolyLineArea(taxiway.points), 4857 * 100 * 0.3048 * 0.3048, 2000.0);
+    EXPECT_TRUE(errors.errors.empty());
+}
+
+TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
+    Collected errors;
+    std::istringstream in(
+        "I\n810 Version - test\n"
+        "2  49.19138889 -123.21972222      0   368  50    0.0 ZVR  SEA ISLAND NDB\n"
+        "3  49.07791667 -123.14944444     10 11590 130   20.0 YVR  VANCOUVER VORTAC\n"
+        "3  47.91983333 -122.27783333    670 11060  40   20.0 PAE  PAINE VOR-DME\n"
+        "3  49.21583333 -122.71500000      0 11240  40   17.0 YPK  PITT MEADOWS VOR\n"
+        "4  49.18 -123.16 10 11155 18 98.0 IVR CYVR 08R ILS-cat-I\n"
+        "6  49.18 -123.16 10 11155 10 300098.0 IVR CYVR 08R GS\n"
+        "12 49.07791667 -123.14944444 10 11590 130 0.0 YVR VANCOUVER VORTAC DME\n"
+        "13 48.35489700 -122.66173600 51 11380 130 0.0 NUW  WHIDBEY ISLAND TACAN\n"
+        "2  91.0 -123.0 0 300 50 0.0 BAD BAD NDB\n"  // line 11: latitude out of range
+        "3 garbage\n"                                   // line 12
+        "99\n");
+    std::vector<LocalizerApproach> localizers;
+    const ParsedElements elements = parseNavDat(in, "nav.dat", errors.sink(), &localizers);
+    ASSERT_EQ(elements.size(), 5u);
+    const auto& ndb = as<NDBElement>(elements[0]);
+    EXPECT_EQ(ndb.ident, "ZVR");
+    EXPECT_EQ(ndb.name, "SEA ISLAND");
+    EXPECT_EQ(ndb.frequency, 368);
+    const auto& yvr = as<VORElement>(elements[1]);
+    EXPECT_EQ(yvr.vorType, VORElement::VORTAC);
+    EXPECT_EQ(yvr.frequencyMHz, 115);
+    EXPECT_EQ(yvr.frequencyKHz, 900);
+    EXPECT_EQ(yvr.name, "VANCOUVER");
+    EXPECT_EQ(yvr.tacanChannel, "106X");
+    EXPECT_TRUE(yvr.highAltUsage);
+    EXPECT_FLOAT_EQ(yvr.magneticVariation, 20.0f);
+    EXPECT_EQ(as<VORElement>(elements[2]).vorType, VORElement::VORDME);
+    EXPECT_EQ(as<VORElement>(elements[3]).vorType, VORElement::VOR_ONLY);
+    EXPECT_FALSE(as<VORElement>(elements[3]).highAltUsage);
+    const auto& tacan = as<VORElement>(elements[4]);
+    EXPECT_EQ(tacan.vorType, VORElement::TACAN);
+    EXPECT_EQ(tacan.tacanChannel, "85X");
+    EXPECT_EQ(tacan.name, "WHIDBEY ISLAND");
+
+    ASSERT_EQ(localizers.size(), 1u);
+    EXPECT_EQ(localizers[0].airportIdent, "CYVR");
+    EXPECT_EQ(localizers[0].runwayEnd, "08R");
+    EXPECT_EQ(localizers[0].name, "ILS");
+    EXPECT_EQ(localizers[0].frequencyMHz, 111u);
+    EXPECT_EQ(localizers[0].frequencyKHz, 550u);
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{11, 12}));
+
+    std::istringstream apt(APT_SAMPLE);
+    ParsedElements airports = parseAptDat(apt, "apt.dat", nullptr);
+    localizers.push_back(localizers[0]);
+    localizers.back().runwayEnd = "99";
+    Collected attachErrors;
+    attachLocalizers(airports, localizers, "nav.dat", attachErrors.sink());
+    const auto& cyvr = as<AirportElement>(airports[0]);
+    ASSERT_EQ(cyvr.runways[0].approaches[0].size(), 1u);
+    EXPECT_EQ(cyvr.getNavFrequencies().at(0), L"ILS 08R 111.550");
+    EXPECT_EQ(attachErrors.errors.size(), 1u);
+}
+
+TEST(NavDatParser, TacanChannels) {
+    EXPECT_EQ(tacanChannelForFrequency(10800), "17X");
+    EXPECT_EQ(tacanChannelForFrequency(10805), "17Y");
+    EXPECT_EQ(tacanChannelForFrequency(11225), "59Y");
+    EXPECT_EQ(tacanChannelForFrequency(11230), "70X");
+    EXPECT_EQ(tacanChannelForFrequency(11795), "126Y");
+    EXPECT_EQ(tacanChannelForFrequency(11800), "");
+}
+
+TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
+    Collected errors;
+    std::istringstream fixes(
+        "I\n600 Version\n\n"
+        " 48.790810 -122.532960 ACORD\n"
+        " 48.711628 -122.509447 EGRET\n"
+        " 48.0 ZZZZ\n"  // line 6
+        " 50.0 -200.0 FAR\n"  // line 7
+        "99\n");
+    ParsedElements points = parseFixDat(fixes, "fix.dat", errors.sink());
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(as<WaypointElement>(points[0]).ident, "ACORD");
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 7}));
+
+    Collected awyErrors;
+    std::istringstream airways(
+        "I\n640 Version\n\n"
+        "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 1 035 180 V23-V287\n"
+        "YVR11  48.894608 -123.124936 YVR20  48.745188 -123.105242 2 180 600 J126\n"
+        "ACORD  48.790810 -122.532960 EGRET\n"  // line 6
+        "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 3 035 180 V1\n"  // line 7: usage
+        "99\n");
+    const ParsedElements segments = parseAwyDat(airways, "awy.dat", awyErrors.sink());
+    ASSERT_EQ(segments.size(), 2u);
+    const auto& v23 = as<AirwayElement>(segments[0]);
+    EXPECT_EQ(v23.name, "V23-V287");
+    EXPECT_TRUE(v23.lowAltUsage);
+    EXPECT_FALSE(v23.highAltUsage);
+    EXPECT_EQ(v23.mea, 3500);
+    EXPECT_EQ(v23.maa, 18000);
+    EXPECT_EQ(v23.start.latitude, 48.790810);
+    EXPECT_EQ(v23.end.longitude, -122.509447);
+    EXPECT_TRUE(as<AirwayElement>(segments[1]).highAltUsage);
+    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7}));
+
+    markAirwayUsage(points, segments);
+    EXPECT_TRUE(as<WaypointElement>(points[0]).usedByAirways);
+    EXPECT_TRUE(as<WaypointElement>(points[0]).lowAltUsage);
+    EXPECT_FALSE(as<WaypointElement>(points[0]).highAltUsage);
+}
+
+TEST(PoiDatParser, PlacesByKind) {
+    Collected errors;
+    std::istringstream in(
+        "# poi.dat v1.02\n# ID | LAT | LON | NAME\n\n"
+        "12 47.6038321 -122.3300624 Seattle\n"
+        "14 50.4535925 -125.5175801 Gunnar's Landing\n"
+        "10 12.7 122.7 Philippines\n"
+        "99 1 1 Unknown kind\n"  // line 7
+        "13 x y Broken\n"         // line 8
+        "13 48.1\n");             // line 9
+    const ParsedElements elements = parsePoiDat(in, "poi.dat", errors.sink());
+    ASSERT_EQ(elements.size(), 3u);
+    EXPECT_EQ(as<POIElement>(elements[0]).poiType, POIElement::CITY);
+    EXPECT_EQ(as<POIElement>(elements[1]).name, "Gunnar's Landing");
+    EXPECT_EQ(as<POIElement>(elements[1]).poiType, POIElement::VILLAGE);
+    EXPECT_EQ(as<POIElement>(elements[2]).poiType, POIElement::COUNTRY);
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{7, 8, 9}));
+}
+
+TEST(ParseSupport, Latin1NamesBecomeUtf8) {
+    EXPECT_EQ(toUtf8Text("Montr\xe9""al"), "Montr\xc3\xa9""al");
+    EXPECT_EQ(toUtf8Text("Montr\xc3\xa9""al"), "Montr\xc3\xa9""al");
+    EXPECT_EQ(toUtf8Text("plain"), "plain");
+}
+
+TEST(NavDataFormat, RecognisedByContent) {
+    EXPECT_EQ(detectNavDataFormat("I\n1000 Version - data cycle\n"), NavDataFormat::APT_DAT);
+    EXPECT_EQ(detectNavDataFormat("\r\n810 Version - data\r\n"), NavDataFormat::NAV_DAT);
+    EXPECT_EQ(detectNavDataFormat("I\n600 Version\n"), NavDataFormat::FIX_DAT);
+    EXPECT_EQ(detectNavDataFormat("I\n640 Version\n"), NavDataFormat::AWY_DAT);
+    EXPECT_EQ(detectNavDataFormat("# poi.dat v1.02\n"), NavDataFormat::POI_DAT);
+    EXPECT_EQ(detectNavDataFormat("* airspace\n*\nAC D\nAN TEST\n"), NavDataFormat::OPENAIR);
+    EXPECT_EQ(detectNavDataFormat("hello\n"), NavDataFormat::UNKNOWN);
+}
