@@ -14,16 +14,24 @@ constexpr int MAX_SUBCHARTS = 256;
 
 }  // namespace
 
-ExtendedChart::ExtendedChart(std::string root, size_t elementCacheSize, size_t textureCacheSize,
-                             const ChartElementFactoryList* givenFactories)
-    : dataRoot(std::move(root)),
+namespace {
+
+std::string asFolder(std::string path) {
+    if (!path.empty() && path.back() != '/')
+        path.push_back('/');
+    return path;
+}
+
+}  // namespace
+
+ExtendedChart::ExtendedChart(std::string appHome, size_t elementCacheSize, size_t textureCacheSize,
+                             const ChartElementFactoryList* givenFactories, std::string chartDataPath)
+    : dataRoot(asFolder(std::move(appHome))),
+      dataPath(chartDataPath.empty() ? dataRoot : asFolder(std::move(chartDataPath))),
       ownFactories(givenFactories ? ChartElementFactoryList() : createChartElementFactories()),
       factories(givenFactories ? *givenFactories : ownFactories),
       elementCache(elementCacheSize),
-      textureCacheCapacity(4 * textureCacheSize) {
-    if (!dataRoot.empty() && dataRoot.back() != '/')
-        dataRoot.push_back('/');
-}
+      textureCacheCapacity(4 * textureCacheSize) {}
 
 ExtendedChart::~ExtendedChart() = default;
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 // The installed chart: the current vendor's sub-charts below
-// "<root>ChartData/", the custom elements in "<root>customElements/", the
+// "<data path>ChartData/", the custom elements in "<home>customElements/", the
 // world-wide area tree that places them all, the merged search index and the
 // background chart descriptions. Confined to the main thread.
 class ExtendedChart : public IChart {
@@ -21,10 +21,11 @@ public:
     static constexpr const char* DATA_TOO_OLD_MESSAGE = "Error: Chart data and/or Cirrona Update required.";
     static constexpr const char* LOW_MEMORY_MESSAGE = "Please wait: Device has low memory. Clearing caches...";
 
-    // dataRoot is the folder holding "data/", "ChartData/" and
-    // "customElements/". Without factories the chart makes its own set.
-    ExtendedChart(std::string dataRoot, size_t elementCacheSize = 100000, size_t textureCacheSize = 80,
-                  const ChartElementFactoryList* factories = nullptr);
+    // appHome holds "data/data.ini" and "customElements/"; dataPath (the
+    // storage location for chart data, appHome when empty) holds
+    // "ChartData/". Without factories the chart makes its own set.
+    ExtendedChart(std::string appHome, size_t elementCacheSize = 100000, size_t textureCacheSize = 80,
+                  const ChartElementFactoryList* factories = nullptr, std::string dataPath = "");
     ~ExtendedChart() override;
 
     // Messages for the pilot (data too old, low memory).
@@ -81,7 +82,7 @@ public:
     const WorldWideAreaTree& getAreaTree() const { return tree; }
     const ChartBackground& getBackgrounds() const { return backgrounds; }
     const std::string& getDataRoot() const { return dataRoot; }
-    std::string getChartDataFolder() const { return dataRoot + "ChartData/"; }
+    std::string getChartDataFolder() const { return dataPath + "ChartData/"; }
     std::string getCustomElementFolder() const { return dataRoot + "customElements/"; }
 
 private:
@@ -97,6 +98,7 @@ private:
     void showMessage(const std::string& message);
 
     std::string dataRoot;
+    std::string dataPath;
     ChartElementFactoryList ownFactories;
     const ChartElementFactoryList& factories;
     ElementCache elementCache;

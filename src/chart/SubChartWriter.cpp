@@ -31,8 +31,8 @@ uint32_t SubChartWriter::addElement(std::unique_ptr<IChartElement> element) {
     return static_cast<uint32_t>(elements.size() - 1);
 }
 
-bool SubChartWriter::write(const std::string& chartDataFolder, const std::string& folderName,
-                           std::string& error) const {
+bool SubChartWriter::write(const std::string& chartDataFolder, const std::string& folderName, std::string& error,
+                           WorldWideAreaTree* scratchTree) const {
     std::string base = chartDataFolder;
     if (!base.empty() && base.back() != '/')
         base.push_back('/');
@@ -41,7 +41,13 @@ bool SubChartWriter::write(const std::string& chartDataFolder, const std::string
         error = "cannot create " + folder + ": " + std::strerror(errno);
         return false;
     }
-    if (!writeElements(folder, error) || !writeNames(folder, error) || !writeAreaLeafes(folder, error))
+    std::unique_ptr<WorldWideAreaTree> ownTree;
+    if (!scratchTree) {
+        ownTree = std::make_unique<WorldWideAreaTree>();
+        scratchTree = ownTree.get();
+    }
+    scratchTree->clearElements();
+    if (!writeElements(folder, error) || !writeNames(folder, error) || !writeAreaLeafes(folder, error, *scratchTree))
         return false;
     IniFile description;
     description.set("", "ChartVersion", std::to_string(chartVersion));
@@ -87,8 +93,7 @@ bool SubChartWriter::writeNames(const std::string& folder, std::string& error) c
     return storeFile(folder + NAMES_FILE, out.str(), error);
 }
 
-bool SubChartWriter::writeAreaLeafes(const std::string& folder, std::string& error) const {
-    WorldWideAreaTree tree;
+bool SubChartWriter::writeAreaLeafes(const std::string& folder, std::string& error, WorldWideAreaTree& tree) const {
     for (size_t index = 0; index < elements.size(); index++)
         tree.updateAreaTree(0, elements[index].get(), static_cast<int32_t>(index));
     std::ostringstream leafes, staticData;

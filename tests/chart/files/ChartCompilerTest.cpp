@@ -1,0 +1,217 @@
+#include "ChartCompiler.h"
+
+#include "ChartTestData.h"
+#include "chart/AirspaceElement.h"
+#include "chart/ChartFileIO.h"
+#include "chart/ExtendedChart.h"
+#include "chart/Geodesy.h"
+#include "chart/NDBElement.h"
+#include "chart/VORElement.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const std::string DEMO_DATA = std::string(CIRRONA_SOURCE_DIR) + "/data/navdata/salish-sea/";
+
+std::vector<std::string> demoInputs() {
+    std::vector<std::string> inputs;
+    for (const char* name : {"apt.dat", "nav.dat", "fix.dat", "awy.dat", "poi.dat", "salish-sea.openair"})
+        inputs.push_back(DEMO_DATA + name);
+    return inputs;
+}
+
+// The demo extract compiled once for all tests of this file.
+class CompiledDemoTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        root = new TemporaryDataRoot();
+        ChartCompilerOptions options;
+        options.vendor = "OpenNavData";
+        options.outFolder = root->chartData();
+        options.inputs = demoInputs();
+        options.quiet = true;
+        std::ostringstream messages;
+        ChartCompiler compiler(options, messages);
+        exitStatus = compiler.run();
+        compilerMessages = messages.str();
+        elementCount = compiler.getElementCount();
+        chart = new ExtendedChart(root->get());
+        chart->loadData();
+    }
+    static void TearDownTestSuite() {
+        delete chart;
+        delete root;
+    }
+
+    template <typename Element>
+    Element* find(const std::string& text, IChartElement::Type type) {
+        for (int32_t identifier : chart->getMatchingChartElements(text, 50)) {
+            IChartElement* element = chart->getChartElement(identifier);
+            if (element && element->getType() == type)
+                return dynamic_cast<Element*>(element);
+        }
+        return nullptr;
+    }
+
+    static TemporaryDataRoot* root;
+    static ExtendedChart* chart;
+    static int exitStatus;
+    static std::string compilerMessages;
+    static size_t elementCount;
+};
+
+TemporaryDataRoot* CompiledDemoTest::root = nullptr;
+ExtendedChart* CompiledDemoTest::chart = nullptr;
+int CompiledDemoTest::exitStatus = -1;
+std::string CompiledDemoTest::compilerMessages;
+size_t CompiledDemoTest::elementCount = 0;
+
+TEST_F(CompiledDemoTest, CompilesEveryInputIntoLoadableSubCharts) {
+    ASSERT_EQ(exitStatus, 0) << compilerMessages;
+    EXPECT_GT(elementCount, 1500u);
+    EXPECT_EQ(chart->getStaticElementCount(), elementCount);
+    EXPECT_EQ(chart->getName(), "OpenNavData");
+    EXPECT_GE(chart->getSubChartCount(), 1);
+    // No temporary folder is left behind.
+    for (const std::string& name : listFilesWithExtension(root->chartData(), ""))
+        EXPECT_EQ(name.find(".chartc-"), std::string::npos) << name;
+}
+
+TEST_F(CompiledDemoTest, VancouverAirportIsFoundWithRunwaysAndTower) {
+    auto* byIdent = find<AirportElement>("CYVR", IChartElement::AIRPORT);
+    ASSERT_NE(byIdent, nullptr);
+    auto* byName = find<AirportElement>("Vancouver", IChartElement::AIRPORT);
+    ASSERT_NE(byName, nullptr);
+    EXPECT_EQ(byName->ident, "CYVR");
+    EXPECT_GE(byIdent->runways.size(), 3u);
+    for (const Runway& runway : byIdent->runways) {
+        ASSERT_TRUE(runway.thresholdValid[0] && runway.thresholdValid[1]);
+        EXPECT_FALSE(runway.inaccurate);
+        // Both thresholds within 5 km of the reference point.
+        EXPECT_LT(calcDistance2(byIdent->position, runway.threshold[0]), 5000);
+        EXPECT_LT(calcDistance2(byIdent->position, runway.threshold[1]), 5000);
+    }
+    bool tower = false;
+    for (const AirportFrequency& frequency : byIdent->frequencies)
+        for (const auto& value : frequency.values)
+            tower |= frequency.service == "TWR" && value.first == 118 && value.second == 700;
+    EXPECT_TRUE(tower);
+}
+
+TEST_F(CompiledDemoTest, NavaidsAreFoundNearTheirPositions) {
+    ChartPosition yvr(-123.14908333, 49.07733333);
+    bool vorFound = false;
+    for (int32_t identifier : chart->findChartElementsInVicinity(yvr, 1.0, false, true)) {
+        auto* vor = dynamic_cast<VORElement*>(chart->getChartElement(identifier));
+        if (vor && vor->ident == "YVR") {
+            vorFound = true;
+            EXPECT_EQ(vor->frequencyMHz, 115);
+            EXPECT_EQ(vor->frequencyKHz, 900);
+        }
+    }
+    EXPECT_TRUE(vorFound);
+    ChartPosition vr(-123.05716667, 49.17286111);
+    bool ndbFound = false;
+    for (int32_t identifier : chart->findChartElementsInVicinity(vr, 0.5, false, true)) {
+        auto* ndb = dynamic_cast<NDBElement*>(chart->getChartElement(identifier));
+        if (ndb && ndb->ident == "VR") {
+            ndbFound = true;
+            EXPECT_EQ(ndb->frequency, 266);
+        }
+    }
+    EXPECT_TRUE(ndbFound);
+}
+
+TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
+    auto* terminal = find<AirspaceElement>("VANCOUVER TERMINAL AREA (ILLUSTRATIVE)", IChartElement::AIRSPACE);
+    if (!terminal) {
+        // Airspaces are found by the leaves they lie in when the kind has no search names.
+        for (int32_t identifier : chart->findChartElementsInVicinity(ChartPosition(-123.15, 49.1), 30, false, false)) {
+            auto* airspace = dynamic_cast<AirspaceElement*>(chart->getChartElement(identifier));
+            if (airspace && airspace->name.find("VANCOUVER TERMINAL") != std::string::npos)
+                terminal = airspace;
+        }
+    }
+    ASSERT_NE(terminal, nullptr);
+    ASSERT_GT(terminal->points.size(), 10u);
+    for (const ChartPosition& point : terminal->points) {
+        EXPECT_GE(point.latitude, 48.83);
+        EXPECT_LE(point.latitude, 49.50);
+        EXPECT_GE(point.longitude, -123.67);
+        EXPECT_LE(point.longitude, -122.50);
+    }
+    // The arc keeps its 25 NM radius about the VOR.
+    ChartPosition centre(-123.14972, 49.07361);
+    size_t onArc = 0;
+    for (const ChartPosition& point : terminal->points)
+        onArc += std::fabs(calcDistance2(centre, point) - 25 * 1852.0) < 200;
+    EXPECT_GT(onArc, 5u);
+    // Closed: the leaves around the polygon's edges list it.
+    const WorldWideAreaTree& tree = chart->getAreaTree();
+    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(-123.66, 49.2)))->elements.empty());
+}
+
+TEST(ChartCompilerTest, MalformedLinesAreReportedAndSkipped) {
+    TemporaryDataRoot root;
+    std::string input = root.get() + "bad-fix.dat";
+    std::ofstream(input) << "I\n600 Version - data cycle 2013.10\n"
+                            " 49.000000 -123.000000 GOOD1\n"
+                            " not-a-latitude -123.0 BAD\n"
+                            " 49.100000 -123.100000 GOOD2\n"
+                            "99\n";
+    ChartCompilerOptions options;
+    options.vendor = "Test";
+    options.outFolder = root.chartData();
+    options.inputs = {input};
+    options.quiet = true;
+    std::ostringstream messages;
+    ChartCompiler compiler(options, messages);
+    ASSERT_EQ(compiler.run(), 0) << messages.str();
+    EXPECT_EQ(compiler.getMalformedLineCount(), 1u);
+    EXPECT_NE(messages.str().find("bad-fix.dat:4:"), std::string::npos) << messages.str();
+    EXPECT_EQ(compiler.getElementCount(), 2u);
+}
+
+TEST(ChartCompilerTest, UnknownInputWritesNothing) {
+    TemporaryDataRoot root;
+    std::string input = root.get() + "notes.txt";
+    std::ofstream(input) << "just some text\n";
+    ChartCompilerOptions options;
+    options.vendor = "Test";
+    options.outFolder = root.chartData();
+    options.inputs = {input};
+    std::ostringstream messages;
+    EXPECT_EQ(ChartCompiler(options, messages).run(), 1);
+    EXPECT_NE(messages.str().find("not a recognised input"), std::string::npos);
+    EXPECT_TRUE(listFilesWithExtension(root.chartData(), ".sci").empty());
+}
+
+TEST(ChartCompilerTest, RecompilingReplacesOnlyTheVendorsSubCharts) {
+    TemporaryDataRoot root;
+    SubChartWriter other("Other", "Elsewhere");
+    other.addElement(makeMark("KEEP", 1, 1));
+    writeSubChart(other, root.chartData(), "other");
+    std::string input = root.get() + "fix.dat";
+    std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n 10.0 10.0 SECOND\n99\n";
+    ChartCompilerOptions options;
+    options.vendor = "Test";
+    options.outFolder = root.chartData();
+    options.inputs = {input};
+    options.quiet = true;
+    std::ostringstream messages;
+    ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
+    EXPECT_EQ(listFilesWithExtension(root.chartData(), ".sci").size(), 3u);
+    // Same vendor again with one region less: the stale sub-chart goes.
+    std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n99\n";
+    ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
+    EXPECT_EQ(listFilesWithExtension(root.chartData(), ".sci").size(), 2u);
+    ExtendedChart chart(root.get());
+    chart.loadData();
+    EXPECT_EQ(chart.getVendorCount(), 2);
+}
+
+}  // namespace

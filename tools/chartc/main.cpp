@@ -1,0 +1,82 @@
+// chartc: compiles open aeronautical data into the program's chart data.
+#include "ChartCompiler.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void printUsage(std::ostream& out) {
+    out << "Usage: chartc --vendor NAME --out CHARTDATA_DIR [options] INPUT...\n"
+           "\n"
+           "Compiles nav data into sub-charts (one per region) below CHARTDATA_DIR.\n"
+           "Inputs are recognised by their content and may be gzip-compressed:\n"
+           "  apt.dat (airports, runways, frequencies, pavement), nav.dat (VOR, NDB,\n"
+           "  TACAN, localizers), fix.dat (waypoints), awy.dat (airway segments),\n"
+           "  poi.dat (places and peaks), OpenAir airspace text.\n"
+           "\n"
+           "Options:\n"
+           "  --vendor NAME        the chart vendor the sub-charts belong to (required);\n"
+           "                       the vendor's previous sub-charts are replaced\n"
+           "  --out DIR            the ChartData folder to install into (required)\n"
+           "  --region-size DEG    size of the regions that become sub-charts (default 30)\n"
+           "  --quiet              no progress lines\n"
+           "  --help               this text\n"
+           "\n"
+           "Malformed input lines are reported as FILE:LINE: MESSAGE and skipped.\n"
+           "Exit status: 0 done, 1 an input or the output failed, 2 bad arguments.\n";
+}
+
+int usageError(const std::string& message) {
+    std::cerr << "chartc: " << message << "\n\n";
+    printUsage(std::cerr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ChartCompilerOptions options;
+    for (int i = 1; i < argc; i++) {
+        std::string argument = argv[i];
+        auto value = [&](std::string& target) {
+            if (i + 1 >= argc)
+                return false;
+            target = argv[++i];
+            return true;
+        };
+        if (argument == "--help" || argument == "-h") {
+            printUsage(std::cout);
+            return 0;
+        } else if (argument == "--vendor") {
+            if (!value(options.vendor))
+                return usageError("--vendor needs a name");
+        } else if (argument == "--out") {
+            if (!value(options.outFolder))
+                return usageError("--out needs a folder");
+        } else if (argument == "--region-size") {
+            std::string size;
+            if (!value(size))
+                return usageError("--region-size needs a number of degrees");
+            char* end = nullptr;
+            options.regionSizeDeg = std::strtod(size.c_str(), &end);
+            if (end == size.c_str() || *end != '\0' || !(options.regionSizeDeg >= 0.5 && options.regionSizeDeg <= 360))
+                return usageError("--region-size must be between 0.5 and 360 degrees");
+        } else if (argument == "--quiet") {
+            options.quiet = true;
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            return usageError("unknown option " + argument);
+        } else {
+            options.inputs.push_back(argument);
+        }
+    }
+    if (options.vendor.empty())
+        return usageError("--vendor is required");
+    if (options.outFolder.empty())
+        return usageError("--out is required");
+    if (options.inputs.empty())
+        return usageError("no input files");
+    ChartCompiler compiler(options, std::cerr);
+    return compiler.run();
+}
