@@ -1,0 +1,142 @@
+// The parsers on the real Salish Sea extract of the open nav data. The
+// extract lives beside the project; without it these tests skip.
+#include "chart/AirportElement.h"
+#include "chart/Angles.h"
+#include "chart/Geodesy.h"
+#include "chart/NDBElement.h"
+#include "chart/VORElement.h"
+#include "chart/WaypointElement.h"
+#include "parsers/AptDatParser.h"
+#include "parsers/AwyDatParser.h"
+#include "parsers/FixDatParser.h"
+#include "parsers/NavDatParser.h"
+#include "parsers/PoiDatParser.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+const std::string SALISH_SEA = std::string(CIRRONA_SHARED_DATA_DIR) + "/navdata/salish-sea/";
+
+class SalishSeaData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::ifstream(SALISH_SEA + "apt.dat"))
+            GTEST_SKIP() << "no Salish Sea extract at " << SALISH_SEA;
+    }
+
+    template <typename Parser>
+    ParsedElements parseFile(const std::string& name, Parser parser) {
+        std::ifstream in(SALISH_SEA + name, std::ios::binary);
+        return parser(in, name, [this](const ParseError& e) { errors.push_back(e); });
+    }
+
+    std::vector<ParseError> errors;
+};
+
+const AirportElement* findAirport(const ParsedElements& elements, const std::string& ident) {
+    for (const auto& element : elements)
+        if (element->getType() == IChartElement::AIRPORT &&
+            static_cast<const AirportElement&>(*element).ident == ident)
+            return static_cast<const AirportElement*>(element.get());
+    return nullptr;
+}
+
+size_t countOf(const ParsedElements& elements, IChartElement::Type type) {
+    size_t count = 0;
+    for (const auto& element : elements)
+        count += element->getType() == type;
+    return count;
+}
+
+}  // namespace
+
+TEST_F(SalishSeaData, VancouverAirportWithRunwaysThresholdsAndTower) {
+    ParsedElements airports = parseFile("apt.dat", parseAptDat);
+    EXPECT_EQ(countOf(airports, IChartElement::AIRPORT), 162u);
+    EXPECT_GT(countOf(airports, IChartElement::GROUNDGEOMETRY), 100u);
+    EXPECT_TRUE(errors.empty()) << formatParseError(errors.front());
+
+    const AirportElement* cyvr = findAirport(airports, "CYVR");
+    ASSERT_NE(cyvr, nullptr);
+    EXPECT_EQ(cyvr->name, "Vancouver Intl");
+    EXPECT_NEAR(cyvr->position.latitude, 49.19, 0.02);
+    EXPECT_NEAR(cyvr->position.longitude, -123.18, 0.03);
+    EXPECT_TRUE(cyvr->towered);
+    const std::vector<std::wstring> com = cyvr->getComFrequencies();
+    EXPECT_NE(std::find(com.begin(), com.end(), L"TWR 118.700"), com.end());
+
+    // 08R/26L, 12/30, 08/26, 08L/26R and the seaplane lane 07/25.
+    ASSERT_EQ(cyvr->runways.size(), 5u);
+    for (const Runway& runway : cyvr->runways) {
+        SCOPED_TRACE(runway.endName[0]);
+        EXPECT_FALSE(runway.inaccurate);
+        ASSERT_TRUE(runway.thresholdValid[0] && runway.thresholdValid[1]);
+        const double apart = calcDistance2(runway.threshold[0], runway.threshold[1]);
+        EXPECT_NEAR(apart, runway.length * 0.3048, runway.length * 0.3048 * 0.2);
+        for (int end = 0; end < 2; ++end)
+            EXPECT_LT(calcDistance2(cyvr->position, runway.threshold[end]), 4000.0);
+        // The end's number is its heading in tens of degrees (true, so up to
+        // 20° off the magnetic designator here); seaplane lanes are named freely.
+        if (runway.surface == Runway::WATER)
+            continue;
+        const int designator = std::atoi(runway.endName[0].c_str());
+        EXPECT_LT(headingDiff(runway.getEndDirection(0), designator * 10.0), 25.0);
+    }
+    EXPECT_EQ(cyvr->runways[0].endName[0], "08R");
+    EXPECT_GT(cyvr->runways[0].length, 11000);
+
+    // The localizers of nav.dat become the runways' approaches.
+    std::vector<LocalizerApproach> localizers;
+    ParsedElements navaids = parseFile("nav.dat", [&](std::istream& in, const std::string& name,
+                                                      const ParseErrorSink& sink) {
+        return parseNavDat(in, name, sink, &localizers);
+    });
+    attachLocalizers(airports, localizers, "nav.dat", [this](const ParseError& e) { errors.push_back(e); });
+    const std::vector<std::wstring> nav = cyvr->getNavFrequencies();
+    EXPECT_NE(std::find(nav.begin(), nav.end(), L"ILS 08R 109.500"), nav.end());
+}
+
+TEST_F(SalishSeaData, NavaidsNearTheirPositions) {
+    const ParsedElements navaids = parseFile("nav.dat", [](std::istream& in, const std::string& name,
+                                                           const ParseErrorSink& sink) {
+        return parseNavDat(in, name, sink, nullptr);
+    });
+    EXPECT_TRUE(errors.empty());
+    const VORElement* yvr = nullptr;
+    const NDBElement* zvr = nullptr;
+    for (const auto& element : navaids) {
+        if (element->getType() == IChartElement::VOR && static_cast<const VORElement&>(*element).ident == "YVR")
+            yvr = static_cast<const VORElement*>(element.get());
+        if (element->getType() == IChartElement::NDB && static_cast<const NDBElement&>(*element).ident == "ZVR")
+            zvr = static_cast<const NDBElement*>(element.get());
+    }
+    ASSERT_NE(yvr, nullptr);
+    EXPECT_EQ(yvr->vorType, VORElement::VORDME);
+    EXPECT_EQ(yvr->getNavFrequencies().at(0), L"YVR 115.900");
+    EXPECT_LT(calcDistance2(yvr->position, ChartPosition(-123.149, 49.077)), 200.0);
+    ASSERT_NE(zvr, nullptr);
+    EXPECT_EQ(zvr->name, "SEA ISLAND");
+    EXPECT_EQ(zvr->frequency, 368);
+    EXPECT_LT(calcDistance2(zvr->position, ChartPosition(-123.2197, 49.1914)), 200.0);
+    EXPECT_EQ(countOf(navaids, IChartElement::NDB), 23u);
+}
+
+TEST_F(SalishSeaData, FixesAirwaysAndPlacesParseCleanly) {
+    ParsedElements fixes = parseFile("fix.dat", parseFixDat);
+    const ParsedElements airways = parseFile("awy.dat", parseAwyDat);
+    const ParsedElements places = parseFile("poi.dat", parsePoiDat);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(fixes.size(), 593u);
+    EXPECT_EQ(airways.size(), 252u);
+    EXPECT_EQ(places.size(), 310u);
+    markAirwayUsage(fixes, airways);
+    size_t used = 0;
+    for (const auto& fix : fixes)
+        used += static_cast<const WaypointElement&>(*fix).usedByAirways;
+    EXPECT_GT(used, 50u);
+}
