@@ -12,9 +12,10 @@ constexpr int kPageSize = 512;
 constexpr int kPadding = 1;  // keeps bilinear sampling from bleeding between glyphs
 }
 
-FlexibleFont::FlexibleFont(video::IVideoDriver* drv, FT_Library library, const std::string& path, unsigned size)
-    : driver(drv), pixelSize(size) {
-    if (!library || FT_New_Face(library, path.c_str(), 0, &face) != 0) {
+FlexibleFont::FlexibleFont(video::IVideoDriver* drv, std::shared_ptr<FT_LibraryRec_> lib, const std::string& path,
+                           unsigned size)
+    : driver(drv), library(std::move(lib)), pixelSize(size) {
+    if (!library || FT_New_Face(library.get(), path.c_str(), 0, &face) != 0) {
         face = nullptr;
         return;
     }
@@ -163,12 +164,12 @@ void FlexibleFont::draw(const core::stringw& text, const core::rect<s32>& positi
 }
 
 FlexibleFontManager::FlexibleFontManager(video::IVideoDriver* drv) : driver(drv) {
-    if (FT_Init_FreeType(&library) != 0) library = nullptr;
+    FT_Library raw = nullptr;
+    if (FT_Init_FreeType(&raw) == 0) library.reset(raw, [](FT_Library l) { FT_Done_FreeType(l); });
 }
 
 FlexibleFontManager::~FlexibleFontManager() {
     for (auto& entry : fonts) entry.second->drop();
-    if (library) FT_Done_FreeType(library);
 }
 
 FlexibleFont* FlexibleFontManager::getFont(const std::string& path, unsigned pixelSize) {

@@ -15,7 +15,10 @@ typedef struct FT_FaceRec_* FT_Face;
 // size instead of scaling a bitmap font.
 class FlexibleFont : public irr::gui::IGUIFont {
 public:
-    FlexibleFont(irr::video::IVideoDriver* driver, FT_Library library, const std::string& path, unsigned pixelSize);
+    // The font shares ownership of the FreeType library: GUI elements and the
+    // skin hold fonts by reference count and may release them last.
+    FlexibleFont(irr::video::IVideoDriver* driver, std::shared_ptr<FT_LibraryRec_> library, const std::string& path,
+                 unsigned pixelSize);
     ~FlexibleFont() override;
 
     bool isValid() const { return face != nullptr; }
@@ -52,6 +55,7 @@ private:
     int lineHeight() const;
 
     irr::video::IVideoDriver* driver;
+    std::shared_ptr<FT_LibraryRec_> library;
     FT_Face face = nullptr;
     unsigned pixelSize;
     int ascender = 0;
@@ -75,6 +79,6 @@ public:
 
 private:
     irr::video::IVideoDriver* driver;
-    FT_Library library = nullptr;
+    std::shared_ptr<FT_LibraryRec_> library;
     std::map<std::pair<std::string, unsigned>, FlexibleFont*> fonts;
 };

@@ -26,7 +26,12 @@ Skin::Skin(gui::IGUIEnvironment* env, int skinMode) : environment(env), mode(ski
     OnScreenChanged();
 }
 
-Skin::~Skin() { guiSkin->drop(); }
+Skin::~Skin() {
+    // Hand the engine's skin back its built-in font so our scalable fonts can
+    // go with their manager.
+    guiSkin->setFont(environment->getBuiltInFont());
+    guiSkin->drop();
+}
 
 void Skin::applyColours(u32 alpha) {
     const bool dark = mode != MODERN_LIGHT;

@@ -1,0 +1,195 @@
+#include "app/main/Context.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "app/EventReceiver.h"
+#include "app/IniFile.h"
+#include "app/LanguageManager.h"
+#include "app/LoadingScreen.h"
+#include "app/Logger.h"
+#include "app/ShutdownSignal.h"
+#include "app/StringConversions.h"
+#include "app/SystemManager.h"
+#include "app/Time.h"
+#include "gui/Drawer2D.h"
+#include "gui/FlexibleFont.h"
+#include "gui/Skin.h"
+
+using namespace irr;
+
+namespace {
+constexpr unsigned kEventQueueCapacity = 200;
+constexpr unsigned kVersionMajor = 3;
+constexpr unsigned kVersionMinor = 3;
+constexpr float kLoadingStep = 1.0f / 13.0f;
+}  // namespace
+
+Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
+    Drawer2D::initStaticVars();
+    const core::dimension2d<u32> size = device->getVideoDriver()->getScreenSize();
+    screenWidth = size.Width;
+    screenHeight = size.Height;
+    screenChange.setSize(screenWidth, screenHeight);
+    calculateScreenDependentParams();
+    style2D = 0;
+    previousFrameStamp = getMilliSecs();
+
+    fontManager = std::make_unique<FlexibleFontManager>(device->getVideoDriver());
+    drawer = std::make_unique<Drawer2D>(device);
+    systemManager = std::make_unique<SystemManager>(this, drawer.get(), argv0, fontManager.get());
+    defaultFont = systemManager->getDefaultFont();
+
+    loading = std::make_unique<LoadingProgressCallback>(device, getPath("media/loading2.png"),
+                                                        getPath("media/photos/8.jpg"), kLoadingStep);
+    loading->draw();
+
+    checkConfigVersion();
+    IniFile ini(getPath("data/config.ini"));
+
+    ownLogger = std::make_unique<Logger>(getPath("Logs/"));
+    logger = ownLogger.get();
+    languageManager = std::make_unique<LanguageManager>(getPath("media/GUI/lang"), getPath("data/language.ini"));
+    loading->nextStep();
+
+    logger->log("cpp: Create Managers", Logger::BOTH);
+    logger->log("cpp: Load Font", Logger::BOTH);
+    eventReceiver = std::make_unique<EventReceiver>(this, kEventQueueCapacity);
+    device->setEventReceiver(eventReceiver.get());
+    loading->nextStep();
+
+    logger->log("cpp: Set Up Factories", Logger::BOTH);
+    loading->nextStep();
+
+    logger->log("cpp: Load Settings", Logger::BOTH);
+    loading->nextStep();
+    loadSettingFromIni(&ini);
+    loading->nextStep();
+
+    const double t0 = getSecs();
+    loading->nextStep();
+    loading->nextStep();
+    if (!updateMessage.empty()) logger->log(convertWStringToUtf8String(updateMessage), Logger::BOTH);
+    keepLoadingScreenUp(t0);
+    loading->nextStep();
+    loading.reset();
+}
+
+Context::~Context() {
+    device->setEventReceiver(nullptr);
+    eventReceiver.reset();
+    drawer.reset();
+    logger = nullptr;
+    ownLogger.reset();
+    languageManager.reset();
+    loading.reset();
+    systemManager.reset();
+    fontManager.reset();
+}
+
+void Context::checkConfigVersion() {
+    IniFile config(getPath("data/config.ini"));
+    const unsigned major = convertStringTo<unsigned>(config.get("", "major"));
+    const unsigned minor = convertStringTo<unsigned>(config.get("", "minor"));
+    if (major < 3 || (major == 3 && minor <= 2)) {
+        systemManager->writeStandardConfig();
+        updateMessage = L"Cirrona has been updated to version " + std::to_wstring(kVersionMajor) + L"." +
+                        std::to_wstring(kVersionMinor);
+    }
+}
+
+void Context::keepLoadingScreenUp(double since) {
+    // The logo stays up long enough to be seen, but a request to quit wins.
+    while (getSecs() - since < 4.0 && !isShutdownRequested() && device->run()) {
+        loading->draw();
+        delay(100);
+    }
+}
+
+Skin* Context::getSkin() { return systemManager ? systemManager->getSkin() : nullptr; }
+
+std::string Context::getPath(const std::string& relative) { return systemManager->getAbsolutePath(relative); }
+
+void Context::gotoURL(const std::string& url) {
+    const std::string command = "xdg-open \"" + url + "\" &";
+    const int result = std::system(command.c_str());
+    std::printf("system result: %i\n", result);
+}
+
+void Context::gotoLocationApp(ChartPosition position) {
+    std::ostringstream url;
+    url.precision(7);
+    url << std::fixed << "https://www.openstreetmap.org/?mlat=" << position.latitude << "&mlon=" << position.longitude
+        << "#map=14/" << position.latitude << "/" << position.longitude;
+    gotoURL(url.str());
+}
+
+void Context::calculateScreenDependentParams() {
+    const core::dimension2d<u32> size = device->getVideoDriver()->getScreenSize();
+    screenParams = ::calcScreenDependentParams(size.Width, size.Height);
+}
+
+int Context::yieldAndUpdate() {
+    delay(frameSleepMs(TimeDiff(getMilliSecs(), previousFrameStamp)));
+    previousFrameStamp = getMilliSecs();
+
+    const core::dimension2d<u32> size = device->getVideoDriver()->getScreenSize();
+    bool changed = false;
+    const ScreenChangeTracker::Decision decision =
+        screenChange.observe(size.Width, size.Height, getSecs(), isResizeLocked(), &changed);
+    if (changed) {
+        screenWidth = size.Width;
+        screenHeight = size.Height;
+        if (logger) logger->log("screen change detected", Logger::CONSOLE);
+    }
+    switch (decision) {
+        case ScreenChangeTracker::NO_CHANGE: return 0;
+        case ScreenChangeTracker::WAIT: return 2;
+        case ScreenChangeTracker::PROCESS_NOW: processScreenChange(); return 1;
+    }
+    return 0;
+}
+
+void Context::processScreenChange() {
+    calculateScreenDependentParams();
+    if (logger) logger->log("processing screen change", Logger::BOTH);
+    video::IVideoDriver* driver = device->getVideoDriver();
+    driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+    drawer->drawTextCentred(getSkin() ? getSkin()->getDefaultFont() : nullptr, L"Please wait...",
+                            driver->getViewPort(), video::SColor(255, 255, 255, 255));
+    driver->endScene();
+    if (getSkin()) getSkin()->OnScreenChanged();
+    resizeCallbacks.callAll();
+}
+
+void Context::loadSettingFromIni(IniFile* ini) {
+    preLandingReminder = convertUtf8ToWString(ini->get("", "preLandingReminder"));
+    drawFPS = convertStringTo<int>(ini->get("", "drawFPS")) != 0;
+}
+
+void Context::reloadAllSettings(IniFile* ini, bool) {
+    loadSettingFromIni(ini);
+    device->run();
+}
+
+void Context::OnMustFreeMemory() {}
+
+void Context::assertExistance(std::string path) {
+    if (SystemManager::fileExists(path)) return;
+    const std::string text = "File does not exist: " + path;
+    if (logger) logger->log(text, Logger::CONSOLE);
+    yieldAndUpdate();
+    // Nothing sensible can run without the file: keep the message up until
+    // the window is closed or the process is asked to end.
+    const std::wstring message = convertUtf8ToWString(text);
+    video::IVideoDriver* driver = device->getVideoDriver();
+    do {
+        driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+        drawer->drawTextCentred(getSkin() ? getSkin()->getDefaultFont() : nullptr, message, driver->getViewPort(),
+                                video::SColor(255, 255, 255, 255));
+        driver->endScene();
+        delay(100);
+    } while (device->run() && !isShutdownRequested());
+    std::exit(1);
+}

@@ -1,0 +1,107 @@
+#pragma once
+#include <irrlicht.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/FramePacing.h"
+#include "app/ICommonAppContext.h"
+#include "app/WindowGeometry.h"
+#include "chart/ChartPosition.h"
+
+class EventReceiver;
+class Drawer2D;
+class FlexibleFont;
+class FlexibleFontManager;
+class IniFile;
+class LanguageManager;
+class LoadingProgressCallback;
+class Logger;
+class Skin;
+class SystemManager;
+
+// Owns every manager for the life of the process and runs the per-frame
+// housekeeping: pacing, screen changes and the resize callbacks.
+class Context : public ICommonAppContext {
+public:
+    Context(irr::IrrlichtDevice* device, const char* argv0, bool withLoadingScreen);
+    ~Context() override;
+
+    EventReceiver* getEventReceiver() override { return eventReceiver.get(); }
+    Drawer2D* getDrawer() override { return drawer.get(); }
+    irr::IrrlichtDevice* getIrrlichtDevice() override { return device; }
+    FlexibleFont* getFlexibleFont() override { return defaultFont; }
+    int getRecommendedButtonWidth() override { return screenParams.buttonWidth; }
+    int getRecommendedButtonHeight() override { return screenParams.buttonHeight; }
+    std::string getPath(const std::string& relative) override;
+    void setSoftInputVisibility(bool) override {}
+    void gotoURL(const std::string& url) override;
+
+    // Per frame: pacing and screen-change handling. 0 nothing happened,
+    // 2 a screen change is pending, 1 a change was processed now.
+    int yieldAndUpdate();
+    void calculateScreenDependentParams();
+    int addResizeCallback(const std::function<void()>& callback) { return resizeCallbacks.add(callback); }
+    void removeResizeCallback(int id) { resizeCallbacks.remove(id); }
+
+    void grabResizeLock() { ++resizeLock; }
+    void dropResizeLock() { --resizeLock; }
+    bool isResizeLocked() const { return resizeLock != 0; }
+
+    void setShallExit(bool exit) { exitRequested = exit; }
+    bool shallExit() const { return exitRequested; }
+
+    void loadSettingFromIni(IniFile* ini);
+    void reloadAllSettings(IniFile* ini, bool flag);
+    // Shows "File does not exist: <path>" and stops when a required file is
+    // missing; returns only when the file exists.
+    void assertExistance(std::string path);
+    void OnMustFreeMemory();
+    void gotoLocationApp(ChartPosition position);
+    bool isRawGyro() const { return true; }
+
+    void setStyle2D(int style) { style2D = style; }
+    int getStyle2D() const { return style2D; }
+    const std::wstring& getPreLandingReminder() const { return preLandingReminder; }
+    bool shallDrawFPS() const { return drawFPS; }
+
+    uint32_t getScreenWidth() const { return screenWidth; }
+    uint32_t getScreenHeight() const { return screenHeight; }
+    uint32_t getScreenArea() const { return screenParams.area; }
+    int getThirdLength() const { return screenParams.thirdLength; }
+    bool isPortrait() const { return screenParams.portrait; }
+
+    SystemManager* getSystemManager() { return systemManager.get(); }
+    Skin* getSkin();
+    LanguageManager* getLanguageManager() { return languageManager.get(); }
+
+private:
+    void processScreenChange();
+    void checkConfigVersion();
+    void keepLoadingScreenUp(double since);
+
+    irr::IrrlichtDevice* device;
+    std::unique_ptr<FlexibleFontManager> fontManager;
+    std::unique_ptr<Drawer2D> drawer;
+    std::unique_ptr<SystemManager> systemManager;
+    std::unique_ptr<LoadingProgressCallback> loading;
+    std::unique_ptr<Logger> ownLogger;
+    std::unique_ptr<LanguageManager> languageManager;
+    std::unique_ptr<EventReceiver> eventReceiver;
+    FlexibleFont* defaultFont = nullptr;
+
+    uint32_t screenWidth = 0;
+    uint32_t screenHeight = 0;
+    ScreenDependentParams screenParams;
+    int style2D = 0;
+    std::wstring preLandingReminder;
+    std::wstring updateMessage;
+    bool drawFPS = false;
+    bool exitRequested = false;
+    int resizeLock = 0;
+    ResizeCallbacks resizeCallbacks;
+    ScreenChangeTracker screenChange;
+    uint32_t previousFrameStamp = 0;
+};

@@ -1,0 +1,195 @@
+// Starts the built program as a pilot would and looks at what it does: the
+// log milestones, the first frame on the X screen, and the orderly exit.
+#include <gtest/gtest.h>
+// Xlib after GoogleTest: its macros (None, Bool, ...) clash with gtest names.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kBuiltHome = fs::path(CIRRONA_BINARY_DIR) / "cirrona-home";
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A throw-away home: the program binary (linked, so argv[0] points here),
+// the built media, and a data.ini so the first-start dialog is not needed.
+class TempHome {
+public:
+    TempHome() {
+        char pattern[] = "/tmp/cirrona-home-XXXXXX";
+        dir = mkdtemp(pattern);
+        fs::create_symlink(kBuiltHome / "cirrona", dir / "cirrona");
+        fs::create_directory_symlink(kBuiltHome / "media", dir / "media");
+        fs::create_directories(dir / "data");
+        const std::string base = dir.string() + "/";
+        std::ofstream(dir / "data" / "data.ini") << "Vendor = Cirrona\nBackgrounds = " << base << "\nTerrain = " << base
+                                                 << "\nData = " << base << "\nLogs = " << base << "\nSubId =\n";
+    }
+    ~TempHome() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    fs::path dir;
+};
+
+struct Child {
+    pid_t pid = -1;
+    fs::path output;
+};
+
+Child start(const TempHome& home, const std::vector<std::string>& args) {
+    Child child;
+    child.output = home.dir / "stdout.txt";
+    child.pid = fork();
+    if (child.pid == 0) {
+        int fd = open(child.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(fd, 1);
+        dup2(fd, 2);
+        chdir(home.dir.c_str());
+        std::vector<char*> argv;
+        std::string program = (home.dir / "cirrona").string();
+        argv.push_back(program.data());
+        std::vector<std::string> copies = args;
+        for (std::string& a : copies) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    return child;
+}
+
+// Waits up to `seconds` for the child to end; returns its exit status or -1.
+int waitForExit(pid_t pid, double seconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return -1;
+}
+
+bool waitFor(const std::function<bool()>& condition, double seconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return condition();
+}
+
+Window findWindowNamed(Display* display, Window root, const std::string& prefix) {
+    Window rootReturn, parent, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, root, &rootReturn, &parent, &children, &count)) return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            if (std::string(name).rfind(prefix, 0) == 0) found = children[i];
+            XFree(name);
+        }
+        if (!found) found = findWindowNamed(display, children[i], prefix);
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+struct Pixel {
+    int r = -1, g = -1, b = -1;
+};
+
+Pixel windowPixel(Display* display, Window window, int x, int y) {
+    Pixel p;
+    XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image) return p;
+    unsigned long value = XGetPixel(image, 0, 0);
+    p.r = (value & image->red_mask) >> 16;
+    p.g = (value & image->green_mask) >> 8;
+    p.b = value & image->blue_mask;
+    XDestroyImage(image);
+    return p;
+}
+
+}  // namespace
+
+TEST(Program, OneArgumentPrintsTheUsageWithoutAWindow) {
+    TempHome home;
+    Child child = start(home, {"800"});
+    ASSERT_EQ(waitForExit(child.pid, 10.0), 0);
+    const std::string program = (home.dir / "cirrona").string();
+    EXPECT_EQ(readFile(child.output), "Usage: " + program + " without parameters or " + program +
+                                          " <resolution width> <resolution height> [<fullscreen 0|1 (optional)>]\n");
+}
+
+TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
+    const char* displayName = std::getenv("DISPLAY");
+    if (!displayName) GTEST_SKIP() << "no X display (run the suite under xvfb-run)";
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+
+    TempHome home;
+    Child child = start(home, {"800", "480"});
+    ASSERT_GT(child.pid, 0);
+
+    const bool milestones = waitFor(
+        [&] {
+            std::string out = readFile(child.output);
+            return out.find("cpp: Create Managers") != std::string::npos &&
+                   out.find("cpp: Set Up Factories") != std::string::npos &&
+                   out.find("cpp: Load Settings") != std::string::npos;
+        },
+        30.0);
+    EXPECT_TRUE(milestones) << readFile(child.output);
+
+    // The log file holds the milestones too.
+    std::string log;
+    waitFor([&] { return !(log = readFile(home.dir / ".Cirrona" / "Logs" / "log.txt")).empty(); }, 5.0);
+    EXPECT_NE(log.find("cpp: Load Settings"), std::string::npos);
+
+    Window window = 0;
+    EXPECT_TRUE(waitFor([&] { return (window = findWindowNamed(display, DefaultRootWindow(display), "Cirrona")) != 0; },
+                        20.0));
+    if (window) {
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display, window, &attributes);
+        EXPECT_EQ(attributes.width, 800);
+        EXPECT_EQ(attributes.height, 480);
+        // After the loading screen, the empty frame is the skin's background.
+        Pixel p;
+        const bool background = waitFor(
+            [&] {
+                p = windowPixel(display, window, 400, 300);
+                return p.r == 22 && p.g == 30 && p.b == 40;
+            },
+            20.0);
+        EXPECT_TRUE(background) << "pixel " << p.r << "," << p.g << "," << p.b;
+    }
+    XCloseDisplay(display);
+
+    kill(child.pid, SIGTERM);
+    const int status = waitForExit(child.pid, 5.0);
+    if (status == -1) kill(child.pid, SIGKILL), waitpid(child.pid, nullptr, 0);
+    EXPECT_EQ(status, 0) << readFile(child.output);
+}
