@@ -16,6 +16,9 @@
 #include "gui/Drawer2D.h"
 #include "gui/FlexibleFont.h"
 #include "gui/Skin.h"
+#include "sensors/ISensorManagerUI.h"
+#include "sensors/SensorKinds.h"
+#include "sensors/SensorManager.h"
 
 using namespace irr;
 
@@ -25,6 +28,20 @@ constexpr unsigned kVersionMajor = 3;
 constexpr unsigned kVersionMinor = 3;
 constexpr float kLoadingStep = 1.0f / 13.0f;
 }  // namespace
+
+// Sensor messages ("Connection lost." and the like) go to the pilot's
+// message line.
+class SensorMessages : public ISensorManagerUI {
+public:
+    explicit SensorMessages(MessageArea& area) : area(area) {}
+    void setMessage(const void* owner, const std::wstring& text, int colour, int durationMs) override {
+        area.setMessage(owner, text, colour, durationMs, getMilliSecs());
+    }
+    void removeMessage(const void* owner) override { area.removeMessage(owner); }
+
+private:
+    MessageArea& area;
+};
 
 Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     Drawer2D::initStaticVars();
@@ -55,22 +72,31 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
 
     logger->log("cpp: Create Managers", Logger::BOTH);
     logger->log("cpp: Load Font", Logger::BOTH);
+    sensorMessages = std::make_unique<SensorMessages>(messages);
+    sensorManager = std::make_unique<SensorManager>();
+    sensorManager->setUI(sensorMessages.get());
     eventReceiver = std::make_unique<EventReceiver>(this, kEventQueueCapacity);
     device->setEventReceiver(eventReceiver.get());
     loading->nextStep();
 
     logger->log("cpp: Set Up Factories", Logger::BOTH);
+    chartElementFactories = createChartElementFactories();
+    loading->draw();
+    registerSensorKinds(*sensorManager);
     loading->nextStep();
 
     logger->log("cpp: Load Settings", Logger::BOTH);
     loading->nextStep();
     loadSettingFromIni(&ini);
     loading->nextStep();
+    // Without a hardware-input layer that remembers the last choice, the
+    // configured sensors are taken as they stand.
+    sensorManager->loadSensorSettingsFromIni(&ini, true);
 
     const double t0 = getSecs();
     loading->nextStep();
     loading->nextStep();
-    if (!updateMessage.empty()) logger->log(convertWStringToUtf8String(updateMessage), Logger::BOTH);
+    if (!updateMessage.empty()) messages.setMessage(this, updateMessage, MessageArea::NOTICE, 30000, getMilliSecs());
     keepLoadingScreenUp(t0);
     loading->nextStep();
     loading.reset();
@@ -79,6 +105,9 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
 Context::~Context() {
     device->setEventReceiver(nullptr);
     eventReceiver.reset();
+    if (sensorManager) sensorManager->tryShutdown();
+    sensorManager.reset();
+    sensorMessages.reset();
     drawer.reset();
     logger = nullptr;
     ownLogger.reset();
@@ -168,9 +197,15 @@ void Context::loadSettingFromIni(IniFile* ini) {
     drawFPS = convertStringTo<int>(ini->get("", "drawFPS")) != 0;
 }
 
-void Context::reloadAllSettings(IniFile* ini, bool) {
+void Context::reloadAllSettings(IniFile* ini, bool flag) {
     loadSettingFromIni(ini);
     device->run();
+    if (sensorManager) {
+        sensorManager->unload();
+        device->run();
+        sensorManager->loadSensorSettingsFromIni(ini, flag);
+        device->run();
+    }
 }
 
 void Context::OnMustFreeMemory() {}

@@ -10,6 +10,8 @@
 #include "app/ICommonAppContext.h"
 #include "app/WindowGeometry.h"
 #include "chart/ChartPosition.h"
+#include "chart/ElementFactories.h"
+#include "gui/MessageArea.h"
 
 class EventReceiver;
 class Drawer2D;
@@ -20,7 +22,9 @@ class LanguageManager;
 class LoadingProgressCallback;
 class Logger;
 class Skin;
+class SensorManager;
 class SystemManager;
+class SensorMessages;
 
 // Owns every manager for the life of the process and runs the per-frame
 // housekeeping: pacing, screen changes and the resize callbacks.
@@ -76,6 +80,9 @@ public:
     SystemManager* getSystemManager() { return systemManager.get(); }
     Skin* getSkin();
     LanguageManager* getLanguageManager() { return languageManager.get(); }
+    SensorManager* getSensorManager() { return sensorManager.get(); }
+    MessageArea& getMessageArea() { return messages; }
+    const ChartElementFactoryList& getChartElementFactories() const { return chartElementFactories; }
 
 private:
     void processScreenChange();
@@ -90,6 +97,10 @@ private:
     std::unique_ptr<Logger> ownLogger;
     std::unique_ptr<LanguageManager> languageManager;
     std::unique_ptr<EventReceiver> eventReceiver;
+    std::unique_ptr<SensorMessages> sensorMessages;
+    std::unique_ptr<SensorManager> sensorManager;
+    ChartElementFactoryList chartElementFactories;
+    MessageArea messages;
     FlexibleFont* defaultFont = nullptr;
 
     uint32_t screenWidth = 0;

@@ -7,7 +7,9 @@
 #include "app/EventReceiver.h"
 #include "app/ShutdownSignal.h"
 #include "app/main/Context.h"
+#include "app/Time.h"
 #include "gui/Skin.h"
+#include "sensors/SensorManager.h"
 
 using namespace irr;
 
@@ -44,6 +46,7 @@ void runMainLoop(IrrlichtDevice* device, Context& context) {
             context.setShallExit(true);
             break;
         }
+        if (SensorManager* sensors = context.getSensorManager()) sensors->Update();
         EventReceiver* events = context.getEventReceiver();
         while (events && events->isEventAvailable()) {
             const SEvent event = events->popEvent();
@@ -55,6 +58,7 @@ void runMainLoop(IrrlichtDevice* device, Context& context) {
         const video::SColor background = skin ? skin->getBackgroundColor() : video::SColor(255, 0, 0, 0);
         driver->beginScene(true, true, background);
         device->getGUIEnvironment()->drawAll();
+        context.getMessageArea().render(driver, skin ? skin->getDefaultFont() : nullptr, getMilliSecs());
         if (context.shallDrawFPS()) drawFrameRate(device, skin, lastFps < 0 ? 0 : lastFps);
         driver->endScene();
         updateCaption(device, lastFps);
