@@ -3,9 +3,21 @@
 #include <cmath>
 #include <sstream>
 
+namespace {
+
+// fmod(x, 360), which is exact, without calling fmod for the common |x| < 720
+// (where the single subtraction below is exact as well).
+double remainder360(double x) {
+    if (std::fabs(x) < 360.0) return x;
+    if (x >= 360.0 && x < 720.0) return x - 360.0;
+    if (x <= -360.0 && x > -720.0) return x + 360.0;
+    return std::fmod(x, 360.0);
+}
+
+}  // namespace
+
 double Angle0to360(double x) {
-    if (x >= 0.0 && x < 360.0) return x;  // the common case, without the costly fmod
-    double r = std::fmod(x, 360.0);
+    double r = remainder360(x);
     if (r < 0.0) r += 360.0;
     // A tiny negative remainder plus 360 rounds to exactly 360.
     if (r >= 360.0) r = 0.0;
@@ -18,8 +30,7 @@ double Angle360(double x) {
 }
 
 double Angle180(double x) {
-    if (x >= -180.0 && x <= 180.0) return x;
-    double r = std::fmod(x, 360.0);
+    double r = remainder360(x);
     if (r > 180.0) {
         r -= 360.0;
     } else if (r < -180.0) {

@@ -54,21 +54,52 @@ double halfLongitudeSpan(double referenceLatitude, double halfSize) {
     return halfSize / frameCosine(referenceLatitude) / METERS_PER_DEGREE;
 }
 
-// The spherical and flat variants agree on which legs are short: the chord of
-// the unit vectors against FLAT_CHORD_LIMIT.
-bool isShortLeg(const Vector3d& va, const Vector3d& vb) {
-    return (va - vb).getLengthSQ() < FLAT_CHORD_LIMIT * FLAT_CHORD_LIMIT;
+// Sine and cosine below SMALL_ANGLE radians by their Taylor series: exact to
+// double precision there and much cheaper than the library calls.
+constexpr double SMALL_ANGLE = 0.01;
+
+double sinSmall(double x) {
+    double x2 = x * x;
+    return x * (1.0 - x2 / 6.0 * (1.0 - x2 / 20.0 * (1.0 - x2 / 42.0)));
+}
+
+double cosSmall(double x) {
+    double x2 = x * x;
+    return 1.0 - x2 / 2.0 * (1.0 - x2 / 12.0 * (1.0 - x2 / 30.0));
+}
+
+// The spherical and flat variants agree on which legs are short: those whose
+// ends' unit vectors are less than FLAT_CHORD_LIMIT apart. The chord is taken
+// in its haversine form
+//   |va - vb|^2 = 4 (sin^2(dLat / 2) + cos(latA) cos(latB) sin^2(dLon / 2)),
+// which needs the trigonometry of a's latitude only, and which the flat frame
+// needs anyway; ends further apart in latitude than the limit are long
+// without any of it.
+struct LegClass {
+    bool isShort;
+    double cosLatitudeA;  // set for short legs
+};
+
+LegClass classifyLeg(const ChartPosition& a, const ChartPosition& b) {
+    double dLat = (b.latitude - a.latitude) * RADIANS_PER_DEGREE;
+    // The chord is at least 2 sin(|dLat| / 2).
+    if (std::fabs(dLat) >= 1.1 * FLAT_CHORD_LIMIT) return {false, 0.0};
+    double latA = a.latitude * RADIANS_PER_DEGREE;
+    double sinA = std::sin(latA), cosA = std::cos(latA);
+    double cosB = cosA * cosSmall(dLat) - sinA * sinSmall(dLat);
+    double halfLon = 0.5 * Angle180(b.longitude - a.longitude) * RADIANS_PER_DEGREE;
+    double sinHalfLon = std::fabs(halfLon) < SMALL_ANGLE ? sinSmall(halfLon) : std::sin(halfLon);
+    double sinHalfLat = sinSmall(0.5 * dLat);
+    double chordSq = 4.0 * (sinHalfLat * sinHalfLat + cosA * cosB * sinHalfLon * sinHalfLon);
+    return {chordSq < FLAT_CHORD_LIMIT * FLAT_CHORD_LIMIT, cosA};
 }
 
 // The unit vectors of a leg's two ends, in a frame turned about the polar
 // axis so that a lies at longitude 0. The turn changes neither chords, nor
-// angles, nor the direction of north, and it saves one sine/cosine pair in
-// the hot distance and bearing paths. cosLatitudeA is returned for the local
-// frame, which needs the same cosine.
+// angles, nor the direction of north, and it saves one sine/cosine pair.
 struct Leg {
     Vector3d a;
     Vector3d b;
-    double cosLatitudeA;
 };
 
 Leg legVectors(const ChartPosition& a, const ChartPosition& b) {
@@ -77,7 +108,7 @@ Leg legVectors(const ChartPosition& a, const ChartPosition& b) {
     double deltaLon = (b.longitude - a.longitude) * RADIANS_PER_DEGREE;
     double cosA = std::cos(latA), sinA = std::sin(latA);
     double cosB = std::cos(latB), sinB = std::sin(latB);
-    return {Vector3d(cosA, sinA, 0.0), Vector3d(cosB * std::cos(deltaLon), sinB, cosB * std::sin(deltaLon)), cosA};
+    return {Vector3d(cosA, sinA, 0.0), Vector3d(cosB * std::cos(deltaLon), sinB, cosB * std::sin(deltaLon))};
 }
 
 double clampedFrameCosine(double referenceLatitude, double cosine) {
@@ -86,8 +117,9 @@ double clampedFrameCosine(double referenceLatitude, double cosine) {
 
 Vector3d toLocalFrame(const ChartPosition& reference, double referenceCosine, const ChartPosition& position,
                       double height, double halfSize) {
-    double halfLon = halfSize / referenceCosine / METERS_PER_DEGREE;
-    double halfLat = halfSize / METERS_PER_DEGREE;
+    constexpr double DEGREES_PER_METER = 1.0 / METERS_PER_DEGREE;
+    double halfLon = halfSize / (referenceCosine * METERS_PER_DEGREE);
+    double halfLat = halfSize * DEGREES_PER_METER;
     double west = Angle0to360(reference.longitude - halfLon);
     double east = Angle180(reference.longitude + halfLon);
     while (east <= west) east += 360.0;
@@ -103,6 +135,24 @@ Vector3d toLocalFrame(const ChartPosition& reference, double referenceCosine, co
     double south = reference.latitude - halfLat;
     double z = halfSize - 2.0 * (north - position.latitude) / (north - south) * halfSize;
     return {x, height, z};
+}
+
+// The vector forms normalise their input first; the position forms build
+// unit vectors and skip that.
+double distanceOfUnitVectors(const Vector3d& from, const Vector3d& to) {
+    return std::acos(clampUnit(from.dotProduct(to))) * EARTH_RADIUS_M;
+}
+
+double bearingOfUnitVectors(const Vector3d& from, const Vector3d& to) {
+    Vector3d north = Vector3d(0.0, 1.0, 0.0) - from;
+    north -= from * north.dotProduct(from);
+    north.normalize();
+    Vector3d direction = to - from;
+    direction -= from * direction.dotProduct(from);
+    direction.normalize();
+    double angle = std::acos(clampUnit(north.dotProduct(direction))) * DEGREES_PER_RADIAN;
+    if (direction.dotProduct(from.crossProduct(north)) < 0.0) angle = 360.0 - angle;
+    return angle;
 }
 
 }  // namespace
@@ -171,7 +221,7 @@ ChartPosition calcChartPositionAtBearing(const ChartPosition& origin, double bea
 }
 
 double calcDistance(const Vector3d& a, const Vector3d& b) {
-    return std::acos(clampUnit(a.normalized().dotProduct(b.normalized()))) * EARTH_RADIUS_M;
+    return distanceOfUnitVectors(a.normalized(), b.normalized());
 }
 
 double calcDistance(const Vector3f& a, const Vector3f& b) {
@@ -179,26 +229,17 @@ double calcDistance(const Vector3f& a, const Vector3f& b) {
 }
 
 double calcDistance2(const ChartPosition& a, const ChartPosition& b) {
-    Leg leg = legVectors(a, b);
-    if (isShortLeg(leg.a, leg.b)) {
+    LegClass leg = classifyLeg(a, b);
+    if (leg.isShort) {
         return toLocalFrame(a, clampedFrameCosine(a.latitude, leg.cosLatitudeA), b, 0.0, FRAME_HALF_SIZE_M)
             .getLength();
     }
-    return calcDistance(leg.a, leg.b);
+    Leg vectors = legVectors(a, b);
+    return distanceOfUnitVectors(vectors.a, vectors.b);
 }
 
 double calcBearing(const Vector3d& a, const Vector3d& b) {
-    Vector3d from = a.normalized();
-    Vector3d to = b.normalized();
-    Vector3d north = Vector3d(0.0, 1.0, 0.0) - from;
-    north -= from * north.dotProduct(from);
-    north.normalize();
-    Vector3d direction = to - from;
-    direction -= from * direction.dotProduct(from);
-    direction.normalize();
-    double angle = std::acos(clampUnit(north.dotProduct(direction))) * DEGREES_PER_RADIAN;
-    if (direction.dotProduct(from.crossProduct(north)) < 0.0) angle = 360.0 - angle;
-    return angle;
+    return bearingOfUnitVectors(a.normalized(), b.normalized());
 }
 
 double calcBearing(const Vector3f& a, const Vector3f& b) {
@@ -206,8 +247,11 @@ double calcBearing(const Vector3f& a, const Vector3f& b) {
 }
 
 double calcBearing2(const ChartPosition& a, const ChartPosition& b) {
-    Leg leg = legVectors(a, b);
-    if (!isShortLeg(leg.a, leg.b)) return calcBearing(leg.a, leg.b);
+    LegClass leg = classifyLeg(a, b);
+    if (!leg.isShort) {
+        Leg vectors = legVectors(a, b);
+        return bearingOfUnitVectors(vectors.a, vectors.b);
+    }
     // Identical positions give the zero vector, which stays zero, and so the
     // fixed answer 90.
     Vector3d v =

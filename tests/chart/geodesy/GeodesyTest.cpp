@@ -176,6 +176,38 @@ TEST(Distance, LongLegsUseTheGreatCircle) {
 // so a right angle reads about 1e-8 degrees short.
 constexpr double BEARING_TOLERANCE = 1e-7;
 
+TEST(Distance, FlatOrSphericalChoiceFollowsTheChordExactly) {
+    // Legs just below and just above the chord limit, in all directions and
+    // at all latitudes (also where a short leg spans many degrees of
+    // longitude): the flat value is taken exactly when the unit vectors are
+    // less than FLAT_CHORD_LIMIT apart.
+    const double limitArc = 2.0 * std::asin(FLAT_CHORD_LIMIT / 2.0) * EARTH_RADIUS_M;
+    int flat = 0, spherical = 0;
+    for (double latitude : {-89.99, -89.9, -60.0, 0.0, 45.0, 89.95}) {
+        for (double bearing = 0.0; bearing < 360.0; bearing += 22.5) {
+            for (double factor : {0.999, 0.99999, 1.00001, 1.001}) {
+                ChartPosition a(-179.0, latitude);
+                ChartPosition b = calcChartPositionAtBearing(a, bearing, limitArc * factor);
+                if (std::fabs(b.latitude) > 90.0) continue;
+                Vector3d va = calcVectorFromChartPositionf64(a), vb = calcVectorFromChartPositionf64(b);
+                double chord = (va - vb).getLength();
+                if (std::fabs(chord - FLAT_CHORD_LIMIT) < 1e-12) continue;  // too close to call
+                double d = calcDistance2(a, b);
+                if (chord < FLAT_CHORD_LIMIT) {
+                    EXPECT_DOUBLE_EQ(d, ChartPosition2Vector3df64(a, b, 0.0).getLength()) << latitude << " " << bearing;
+                    ++flat;
+                } else {
+                    // acos this close to 1 carries a few micrometres of noise.
+                    EXPECT_NEAR(d, calcDistance(va, vb), 1e-5) << latitude << " " << bearing;
+                    ++spherical;
+                }
+            }
+        }
+    }
+    EXPECT_GT(flat, 100);
+    EXPECT_GT(spherical, 100);
+}
+
 TEST(Bearing, ToTheFourNeighbours) {
     ChartPosition origin(0.0, 0.0);
     EXPECT_NEAR(calcBearing2(origin, ChartPosition(0.0, 1.0)), 0.0, BEARING_TOLERANCE);
