@@ -49,9 +49,10 @@ void chartPositionFromVector(const GeoVector3<T>& vector, double& longitudeOut, 
     longitudeOut = longitude;
 }
 
-// The local frame's half extent in longitude for a half size in metres.
-double halfLongitudeSpan(double referenceLatitude, double halfSize) {
-    return halfSize / frameCosine(referenceLatitude) / METERS_PER_DEGREE;
+// The local frame's half extent in longitude for a half size in metres, given
+// the frame's (clamped) cosine. Shared by both directions of the conversion.
+double halfLongitudeSpan(double frameCos, double halfSize) {
+    return halfSize / (frameCos * METERS_PER_DEGREE);
 }
 
 // Sine and cosine below SMALL_ANGLE radians by their Taylor series: exact to
@@ -118,7 +119,7 @@ double clampedFrameCosine(double referenceLatitude, double cosine) {
 Vector3d toLocalFrame(const ChartPosition& reference, double referenceCosine, const ChartPosition& position,
                       double height, double halfSize) {
     constexpr double DEGREES_PER_METER = 1.0 / METERS_PER_DEGREE;
-    double halfLon = halfSize / (referenceCosine * METERS_PER_DEGREE);
+    double halfLon = halfLongitudeSpan(referenceCosine, halfSize);
     double halfLat = halfSize * DEGREES_PER_METER;
     double west = Angle0to360(reference.longitude - halfLon);
     double east = Angle180(reference.longitude + halfLon);
@@ -203,7 +204,7 @@ Vector3f ChartPosition2Vector3df(const ChartPosition& reference, const ChartPosi
 }
 
 ChartPosition Vector3df642ChartPosition(const ChartPosition& reference, const Vector3d& vector) {
-    double halfLon = halfLongitudeSpan(reference.latitude, FRAME_HALF_SIZE_M);
+    double halfLon = halfLongitudeSpan(frameCosine(reference.latitude), FRAME_HALF_SIZE_M);
     double longitude = Angle0to360(reference.longitude - halfLon) +
                        (vector.x + FRAME_HALF_SIZE_M) / (2.0 * FRAME_HALF_SIZE_M) * 2.0 * halfLon;
     double latitude = reference.latitude + FRAME_HALF_LATITUDE -
