@@ -105,6 +105,20 @@ ParsedElements parseNavDat(std::istream& in, const std::string& fileName, const 
                 break;
             continue;
         }
+        long code = 0;
+        if (!tokens.getInt(0, code)) {
+            source.report("row code is not a number");
+            continue;
+        }
+        // Glide slopes (6), marker beacons (7-9) and the newer approach and
+        // threshold rows (14-16) are no chart elements; some of them even
+        // come without a frequency.
+        if (code != NDB_ROW && code != VOR_ROW && code != ILS_LOC_ROW && code != LOC_ROW && code != DME_PAIRED_ROW &&
+            code != DME_ROW) {
+            if (code < 6 || code > 16)
+                source.report("unknown row code " + std::to_string(code));
+            continue;
+        }
         NavRecord record;
         if (tokens.size() < 9 || !readCommonFields(tokens, record)) {
             source.report("expected 'code lat lon elevation frequency range variation ident name'");
@@ -144,10 +158,6 @@ ParsedElements parseNavDat(std::istream& in, const std::string& fileName, const 
                 approach.line = source.lineNumber();
                 localizers->push_back(approach);
             }
-            break;
-        default:
-            if (record.code < 2 || record.code > 16)
-                source.report("unknown row code " + std::to_string(record.code));
             break;
         }
     }

@@ -36,6 +36,9 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 }  // namespace
 
 LineTokens::LineTokens(const std::string& text) : line(text) {
+    // Nav-data rows have up to about 30 words; one allocation covers them.
+    starts.reserve(32);
+    ends.reserve(32);
     size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && isBlank(line[i]))
