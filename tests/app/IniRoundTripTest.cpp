@@ -63,7 +63,7 @@ TEST(IniRoundTrip, RandomByteStringsSurviveSaveAndLoad) {
     ASSERT_NE(mkdtemp(dir), nullptr);
     const std::string path = std::string(dir) + "/config.ini";
     RandomIni random(77);
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 60; ++i) {
         IniFile ini = random.file();
         ASSERT_TRUE(ini.save(path));
         IniFile back(path);
