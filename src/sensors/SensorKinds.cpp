@@ -1,16 +1,10 @@
 #include "sensors/SensorKinds.h"
 
+#include "sensors/GDL90Sensor.h"
 #include "sensors/PositionSimulationSensor.h"
 #include "sensors/SensorManager.h"
 #include "sensors/SensorPresets.h"
 #include "sensors/UnavailableSensor.h"
-
-// The GDL90 driver lives in its own files; a tree without them still builds
-// and keeps the kind's place with a placeholder.
-#if __has_include("sensors/GDL90Sensor.h")
-#include "sensors/GDL90Sensor.h"
-#define CIRRONA_HAVE_GDL90_SENSOR 1
-#endif
 
 namespace {
 
@@ -45,15 +39,7 @@ void registerSensorKinds(SensorManager& m) {
                                    typeRange(ISensorData::GPS, ISensorData::OUTSIDE_PRESSURE)));
     m.addSensorFactory(
         placeholder(m, "XPlane Flight Simulator", typeRange(ISensorData::GPS, ISensorData::OUTSIDE_PRESSURE)));
-#ifdef CIRRONA_HAVE_GDL90_SENSOR
     m.addSensorFactory(new GDL90SensorFactory(&m));
-#else
-    m.addSensorFactory(placeholder(m, "GDL90 compatible device",
-                                   {T::GPS, T::ATTITUDE, T::HEADING, T::ACCELERATION, T::POSITION, T::ALTITUDE,
-                                    T::GROUNDSPEED, T::VERTICALSPEED, T::TURNRATE, T::AIRSPEED,
-                                    T::INSIDE_PRESSURE, T::TRAFFIC, T::UAT_UPLINK, T::ANGLE_OF_ATTACK,
-                                    T::EXTENDED_HEADING}));
-#endif
     m.addSensorFactory(new PositionSimulationSensorFactory(&m));
     m.addSensorFactory(placeholder(m, "RPCSensor",
                                    {T::GPS, T::ATTITUDE, T::HEADING, T::POSITION, T::ALTITUDE, T::GROUNDSPEED,
