@@ -1,6 +1,5 @@
 #pragma once
 #include <memory>
-#include <vector>
 
 class IGDL90Message;
 
@@ -16,10 +15,28 @@ public:
 
     // True when this byte completed a frame whose FCS is right (or zero,
     // which senders use to say "not computed"). The frame is then available
-    // through getFrame()/getFrameLength() until the next call.
-    bool parse(unsigned char byte);
+    // through getFrame()/getFrameLength() until the next call. Inline: it
+    // runs once per received byte.
+    bool parse(unsigned char byte) {
+        if (collected == 0) {
+            if (byte == FLAG_BYTE) openFrame();
+            return false;
+        }
+        if (escape) {
+            escape = false;
+            byte ^= 0x20;
+        } else if (byte == ESCAPE_BYTE) {
+            escape = true;
+            return false;
+        } else if (byte == FLAG_BYTE) {
+            return onFlag();
+        }
+        buffer[collected++] = byte;
+        if (collected >= BUFFER_SIZE) onOverflow();
+        return false;
+    }
 
-    const unsigned char* getFrame() const { return buffer.data(); }
+    const unsigned char* getFrame() const { return buffer.get(); }
     // Length of the last complete frame including both flag bytes.
     int getFrameLength() const { return frameLength; }
 
@@ -30,9 +47,18 @@ public:
     void reset();
 
 private:
-    bool closeFrame();
+    static constexpr unsigned char FLAG_BYTE = 0x7E;
+    static constexpr unsigned char ESCAPE_BYTE = 0x7D;
 
-    std::vector<unsigned char> buffer;
+    void openFrame() {
+        buffer[0] = FLAG_BYTE;
+        collected = 1;
+        escape = false;
+    }
+    bool onFlag();
+    void onOverflow();
+
+    std::unique_ptr<unsigned char[]> buffer;
     int collected = 0;  // bytes of the open frame; 0 means no frame is open
     int frameLength = 0;
     bool escape = false;
