@@ -23,7 +23,7 @@ const char* GroundGeometryElement::getKindName(int kind) {
 
 void GroundGeometryElement::setLineWidth(double metres) {
     const double units = std::round(metres * 2.0);
-    additionalData = units <= 0.0 ? 0 : static_cast<uint64_t>(std::min(units, 4294967295.0));
+    additionalData = units > 0.0 ? static_cast<uint64_t>(std::min(units, 4294967295.0)) : 0;
 }
 
 double GroundGeometryElement::getStoredArea() const {
@@ -34,7 +34,11 @@ void GroundGeometryElement::setStoredArea(double squareMetres) {
     const double units = std::round(squareMetres / GGE_AREA_UNIT_M2);
     // Anything of measurable size keeps at least one unit, so that only a
     // truly empty area reads as "no area".
-    uint64_t value = units >= 65535.0 ? 65535 : static_cast<uint64_t>(std::max(units, 0.0));
+    uint64_t value = 0;
+    if (units >= 65535.0)
+        value = 65535;
+    else if (units > 0.0)  // NaN stays 0
+        value = static_cast<uint64_t>(units);
     if (value == 0 && squareMetres > 0.0)
         value = 1;
     additionalData = (additionalData & ~uint64_t(0xFFFF)) | value;

@@ -141,6 +141,8 @@ TEST(AptDatParser, ClosedMarkerAndOldTaxiwayRectangles) {
         "I\n1000 Version\n"
         "1 100 0 0 XCLS [X] Old Field\n"
         "10   49.07254400 -123.00112700 xxx  37.00  4857 0.0 0.0   100 101101  1 0 0 0.00 0\n"
+        "1 2147483647 0 0 HIGH Too high\n"  // line 5: skipped with its runway
+        "100 60.96 1 1 0.00 1 2 0 08R 49.19 -123.2 0 0 3 2 1 0 26L 49.18 -123.16 0 0 3 1 0 0\n"
         "99\n");
     const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
     ASSERT_EQ(elements.size(), 2u);
@@ -151,7 +153,7 @@ TEST(AptDatParser, ClosedMarkerAndOldTaxiwayRectangles) {
     ASSERT_EQ(taxiway.points.size(), 4u);
     // 4857 ft by 100 ft.
     EXPECT_NEAR(calcPolyLineArea(taxiway.points), 4857 * 100 * 0.3048 * 0.3048, 2000.0);
-    EXPECT_TRUE(errors.errors.empty());
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{5}));
 }
 
 TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
@@ -242,6 +244,7 @@ TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
         "YVR11  48.894608 -123.124936 YVR20  48.745188 -123.105242 2 180 600 J126\n"
         "ACORD  48.790810 -122.532960 EGRET\n"  // line 6
         "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 3 035 180 V1\n"  // line 7: usage
+        "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 1 035 99999999999999 V1\n"  // line 8
         "99\n");
     const ParsedElements segments = parseAwyDat(airways, "awy.dat", awyErrors.sink());
     ASSERT_EQ(segments.size(), 2u);
@@ -254,7 +257,7 @@ TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
     EXPECT_EQ(v23.start.latitude, 48.790810);
     EXPECT_EQ(v23.end.longitude, -122.509447);
     EXPECT_TRUE(as<AirwayElement>(segments[1]).highAltUsage);
-    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7}));
+    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7, 8}));
 
     markAirwayUsage(points, segments);
     EXPECT_TRUE(as<WaypointElement>(points[0]).usedByAirways);

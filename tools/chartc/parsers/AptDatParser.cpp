@@ -23,6 +23,9 @@ enum RowCode {
 const char* const SERVICE_NAMES[] = {"ATIS", "UNICOM", "DEL", "GND", "TWR", "APP", "DEP"};
 constexpr int TOWER_FREQUENCY_ROW = 54;
 constexpr int TRAFFIC_PATTERN_HEIGHT_FT = 1000;
+// The Dead Sea shore to the highest airfields, with room to spare.
+constexpr long MIN_ELEVATION_FT = -2000;
+constexpr long MAX_ELEVATION_FT = 30000;
 constexpr int BEZIER_STEPS = 8;
 
 uint32_t surfaceFromCode(long code) {
@@ -188,6 +191,11 @@ void AptDatReader::startAirport(long code, const LineTokens& tokens) {
     long elevation = 0;
     if (tokens.size() < 5 || !tokens.getInt(1, elevation)) {
         source.report("expected 'code elevation tower deprecated ident name'");
+        skippingAirport = true;
+        return;
+    }
+    if (elevation < MIN_ELEVATION_FT || elevation > MAX_ELEVATION_FT) {
+        source.report("airport elevation out of range");
         skippingAirport = true;
         return;
     }

@@ -9,6 +9,11 @@
 
 #include <map>
 
+namespace {
+// Limits are given in hundreds of feet.
+constexpr long MAX_LIMIT_HUNDREDS_FT = 999;
+}  // namespace
+
 ParsedElements parseAwyDat(std::istream& in, const std::string& fileName, const ParseErrorSink& sink) {
     ParsedElements elements;
     LineSource source(in, fileName, sink);
@@ -31,6 +36,10 @@ ParsedElements parseAwyDat(std::istream& in, const std::string& fileName, const 
         }
         if (!isValidPosition(lat1, lon1) || !isValidPosition(lat2, lon2)) {
             source.report("position out of range");
+            continue;
+        }
+        if (base < 0 || top < 0 || base > MAX_LIMIT_HUNDREDS_FT || top > MAX_LIMIT_HUNDREDS_FT) {
+            source.report("base and top must lie between 0 and FL" + std::to_string(MAX_LIMIT_HUNDREDS_FT));
             continue;
         }
         if (usage != 1 && usage != 2) {
