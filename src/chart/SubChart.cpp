@@ -12,6 +12,10 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sstream>
 #include <unordered_map>
 
@@ -45,17 +49,34 @@ SubChart::SubChart(const std::string& descriptionPath, const IniFile& descriptio
         offsets.clear();
         return;
     }
-    elements.open(getFilePath(ELEMENTS_FILE), std::ios::binary);
-    if (!elements) {
+    int file = open(getFilePath(ELEMENTS_FILE).c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (file < 0 || fstat(file, &info) != 0) {
         error = "cannot open " + getFilePath(ELEMENTS_FILE);
         logChartMessage("SubChart: " + error);
         offsets.clear();
+        if (file >= 0)
+            close(file);
         return;
     }
-    elements.seekg(0, std::ios::end);
-    std::streamoff length = elements.tellg();
-    elementsLength = length > 0 ? static_cast<uint64_t>(length) : 0;
-    elements.seekg(0, std::ios::beg);
+    elementsLength = static_cast<uint64_t>(info.st_size);
+    if (elementsLength > 0) {
+        void* mapped = mmap(nullptr, elementsLength, PROT_READ, MAP_PRIVATE, file, 0);
+        if (mapped == MAP_FAILED) {
+            error = "cannot map " + getFilePath(ELEMENTS_FILE);
+            logChartMessage("SubChart: " + error);
+            offsets.clear();
+            elementsLength = 0;
+        } else {
+            elements = static_cast<const char*>(mapped);
+        }
+    }
+    close(file);
+}
+
+SubChart::~SubChart() {
+    if (elements)
+        munmap(const_cast<char*>(elements), elementsLength);
 }
 
 bool SubChart::readOffsets() {
@@ -97,20 +118,13 @@ bool SubChart::readOffsets() {
 }
 
 std::unique_ptr<IChartElement> SubChart::loadChartElement(uint32_t index) {
-    if (index >= offsets.size() || !elements.is_open())
+    if (index >= offsets.size() || !elements)
         return nullptr;
     uint64_t begin = offsets[index];
     uint64_t end = index + 1 < offsets.size() ? offsets[index + 1] : elementsLength;
     if (end > elementsLength || begin >= end)
         return nullptr;
-    size_t size = static_cast<size_t>(end - begin);
-    if (recordBuffer.size() < size)
-        recordBuffer.resize(size);
-    elements.clear();
-    elements.seekg(static_cast<std::streamoff>(begin));
-    if (!elements.read(recordBuffer.data(), static_cast<std::streamsize>(size)))
-        return nullptr;
-    return readChartElementRecord(factories, recordBuffer.data(), static_cast<unsigned>(size), &indexCorrection);
+    return readChartElementRecord(factories, elements + begin, static_cast<unsigned>(end - begin), &indexCorrection);
 }
 
 bool SubChart::readLeafRecords(std::vector<LeafRecord>& records, const WorldWideAreaTree& tree) const {

@@ -3,7 +3,6 @@
 #include "chart/IIndexCorrectionCallback.h"
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,6 +36,9 @@ public:
     // no elements (see getError()).
     SubChart(const std::string& descriptionPath, const IniFile& description, int number,
              const ChartElementFactoryList& factories);
+    ~SubChart();
+    SubChart(const SubChart&) = delete;
+    SubChart& operator=(const SubChart&) = delete;
 
     int getNumber() const { return number; }
     const std::string& getVendor() const { return vendor; }
@@ -84,7 +86,8 @@ private:
     bool dataUpdateNeeded = false;
     std::string error;
     std::vector<uint32_t> offsets;
-    std::ifstream elements;
+    // "Elements.dat" stays mapped for the sub-chart's life: a record is read
+    // in place, without a system call per element.
+    const char* elements = nullptr;
     uint64_t elementsLength = 0;
-    std::vector<char> recordBuffer;
 };

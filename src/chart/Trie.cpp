@@ -5,127 +5,170 @@
 #include "chart/IIndexCorrectionCallback.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 
-struct Trie::Node {
-    // Kept sorted by the character, compared as a signed char.
-    std::vector<std::pair<char, std::unique_ptr<Node>>> children;
-    uint32_t subtreeCount = 0;
-    std::vector<int32_t> identifiers;
+Trie::Trie() {
+    clear();
+}
 
-    Node* find(char c) const {
-        auto it = lowerBound(c);
-        return (it != children.end() && it->first == c) ? it->second.get() : nullptr;
-    }
-
-    Node* findOrCreate(char c) {
-        auto it = lowerBound(c);
-        if (it != children.end() && it->first == c)
-            return it->second.get();
-        it = children.emplace(it, c, std::make_unique<Node>());
-        return it->second.get();
-    }
-
-    std::vector<std::pair<char, std::unique_ptr<Node>>>::iterator lowerBound(char c) {
-        return std::lower_bound(children.begin(), children.end(), c,
-                                [](const auto& child, char value) { return child.first < value; });
-    }
-    std::vector<std::pair<char, std::unique_ptr<Node>>>::const_iterator lowerBound(char c) const {
-        return std::lower_bound(children.begin(), children.end(), c,
-                                [](const auto& child, char value) { return child.first < value; });
-    }
-
-    void collect(std::vector<int32_t>& out) const {
-        out.insert(out.end(), identifiers.begin(), identifiers.end());
-        for (const auto& child : children)
-            child.second->collect(out);
-    }
-
-    // Returns how many identifiers were removed below and at this node and
-    // drops children that became empty.
-    uint32_t remove(int32_t identifier) {
-        uint32_t removed = 0;
-        auto end = std::remove(identifiers.begin(), identifiers.end(), identifier);
-        removed += static_cast<uint32_t>(identifiers.end() - end);
-        identifiers.erase(end, identifiers.end());
-        for (auto& child : children)
-            removed += child.second->remove(identifier);
-        children.erase(std::remove_if(children.begin(), children.end(),
-                                      [](const auto& child) { return child.second->subtreeCount == 0; }),
-                       children.end());
-        subtreeCount -= std::min(subtreeCount, removed);
-        return removed;
-    }
-
-    void save(std::ostream& out) const {
-        writeU32(out, static_cast<uint32_t>(children.size()));
-        for (const auto& child : children) {
-            writeU8(out, static_cast<uint8_t>(child.first));
-            child.second->save(out);
-        }
-        writeU32(out, subtreeCount);
-        writeU32(out, static_cast<uint32_t>(identifiers.size()));
-        for (int32_t identifier : identifiers)
-            writeU32(out, static_cast<uint32_t>(identifier));
-    }
-};
-
-Trie::Trie() : root(std::make_unique<Node>()) {}
 Trie::~Trie() = default;
+
+void Trie::clear() {
+    nodes.assign(1, Node());
+    nodes.shrink_to_fit();
+    identifiers.clear();
+    identifiers.shrink_to_fit();
+}
+
+uint32_t Trie::findChild(uint32_t node, char c) const {
+    for (uint32_t child = nodes[node].firstChild; child != NONE; child = nodes[child].nextSibling) {
+        if (nodes[child].character == c)
+            return child;
+        if (nodes[child].character > c)
+            break;
+    }
+    return NONE;
+}
+
+uint32_t Trie::findOrCreateChild(uint32_t node, char c) {
+    uint32_t previous = NONE;
+    return findOrCreateChildAfter(node, c, previous);
+}
+
+uint32_t Trie::findOrCreateChildAfter(uint32_t node, char c, uint32_t& previous) {
+    uint32_t child = previous == NONE ? nodes[node].firstChild : nodes[previous].nextSibling;
+    while (child != NONE && nodes[child].character < c) {
+        previous = child;
+        child = nodes[child].nextSibling;
+    }
+    if (child != NONE && nodes[child].character == c) {
+        previous = child;
+        return child;
+    }
+    auto created = static_cast<uint32_t>(nodes.size());
+    Node fresh;
+    fresh.character = c;
+    fresh.nextSibling = child;
+    nodes.push_back(fresh);
+    if (previous == NONE)
+        nodes[node].firstChild = created;
+    else
+        nodes[previous].nextSibling = created;
+    previous = created;
+    return created;
+}
+
+uint32_t Trie::findNode(const std::string& name) const {
+    uint32_t node = 0;
+    for (char c : name) {
+        node = findChild(node, c);
+        if (node == NONE)
+            return NONE;
+    }
+    return node;
+}
+
+void Trie::appendIdentifier(uint32_t node, int32_t identifier) {
+    auto entry = static_cast<uint32_t>(identifiers.size());
+    identifiers.push_back(IdentifierEntry{identifier, NONE});
+    uint32_t* link = &nodes[node].firstIdentifier;
+    while (*link != NONE)
+        link = &identifiers[*link].next;
+    *link = entry;
+}
 
 void Trie::insert(const std::string& name, int32_t identifier) {
     if (name.size() > MAX_NAME_LENGTH)
         return;
-    Node* node = root.get();
-    node->subtreeCount++;
+    uint32_t node = 0;
+    nodes[0].subtreeCount++;
     for (char c : name) {
-        node = node->findOrCreate(c);
-        node->subtreeCount++;
+        node = findOrCreateChild(node, c);
+        nodes[node].subtreeCount++;
     }
-    node->identifiers.push_back(identifier);
+    appendIdentifier(node, identifier);
+}
+
+uint32_t Trie::removeFrom(uint32_t node, int32_t identifier) {
+    uint32_t removed = 0;
+    uint32_t* link = &nodes[node].firstIdentifier;
+    while (*link != NONE) {
+        if (identifiers[*link].identifier == identifier) {
+            *link = identifiers[*link].next;  // the entry stays unused in the pool
+            removed++;
+        } else {
+            link = &identifiers[*link].next;
+        }
+    }
+    uint32_t* childLink = &nodes[node].firstChild;
+    while (*childLink != NONE) {
+        uint32_t child = *childLink;
+        removed += removeFrom(child, identifier);
+        if (nodes[child].subtreeCount == 0)
+            *childLink = nodes[child].nextSibling;  // unlinked; stays unused in the pool
+        else
+            childLink = &nodes[child].nextSibling;
+    }
+    nodes[node].subtreeCount -= std::min(nodes[node].subtreeCount, removed);
+    return removed;
 }
 
 void Trie::removeElement(int32_t identifier) {
-    root->remove(identifier);
+    removeFrom(0, identifier);
 }
 
 bool Trie::isElement(const std::string& name) const {
-    const Node* node = root.get();
-    for (char c : name) {
-        node = node->find(c);
-        if (!node)
-            return false;
-    }
-    return !node->identifiers.empty();
+    uint32_t node = findNode(name);
+    return node != NONE && nodes[node].firstIdentifier != NONE;
+}
+
+void Trie::collect(uint32_t node, std::vector<int32_t>& out) const {
+    for (uint32_t entry = nodes[node].firstIdentifier; entry != NONE; entry = identifiers[entry].next)
+        out.push_back(identifiers[entry].identifier);
+    for (uint32_t child = nodes[node].firstChild; child != NONE; child = nodes[child].nextSibling)
+        collect(child, out);
 }
 
 std::vector<int32_t> Trie::getMatching(const std::string& prefix, uint32_t maximum) const {
     std::vector<int32_t> result;
-    const Node* node = root.get();
-    for (char c : prefix) {
-        node = node->find(c);
-        if (!node)
-            return result;
+    uint32_t node = findNode(prefix);
+    if (node == NONE)
+        return result;
+    if (nodes[node].subtreeCount > maximum) {
+        for (uint32_t entry = nodes[node].firstIdentifier; entry != NONE; entry = identifiers[entry].next)
+            result.push_back(identifiers[entry].identifier);
+        return result;
     }
-    if (node->subtreeCount > maximum)
-        return node->identifiers;
-    result.reserve(node->subtreeCount);
-    node->collect(result);
+    result.reserve(nodes[node].subtreeCount);
+    collect(node, result);
     return result;
 }
 
 uint32_t Trie::getElementCount() const {
-    return root->subtreeCount;
+    return nodes[0].subtreeCount;
 }
 
-void Trie::clear() {
-    root = std::make_unique<Node>();
+void Trie::saveNode(uint32_t node, std::ostream& out) const {
+    uint32_t childCount = 0;
+    for (uint32_t child = nodes[node].firstChild; child != NONE; child = nodes[child].nextSibling)
+        childCount++;
+    writeU32(out, childCount);
+    for (uint32_t child = nodes[node].firstChild; child != NONE; child = nodes[child].nextSibling) {
+        writeU8(out, static_cast<uint8_t>(nodes[child].character));
+        saveNode(child, out);
+    }
+    writeU32(out, nodes[node].subtreeCount);
+    uint32_t identifierCount = 0;
+    for (uint32_t entry = nodes[node].firstIdentifier; entry != NONE; entry = identifiers[entry].next)
+        identifierCount++;
+    writeU32(out, identifierCount);
+    for (uint32_t entry = nodes[node].firstIdentifier; entry != NONE; entry = identifiers[entry].next)
+        writeU32(out, static_cast<uint32_t>(identifiers[entry].identifier));
 }
 
 bool Trie::save(std::ostream& out) const {
-    root->save(out);
+    saveNode(0, out);
     return static_cast<bool>(out);
 }
 
@@ -145,11 +188,16 @@ bool Trie::mergeLoad(const std::string& path, IIndexCorrectionCallback* callback
 bool Trie::mergeBuffer(const std::vector<char>& content, IIndexCorrectionCallback* callback) {
     uint32_t added = 0;
     ByteReader check(content);
-    if (!readNode(check, nullptr, nullptr, 0, added) || !check.atEnd())
+    if (!readNode(check, NONE, nullptr, 0, added) || !check.atEnd())
         return false;
+    // A saved node takes at least 13 bytes: room for the new ones at once,
+    // growing geometrically so that many merges stay linear.
+    size_t needed = nodes.size() + content.size() / 13;
+    if (needed > nodes.capacity())
+        nodes.reserve(std::max(needed, 2 * nodes.capacity()));
     ByteReader reader(content);
     added = 0;
-    readNode(reader, root.get(), callback, 0, added);
+    readNode(reader, 0, callback, 0, added);
     return true;
 }
 
@@ -167,19 +215,27 @@ std::unique_ptr<Trie> Trie::LoadTrie(const std::string& path) {
     return trie;
 }
 
-bool Trie::readNode(ByteReader& reader, Node* target, IIndexCorrectionCallback* callback, size_t depth,
-              uint32_t& added) {
+bool Trie::readNode(ByteReader& reader, uint32_t target, IIndexCorrectionCallback* callback, size_t depth,
+                    uint32_t& added) {
     uint32_t childCount = 0;
     if (!reader.readU32(childCount) || childCount > 256)
         return false;
-    if (childCount > 0 && depth >= Trie::MAX_NAME_LENGTH)
+    if (childCount > 0 && depth >= MAX_NAME_LENGTH)
         return false;
     uint32_t addedHere = 0;
+    // Saved children come in ascending order, so the search for the next one
+    // goes on from the last one found.
+    uint32_t previous = NONE;
+    char lastCharacter = 0;
     for (uint32_t i = 0; i < childCount; i++) {
         uint8_t character = 0;
         if (!reader.readU8(character))
             return false;
-        Node* child = target ? target->findOrCreate(static_cast<char>(character)) : nullptr;
+        auto c = static_cast<char>(character);
+        if (i > 0 && c <= lastCharacter)
+            previous = NONE;  // out of order (not written by us): search from the start
+        lastCharacter = c;
+        uint32_t child = target != NONE ? findOrCreateChildAfter(target, c, previous) : NONE;
         uint32_t addedBelow = 0;
         if (!readNode(reader, child, callback, depth + 1, addedBelow))
             return false;
@@ -193,14 +249,14 @@ bool Trie::readNode(ByteReader& reader, Node* target, IIndexCorrectionCallback* 
     for (uint32_t i = 0; i < identifierCount; i++) {
         uint32_t stored = 0;
         reader.readU32(stored);
-        if (target) {
+        if (target != NONE) {
             auto identifier = static_cast<int32_t>(stored);
-            target->identifiers.push_back(callback ? callback->OnIndexCorrect(identifier) : identifier);
+            appendIdentifier(target, callback ? callback->OnIndexCorrect(identifier) : identifier);
         }
     }
     addedHere += identifierCount;
-    if (target)
-        target->subtreeCount += addedHere;
+    if (target != NONE)
+        nodes[target].subtreeCount += addedHere;
     added = addedHere;
     return true;
 }

@@ -59,13 +59,39 @@ public:
     static constexpr size_t MAX_NAME_LENGTH = 1024;
 
 private:
-    struct Node;
-    // Reads one saved node. With target null it only checks the layout;
+    static constexpr uint32_t NONE = 0xFFFFFFFF;
+    // The world's names make millions of nodes, so they live in one pool and
+    // refer to each other by index: children as a sibling list sorted by
+    // character, identifiers as a list in a second pool.
+    struct Node {
+        uint32_t firstChild = NONE;
+        uint32_t nextSibling = NONE;
+        uint32_t subtreeCount = 0;
+        uint32_t firstIdentifier = NONE;
+        char character = 0;
+    };
+    struct IdentifierEntry {
+        int32_t identifier;
+        uint32_t next;
+    };
+
+    uint32_t findChild(uint32_t node, char c) const;
+    uint32_t findOrCreateChild(uint32_t node, char c);
+    // Searches the sorted sibling list from after `previous` (NONE: from the
+    // start) and leaves `previous` at the child found or made.
+    uint32_t findOrCreateChildAfter(uint32_t node, char c, uint32_t& previous);
+    uint32_t findNode(const std::string& name) const;
+    void appendIdentifier(uint32_t node, int32_t identifier);
+    void collect(uint32_t node, std::vector<int32_t>& out) const;
+    uint32_t removeFrom(uint32_t node, int32_t identifier);
+    void saveNode(uint32_t node, std::ostream& out) const;
+    // Reads one saved node. With target NONE it only checks the layout;
     // otherwise it merges into target and reports through `added` how many
     // identifiers arrived in the subtree (subtree counts are recomputed, not
     // trusted).
-    static bool readNode(ByteReader& reader, Node* target, IIndexCorrectionCallback* callback, size_t depth,
-                         uint32_t& added);
+    bool readNode(ByteReader& reader, uint32_t target, IIndexCorrectionCallback* callback, size_t depth,
+                  uint32_t& added);
 
-    std::unique_ptr<Node> root;
+    std::vector<Node> nodes;  // nodes[0] is the root
+    std::vector<IdentifierEntry> identifiers;
 };
