@@ -36,6 +36,13 @@ public:
     std::vector<Message> messages;
 };
 
+// A UDP port nobody uses right now, as the kernel hands them out.
+inline int freePort() {
+    IPv4UDPSocket probe;
+    if (!probe.bind(0, false)) return -1;
+    return probe.getBoundPort();
+}
+
 // A sensor manager with every kind registered and one GDL90 sensor built
 // from its configuration section, listening on a free loopback port, with a
 // clock the test moves by hand.
@@ -63,12 +70,6 @@ protected:
         ASSERT_NE(sensor, nullptr);
         ASSERT_EQ(sensor->getEndpointCount(), 1);
         sender.setUDPTarget(IPv4Address("127.0.0.1", static_cast<unsigned short>(port)));
-    }
-
-    static int freePort() {
-        IPv4UDPSocket probe;
-        if (!probe.bind(0, false)) return -1;
-        return probe.getBoundPort();
     }
 
     void sendMessage(const Bytes& message) { sendRaw(makeGDL90Frame(message)); }
