@@ -91,7 +91,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     loading->nextStep();
     // Without a hardware-input layer that remembers the last choice, the
     // configured sensors are taken as they stand.
-    sensorManager->loadSensorSettingsFromIni(&ini, true);
+    if (sensorManager->loadSensorSettingsFromIni(&ini, true)) ini.save(getPath("data/config.ini"));
 
     const double t0 = getSecs();
     loading->nextStep();
@@ -203,7 +203,7 @@ void Context::reloadAllSettings(IniFile* ini, bool flag) {
     if (sensorManager) {
         sensorManager->unload();
         device->run();
-        sensorManager->loadSensorSettingsFromIni(ini, flag);
+        if (sensorManager->loadSensorSettingsFromIni(ini, flag)) ini->save(getPath("data/config.ini"));
         device->run();
     }
 }
