@@ -5,7 +5,6 @@
 
 #include "app/ICommonAppContext.h"
 #include "app/Logger.h"
-#include "app/Screenshot.h"
 #include "app/Time.h"
 
 using namespace irr;
@@ -59,10 +58,8 @@ bool EventReceiver::onKey(const SEvent::SKeyInput& key) {
     if (static_cast<unsigned>(key.Key) >= 256) return false;
     keys[key.Key] = key.PressedDown;
     if (key.PressedDown) return false;
-    if (key.Key == KEY_INSERT && context && context->getIrrlichtDevice()) {
-        std::string file = saveScreenshot(context->getIrrlichtDevice()->getVideoDriver(),
-                                          context->getPath("Screenshots/"));
-        if (logger) logger->log(file.empty() ? std::string("screenshot failed") : "screenshot saved: " + file, Logger::BOTH);
+    if (key.Key == KEY_INSERT) {
+        screenshotRequested = true;
         return false;
     }
     if (key.Key == KEY_BROWSER_BACK) return onBackKey();
@@ -115,6 +112,12 @@ SEvent EventReceiver::popEvent() {
     SEvent event = queue.front();
     queue.pop_front();
     return event;
+}
+
+bool EventReceiver::takeScreenshotRequest() {
+    const bool requested = screenshotRequested;
+    screenshotRequested = false;
+    return requested;
 }
 
 bool EventReceiver::isKeyDown(EKEY_CODE key) const {

@@ -32,6 +32,10 @@ public:
 
     bool isKeyDown(irr::EKEY_CODE key) const;
 
+    // Releasing Insert asks for a screenshot; the frame takes it once it is
+    // drawn (see saveScreenshot). True once per request.
+    bool takeScreenshotRequest();
+
     int getJoystickCount() const { return static_cast<int>(joysticks.size()); }
     const irr::SJoystickInfo& getJoystickInfo(int index) const { return joysticks[index].info; }
     const irr::SEvent::SJoystickEvent& getJoystickStatus(int index) const { return joysticks[index].state; }
@@ -69,6 +73,7 @@ private:
     std::vector<Joystick> joysticks;
     std::vector<irr::IEventReceiver*> subReceivers;
     irr::gui::IGUIButton* backButton = nullptr;
+    bool screenshotRequested = false;
     bool overlayVisible = false;
     bool hasOverlayBox = false;
     irr::core::rect<int> overlayBox;

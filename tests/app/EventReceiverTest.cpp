@@ -98,3 +98,12 @@ TEST(EventReceiver, MessageOverlayHidesMouseEventsInsideItsBoxFromTheGUI) {
     EXPECT_FALSE(r.OnEvent(mouse(15, 15)));
     EXPECT_EQ(r.getEventCount(), 6u);  // all of them still reach the queue
 }
+
+TEST(EventReceiver, ReleasingInsertRequestsOneScreenshot) {
+    EventReceiver r(nullptr, 200);
+    r.OnEvent(key(KEY_INSERT, true));
+    EXPECT_FALSE(r.takeScreenshotRequest());  // pressing alone does nothing
+    r.OnEvent(key(KEY_INSERT, false));
+    EXPECT_TRUE(r.takeScreenshotRequest());
+    EXPECT_FALSE(r.takeScreenshotRequest());
+}

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/EventReceiver.h"
+#include "app/Logger.h"
+#include "app/Screenshot.h"
 #include "app/ShutdownSignal.h"
 #include "app/main/Context.h"
 #include "app/Time.h"
@@ -60,6 +62,10 @@ void runMainLoop(IrrlichtDevice* device, Context& context) {
         device->getGUIEnvironment()->drawAll();
         context.getMessageArea().render(driver, skin ? skin->getDefaultFont() : nullptr, getMilliSecs());
         if (context.shallDrawFPS()) drawFrameRate(device, skin, lastFps < 0 ? 0 : lastFps);
+        if (events && events->takeScreenshotRequest()) {
+            const std::string file = saveScreenshot(driver, context.getPath("Screenshots/"));
+            if (logger) logger->log(file.empty() ? std::string("screenshot failed") : "screenshot saved: " + file);
+        }
         driver->endScene();
         updateCaption(device, lastFps);
     }

@@ -1,6 +1,7 @@
 // Starts the built program as a pilot would and looks at what it does: the
 // log milestones, the first frame on the X screen, and the orderly exit.
 #include <gtest/gtest.h>
+#include <irrlicht.h>
 // Xlib after GoogleTest: its macros (None, Bool, ...) clash with gtest names.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -132,6 +133,21 @@ Pixel windowPixel(Display* display, Window window, int x, int y) {
     return p;
 }
 
+void pressAndReleaseKey(Display* display, Window window, KeySym symbol) {
+    for (int type : {KeyPress, KeyRelease}) {
+        XKeyEvent key{};
+        key.type = type;
+        key.display = display;
+        key.window = window;
+        key.root = DefaultRootWindow(display);
+        key.keycode = XKeysymToKeycode(display, symbol);
+        key.same_screen = True;
+        XSendEvent(display, window, True, type == KeyPress ? KeyPressMask : KeyReleaseMask,
+                   reinterpret_cast<XEvent*>(&key));
+    }
+    XFlush(display);
+}
+
 }  // namespace
 
 TEST(Program, OneArgumentPrintsTheUsageWithoutAWindow) {
@@ -185,6 +201,35 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
             },
             20.0);
         EXPECT_TRUE(background) << "pixel " << p.r << "," << p.g << "," << p.b;
+
+        // Insert takes a screenshot into Screenshots/ as PNG.
+        pressAndReleaseKey(display, window, XK_Insert);
+        fs::path shot;
+        EXPECT_TRUE(waitFor(
+            [&] {
+                for (const auto& entry : fs::directory_iterator(home.dir / "Screenshots"))
+                    if (entry.path().extension() == ".png" && fs::file_size(entry.path()) > 0) shot = entry.path();
+                return !shot.empty();
+            },
+            10.0));
+        if (!shot.empty()) {
+            // The picture in the file is the frame on the screen, not a black
+            // front buffer.
+            irr::SIrrlichtCreationParameters params;
+            params.DriverType = irr::video::EDT_NULL;
+            params.LoggingLevel = irr::ELL_NONE;
+            irr::IrrlichtDevice* reader = irr::createDeviceEx(params);
+            ASSERT_NE(reader, nullptr);
+            irr::video::IImage* image = reader->getVideoDriver()->createImageFromFile(shot.c_str());
+            ASSERT_NE(image, nullptr);
+            EXPECT_EQ(image->getDimension(), irr::core::dimension2d<irr::u32>(800, 480));
+            const irr::video::SColor c = image->getPixel(400, 300);
+            EXPECT_EQ(c.getRed(), 22u);
+            EXPECT_EQ(c.getGreen(), 30u);
+            EXPECT_EQ(c.getBlue(), 40u);
+            image->drop();
+            reader->drop();
+        }
     }
     XCloseDisplay(display);
 
