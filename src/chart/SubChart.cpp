@@ -131,28 +131,14 @@ bool SubChart::readLeafRecords(std::vector<LeafRecord>& records, const WorldWide
     std::vector<char> content;
     if (!readWholeFile(getFilePath(AREA_LEAFES_FILE), content))
         return false;
-    ByteReader reader(content);
-    uint8_t version = 0;
-    if (!reader.readU8(version) || version != AREA_LEAFES_VERSION) {
+    bool truncated = false;
+    if (!parseAreaLeafes(content, [&tree](uint32_t area) { return tree.getLeaf(static_cast<int>(area)) != nullptr; },
+                         records, truncated)) {
         logChartMessage("SubChart: unknown version of " + getFilePath(AREA_LEAFES_FILE));
         return false;
     }
-    while (!reader.atEnd()) {
-        uint32_t area = 0, count = 0;
-        if (!reader.readU32(area))
-            break;
-        if (area > static_cast<uint32_t>(WorldWideAreaTree::LAST_AREA))
-            break;
-        if (!reader.readU32(count) || count > reader.remaining() / 4) {
-            logChartMessage("SubChart: truncated " + getFilePath(AREA_LEAFES_FILE));
-            break;
-        }
-        LeafRecord record{area, std::vector<uint32_t>(count)};
-        for (uint32_t& entry : record.entries)
-            reader.readU32(entry);
-        if (tree.getLeaf(static_cast<int>(area)))
-            records.push_back(std::move(record));
-    }
+    if (truncated)
+        logChartMessage("SubChart: truncated " + getFilePath(AREA_LEAFES_FILE));
     return true;
 }
 
@@ -191,23 +177,9 @@ bool SubChart::readStaticData(const std::vector<LeafRecord>& records, std::vecto
     std::vector<char> content;
     if (!readWholeFile(getFilePath(AREA_LEAFES_ACC_FILE), content))
         return false;
-    ByteReader reader(content);
-    uint32_t version = 0;
-    if (!reader.readU32(version) || version != AREA_LEAFES_ACC_VERSION)
+    if (!parseAreaLeafesAcc(content, records, staticData)) {
+        logChartMessage("SubChart: static data do not match the leaves in " + getFilePath(AREA_LEAFES_ACC_FILE));
         return false;
-    staticData.assign(records.size(), {});
-    for (size_t r = 0; r < records.size(); r++) {
-        uint32_t area = 0, count = 0;
-        const char* bytes = nullptr;
-        // Every leaf record must have its static data, in the same order and
-        // of the same size; anything else means the file is stale.
-        if (!reader.readU32(area) || area != records[r].area || !reader.readU32(count) ||
-            count != records[r].entries.size() || !reader.readBytes(3 * static_cast<size_t>(count), bytes)) {
-            logChartMessage("SubChart: static data do not match the leaves in " + getFilePath(AREA_LEAFES_ACC_FILE));
-            staticData.clear();
-            return false;
-        }
-        staticData[r].assign(bytes, bytes + 3 * static_cast<size_t>(count));
     }
     return true;
 }

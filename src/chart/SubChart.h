@@ -1,5 +1,6 @@
 #pragma once
 #include "chart/ElementFactories.h"
+#include "chart/AreaLeafFiles.h"
 #include "chart/IIndexCorrectionCallback.h"
 
 #include <cstdint>
@@ -20,8 +21,6 @@ constexpr const char* AREA_LEAFES_FILE = "AreaLeafes.dat";
 constexpr const char* AREA_LEAFES_ACC_FILE = "AreaLeafesAcc.dat";
 constexpr const char* DIRTY_SUFFIX = ".dirty";
 constexpr uint32_t ELEMENT_OFFSETS_VERSION = 2;
-constexpr uint8_t AREA_LEAFES_VERSION = 1;
-constexpr uint32_t AREA_LEAFES_ACC_VERSION = 2;
 
 // Reports long work: a text for the pilot and the fraction done (0 to 1).
 using ChartProgressCallback = std::function<void(const std::string& text, double fraction)>;
@@ -65,10 +64,7 @@ public:
     std::string getFilePath(const char* name) const { return location + name; }
 
 private:
-    struct LeafRecord {
-        uint32_t area;
-        std::vector<uint32_t> entries;
-    };
+    using LeafRecord = AreaLeafRecord;
     bool readOffsets();
     bool readLeafRecords(std::vector<LeafRecord>& records, const WorldWideAreaTree& tree) const;
     bool readStaticData(const std::vector<LeafRecord>& records, std::vector<std::vector<char>>& staticData) const;

@@ -159,6 +159,21 @@ TEST_F(TwoSubChartsTest, MissingOrStaleStaticDataAreRecomputed) {
     EXPECT_EQ(leaf->staticData.size(), 3 * leaf->elements.size());
 }
 
+TEST_F(TwoSubChartsTest, LeafEntryWithoutElementGetsZeroStaticData) {
+    // One leaf record naming element 99 of a sub-chart of 11 elements.
+    std::string leaf("\x01", 1);
+    auto u32 = [](uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); };
+    leaf += u32(7) + u32(2) + u32(99) + u32(3);
+    overwriteFile(root.chartData() + "a/AreaLeafes.dat", leaf);
+    auto chart = load();
+    const AreaLeaf* corner = chart->getAreaTree().getLeaf(7);
+    ASSERT_EQ(corner->elements, (std::vector<int32_t>{99, 3}));
+    EXPECT_EQ(std::vector<char>(corner->staticData.begin(), corner->staticData.begin() + 3),
+              (std::vector<char>{0, 0, 0}));
+    EXPECT_EQ(getStaticType(corner->getStaticData(1)), IChartElement::MARK);
+    EXPECT_EQ(chart->getChartElement(99), nullptr);
+}
+
 TEST_F(TwoSubChartsTest, CorruptFilesAreSkippedNotFatal) {
     // Elements.dat cut in the middle: the late records are gone, the early ones read.
     std::string elementsPath = root.chartData() + "a/Elements.dat";
