@@ -53,6 +53,10 @@ WorldWideAreaTree::~WorldWideAreaTree() = default;
 void WorldWideAreaTree::createWorldWideAreaTree() {
     areas.clear();
     areas.reserve(AREA_COUNT);
+    nodes.clear();
+    nodes.reserve(AREA_COUNT - LEAF_COLUMNS * LEAF_ROWS);
+    leaves.clear();
+    leaves.reserve(LEAF_COLUMNS * LEAF_ROWS);
     leafGrid.assign(LEAF_COLUMNS * LEAF_ROWS, -1);
 
     // Explicit recursion: each new area takes the next number and is split
@@ -64,13 +68,14 @@ void WorldWideAreaTree::createWorldWideAreaTree() {
             ChartPosition northWest = unitsToPosition(r.west, r.north);
             ChartPosition southEast = unitsToPosition(r.west + r.width, r.north + r.height);
             if (level == LEVEL_COUNT) {
-                tree.areas.push_back(std::make_unique<AreaLeaf>(northWest, southEast, parent));
+                tree.leaves.emplace_back(northWest, southEast, parent);
+                tree.areas.push_back(&tree.leaves.back());
                 tree.leafGrid[static_cast<size_t>(r.west) * LEAF_ROWS + static_cast<size_t>(r.north)] = number;
                 return number;
             }
-            auto node = std::make_unique<AreaNode>(northWest, southEast, parent);
-            AreaNode* nodePointer = node.get();
-            tree.areas.push_back(std::move(node));
+            tree.nodes.emplace_back(northWest, southEast, parent);
+            AreaNode* nodePointer = &tree.nodes.back();
+            tree.areas.push_back(nodePointer);
             int columns = LONGITUDE_DIVISIONS[level], rows = LATITUDE_DIVISIONS[level];
             int childWidth = r.width / columns, childHeight = r.height / rows;
             nodePointer->children.reserve(static_cast<size_t>(columns * rows));
@@ -91,7 +96,7 @@ void WorldWideAreaTree::createWorldWideAreaTree() {
 IArea* WorldWideAreaTree::getArea(int number) const {
     if (number < 0 || number >= static_cast<int>(areas.size()))
         return nullptr;
-    return areas[static_cast<size_t>(number)].get();
+    return areas[static_cast<size_t>(number)];
 }
 
 AreaLeaf* WorldWideAreaTree::getLeaf(int number) const {
@@ -135,7 +140,7 @@ std::vector<int> WorldWideAreaTree::getBestFittingAreaList(ChartPosition northWe
 
 void WorldWideAreaTree::collectBestFitting(int number, const QueryRectangle& query, double threshold,
                                            std::vector<int>& result) const {
-    const IArea* area = areas[static_cast<size_t>(number)].get();
+    const IArea* area = areas[static_cast<size_t>(number)];
     if (area->isLeaf()) {
         result.push_back(number);
         return;
@@ -144,7 +149,7 @@ void WorldWideAreaTree::collectBestFitting(int number, const QueryRectangle& que
     bool descended = false;
     if (node->getWidth() * node->getHeight() > threshold) {
         for (int childNumber : node->children) {
-            const auto* child = static_cast<const ARectangularArea*>(areas[static_cast<size_t>(childNumber)].get());
+            const auto* child = static_cast<const ARectangularArea*>(areas[static_cast<size_t>(childNumber)]);
             ChartPosition nw = child->getNWEdge(), se = child->getSEEdge();
             if (axisOverlaps(nw.longitude, se.longitude, query.west, query.east) &&
                 axisOverlaps(se.latitude, nw.latitude, query.south, query.north)) {
@@ -181,7 +186,7 @@ std::vector<int> WorldWideAreaTree::getLeafesFromAreaList(const std::vector<int>
 }
 
 void WorldWideAreaTree::collectLeafes(int number, std::vector<int>& result) const {
-    const IArea* area = areas[static_cast<size_t>(number)].get();
+    const IArea* area = areas[static_cast<size_t>(number)];
     if (area->isLeaf()) {
         result.push_back(number);
         return;
@@ -199,7 +204,7 @@ void WorldWideAreaTree::updateAreaTree(int area, const std::vector<ChartPosition
 
 void WorldWideAreaTree::insertIntoTouchedLeafes(int number, const std::vector<ChartPosition>& points,
                                                 int32_t identifier, const char* staticData) {
-    IArea* area = areas[static_cast<size_t>(number)].get();
+    IArea* area = areas[static_cast<size_t>(number)];
     bool touched = std::any_of(points.begin(), points.end(),
                                [area](const ChartPosition& point) { return area->isInside(point); });
     if (!touched)
@@ -213,11 +218,11 @@ void WorldWideAreaTree::insertIntoTouchedLeafes(int number, const std::vector<Ch
 }
 
 void WorldWideAreaTree::deleteElementFromAreaTree(int32_t identifier) {
-    for (int number : leafGrid)
-        static_cast<AreaLeaf*>(areas[static_cast<size_t>(number)].get())->removeElement(identifier);
+    for (AreaLeaf& leaf : leaves)
+        leaf.removeElement(identifier);
 }
 
 void WorldWideAreaTree::clearElements() {
-    for (int number : leafGrid)
-        static_cast<AreaLeaf*>(areas[static_cast<size_t>(number)].get())->clear();
+    for (AreaLeaf& leaf : leaves)
+        leaf.clear();
 }

@@ -24,6 +24,9 @@ public:
 
     WorldWideAreaTree();
     ~WorldWideAreaTree();
+    // Areas point into the tree's own arrays.
+    WorldWideAreaTree(const WorldWideAreaTree&) = delete;
+    WorldWideAreaTree& operator=(const WorldWideAreaTree&) = delete;
 
     // Builds the empty tree (also done by the constructor); forgets every
     // element.
@@ -69,7 +72,11 @@ private:
                                  const char* staticData);
     static std::vector<QueryRectangle> normaliseQuery(ChartPosition northWest, ChartPosition southEast);
 
-    std::vector<std::unique_ptr<IArea>> areas;
+    // The areas live in two arrays of their own kinds (one allocation each
+    // instead of one per area); `areas` indexes them by number.
+    std::vector<AreaNode> nodes;
+    std::vector<AreaLeaf> leaves;
+    std::vector<IArea*> areas;
     // Leaf number per half-degree cell, column-major (column * LEAF_ROWS + row).
     std::vector<int> leafGrid;
 };
