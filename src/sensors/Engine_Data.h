@@ -1,13 +1,12 @@
 #pragma once
 #include <cstdint>
 
-#include "sensors/ISensorData.h"
+#include "sensors/RecordSample.h"
 
 // Raw readings of an engine-monitoring unit; the engine indications turn
 // them into values. The record layout is also the field order.
-class Engine_Data : public ISensorData {
+class Engine_Data : public FixedRecordSample<Engine_Data, 63> {
 public:
-    static constexpr int kRecordLength = 63;
     static constexpr uint8_t kVersion = 1;
     static constexpr int kAnalogChannels = 13;
     static constexpr int kThermocouples = 8;
@@ -25,13 +24,14 @@ public:
     Counter counter[2];
 
     Type getType() const override { return ENGINE_DATA; }
-    void* serialize(int* size) override;
     // Ignores records shorter than 63 bytes; of a record with another
     // version only the version is stored.
     bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
 
-private:
-    unsigned char record[kRecordLength];
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(version), record.field(analog), record.field(spare), record.field(thermocouple);
+        for (Counter& c : counter) record.field(c.flag), record.field(c.valueA), record.field(c.count);
+    }
 };

@@ -5,49 +5,6 @@
 #include <iostream>
 #include <sstream>
 
-#include "sensors/RecordCodec.h"
-
-void* GPS_Data::serialize(int* size) {
-    RecordWriter out(record);
-    out.put(hour), out.put(minute), out.put(second), out.put(millisecond);
-    out.put(timeStamp);
-    out.put(latitude), out.put(longitude);
-    out.put(fixQuality), out.put(satellites);
-    out.put(altitude);
-    out.put(fixType);
-    out.put(pdop), out.put(hdop), out.put(vdop);
-    out.put(status);
-    out.put(day), out.put(month), out.put(year);
-    out.put(groundSpeed), out.put(groundTrack), out.put(magneticVariation);
-    for (bool flag : {timeAvail, positionAvail, altitudeAvail, dilutionOfPrecisionAvail, dateAvail, speedAvail,
-                      groundTrackAvail, magneticVariationAvail})
-        out.put(static_cast<uint8_t>(flag ? 1 : 0));
-    *size = out.length();
-    return record;
-}
-
-bool GPS_Data::deserialize(const void* data, int size) {
-    if (size < kRecordLength) return false;
-    RecordReader in(data, size);
-    in.get(hour), in.get(minute), in.get(second), in.get(millisecond);
-    in.get(timeStamp);
-    in.get(latitude), in.get(longitude);
-    in.get(fixQuality), in.get(satellites);
-    in.get(altitude);
-    in.get(fixType);
-    in.get(pdop), in.get(hdop), in.get(vdop);
-    in.get(status);
-    in.get(day), in.get(month), in.get(year);
-    in.get(groundSpeed), in.get(groundTrack), in.get(magneticVariation);
-    for (bool* flag : {&timeAvail, &positionAvail, &altitudeAvail, &dilutionOfPrecisionAvail, &dateAvail,
-                       &speedAvail, &groundTrackAvail, &magneticVariationAvail}) {
-        uint8_t byte = 0;
-        in.get(byte);
-        *flag = byte != 0;
-    }
-    return true;
-}
-
 std::wstring formatCoordinate(double degrees, wchar_t positive, wchar_t negative, int degreeDigits) {
     const wchar_t hemisphere = degrees < 0 ? negative : positive;
     // Round once on the thousandths of a minute so 59.9996' never shows as 60.000'.

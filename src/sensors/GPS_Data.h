@@ -2,14 +2,12 @@
 #include <cstdint>
 #include <string>
 
-#include "sensors/ISensorData.h"
+#include "sensors/RecordSample.h"
 
 // One GNSS fix as a receiver reports it. A field is meaningful only while
 // its availability flag is set.
-class GPS_Data : public ISensorData {
+class GPS_Data : public FixedRecordSample<GPS_Data, 128> {
 public:
-    static constexpr int kRecordLength = 128;
-
     int32_t hour = -1, minute = -1, second = -1, millisecond = -1;
     uint32_t timeStamp = 0;
     double latitude = -1.0, longitude = -1.0;
@@ -34,10 +32,7 @@ public:
     bool magneticVariationAvail = false;
 
     Type getType() const override { return GPS; }
-    void* serialize(int* size) override;
-    bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
 
     // Degrees and decimal minutes with the hemisphere, e.g. "N 47°30.250'".
     std::wstring calcLatitudeString() const;
@@ -45,8 +40,23 @@ public:
     // Multi-line description: the flags, then every available field.
     std::wstring toString() const;
 
-private:
-    unsigned char record[kRecordLength];
+    // The fields above in their order; the flags one byte each.
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(hour), record.field(minute), record.field(second), record.field(millisecond);
+        record.field(timeStamp);
+        record.field(latitude), record.field(longitude);
+        record.field(fixQuality), record.field(satellites);
+        record.field(altitude);
+        record.field(fixType);
+        record.field(pdop), record.field(hdop), record.field(vdop);
+        record.field(status);
+        record.field(day), record.field(month), record.field(year);
+        record.field(groundSpeed), record.field(groundTrack), record.field(magneticVariation);
+        record.field(timeAvail), record.field(positionAvail), record.field(altitudeAvail);
+        record.field(dilutionOfPrecisionAvail), record.field(dateAvail), record.field(speedAvail);
+        record.field(groundTrackAvail), record.field(magneticVariationAvail);
+    }
 };
 
 // "N 47°30.250'" style text for a signed coordinate; `positive` and

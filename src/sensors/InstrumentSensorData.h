@@ -2,13 +2,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "sensors/ISensorData.h"
+#include "sensors/RecordSample.h"
 
 // True and magnetic heading in degrees; NaN means "not available".
-class ExtendedHeading_Data : public ISensorData {
+class ExtendedHeading_Data : public FixedRecordSample<ExtendedHeading_Data, 12> {
 public:
-    static constexpr int kRecordLength = 12;
-
     float trueHeading = NAN;
     float magneticHeading = NAN;
     uint32_t timeStamp = 0;
@@ -21,19 +19,16 @@ public:
     bool isMagneticHeadingAvailable() const { return !std::isnan(magneticHeading); }
 
     Type getType() const override { return EXTENDED_HEADING; }
-    void* serialize(int* size) override;
-    bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
 
-private:
-    unsigned char record[kRecordLength];
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(trueHeading), record.field(magneticHeading), record.field(timeStamp);
+    }
 };
 
-class AngleOfAttack_Data : public ISensorData {
+class AngleOfAttack_Data : public FixedRecordSample<AngleOfAttack_Data, 13> {
 public:
-    static constexpr int kRecordLength = 13;
-
     // PARTS: the angle is a fraction of maxAngle.
     enum Unit : uint8_t { DEGREES = 0, PARTS = 1 };
 
@@ -47,22 +42,19 @@ public:
         : angle(angleValue), maxAngle(maxAngleValue), unit(angleUnit), timeStamp(time) {}
 
     Type getType() const override { return ANGLE_OF_ATTACK; }
-    void* serialize(int* size) override;
-    bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
 
-private:
-    unsigned char record[kRecordLength];
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(angle), record.field(maxAngle), record.field(timeStamp), record.field(unit);
+    }
 };
 
 // The two modulation amplitudes of an ILS receiver, for the localizer (16)
 // or the glideslope (17). The choice is made at construction and is not part
 // of the record.
-class LocGs_Data : public ISensorData {
+class LocGs_Data : public FixedRecordSample<LocGs_Data, 8> {
 public:
-    static constexpr int kRecordLength = 8;
-
     float amplitude90Hz = 0.0f;
     float amplitude150Hz = 0.0f;
 
@@ -70,12 +62,13 @@ public:
 
     bool isLocalizer() const { return type == LOCALIZER; }
     Type getType() const override { return type; }
-    void* serialize(int* size) override;
-    bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
+
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(amplitude90Hz), record.field(amplitude150Hz);
+    }
 
 private:
     Type type;
-    unsigned char record[kRecordLength];
 };

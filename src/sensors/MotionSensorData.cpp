@@ -2,48 +2,8 @@
 
 #include <cstdio>
 
-#include "sensors/RecordCodec.h"
-
-void* Position_Data::serialize(int* size) {
-    RecordWriter out(record);
-    out.put(longitude);
-    out.put(latitude);
-    out.put(timeStamp);
-    *size = out.length();
-    return record;
-}
-
-bool Position_Data::deserialize(const void* data, int size) {
-    if (size < kRecordLength) return false;
-    RecordReader in(data, size);
-    in.get(longitude);
-    in.get(latitude);
-    in.get(timeStamp);
-    return true;
-}
-
 void Position_Data::print() const {
     std::printf("Position: lon %.8f lat %.8f timeStamp: %u\n", longitude, latitude, timeStamp);
-}
-
-void* Acceleration_Data::serialize(int* size) {
-    RecordWriter out(record);
-    out.put(x);
-    out.put(y);
-    out.put(z);
-    out.put(timeStamp);
-    *size = out.length();
-    return record;
-}
-
-bool Acceleration_Data::deserialize(const void* data, int size) {
-    if (size < kRecordLength) return false;
-    RecordReader in(data, size);
-    in.get(x);
-    in.get(y);
-    in.get(z);
-    in.get(timeStamp);
-    return true;
 }
 
 void Acceleration_Data::print() const {
@@ -58,26 +18,6 @@ const char* Attitude_Data::resetName(uint32_t reset) {
         case RESET_ORIENTATION_MATRIX: return "Reset Orientation Matrix";
         default: return "";
     }
-}
-
-void* Attitude_Data::serialize(int* size) {
-    RecordWriter out(record);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out.put(orientation.m[i][j]);
-    out.put(reset);
-    out.put(timeStamp);
-    *size = out.length();
-    return record;
-}
-
-bool Attitude_Data::deserialize(const void* data, int size) {
-    if (size < kRecordLength) return false;
-    RecordReader in(data, size);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) in.get(orientation.m[i][j]);
-    in.get(reset);
-    in.get(timeStamp);
-    return true;
 }
 
 void Attitude_Data::print() const {

@@ -1,14 +1,12 @@
 #pragma once
 #include <cstdint>
 
-#include "sensors/ISensorData.h"
+#include "sensors/RecordSample.h"
 #include "sensors/Matrix3x3.h"
 
 // Degrees east and north. The default (-10, -10) marks "never set".
-class Position_Data : public ISensorData {
+class Position_Data : public FixedRecordSample<Position_Data, 20> {
 public:
-    static constexpr int kRecordLength = 20;
-
     double longitude = -10.0;
     double latitude = -10.0;
     uint32_t timeStamp = 0;
@@ -18,19 +16,16 @@ public:
         : longitude(longitudeDeg), latitude(latitudeDeg), timeStamp(time) {}
 
     Type getType() const override { return POSITION; }
-    void* serialize(int* size) override;
-    bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
 
-private:
-    unsigned char record[kRecordLength];
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(longitude), record.field(latitude), record.field(timeStamp);
+    }
 };
 
-class Acceleration_Data : public ISensorData {
+class Acceleration_Data : public FixedRecordSample<Acceleration_Data, 28> {
 public:
-    static constexpr int kRecordLength = 28;
-
     double x = 0.0, y = 0.0, z = 0.0;
     uint32_t timeStamp = 0;
 
@@ -39,21 +34,18 @@ public:
         : x(xValue), y(yValue), z(zValue), timeStamp(time) {}
 
     Type getType() const override { return ACCELERATION; }
-    void* serialize(int* size) override;
-    bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
 
-private:
-    unsigned char record[kRecordLength];
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(x), record.field(y), record.field(z), record.field(timeStamp);
+    }
 };
 
 // The aircraft's orientation; see Matrix3x3 for the frame. `reset` tells
 // consumers that the fusion service has reset its matrices.
-class Attitude_Data : public ISensorData {
+class Attitude_Data : public FixedRecordSample<Attitude_Data, 80> {
 public:
-    static constexpr int kRecordLength = 80;
-
     enum Reset : uint32_t {
         NO_RESET = 0,
         RESET_TO_UNIT_MATRICES = 1,
@@ -71,11 +63,11 @@ public:
     Attitude_Data(const Matrix3x3& matrix, uint32_t time) : orientation(matrix), timeStamp(time) {}
 
     Type getType() const override { return ATTITUDE; }
-    void* serialize(int* size) override;
-    bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
 
-private:
-    unsigned char record[kRecordLength];
+    // The matrix in row order, then reset and timeStamp.
+    template <class Record>
+    void recordFields(Record& record) {
+        record.field(orientation.m), record.field(reset), record.field(timeStamp);
+    }
 };

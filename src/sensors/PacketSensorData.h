@@ -2,11 +2,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "sensors/ISensorData.h"
-#include "sensors/RecordCodec.h"
+#include "sensors/RecordSample.h"
 
 // The UAT uplink payloads received in one cycle, handed on undecoded.
-class UATUplink_Data : public ISensorData {
+class UATUplink_Data : public GrowingRecordSample {
 public:
     std::vector<std::vector<unsigned char>> packages;
 
@@ -18,16 +17,10 @@ public:
     // reads nothing; a package running past the end discards all read so far.
     bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
-
-    size_t getRecordBufferSize() const { return buffer.size(); }
-
-private:
-    GrowingRecordBuffer buffer;
 };
 
 // Blocks of wide-band receiver data behind a header word.
-class Wideband_Data : public ISensorData {
+class Wideband_Data : public GrowingRecordSample {
 public:
     static constexpr size_t kMaxBlockLength = 0xFFFF;
 
@@ -41,8 +34,4 @@ public:
     // A truncated record leaves what was read before the damage and returns false.
     bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
-
-private:
-    GrowingRecordBuffer buffer;
 };

@@ -2,27 +2,13 @@
 
 #include <cstdio>
 
-namespace {
-void putVector(RecordWriter& out, const Vector3d& v) {
-    out.put(v.x), out.put(v.y), out.put(v.z);
+template <class Record>
+void Raw_Data::fixedFields(Record& record) {
+    for (Vector3d* v : {&acc, &gyr, &mag}) record.field(v->x), record.field(v->y), record.field(v->z);
+    record.field(accAvail), record.field(gyrAvail), record.field(magAvail), record.field(gpsAvail);
+    record.field(m.m), record.field(delta.m);
+    record.field(deltaT0), record.field(deltaT1);
 }
-void putMatrix(RecordWriter& out, const Matrix3x3& matrix) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out.put(matrix.m[i][j]);
-}
-void getVector(RecordReader& in, Vector3d& v) {
-    in.get(v.x), in.get(v.y), in.get(v.z);
-}
-void getMatrix(RecordReader& in, Matrix3x3& matrix) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) in.get(matrix.m[i][j]);
-}
-bool getFlag(RecordReader& in) {
-    uint8_t byte = 0;
-    in.get(byte);
-    return byte != 0;
-}
-}  // namespace
 
 void* Raw_Data::serialize(int* size) {
     int gpsLength = 0;
@@ -33,11 +19,7 @@ void* Raw_Data::serialize(int* size) {
     out.putBytes(gpsRecord, size_t(gpsLength));
     out.put(static_cast<uint32_t>(text.size()));
     out.putBytes(text.data(), text.size());
-    putVector(out, acc), putVector(out, gyr), putVector(out, mag);
-    for (bool flag : {accAvail, gyrAvail, magAvail, gpsAvail}) out.put(static_cast<uint8_t>(flag ? 1 : 0));
-    putMatrix(out, m);
-    putMatrix(out, delta);
-    out.put(deltaT0), out.put(deltaT1);
+    fixedFields(out);
     *size = out.length();
     return storage;
 }
@@ -54,11 +36,7 @@ bool Raw_Data::deserialize(const void* data, int size) {
 
     gps.deserialize(gpsRecord, int(gpsLength));
     text.assign(reinterpret_cast<const char*>(textBytes), textLength);
-    getVector(in, acc), getVector(in, gyr), getVector(in, mag);
-    accAvail = getFlag(in), gyrAvail = getFlag(in), magAvail = getFlag(in), gpsAvail = getFlag(in);
-    getMatrix(in, m);
-    getMatrix(in, delta);
-    in.get(deltaT0), in.get(deltaT1);
+    fixedFields(in);
     return true;
 }
 

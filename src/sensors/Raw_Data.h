@@ -3,10 +3,10 @@
 
 #include "sensors/GPS_Data.h"
 #include "sensors/Matrix3x3.h"
-#include "sensors/RecordCodec.h"
+#include "sensors/RecordSample.h"
 
 // One sample of raw inertial and GNSS input for the fusion service.
-class Raw_Data : public ISensorData {
+class Raw_Data : public GrowingRecordSample {
 public:
     // Record length without the GPS record and the text.
     static constexpr int kFixedRecordLength = 244;
@@ -27,10 +27,9 @@ public:
     // truncated or its embedded GPS record is shorter than a GPS record.
     bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
-
-    size_t getRecordBufferSize() const { return buffer.size(); }
 
 private:
-    GrowingRecordBuffer buffer;
+    // The fixed-length fields after the GPS record and the text.
+    template <class Record>
+    void fixedFields(Record& record);
 };

@@ -22,6 +22,23 @@ public:
         if (length) std::memcpy(cursor, data, length);
         cursor += length;
     }
+    // One field of a record whose layout is listed once for writing and
+    // reading (see FixedRecordSample): numbers as they are, flags as one byte
+    // 0 or 1, enumerations as their underlying type, arrays element by element.
+    template <typename T>
+    void field(const T& value) {
+        if constexpr (std::is_enum<T>::value) {
+            put(static_cast<std::underlying_type_t<T>>(value));
+        } else if constexpr (std::is_same<T, bool>::value) {
+            put(static_cast<uint8_t>(value ? 1 : 0));
+        } else {
+            put(value);
+        }
+    }
+    template <typename T, size_t N>
+    void field(const T (&values)[N]) {
+        for (const T& value : values) field(value);
+    }
     int length() const { return static_cast<int>(cursor - begin); }
 
 private:
@@ -53,6 +70,29 @@ public:
         const unsigned char* at = cursor;
         advance(length);
         return at;
+    }
+    // The reading counterpart of RecordWriter::field; any byte but 0 reads as true.
+    template <typename T>
+    bool field(T& value) {
+        if constexpr (std::is_enum<T>::value) {
+            std::underlying_type_t<T> raw{};
+            if (!get(raw)) return false;
+            value = static_cast<T>(raw);
+            return true;
+        } else if constexpr (std::is_same<T, bool>::value) {
+            uint8_t byte = 0;
+            if (!get(byte)) return false;
+            value = byte != 0;
+            return true;
+        } else {
+            return get(value);
+        }
+    }
+    template <typename T, size_t N>
+    bool field(T (&values)[N]) {
+        for (T& value : values)
+            if (!field(value)) return false;
+        return true;
     }
     size_t remaining() const { return remainingBytes; }
     bool ok() const { return !failed; }

@@ -3,8 +3,7 @@
 #include <map>
 #include <string>
 
-#include "sensors/ISensorData.h"
-#include "sensors/RecordCodec.h"
+#include "sensors/RecordSample.h"
 
 // One traffic target. Sentinels mark unknown values.
 struct TrafficElement {
@@ -30,7 +29,7 @@ struct TrafficElement {
 
 // All traffic targets of one source, keyed and ordered by address. The
 // sample owns its elements.
-class Traffic_Data : public ISensorData {
+class Traffic_Data : public GrowingRecordSample {
 public:
     uint8_t version = 0;
     std::map<unsigned, TrafficElement*> traffic;
@@ -52,10 +51,4 @@ public:
     // "Error: Wrong traffic format." and false.
     bool deserialize(const void* data, int size) override;
     void print() const override;
-    void corrEndian() {}
-
-    size_t getRecordBufferSize() const { return buffer.size(); }
-
-private:
-    GrowingRecordBuffer buffer;
 };
