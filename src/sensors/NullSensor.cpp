@@ -8,4 +8,7 @@ std::vector<ISensorData::Type> allTypes() {
 }
 }  // namespace
 
-NullSensor::NullSensor(SensorManager& manager) : samples(manager, allTypes()) {}
+NullSensor::NullSensor(SensorManager& manager) : NullSensor(manager, allTypes()) {}
+
+NullSensor::NullSensor(SensorManager& manager, const std::vector<ISensorData::Type>& types)
+    : samples(manager, types) {}

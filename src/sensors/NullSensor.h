@@ -1,9 +1,12 @@
 #pragma once
+#include <vector>
+
 #include "sensors/ISensor.h"
 #include "sensors/SensorSampleTable.h"
 
 // Stands in wherever no real source is configured: it supplies every type
 // with a default sample that never changes, and always reports WRONG.
+// Sensors that deliver nothing for other reasons build on it.
 class NullSensor : public ISensor {
 public:
     explicit NullSensor(SensorManager& manager);
@@ -17,6 +20,10 @@ public:
     WarningLevel getWarning(ISensorData::Type) override { return WRONG; }
     std::wstring getSensorDetails() override { return L"No sensor configured for this data."; }
     bool isUsableForAutomaticLogging() override { return false; }
+
+protected:
+    // Default samples of just these types.
+    NullSensor(SensorManager& manager, const std::vector<ISensorData::Type>& types);
 
 private:
     SensorSampleTable samples;

@@ -5,7 +5,7 @@
 
 UnavailableSensor::UnavailableSensor(SensorManager& manager, std::string kindName,
                                      const std::vector<ISensorData::Type>& types)
-    : name(std::move(kindName)), samples(manager, types) {}
+    : NullSensor(manager, types), name(std::move(kindName)) {}
 
 std::wstring UnavailableSensor::getSensorDetails() {
     return convertUtf8ToWString(name) +

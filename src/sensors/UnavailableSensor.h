@@ -2,32 +2,23 @@
 #include <string>
 #include <vector>
 
-#include "sensors/ISensor.h"
 #include "sensors/ISensorFactory.h"
 #include "sensors/ISensorForwarder.h"
-#include "sensors/SensorSampleTable.h"
+#include "sensors/NullSensor.h"
 
 // Holds the place of a registered sensor kind whose driver this build does
 // not contain yet. The kind keeps its persisted index and its configuration
 // section; the sensor says plainly that it delivers nothing, keeps default
 // samples of the types the kind will supply and reports WRONG for all.
-class UnavailableSensor : public ISensor {
+class UnavailableSensor : public NullSensor {
 public:
     UnavailableSensor(SensorManager& manager, std::string kindName, const std::vector<ISensorData::Type>& types);
 
     std::string getName() override { return name; }
-    bool Update() override { return false; }
-    uint32_t lastTimeUpdated(ISensorData::Type) override { return 0; }
-    ISensorData* getData(ISensorData::Type type) override { return samples.get(type); }
-    bool isDataTypeSupported(ISensorData::Type type) override { return samples.supports(type); }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return samples.getTypes(); }
-    WarningLevel getWarning(ISensorData::Type) override { return WRONG; }
     std::wstring getSensorDetails() override;
-    bool isUsableForAutomaticLogging() override { return false; }
 
 private:
     std::string name;
-    SensorSampleTable samples;
 };
 
 class UnavailableSensorFactory : public NoSetupGUISensorFactory {
