@@ -25,9 +25,13 @@ ISensorFactory* placeholder(SensorManager& m, const char* name, std::vector<T> t
 
 }  // namespace
 
-void registerSensorKinds(SensorManager& m) {
+void registerSensorDataFactories(SensorManager& m) {
     for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
         m.addSensorDataFactory(T(t), createStandardSensorDataFactory(T(t)));
+}
+
+void registerSensorKinds(SensorManager& m) {
+    registerSensorDataFactories(m);
 
     // Persisted order: FactoryIndex 0 ... 9.
     m.addSensorFactory(placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));

@@ -7,3 +7,6 @@ class SensorManager;
 // index is the persisted FactoryIndex), the presets in their four titled
 // sections, and the two forwarder factories (ForwarderFactory index).
 void registerSensorKinds(SensorManager& manager);
+
+// Only the 23 sample factories, each under its type.
+void registerSensorDataFactories(SensorManager& manager);

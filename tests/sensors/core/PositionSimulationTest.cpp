@@ -14,8 +14,7 @@ namespace {
 class PositionSimulationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
-            manager.addSensorDataFactory(ISensorData::Type(t), createStandardSensorDataFactory(ISensorData::Type(t)));
+        registerSensorDataFactories(manager);
     }
     std::unique_ptr<PositionSimulationSensor> make(const PositionSimulationSensor::Flight& flight) {
         return std::make_unique<PositionSimulationSensor>(manager, flight, [this] { return now; });

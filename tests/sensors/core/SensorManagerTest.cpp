@@ -11,14 +11,14 @@
 #include "chart/Geodesy.h"
 #include "sensors/NullSensor.h"
 #include "sensors/PressureAltitude.h"
+#include "sensors/SensorKinds.h"
 
 namespace {
 
 class SensorManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
-            manager.addSensorDataFactory(ISensorData::Type(t), createStandardSensorDataFactory(ISensorData::Type(t)));
+        registerSensorDataFactories(manager);
         factory = new ScriptedSensorFactory(&manager, "Scripted");
         manager.addSensorFactory(factory);
         manager.addSensorForwarderFactory(new RecordingForwarderFactory(&forwardLog));
