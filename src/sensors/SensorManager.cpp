@@ -172,13 +172,22 @@ void SensorManager::readTopSettings(const IniSection& top) {
     pressureInInchesOfMercury = getFromIniSection(top, "PRESSURE", "") == "Hg";
 }
 
+namespace {
+// The factory index a section stores under `key`; -1 when the key is missing
+// or the index names no factory.
+int storedFactoryIndex(IniFile* ini, const std::string& section, const char* key, size_t factoryCount) {
+    if (!ini->isAvailable(section, key)) return -1;
+    const int index = convertStringTo<int>(ini->get(section, key));
+    return index >= 0 && index < int(factoryCount) ? index : -1;
+}
+}  // namespace
+
 void SensorManager::loadSensors(IniFile* ini, const IniSection& top) {
     const int count = convertStringTo<int>(getFromIniSection(top, "SensorCount", "0"));
     for (int i = 1; i < count; ++i) {
         const std::string section = "S" + std::to_string(i);
-        if (!ini->isAvailable(section, "FactoryIndex")) continue;
-        const int factoryIndex = convertStringTo<int>(ini->get(section, "FactoryIndex"));
-        if (factoryIndex < 0 || factoryIndex >= int(sensorFactories.size())) continue;
+        const int factoryIndex = storedFactoryIndex(ini, section, "FactoryIndex", sensorFactories.size());
+        if (factoryIndex < 0) continue;
         ISensorFactory* factory = sensorFactories[factoryIndex];
         factory->loadSetupFromIni(ini, section);
         if (ISensor* sensor = factory->Create()) sensors.push_back(sensor);
@@ -198,9 +207,8 @@ void SensorManager::loadForwarders(IniFile* ini, const IniSection& top) {
     const int count = convertStringTo<int>(getFromIniSection(top, "ForwarderCount", "0"));
     for (int j = 0; j < count; ++j) {
         const std::string section = "F" + std::to_string(j);
-        if (!ini->isAvailable(section, "ForwarderFactory")) continue;
-        const int factoryIndex = convertStringTo<int>(ini->get(section, "ForwarderFactory"));
-        if (factoryIndex < 0 || factoryIndex >= int(forwarderFactories.size())) continue;
+        const int factoryIndex = storedFactoryIndex(ini, section, "ForwarderFactory", forwarderFactories.size());
+        if (factoryIndex < 0) continue;
         ISensorForwarderFactory* factory = forwarderFactories[factoryIndex];
         if (!factory->loadSetupFromIni(ini, section)) continue;
         if (ISensorForwarder* forwarder = factory->Create()) addSensorForwarder(j, forwarder);
