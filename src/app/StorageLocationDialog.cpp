@@ -44,7 +44,7 @@ StorageLocationDialog::StorageLocationDialog(IrrlichtDevice* dev, Skin* s, const
     : device(dev), skin(s), listDirectories(std::move(list)), countMountPoints(std::move(count)) {
     gui::IGUIEnvironment* env = device->getGUIEnvironment();
     root = env->addTab(core::rect<s32>(0, 0, 1, 1));
-    env->loadGUI(guiFile.c_str(), root);
+    if (!env->loadGUI(guiFile.c_str(), root)) std::fprintf(stderr, "Cannot read the dialog layout %s\n", guiFile.c_str());
     for (int i = 0; i < 4; ++i) {
         gui::IGUIElement* box = findNamed(kBoxNames[i]);
         gui::IGUIElement* text = findNamed(kFreeTextNames[i]);

@@ -60,6 +60,9 @@ void SystemManager::readStoragePaths() {
 }
 
 std::vector<std::string> SystemManager::chooseStorageLocations() {
+    // The dialog comes before the rest of start-up; give it the readable
+    // scalable font rather than the engine's tiny built-in one.
+    if (FlexibleFont* font = LoadFFont(this, fonts, "Roboto")) skin->setDefaultFont(font);
     StorageLocationDialog dialog(
         device, skin.get(), paths.getAbsolutePath("media/GUI/location.gui"),
         [this] {
