@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DiagCommand.h"
+#include "DiagSupport.h"
 #include "chart/GeoidGrid.h"
 #include "chart/Geodesy.h"
 #include "chart/MagneticModel.h"
@@ -24,13 +25,6 @@ DiagCommand makeCommand() {
         "prints the distance (m), initial bearing (degrees true), magnetic declination (degrees, east positive; "
         "height above the WGS-84 ellipsoid) or EGM96 geoid undulation (m)";
     return command;
-}
-
-bool parseNumber(const std::string& text, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return end && *end == '\0' && std::isfinite(value);
 }
 
 // Reads args[first..] as numbers; the count must match exactly.

@@ -1,64 +1,14 @@
 // cirrona-diag ini: shows how the program reads an INI configuration file.
 #include "DiagCommand.h"
+#include "DiagSupport.h"
 
 #include "app/IniFile.h"
-#include "app/StringConversions.h"
 
 #include <cstdio>
 #include <iostream>
 #include <sys/stat.h>
 
 namespace {
-
-void appendHexEscape(std::string& out, unsigned char byte) {
-    static const char digits[] = "0123456789abcdef";
-    out += "\\u00";
-    out += digits[byte >> 4];
-    out += digits[byte & 0xF];
-}
-
-// A JSON string literal for a byte string. Valid UTF-8 passes through as it
-// is; every byte that is not part of a valid UTF-8 sequence is written as
-// \u00XX with XX the byte's value, so the output is always valid JSON and the
-// exact bytes can be recovered (a real U+0080..U+00FF character is never
-// escaped, it appears as its UTF-8 bytes).
-std::string jsonString(const std::string& bytes) {
-    std::string out = "\"";
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        const unsigned char c = static_cast<unsigned char>(bytes[pos]);
-        if (c >= 0x80) {
-            uint32_t cp;
-            const size_t length = utf8::decodeCodePoint(bytes, pos, &cp);
-            if (length == 0) {
-                appendHexEscape(out, c);
-                ++pos;
-            } else {
-                out.append(bytes, pos, length);
-                pos += length;
-            }
-            continue;
-        }
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            default:
-                if (c < 0x20) {
-                    appendHexEscape(out, c);
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-        ++pos;
-    }
-    out += '"';
-    return out;
-}
 
 // {"section": {"key": "value", ...}, ...} with sections and keys in the
 // order the program keeps them (byte-wise); the unnamed section is "".
