@@ -17,36 +17,32 @@ std::vector<std::pair<ChartPosition, ChartPosition>> makeLegs() {
     return legs;
 }
 
-void BM_calcDistance2(benchmark::State& state) {
+// Runs `measure(a, b)` over the legs in turn, one leg per iteration.
+template <class Measure>
+void runOverLegs(benchmark::State& state, Measure measure) {
     auto legs = makeLegs();
     size_t i = 0;
     for (auto _ : state) {
         const auto& leg = legs[i++ & 255];
-        benchmark::DoNotOptimize(calcDistance2(leg.first, leg.second));
+        benchmark::DoNotOptimize(measure(leg.first, leg.second));
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+void BM_calcDistance2(benchmark::State& state) {
+    runOverLegs(state, [](const ChartPosition& a, const ChartPosition& b) { return calcDistance2(a, b); });
 }
 BENCHMARK(BM_calcDistance2);
 
 void BM_calcBearing2(benchmark::State& state) {
-    auto legs = makeLegs();
-    size_t i = 0;
-    for (auto _ : state) {
-        const auto& leg = legs[i++ & 255];
-        benchmark::DoNotOptimize(calcBearing2(leg.first, leg.second));
-    }
-    state.SetItemsProcessed(state.iterations());
+    runOverLegs(state, [](const ChartPosition& a, const ChartPosition& b) { return calcBearing2(a, b); });
 }
 BENCHMARK(BM_calcBearing2);
 
 void BM_ChartPosition2Vector3df64(benchmark::State& state) {
-    auto legs = makeLegs();
-    size_t i = 0;
-    for (auto _ : state) {
-        const auto& leg = legs[i++ & 255];
-        benchmark::DoNotOptimize(ChartPosition2Vector3df64(leg.first, leg.second, 0.0));
-    }
-    state.SetItemsProcessed(state.iterations());
+    runOverLegs(state, [](const ChartPosition& reference, const ChartPosition& position) {
+        return ChartPosition2Vector3df64(reference, position, 0.0);
+    });
 }
 BENCHMARK(BM_ChartPosition2Vector3df64);
 
