@@ -6,6 +6,7 @@
 #include <string>
 
 #include "sensors/NMEA_Parser.h"
+#include "sensors/SensorKinds.h"
 #include "sensors/SensorManager.h"
 #include "sensors/SensorSampleTable.h"
 
@@ -82,8 +83,7 @@ public:
 // once-per-second battery read happens only in the first frame.
 void BM_SensorManagerUpdate(benchmark::State& state) {
     SensorManager manager;
-    for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
-        manager.addSensorDataFactory(ISensorData::Type(t), createStandardSensorDataFactory(ISensorData::Type(t)));
+    registerSensorDataFactories(manager);
     manager.addSensorFactory(new IdleFactory(&manager));
     manager.addSensorForwarderFactory(new IdleForwarderFactory());
     manager.setClock([] { return 5.0; });
