@@ -35,6 +35,14 @@ ConnectedPair connectOnLoopback() {
     return pair;
 }
 
+// Swaps a socket's connection for a descriptor that was never connected.
+bool replaceWithUnconnectedDescriptor(int handle) {
+    int unconnected = socket(AF_INET, SOCK_STREAM, 0);
+    const bool replaced = unconnected >= 0 && dup2(unconnected, handle) >= 0;
+    if (unconnected >= 0) close(unconnected);
+    return replaced;
+}
+
 // Restores default SIGPIPE handling for the test's duration, so a send that
 // raised the signal would kill the test program.
 class DefaultSigpipe {
@@ -164,10 +172,7 @@ TEST(TCPSocket, ClosedPeerIsSurvivedWithoutSignal) {
 TEST(TCPSocket, NotConnectedSocketRestoresOnceAndRetries) {
     ConnectedPair pair = connectOnLoopback();
     ASSERT_NE(nullptr, pair.accepted);
-    // Swap the connection for a descriptor that was never connected.
-    int unconnected = socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(dup2(unconnected, pair.client->getSocketHandle()), 0);
-    close(unconnected);
+    ASSERT_TRUE(replaceWithUnconnectedDescriptor(pair.client->getSocketHandle()));
 
     char buffer[16];
     EXPECT_EQ(0, pair.client->recv(buffer, sizeof(buffer)));
@@ -182,9 +187,7 @@ TEST(TCPSocket, NotConnectedSocketRestoresOnceAndRetries) {
 TEST(TCPSocket, AcceptedSocketCannotRestoreAndStopsTrying) {
     ConnectedPair pair = connectOnLoopback();
     ASSERT_NE(nullptr, pair.accepted);
-    int unconnected = socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(dup2(unconnected, pair.accepted->getSocketHandle()), 0);
-    close(unconnected);
+    ASSERT_TRUE(replaceWithUnconnectedDescriptor(pair.accepted->getSocketHandle()));
     char buffer[16];
     EXPECT_EQ(0, pair.accepted->recv(buffer, sizeof(buffer)));
     EXPECT_FALSE(pair.accepted->isAutoRestoreEnabled());
