@@ -18,8 +18,9 @@ public:
     // Polls the source without blocking; true when at least one sample
     // changed since the last call.
     virtual bool Update() = 0;
-    // The source's change marker for the type (a time stamp or a counter;
-    // it changes whenever the sample does, 0 while never set).
+    // The source's change marker for the type. Each kind chooses its form: a
+    // time stamp or counter that changes whenever the sample does, or (GDL90)
+    // 1 when the sample got a new value in this cycle and 0 otherwise.
     virtual uint32_t lastTimeUpdated(ISensorData::Type type) = 0;
     // The sample of the type, owned by the sensor for its whole life, or null.
     virtual ISensorData* getData(ISensorData::Type type) = 0;
