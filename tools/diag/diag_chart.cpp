@@ -1,6 +1,7 @@
 // cirrona-diag chart: looks into installed chart data (vendors, sub-charts,
 // search, vicinity, single elements) and into the world-wide area tree.
 #include "DiagCommand.h"
+#include "DiagSupport.h"
 #include "app/IniFile.h"
 #include "app/StringConversions.h"
 #include "chart/ExtendedChart.h"
@@ -20,34 +21,6 @@ const char* const TYPE_NAMES[IChartElement::TYPE_COUNT] = {
     "AIRSPACE", "AIRWAY_SEGMENT", "OBSTRUCTION", "WAYPOINT", "MARK", "NDB", "VOR", "AIRPORT", "GROUNDGEOMETRY", "POI"};
 
 const DiagCommand& command();
-
-bool parseNumber(const std::string& text, double& value) {
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end && *end == '\0' && std::isfinite(value);
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof(escaped), "\\u%04x", c);
-                out += escaped;
-            } else {
-                out.push_back(static_cast<char>(c));
-            }
-        }
-    }
-    return out + "\"";
-}
 
 std::unique_ptr<ExtendedChart> loadChart(const std::string& home) {
     auto chart = std::make_unique<ExtendedChart>(home);
