@@ -108,22 +108,7 @@ private:
 };
 
 void AptDatReader::run() {
-    std::string line;
-    while (source.next(line)) {
-        const LineTokens tokens(line);
-        bool end = false;
-        if (isXPlaneNonRecordLine(tokens, end)) {
-            if (end)
-                break;
-            continue;
-        }
-        long code = 0;
-        if (!tokens.getInt(0, code)) {
-            source.report("row code is not a number");
-            continue;
-        }
-        handleRecord(code, tokens);
-    }
+    forEachXPlaneRow(source, [this](long code, const LineTokens& tokens) { handleRecord(code, tokens); });
     finishAirport();
 }
 

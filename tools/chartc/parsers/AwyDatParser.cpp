@@ -17,34 +17,26 @@ constexpr long MAX_LIMIT_HUNDREDS_FT = 999;
 ParsedElements parseAwyDat(std::istream& in, const std::string& fileName, const ParseErrorSink& sink) {
     ParsedElements elements;
     LineSource source(in, fileName, sink);
-    std::string line;
-    while (source.next(line)) {
-        const LineTokens tokens(line);
-        bool end = false;
-        if (isXPlaneNonRecordLine(tokens, end)) {
-            if (end)
-                break;
-            continue;
-        }
+    forEachXPlaneRecord(source, [&](const LineTokens& tokens) {
         double lat1 = 0, lon1 = 0, lat2 = 0, lon2 = 0;
         long usage = 0, base = 0, top = 0;
         if (tokens.size() < 10 || !tokens.getDouble(1, lat1) || !tokens.getDouble(2, lon1) ||
             !tokens.getDouble(4, lat2) || !tokens.getDouble(5, lon2) || !tokens.getInt(6, usage) ||
             !tokens.getInt(7, base) || !tokens.getInt(8, top)) {
             source.report("expected 'ident lat lon ident lat lon usage base top name'");
-            continue;
+            return;
         }
         if (!isValidPosition(lat1, lon1) || !isValidPosition(lat2, lon2)) {
             source.report("position out of range");
-            continue;
+            return;
         }
         if (base < 0 || top < 0 || base > MAX_LIMIT_HUNDREDS_FT || top > MAX_LIMIT_HUNDREDS_FT) {
             source.report("base and top must lie between 0 and FL" + std::to_string(MAX_LIMIT_HUNDREDS_FT));
-            continue;
+            return;
         }
         if (usage != 1 && usage != 2) {
             source.report("usage must be 1 (low) or 2 (high)");
-            continue;
+            return;
         }
         auto airway = std::make_unique<AirwayElement>();
         airway->start = ChartPosition(lon1, lat1);
@@ -58,7 +50,7 @@ ParsedElements parseAwyDat(std::istream& in, const std::string& fileName, const 
         airway->maa = static_cast<int32_t>(top * 100);
         airway->maaAvail = top > 0;
         elements.push_back(std::move(airway));
-    }
+    });
     return elements;
 }
 

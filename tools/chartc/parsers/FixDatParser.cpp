@@ -5,29 +5,21 @@
 ParsedElements parseFixDat(std::istream& in, const std::string& fileName, const ParseErrorSink& sink) {
     ParsedElements elements;
     LineSource source(in, fileName, sink);
-    std::string line;
-    while (source.next(line)) {
-        const LineTokens tokens(line);
-        bool end = false;
-        if (isXPlaneNonRecordLine(tokens, end)) {
-            if (end)
-                break;
-            continue;
-        }
+    forEachXPlaneRecord(source, [&](const LineTokens& tokens) {
         double latitude = 0, longitude = 0;
         if (tokens.size() != 3 || !tokens.getDouble(0, latitude) || !tokens.getDouble(1, longitude)) {
             source.report("expected 'latitude longitude ident'");
-            continue;
+            return;
         }
         if (!isValidPosition(latitude, longitude)) {
             source.report("position out of range");
-            continue;
+            return;
         }
         auto waypoint = std::make_unique<WaypointElement>();
         waypoint->position = ChartPosition(longitude, latitude);
         waypoint->ident = toUtf8Text(tokens[2]);
         waypoint->pub = true;
         elements.push_back(std::move(waypoint));
-    }
+    });
     return elements;
 }

@@ -96,20 +96,7 @@ ParsedElements parseNavDat(std::istream& in, const std::string& fileName, const 
                            std::vector<LocalizerApproach>* localizers) {
     ParsedElements elements;
     LineSource source(in, fileName, sink);
-    std::string line;
-    while (source.next(line)) {
-        const LineTokens tokens(line);
-        bool end = false;
-        if (isXPlaneNonRecordLine(tokens, end)) {
-            if (end)
-                break;
-            continue;
-        }
-        long code = 0;
-        if (!tokens.getInt(0, code)) {
-            source.report("row code is not a number");
-            continue;
-        }
+    forEachXPlaneRow(source, [&](long code, const LineTokens& tokens) {
         // Glide slopes (6), marker beacons (7-9) and the newer approach and
         // threshold rows (14-16) are no chart elements; some of them even
         // come without a frequency.
@@ -117,16 +104,16 @@ ParsedElements parseNavDat(std::istream& in, const std::string& fileName, const 
             code != DME_ROW) {
             if (code < 6 || code > 16)
                 source.report("unknown row code " + std::to_string(code));
-            continue;
+            return;
         }
         NavRecord record;
         if (tokens.size() < 9 || !readCommonFields(tokens, record)) {
             source.report("expected 'code lat lon elevation frequency range variation ident name'");
-            continue;
+            return;
         }
         if (!isValidPosition(record.latitude, record.longitude)) {
             source.report("position out of range");
-            continue;
+            return;
         }
         const std::string name = tokens.rest(8);
         switch (record.code) {
@@ -160,7 +147,7 @@ ParsedElements parseNavDat(std::istream& in, const std::string& fileName, const 
             }
             break;
         }
-    }
+    });
     return elements;
 }
 

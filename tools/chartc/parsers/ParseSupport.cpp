@@ -136,6 +136,31 @@ bool isXPlaneNonRecordLine(const LineTokens& tokens, bool& endOfData) {
     return tokens.size() > 1 && tokens[1] == "Version";
 }
 
+void forEachXPlaneRecord(LineSource& source, const std::function<void(const LineTokens&)>& handleRecord) {
+    std::string line;
+    while (source.next(line)) {
+        const LineTokens tokens(line);
+        bool end = false;
+        if (isXPlaneNonRecordLine(tokens, end)) {
+            if (end)
+                break;
+            continue;
+        }
+        handleRecord(tokens);
+    }
+}
+
+void forEachXPlaneRow(LineSource& source, const std::function<void(long code, const LineTokens&)>& handleRow) {
+    forEachXPlaneRecord(source, [&](const LineTokens& tokens) {
+        long code = 0;
+        if (!tokens.getInt(0, code)) {
+            source.report("row code is not a number");
+            return;
+        }
+        handleRow(code, tokens);
+    });
+}
+
 ChartPosition positionAt(const ChartPosition& origin, double bearing, double distance) {
     ChartPosition position = calcChartPositionAtBearing(origin, bearing, distance);
     position.longitude = Angle180(position.longitude);

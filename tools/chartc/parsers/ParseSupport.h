@@ -85,6 +85,13 @@ constexpr double METRES_PER_NAUTICAL_MILE = 1852.0;
 // the records and should be skipped; endOfData is set at "99".
 bool isXPlaneNonRecordLine(const LineTokens& tokens, bool& endOfData);
 
+// Hands every record line of an X-Plane file to handleRecord, in order,
+// and stops at the "99" that ends the data.
+void forEachXPlaneRecord(LineSource& source, const std::function<void(const LineTokens&)>& handleRecord);
+// The same for the files whose rows begin with a numeric row code (apt.dat,
+// nav.dat); a row whose code is not a number is reported and skipped.
+void forEachXPlaneRow(LineSource& source, const std::function<void(long code, const LineTokens&)>& handleRow);
+
 // The position at a bearing (degrees true) and distance (metres) from
 // origin, with the longitude brought into [-180, 180] like the input data.
 ChartPosition positionAt(const ChartPosition& origin, double bearing, double distance);
