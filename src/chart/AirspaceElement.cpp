@@ -8,8 +8,6 @@
 namespace {
 // Above this, airspace belongs to the high-altitude (IFR high) charts.
 constexpr int32_t HIGH_ALTITUDE_FT = 18000;
-// A point record: two doubles.
-constexpr unsigned POINT_RECORD_SIZE = 16;
 }  // namespace
 
 const char* AirspaceElement::getLabelForAltitudeReference(int reference) {
@@ -40,9 +38,7 @@ void AirspaceElement::write(std::ostream& out) const {
     w.writeString(airspaceClass);
     w.writeString(name);
     w.writeString(remarks);
-    w.writeU32(static_cast<uint32_t>(points.size()));
-    for (const ChartPosition& point : points)
-        w.writeLongLat(point);
+    writePoints(w);
 }
 
 bool AirspaceElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
@@ -55,13 +51,7 @@ bool AirspaceElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned
     r.readString(airspaceClass);
     r.readString(name);
     r.readString(remarks);
-    uint32_t count = 0;
-    points.clear();
-    if (r.readCount(count, POINT_RECORD_SIZE)) {
-        points.resize(count);
-        for (ChartPosition& point : points)
-            r.readLongLat(point);
-    }
+    readPoints(r);
     updateBoundingBox();
     return r.ok();
 }
@@ -76,14 +66,7 @@ void AirspaceElement::setFromIni(const IniFile* ini) {
     airspaceClass = getFromIniSection(s, "Class", airspaceClass);
     name = getFromIniSection(s, "name", name);
     remarks = getFromIniSection(s, "Rem", remarks);
-    const int count = iniGetInt(s, "posCount", -1);
-    if (count >= 0) {
-        points.clear();
-        for (int i = 0; i < count; ++i) {
-            const std::string index = "[" + std::to_string(i) + "]";
-            points.emplace_back(iniGetDouble(s, "Long" + index, 0.0), iniGetDouble(s, "Lat" + index, 0.0));
-        }
-    }
+    readPointsFromIni(s);
     updateBoundingBox();
 }
 
@@ -98,12 +81,7 @@ void AirspaceElement::writeToIni(IniFile* ini) const {
     s["Class"] = airspaceClass;
     s["name"] = name;
     s["Rem"] = remarks;
-    iniSetInt(s, "posCount", static_cast<long long>(points.size()));
-    for (size_t i = 0; i < points.size(); ++i) {
-        const std::string index = "[" + std::to_string(i) + "]";
-        iniSetDouble(s, "Long" + index, points[i].longitude);
-        iniSetDouble(s, "Lat" + index, points[i].latitude);
-    }
+    writePointsToIni(s);
     storeElementIniSection(ini, s);
 }
 

@@ -1,8 +1,15 @@
 #include "chart/ChartElementBases.h"
 
 #include "chart/ChartElementDuplicates.h"
+#include "chart/ChartElementIni.h"
+#include "chart/ChartElementRecord.h"
 #include "chart/ChartElementText.h"
 #include "chart/Geodesy.h"
+
+namespace {
+// A point record: two doubles.
+constexpr unsigned POINT_RECORD_SIZE = 16;
+}  // namespace
 
 std::wstring APointChartElement::getRemarks() const { return widen(remarks); }
 
@@ -58,4 +65,40 @@ void ANavaidChartElement::setNavaidDefaults() {
 void AShapeChartElement::updateBoundingBox() {
     boundingBoxArea = 0.0;
     boundingBoxValid = calculateBoundingBox(northWest, southEast, boundingBoxArea, points);
+}
+
+void AShapeChartElement::writePoints(ChartRecordWriter& writer) const {
+    writer.writeU32(static_cast<uint32_t>(points.size()));
+    for (const ChartPosition& point : points)
+        writer.writeLongLat(point);
+}
+
+void AShapeChartElement::readPoints(ChartRecordReader& reader) {
+    uint32_t count = 0;
+    points.clear();
+    if (reader.readCount(count, POINT_RECORD_SIZE)) {
+        points.resize(count);
+        for (ChartPosition& point : points)
+            reader.readLongLat(point);
+    }
+}
+
+void AShapeChartElement::writePointsToIni(IniSection& section) const {
+    iniSetInt(section, "posCount", static_cast<long long>(points.size()));
+    for (size_t i = 0; i < points.size(); ++i) {
+        const std::string index = "[" + std::to_string(i) + "]";
+        iniSetDouble(section, "Long" + index, points[i].longitude);
+        iniSetDouble(section, "Lat" + index, points[i].latitude);
+    }
+}
+
+void AShapeChartElement::readPointsFromIni(const IniSection& section) {
+    const int count = iniGetInt(section, "posCount", -1);
+    if (count < 0)
+        return;
+    points.clear();
+    for (int i = 0; i < count; ++i) {
+        const std::string index = "[" + std::to_string(i) + "]";
+        points.emplace_back(iniGetDouble(section, "Long" + index, 0.0), iniGetDouble(section, "Lat" + index, 0.0));
+    }
 }

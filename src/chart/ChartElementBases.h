@@ -1,8 +1,12 @@
 #pragma once
+#include "app/IniFile.h"
 #include "chart/IChartElement.h"
 
 #include <string>
 #include <vector>
+
+class ChartRecordReader;
+class ChartRecordWriter;
 
 // Base of the kinds that stand at one position (airports, navaids,
 // waypoints, marks, obstructions, points of interest).
@@ -41,6 +45,15 @@ public:
     void updateBoundingBox();
 
 protected:
+    // The point list as it stands in the binary records (a count, then
+    // longitude and latitude of each point) and in the ini form ("posCount",
+    // "Long[i]", "Lat[i]"). The ini reader keeps the points when the
+    // section has no "posCount".
+    void writePoints(ChartRecordWriter& writer) const;
+    void readPoints(ChartRecordReader& reader);
+    void writePointsToIni(IniSection& section) const;
+    void readPointsFromIni(const IniSection& section);
+
     ChartPosition northWest, southEast;
     double boundingBoxArea = 0.0;
     bool boundingBoxValid = false;

@@ -9,7 +9,6 @@
 #include <cmath>
 
 namespace {
-constexpr unsigned POINT_RECORD_SIZE = 16;
 // Features smaller than this are dropped early at small map scales.
 constexpr double SMALL_FEATURE_AREA_M2 = 200000.0;
 
@@ -53,9 +52,7 @@ void GroundGeometryElement::write(std::ostream& out) const {
     w.writeU64(additionalData);
     w.writeU16(maxWeight);
     w.writeU16(maxWeightPerTire);
-    w.writeU32(static_cast<uint32_t>(points.size()));
-    for (const ChartPosition& point : points)
-        w.writeLongLat(point);
+    writePoints(w);
     w.writeString(name);
     w.writeString(description);
 }
@@ -68,13 +65,7 @@ bool GroundGeometryElement::readFromBuffer(const char* buffer, unsigned& pos, un
     r.readU64(additionalData);
     r.readU16(maxWeight);
     r.readU16(maxWeightPerTire);
-    uint32_t count = 0;
-    points.clear();
-    if (r.readCount(count, POINT_RECORD_SIZE)) {
-        points.resize(count);
-        for (ChartPosition& point : points)
-            r.readLongLat(point);
-    }
+    readPoints(r);
     r.readString(name);
     r.readString(description);
     updateBoundingBox();
@@ -91,14 +82,7 @@ void GroundGeometryElement::setFromIni(const IniFile* ini) {
         additionalData = static_cast<uint64_t>(iniGetU64(s, "width", 0));
     maxWeight = static_cast<uint16_t>(iniGetInt(s, "maxWeight", maxWeight));
     maxWeightPerTire = static_cast<uint16_t>(iniGetInt(s, "maxWeightPerTire", maxWeightPerTire));
-    const int count = iniGetInt(s, "posCount", -1);
-    if (count >= 0) {
-        points.clear();
-        for (int i = 0; i < count; ++i) {
-            const std::string index = "[" + std::to_string(i) + "]";
-            points.emplace_back(iniGetDouble(s, "Long" + index, 0.0), iniGetDouble(s, "Lat" + index, 0.0));
-        }
-    }
+    readPointsFromIni(s);
     name = getFromIniSection(s, "name", name);
     description = getFromIniSection(s, "description", description);
     updateBoundingBox();
@@ -113,12 +97,7 @@ void GroundGeometryElement::writeToIni(IniFile* ini) const {
     iniSetU64(s, "additionalData", additionalData);
     iniSetInt(s, "maxWeight", maxWeight);
     iniSetInt(s, "maxWeightPerTire", maxWeightPerTire);
-    iniSetInt(s, "posCount", static_cast<long long>(points.size()));
-    for (size_t i = 0; i < points.size(); ++i) {
-        const std::string index = "[" + std::to_string(i) + "]";
-        iniSetDouble(s, "Long" + index, points[i].longitude);
-        iniSetDouble(s, "Lat" + index, points[i].latitude);
-    }
+    writePointsToIni(s);
     s["name"] = name;
     s["description"] = description;
     storeElementIniSection(ini, s);
