@@ -57,6 +57,17 @@ protected:
         return nullptr;
     }
 
+    // The nearest element of the kind within radiusNm of position that matches.
+    template <typename Element, typename Predicate>
+    Element* findNear(const ChartPosition& position, double radiusNm, Predicate matches) {
+        for (int32_t identifier : chart->findChartElementsInVicinity(position, radiusNm, false, true)) {
+            auto* element = dynamic_cast<Element*>(chart->getChartElement(identifier));
+            if (element && matches(*element))
+                return element;
+        }
+        return nullptr;
+    }
+
     static TemporaryDataRoot* root;
     static ExtendedChart* chart;
     static int exitStatus;
@@ -103,38 +114,24 @@ TEST_F(CompiledDemoTest, VancouverAirportIsFoundWithRunwaysAndTower) {
 }
 
 TEST_F(CompiledDemoTest, NavaidsAreFoundNearTheirPositions) {
-    ChartPosition yvr(-123.14908333, 49.07733333);
-    bool vorFound = false;
-    for (int32_t identifier : chart->findChartElementsInVicinity(yvr, 1.0, false, true)) {
-        auto* vor = dynamic_cast<VORElement*>(chart->getChartElement(identifier));
-        if (vor && vor->ident == "YVR") {
-            vorFound = true;
-            EXPECT_EQ(vor->frequencyMHz, 115);
-            EXPECT_EQ(vor->frequencyKHz, 900);
-        }
-    }
-    EXPECT_TRUE(vorFound);
-    ChartPosition vr(-123.05716667, 49.17286111);
-    bool ndbFound = false;
-    for (int32_t identifier : chart->findChartElementsInVicinity(vr, 0.5, false, true)) {
-        auto* ndb = dynamic_cast<NDBElement*>(chart->getChartElement(identifier));
-        if (ndb && ndb->ident == "VR") {
-            ndbFound = true;
-            EXPECT_EQ(ndb->frequency, 266);
-        }
-    }
-    EXPECT_TRUE(ndbFound);
+    auto* vor = findNear<VORElement>(ChartPosition(-123.14908333, 49.07733333), 1.0,
+                                     [](const VORElement& element) { return element.ident == "YVR"; });
+    ASSERT_NE(vor, nullptr);
+    EXPECT_EQ(vor->frequencyMHz, 115);
+    EXPECT_EQ(vor->frequencyKHz, 900);
+    auto* ndb = findNear<NDBElement>(ChartPosition(-123.05716667, 49.17286111), 0.5,
+                                     [](const NDBElement& element) { return element.ident == "VR"; });
+    ASSERT_NE(ndb, nullptr);
+    EXPECT_EQ(ndb->frequency, 266);
 }
 
 TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
     auto* terminal = find<AirspaceElement>("VANCOUVER TERMINAL AREA (ILLUSTRATIVE)", IChartElement::AIRSPACE);
     if (!terminal) {
         // Airspaces are found by the leaves they lie in when the kind has no search names.
-        for (int32_t identifier : chart->findChartElementsInVicinity(ChartPosition(-123.15, 49.1), 30, false, false)) {
-            auto* airspace = dynamic_cast<AirspaceElement*>(chart->getChartElement(identifier));
-            if (airspace && airspace->name.find("VANCOUVER TERMINAL") != std::string::npos)
-                terminal = airspace;
-        }
+        terminal = findNear<AirspaceElement>(ChartPosition(-123.15, 49.1), 30, [](const AirspaceElement& element) {
+            return element.name.find("VANCOUVER TERMINAL") != std::string::npos;
+        });
     }
     ASSERT_NE(terminal, nullptr);
     ASSERT_GT(terminal->points.size(), 10u);
