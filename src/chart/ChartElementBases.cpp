@@ -30,22 +30,54 @@ ChartPosition AShapeChartElement::getAreaDefiningPoint(int index) const {
     return points[index];
 }
 
+bool AAirwayPointChartElement::equalsAirwayPoint(const AAirwayPointChartElement* other) const {
+    return other->ident == ident && areDuplicatePositions(position, other->position);
+}
+
+void AAirwayPointChartElement::mergeUsage(const AAirwayPointChartElement* other) {
+    highAltUsage = highAltUsage || other->highAltUsage;
+    lowAltUsage = lowAltUsage || other->lowAltUsage;
+    usedByAirways = usedByAirways || other->usedByAirways;
+}
+
+void AAirwayPointChartElement::writeUsage(ChartRecordWriter& writer) const {
+    writer.writeBool(highAltUsage);
+    writer.writeBool(lowAltUsage);
+    writer.writeBool(usedByAirways);
+}
+
+void AAirwayPointChartElement::readUsage(ChartRecordReader& reader) {
+    reader.readBool(highAltUsage);
+    reader.readBool(lowAltUsage);
+    reader.readBool(usedByAirways);
+}
+
+void AAirwayPointChartElement::writeUsageToIni(IniSection& section) const {
+    setToIniSection(section, "highAltUsage", highAltUsage);
+    setToIniSection(section, "lowAltUsage", lowAltUsage);
+    setToIniSection(section, "usedByAirways", usedByAirways);
+}
+
+void AAirwayPointChartElement::readUsageFromIni(const IniSection& section) {
+    highAltUsage = getFromIniSection(section, "highAltUsage", highAltUsage);
+    lowAltUsage = getFromIniSection(section, "lowAltUsage", lowAltUsage);
+    usedByAirways = getFromIniSection(section, "usedByAirways", usedByAirways);
+}
+
+char AAirwayPointChartElement::getUsageBits() const {
+    return static_cast<char>((highAltUsage ? 1 : 0) | (lowAltUsage ? 2 : 0) | (usedByAirways ? 4 : 0));
+}
+
 void ANavaidChartElement::writeStaticData(char* staticData) const {
     staticData[0] = static_cast<char>(getType());
-    staticData[1] = static_cast<char>((highAltUsage ? 1 : 0) | (lowAltUsage ? 2 : 0) | (usedByAirways ? 4 : 0));
+    staticData[1] = getUsageBits();
     staticData[2] = 0;
 }
 
 std::vector<std::string> ANavaidChartElement::getInsertionNames() const { return makeInsertionNames({ident, name}); }
 
-bool ANavaidChartElement::equalsNavaid(const ANavaidChartElement* other) const {
-    return other->ident == ident && areDuplicatePositions(position, other->position);
-}
-
 void ANavaidChartElement::mergeNavaid(const ANavaidChartElement* other) {
-    highAltUsage = highAltUsage || other->highAltUsage;
-    lowAltUsage = lowAltUsage || other->lowAltUsage;
-    usedByAirways = usedByAirways || other->usedByAirways;
+    mergeUsage(other);
     if (name.empty())
         name = other->name;
     if (remarks.empty())

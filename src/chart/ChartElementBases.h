@@ -59,25 +59,45 @@ protected:
     bool boundingBoxValid = false;
 };
 
-// Common parts of NDBs and VORs.
-class ANavaidChartElement : public APointChartElement {
+// Common parts of the points airways run through: waypoints and navaids.
+class AAirwayPointChartElement : public APointChartElement {
 public:
     std::string ident;
-    std::string name;
     bool highAltUsage = false;
     bool lowAltUsage = false;
     bool usedByAirways = false;
-    float magneticVariation = 0.0f;  // degrees, east positive
 
     bool isLowAltitudeRelevant() const override { return lowAltUsage || !highAltUsage; }
     bool isHighAltitudeRelevant() const override { return highAltUsage; }
+
+protected:
+    // Same identifier at a duplicate position; the caller has checked that
+    // other is of its own kind.
+    bool equalsAirwayPoint(const AAirwayPointChartElement* other) const;
+    // A point used by either duplicate is used by the merged one.
+    void mergeUsage(const AAirwayPointChartElement* other);
+    // The three usage flags as they stand in the binary records (three
+    // booleans), in the ini form and in the static data (bits 0-2).
+    void writeUsage(ChartRecordWriter& writer) const;
+    void readUsage(ChartRecordReader& reader);
+    void writeUsageToIni(IniSection& section) const;
+    void readUsageFromIni(const IniSection& section);
+    char getUsageBits() const;
+};
+
+// Common parts of NDBs and VORs.
+class ANavaidChartElement : public AAirwayPointChartElement {
+public:
+    std::string name;
+    float magneticVariation = 0.0f;  // degrees, east positive
+
     void writeStaticData(char* staticData) const override;
 
 protected:
     std::vector<std::string> getInsertionNames() const override;
     // Duplicate test and merge of the shared fields; the caller has checked
     // that other is of its own kind.
-    bool equalsNavaid(const ANavaidChartElement* other) const;
+    bool equalsNavaid(const ANavaidChartElement* other) const { return equalsAirwayPoint(other); }
     void mergeNavaid(const ANavaidChartElement* other);
     void setNavaidDefaults();
 };

@@ -25,9 +25,7 @@ void NDBElement::write(std::ostream& out) const {
     w.writeString(ident);
     w.writeString(name);
     w.writeString(remarks);
-    w.writeBool(highAltUsage);
-    w.writeBool(lowAltUsage);
-    w.writeBool(usedByAirways);
+    writeUsage(w);
     w.writeFloat(magneticVariation);
 }
 
@@ -38,9 +36,7 @@ bool NDBElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size
     r.readString(ident);
     r.readString(name);
     r.readString(remarks);
-    r.readBool(highAltUsage);
-    r.readBool(lowAltUsage);
-    r.readBool(usedByAirways);
+    readUsage(r);
     r.readFloat(magneticVariation);
     return r.ok();
 }
@@ -53,9 +49,7 @@ void NDBElement::setFromIni(const IniFile* ini) {
     ident = getFromIniSection(s, "Ident", ident);
     name = getFromIniSection(s, "Name", name);
     remarks = getFromIniSection(s, "Rem", remarks);
-    highAltUsage = getFromIniSection(s, "highAltUsage", highAltUsage);
-    lowAltUsage = getFromIniSection(s, "lowAltUsage", lowAltUsage);
-    usedByAirways = getFromIniSection(s, "usedByAirways", usedByAirways);
+    readUsageFromIni(s);
     magneticVariation = static_cast<float>(iniGetDouble(s, "magneticVariation", magneticVariation));
 }
 
@@ -68,9 +62,7 @@ void NDBElement::writeToIni(IniFile* ini) const {
     s["Ident"] = ident;
     s["Name"] = name;
     s["Rem"] = remarks;
-    setToIniSection(s, "highAltUsage", highAltUsage);
-    setToIniSection(s, "lowAltUsage", lowAltUsage);
-    setToIniSection(s, "usedByAirways", usedByAirways);
+    writeUsageToIni(s);
     iniSetDouble(s, "magneticVariation", magneticVariation);
     storeElementIniSection(ini, s);
 }

@@ -52,9 +52,7 @@ void VORElement::write(std::ostream& out) const {
     w.writeString(remarks);
     w.writeU32(vorType);
     w.writeString(tacanChannel);
-    w.writeBool(highAltUsage);
-    w.writeBool(lowAltUsage);
-    w.writeBool(usedByAirways);
+    writeUsage(w);
     w.writeFloat(magneticVariation);
 }
 
@@ -69,9 +67,7 @@ bool VORElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size
     r.readString(remarks);
     r.readU32(vorType);
     r.readString(tacanChannel);
-    r.readBool(highAltUsage);
-    r.readBool(lowAltUsage);
-    r.readBool(usedByAirways);
+    readUsage(r);
     r.readFloat(magneticVariation);
     return r.ok();
 }
@@ -88,9 +84,7 @@ void VORElement::setFromIni(const IniFile* ini) {
     remarks = getFromIniSection(s, "Rem", remarks);
     vorType = getVORTypeFromName(getFromIniSection(s, "VORType", getVORTypeName(vorType)));
     tacanChannel = getFromIniSection(s, "Tacan", tacanChannel);
-    highAltUsage = getFromIniSection(s, "highAltUsage", highAltUsage);
-    lowAltUsage = getFromIniSection(s, "lowAltUsage", lowAltUsage);
-    usedByAirways = getFromIniSection(s, "usedByAirways", usedByAirways);
+    readUsageFromIni(s);
     magneticVariation = static_cast<float>(iniGetDouble(s, "magneticVariation", magneticVariation));
 }
 
@@ -107,9 +101,7 @@ void VORElement::writeToIni(IniFile* ini) const {
     s["Rem"] = remarks;
     s["VORType"] = getVORTypeName(vorType);
     s["Tacan"] = tacanChannel;
-    setToIniSection(s, "highAltUsage", highAltUsage);
-    setToIniSection(s, "lowAltUsage", lowAltUsage);
-    setToIniSection(s, "usedByAirways", usedByAirways);
+    writeUsageToIni(s);
     iniSetDouble(s, "magneticVariation", magneticVariation);
     storeElementIniSection(ini, s);
 }

@@ -3,22 +3,18 @@
 #include "chart/ChartElementIni.h"
 #include "chart/ChartElementRecord.h"
 #include "chart/ChartElementText.h"
-#include "chart/ChartElementDuplicates.h"
 
 bool WaypointElement::equals(const IChartElement* other) const {
     if (!other || other->getType() != WAYPOINT)
         return false;
-    const auto* o = static_cast<const WaypointElement*>(other);
-    return o->ident == ident && areDuplicatePositions(position, o->position);
+    return equalsAirwayPoint(static_cast<const WaypointElement*>(other));
 }
 
 void WaypointElement::merge(const IChartElement* other) {
     if (!equals(other))
         return;
     const auto* o = static_cast<const WaypointElement*>(other);
-    highAltUsage = highAltUsage || o->highAltUsage;
-    lowAltUsage = lowAltUsage || o->lowAltUsage;
-    usedByAirways = usedByAirways || o->usedByAirways;
+    mergeUsage(o);
     pub = pub || o->pub;
     rp = rp || o->rp;
     if (remarks.empty())
@@ -31,9 +27,7 @@ void WaypointElement::write(std::ostream& out) const {
     w.writeLatLong(position);
     w.writeString(ident);
     w.writeString(remarks);
-    w.writeBool(highAltUsage);
-    w.writeBool(lowAltUsage);
-    w.writeBool(usedByAirways);
+    writeUsage(w);
     w.writeBool(pub);
     w.writeBool(rp);
 }
@@ -43,9 +37,7 @@ bool WaypointElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned
     r.readLatLong(position);
     r.readString(ident);
     r.readString(remarks);
-    r.readBool(highAltUsage);
-    r.readBool(lowAltUsage);
-    r.readBool(usedByAirways);
+    readUsage(r);
     r.readBool(pub);
     r.readBool(rp);
     return r.ok();
@@ -57,9 +49,7 @@ void WaypointElement::setFromIni(const IniFile* ini) {
     position.longitude = iniGetDouble(s, "Long", position.longitude);
     ident = getFromIniSection(s, "Ident", ident);
     remarks = getFromIniSection(s, "Rem", remarks);
-    highAltUsage = getFromIniSection(s, "highAltUsage", highAltUsage);
-    lowAltUsage = getFromIniSection(s, "lowAltUsage", lowAltUsage);
-    usedByAirways = getFromIniSection(s, "usedByAirways", usedByAirways);
+    readUsageFromIni(s);
     pub = getFromIniSection(s, "pub", pub);
     rp = getFromIniSection(s, "rp", rp);
 }
@@ -71,9 +61,7 @@ void WaypointElement::writeToIni(IniFile* ini) const {
     iniSetDouble(s, "Long", position.longitude);
     s["Ident"] = ident;
     s["Rem"] = remarks;
-    setToIniSection(s, "highAltUsage", highAltUsage);
-    setToIniSection(s, "lowAltUsage", lowAltUsage);
-    setToIniSection(s, "usedByAirways", usedByAirways);
+    writeUsageToIni(s);
     setToIniSection(s, "pub", pub);
     setToIniSection(s, "rp", rp);
     storeElementIniSection(ini, s);
@@ -108,8 +96,7 @@ std::wstring WaypointElement::createAML(const units::UnitConverter*, const std::
 
 void WaypointElement::writeStaticData(char* staticData) const {
     staticData[0] = WAYPOINT;
-    staticData[1] = static_cast<char>((highAltUsage ? 1 : 0) | (lowAltUsage ? 2 : 0) | (usedByAirways ? 4 : 0) |
-                                      (pub ? 8 : 0) | (rp ? 16 : 0));
+    staticData[1] = static_cast<char>(getUsageBits() | (pub ? 8 : 0) | (rp ? 16 : 0));
     staticData[2] = 0;
 }
 

@@ -2,12 +2,8 @@
 #include "chart/ChartElementBases.h"
 
 // A named fix (intersection, reporting point, RNAV waypoint).
-class WaypointElement : public APointChartElement {
+class WaypointElement : public AAirwayPointChartElement {
 public:
-    std::string ident;
-    bool highAltUsage = false;
-    bool lowAltUsage = false;
-    bool usedByAirways = false;
     bool pub = false;  // public
     bool rp = false;   // reporting point
 
@@ -22,8 +18,6 @@ public:
     Type getType() const override { return WAYPOINT; }
     std::wstring createDescriptionString() const override;
     std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
-    bool isLowAltitudeRelevant() const override { return lowAltUsage || !highAltUsage; }
-    bool isHighAltitudeRelevant() const override { return highAltUsage; }
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
 

@@ -3,9 +3,6 @@
 #include "chart/AirwayElement.h"
 #include "chart/ChartElementBases.h"
 #include "chart/Geodesy.h"
-#include "chart/NDBElement.h"
-#include "chart/VORElement.h"
-#include "chart/WaypointElement.h"
 
 #include <map>
 
@@ -66,15 +63,14 @@ struct EndUsage {
     bool low;
 };
 
-void applyUsage(IChartElement* element, const std::string& ident, const std::multimap<std::string, EndUsage>& ends,
-                bool& used, bool& high, bool& low) {
-    auto range = ends.equal_range(ident);
+void applyUsage(AAirwayPointChartElement* point, const std::multimap<std::string, EndUsage>& ends) {
+    auto range = ends.equal_range(point->ident);
     for (auto it = range.first; it != range.second; ++it) {
-        if (calcDistance2(it->second.position, element->getPosition()) > SAME_POINT_M)
+        if (calcDistance2(it->second.position, point->position) > SAME_POINT_M)
             continue;
-        used = true;
-        high = high || it->second.high;
-        low = low || it->second.low;
+        point->usedByAirways = true;
+        point->highAltUsage = point->highAltUsage || it->second.high;
+        point->lowAltUsage = point->lowAltUsage || it->second.low;
     }
 }
 
@@ -94,13 +90,8 @@ void markAirwayUsage(ParsedElements& points, const ParsedElements& airways) {
         ends.emplace(remarks.substr(dash + 3), EndUsage{airway->end, airway->highAltUsage, airway->lowAltUsage});
     }
     for (auto& element : points) {
-        if (element->getType() == IChartElement::WAYPOINT) {
-            auto* waypoint = static_cast<WaypointElement*>(element.get());
-            applyUsage(waypoint, waypoint->ident, ends, waypoint->usedByAirways, waypoint->highAltUsage,
-                       waypoint->lowAltUsage);
-        } else if (element->getType() == IChartElement::NDB || element->getType() == IChartElement::VOR) {
-            auto* navaid = static_cast<ANavaidChartElement*>(element.get());
-            applyUsage(navaid, navaid->ident, ends, navaid->usedByAirways, navaid->highAltUsage, navaid->lowAltUsage);
-        }
+        const IChartElement::Type type = element->getType();
+        if (type == IChartElement::WAYPOINT || type == IChartElement::NDB || type == IChartElement::VOR)
+            applyUsage(static_cast<AAirwayPointChartElement*>(element.get()), ends);
     }
 }
