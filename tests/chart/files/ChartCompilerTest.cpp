@@ -152,6 +152,16 @@ TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
     EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(-123.66, 49.2)))->elements.empty());
 }
 
+// Compiles the one input file for vendor "Test" into the root's chart data.
+ChartCompilerOptions optionsForOneInput(const TemporaryDataRoot& root, const std::string& input) {
+    ChartCompilerOptions options;
+    options.vendor = "Test";
+    options.outFolder = root.chartData();
+    options.inputs = {input};
+    options.quiet = true;
+    return options;
+}
+
 TEST(ChartCompilerTest, MalformedLinesAreReportedAndSkipped) {
     TemporaryDataRoot root;
     std::string input = root.get() + "bad-fix.dat";
@@ -160,13 +170,8 @@ TEST(ChartCompilerTest, MalformedLinesAreReportedAndSkipped) {
                             " not-a-latitude -123.0 BAD\n"
                             " 49.100000 -123.100000 GOOD2\n"
                             "99\n";
-    ChartCompilerOptions options;
-    options.vendor = "Test";
-    options.outFolder = root.chartData();
-    options.inputs = {input};
-    options.quiet = true;
     std::ostringstream messages;
-    ChartCompiler compiler(options, messages);
+    ChartCompiler compiler(optionsForOneInput(root, input), messages);
     ASSERT_EQ(compiler.run(), 0) << messages.str();
     EXPECT_EQ(compiler.getMalformedLineCount(), 1u);
     EXPECT_NE(messages.str().find("bad-fix.dat:4:"), std::string::npos) << messages.str();
@@ -177,12 +182,8 @@ TEST(ChartCompilerTest, UnknownInputWritesNothing) {
     TemporaryDataRoot root;
     std::string input = root.get() + "notes.txt";
     std::ofstream(input) << "just some text\n";
-    ChartCompilerOptions options;
-    options.vendor = "Test";
-    options.outFolder = root.chartData();
-    options.inputs = {input};
     std::ostringstream messages;
-    EXPECT_EQ(ChartCompiler(options, messages).run(), 1);
+    EXPECT_EQ(ChartCompiler(optionsForOneInput(root, input), messages).run(), 1);
     EXPECT_NE(messages.str().find("not a recognised input"), std::string::npos);
     EXPECT_TRUE(listFilesWithExtension(root.chartData(), ".sci").empty());
 }
@@ -194,11 +195,7 @@ TEST(ChartCompilerTest, RecompilingReplacesOnlyTheVendorsSubCharts) {
     writeSubChart(other, root.chartData(), "other");
     std::string input = root.get() + "fix.dat";
     std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n 10.0 10.0 SECOND\n99\n";
-    ChartCompilerOptions options;
-    options.vendor = "Test";
-    options.outFolder = root.chartData();
-    options.inputs = {input};
-    options.quiet = true;
+    const ChartCompilerOptions options = optionsForOneInput(root, input);
     std::ostringstream messages;
     ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
     EXPECT_EQ(listFilesWithExtension(root.chartData(), ".sci").size(), 3u);
