@@ -141,8 +141,7 @@ bool AirportElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned 
 
 void AirportElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);
-    position.latitude = iniGetDouble(s, "Lat", position.latitude);
-    position.longitude = iniGetDouble(s, "Long", position.longitude);
+    readPositionFromIni(s);
     remarks = getFromIniSection(s, "Rem", remarks);
     const int runwayCount = std::max(0, iniGetInt(s, "RunCnt", static_cast<int>(runways.size())));
     runways.resize(runwayCount);
@@ -178,8 +177,7 @@ void AirportElement::setFromIni(const IniFile* ini) {
 void AirportElement::writeToIni(IniFile* ini) const {
     IniSection s;
     s["Type"] = "AIRPORT";
-    iniSetDouble(s, "Lat", position.latitude);
-    iniSetDouble(s, "Long", position.longitude);
+    writePositionToIni(s);
     s["Rem"] = remarks;
     iniSetInt(s, "RunCnt", static_cast<long long>(runways.size()));
     for (size_t i = 0; i < runways.size(); ++i)

@@ -20,6 +20,16 @@ std::string APointChartElement::getTrieInsertionName(int index) const {
     return names[index];
 }
 
+void APointChartElement::readPositionFromIni(const IniSection& section) {
+    position.latitude = iniGetDouble(section, "Lat", position.latitude);
+    position.longitude = iniGetDouble(section, "Long", position.longitude);
+}
+
+void APointChartElement::writePositionToIni(IniSection& section) const {
+    iniSetDouble(section, "Lat", position.latitude);
+    iniSetDouble(section, "Long", position.longitude);
+}
+
 ChartPosition AShapeChartElement::getPosition() const {
     return points.empty() ? ChartPosition() : points.front();
 }

@@ -24,6 +24,10 @@ public:
 
 protected:
     virtual std::vector<std::string> getInsertionNames() const = 0;
+    // The position in the ini form: keys "Lat" and "Long"; a missing key
+    // keeps its coordinate.
+    void readPositionFromIni(const IniSection& section);
+    void writePositionToIni(IniSection& section) const;
 };
 
 // Common parts of the kinds whose shape is a list of points: airspaces

@@ -22,8 +22,7 @@ bool MarkElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned siz
 
 void MarkElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);
-    position.latitude = iniGetDouble(s, "Lat", position.latitude);
-    position.longitude = iniGetDouble(s, "Long", position.longitude);
+    readPositionFromIni(s);
     name = getFromIniSection(s, "Name", name);
     remarks = getFromIniSection(s, "Rem", remarks);
 }
@@ -31,8 +30,7 @@ void MarkElement::setFromIni(const IniFile* ini) {
 void MarkElement::writeToIni(IniFile* ini) const {
     IniSection s;
     s["Type"] = "MARK";
-    iniSetDouble(s, "Lat", position.latitude);
-    iniSetDouble(s, "Long", position.longitude);
+    writePositionToIni(s);
     s["Name"] = name;
     s["Rem"] = remarks;
     storeElementIniSection(ini, s);

@@ -43,8 +43,7 @@ bool NDBElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size
 
 void NDBElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);
-    position.latitude = iniGetDouble(s, "Lat", position.latitude);
-    position.longitude = iniGetDouble(s, "Long", position.longitude);
+    readPositionFromIni(s);
     frequency = iniGetInt(s, "Freq", frequency);
     ident = getFromIniSection(s, "Ident", ident);
     name = getFromIniSection(s, "Name", name);
@@ -56,8 +55,7 @@ void NDBElement::setFromIni(const IniFile* ini) {
 void NDBElement::writeToIni(IniFile* ini) const {
     IniSection s;
     s["Type"] = "NDB";
-    iniSetDouble(s, "Lat", position.latitude);
-    iniSetDouble(s, "Long", position.longitude);
+    writePositionToIni(s);
     iniSetInt(s, "Freq", frequency);
     s["Ident"] = ident;
     s["Name"] = name;

@@ -31,8 +31,7 @@ bool ObstructionElement::readFromBuffer(const char* buffer, unsigned& pos, unsig
 
 void ObstructionElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);
-    position.latitude = iniGetDouble(s, "Lat", position.latitude);
-    position.longitude = iniGetDouble(s, "Long", position.longitude);
+    readPositionFromIni(s);
     group = getFromIniSection(s, "Group", group);
     heightAGL = iniGetInt(s, "AGL", heightAGL);
     topMSL = iniGetInt(s, "MSL", topMSL);
@@ -44,8 +43,7 @@ void ObstructionElement::setFromIni(const IniFile* ini) {
 void ObstructionElement::writeToIni(IniFile* ini) const {
     IniSection s;
     s["Type"] = "OBSTRUCTION";
-    iniSetDouble(s, "Lat", position.latitude);
-    iniSetDouble(s, "Long", position.longitude);
+    writePositionToIni(s);
     setToIniSection(s, "Group", group);
     iniSetInt(s, "AGL", heightAGL);
     iniSetInt(s, "MSL", topMSL);

@@ -46,8 +46,7 @@ void POIElement::setFromIni(const IniFile* ini) {
     if (type >= 0)
         poiType = static_cast<uint8_t>(type);
     name = getFromIniSection(s, "name", name);
-    position.longitude = iniGetDouble(s, "Long", position.longitude);
-    position.latitude = iniGetDouble(s, "Lat", position.latitude);
+    readPositionFromIni(s);
     altitude = static_cast<int16_t>(iniGetInt(s, "Alt", altitude));
 }
 
@@ -56,8 +55,7 @@ void POIElement::writeToIni(IniFile* ini) const {
     s["Type"] = "POI";
     s["type"] = getStringFromType(poiType);
     s["name"] = name;
-    iniSetDouble(s, "Long", position.longitude);
-    iniSetDouble(s, "Lat", position.latitude);
+    writePositionToIni(s);
     iniSetInt(s, "Alt", altitude);
     storeElementIniSection(ini, s);
 }

@@ -74,8 +74,7 @@ bool VORElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size
 
 void VORElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);
-    position.latitude = iniGetDouble(s, "Lat", position.latitude);
-    position.longitude = iniGetDouble(s, "Long", position.longitude);
+    readPositionFromIni(s);
     frequencyMHz = iniGetInt(s, "MHZ", frequencyMHz);
     frequencyKHz = iniGetInt(s, "KHZ", frequencyKHz);
     ident = getFromIniSection(s, "Ident", ident);
@@ -91,8 +90,7 @@ void VORElement::setFromIni(const IniFile* ini) {
 void VORElement::writeToIni(IniFile* ini) const {
     IniSection s;
     s["Type"] = "VOR";
-    iniSetDouble(s, "Lat", position.latitude);
-    iniSetDouble(s, "Long", position.longitude);
+    writePositionToIni(s);
     iniSetInt(s, "MHZ", frequencyMHz);
     iniSetInt(s, "KHZ", frequencyKHz);
     s["Ident"] = ident;

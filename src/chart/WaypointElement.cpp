@@ -45,8 +45,7 @@ bool WaypointElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned
 
 void WaypointElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);
-    position.latitude = iniGetDouble(s, "Lat", position.latitude);
-    position.longitude = iniGetDouble(s, "Long", position.longitude);
+    readPositionFromIni(s);
     ident = getFromIniSection(s, "Ident", ident);
     remarks = getFromIniSection(s, "Rem", remarks);
     readUsageFromIni(s);
@@ -57,8 +56,7 @@ void WaypointElement::setFromIni(const IniFile* ini) {
 void WaypointElement::writeToIni(IniFile* ini) const {
     IniSection s;
     s["Type"] = "WAYPOINT";
-    iniSetDouble(s, "Lat", position.latitude);
-    iniSetDouble(s, "Long", position.longitude);
+    writePositionToIni(s);
     s["Ident"] = ident;
     s["Rem"] = remarks;
     writeUsageToIni(s);
