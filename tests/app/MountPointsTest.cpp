@@ -59,9 +59,6 @@ TEST(MountPoints, OnlyWritableRealMountsAreOffered) {
     EXPECT_LE(points[0].freeBytes, points[0].totalBytes);
     EXPECT_FALSE(offered(points, dir / "readonly/"));
     EXPECT_FALSE(offered(points, "/run/user/1000/"));
-}
-
-TEST(MountPoints, MissingMountsFileOffersNothing) {
     EXPECT_TRUE(getUsableMountPoints("/nonexistent/mounts").empty());
 }
 
