@@ -90,17 +90,14 @@ TEST(Serial, StandardRateOpensAndOtherRateFailsWithMessage) {
 }
 
 TEST(Serial, BaudTableCoversItsEnds) {
+    const std::pair<int, speed_t> known[] = {{50, B50}, {134, B134}, {4000000, B4000000}};
     speed_t flag = 0;
-    EXPECT_TRUE(Serial::getBaudFlag(50, flag));
-    EXPECT_EQ(static_cast<speed_t>(B50), flag);
-    EXPECT_TRUE(Serial::getBaudFlag(4000000, flag));
-    EXPECT_EQ(static_cast<speed_t>(B4000000), flag);
-    EXPECT_TRUE(Serial::getBaudFlag(134, flag));
-    EXPECT_EQ(static_cast<speed_t>(B134), flag);
+    for (const auto& [rate, expected] : known) {
+        EXPECT_TRUE(Serial::getBaudFlag(rate, flag)) << rate;
+        EXPECT_EQ(expected, flag) << rate;
+    }
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(Serial::getBaudFlag(0, flag));
-    EXPECT_FALSE(Serial::getBaudFlag(49, flag));
-    EXPECT_FALSE(Serial::getBaudFlag(4000001, flag));
+    for (int rate : {0, 49, 4000001}) EXPECT_FALSE(Serial::getBaudFlag(rate, flag)) << rate;
     testing::internal::GetCapturedStderr();
 }
 
