@@ -72,15 +72,9 @@ TEST(AngleTexts, LatLongToStringSplitsDegreesAndMinutes) {
 }
 
 TEST(AngleTexts, RunwayNumbers) {
-    EXPECT_EQ(RunwayDir(73), "07");
-    EXPECT_EQ(RunwayDir(355), "36");
-    EXPECT_EQ(RunwayDir(3), "00");
-    EXPECT_EQ(RunwayDir(275), "28");
-    EXPECT_EQ(RunwayDir(274), "27");
-    EXPECT_EQ(dir2Label(2.0f), "36");
-    EXPECT_EQ(dir2Label(355.0f), "36");
-    EXPECT_EQ(dir2Label(360.0f), "36");
-    EXPECT_EQ(dir2Label(95.0f), "10");
-    EXPECT_EQ(dir2Label(-90.0f), "27");
-    EXPECT_EQ(dir2Label(44.0f), "04");
+    const std::pair<int, const char*> runways[] = {{73, "07"}, {355, "36"}, {3, "00"}, {275, "28"}, {274, "27"}};
+    for (const auto& [heading, label] : runways) EXPECT_EQ(RunwayDir(heading), label) << heading;
+    const std::pair<float, const char*> labels[] = {{2, "36"},  {355, "36"}, {360, "36"},
+                                                    {95, "10"}, {-90, "27"}, {44, "04"}};
+    for (const auto& [direction, label] : labels) EXPECT_EQ(dir2Label(direction), label) << direction;
 }

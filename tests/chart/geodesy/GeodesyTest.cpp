@@ -142,32 +142,24 @@ TEST(Distance, IdenticalPositionsAreZeroApart) {
     EXPECT_EQ(calcDistance(Vector3d(1, 0, 0), Vector3d(1, 0, 0)), 0.0);
 }
 
-TEST(Distance, ShortLegsUseTheFlatFrameAndAgreeWithGreatCircle) {
+TEST(Distance, FiveKilometresAreFlatTenAreGreatCircleBothMatchHaversine) {
     ChartPosition a(8.0, 47.0);
-    ChartPosition b = calcChartPositionAtBearing(a, 40.0, 5000.0);
     Vector3d va = calcVectorFromChartPositionf64(a);
-    Vector3d vb = calcVectorFromChartPositionf64(b);
-    ASSERT_LT((va - vb).getLength(), FLAT_CHORD_LIMIT);
-    double d = calcDistance2(a, b);
-    EXPECT_DOUBLE_EQ(d, ChartPosition2Vector3df64(a, b, 0.0).getLength());
-    EXPECT_NEAR(d, 5000.0, 1e-6);
-    EXPECT_NEAR(d, calcDistance(va, vb), 1.0);
-    EXPECT_NEAR(d, haversine(a, b), 1.0);
-}
-
-TEST(Distance, LongLegsUseTheGreatCircle) {
-    ChartPosition a(8.0, 47.0);
-    ChartPosition b = calcChartPositionAtBearing(a, 40.0, 10000.0);
-    Vector3d va = calcVectorFromChartPositionf64(a);
-    Vector3d vb = calcVectorFromChartPositionf64(b);
-    ASSERT_GT((va - vb).getLength(), FLAT_CHORD_LIMIT);
-    EXPECT_NEAR(calcDistance2(a, b), calcDistance(va, vb), 1e-6);
+    for (double metres : {5000.0, 10000.0}) {
+        ChartPosition b = calcChartPositionAtBearing(a, 40.0, metres);
+        Vector3d vb = calcVectorFromChartPositionf64(b);
+        const bool flat = metres < 6000.0;
+        ASSERT_EQ((va - vb).getLength() < FLAT_CHORD_LIMIT, flat);
+        EXPECT_NEAR(calcDistance2(a, b), flat ? metres : calcDistance(va, vb), 1e-6);
+        EXPECT_NEAR(calcDistance2(a, b), haversine(a, b), 1.0);
+    }
     // Known long legs against the haversine reference.
     ChartPosition zurich(8.55, 47.45), newYork(-73.78, 40.64), sydney(151.18, -33.95);
     EXPECT_NEAR(calcDistance2(zurich, newYork), haversine(zurich, newYork), 0.01);
     EXPECT_NEAR(calcDistance2(zurich, sydney), haversine(zurich, sydney), 0.01);
     EXPECT_NEAR(calcDistance2(ChartPosition(0, 0), ChartPosition(180, 0)), EARTH_RADIUS_M * 3.141592653589793, 1.0);
     // Unnormalised and zero vectors.
+    Vector3d vb = calcVectorFromChartPositionf64(zurich);
     EXPECT_NEAR(calcDistance(va * 3.0, vb * 0.5), calcDistance(va, vb), 1e-6);
     EXPECT_NEAR(calcDistance(Vector3d(), vb), EARTH_RADIUS_M * 3.141592653589793 / 2, 1.0);
 }
@@ -209,16 +201,14 @@ TEST(Distance, FlatOrSphericalChoiceFollowsTheChordExactly) {
 }
 
 TEST(Bearing, ToTheFourNeighbours) {
-    ChartPosition origin(0.0, 0.0);
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(0.0, 1.0)), 0.0, BEARING_TOLERANCE);
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(1.0, 0.0)), 90.0, BEARING_TOLERANCE);
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(0.0, -1.0)), 180.0, BEARING_TOLERANCE);
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(-1.0, 0.0)), 270.0, BEARING_TOLERANCE);
-    // The same on short legs, which take the flat branch.
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(0.0, 0.01)), 0.0, BEARING_TOLERANCE);
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(0.01, 0.0)), 90.0, BEARING_TOLERANCE);
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(0.0, -0.01)), 180.0, BEARING_TOLERANCE);
-    EXPECT_NEAR(calcBearing2(origin, ChartPosition(-0.01, 0.0)), 270.0, BEARING_TOLERANCE);
+    // One degree takes the spherical branch, 0.01 degrees the flat one.
+    const double neighbours[][3] = {{0, 1, 0}, {1, 0, 90}, {0, -1, 180}, {-1, 0, 270}};
+    for (double step : {1.0, 0.01}) {
+        for (const auto& n : neighbours) {
+            EXPECT_NEAR(calcBearing2(ChartPosition(0.0, 0.0), ChartPosition(n[0] * step, n[1] * step)), n[2],
+                        BEARING_TOLERANCE) << step;
+        }
+    }
 }
 
 TEST(Bearing, FlatAndSphericalBranchesAgreeAcrossTheSwitch) {
