@@ -6,6 +6,8 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "sensors/NMEA_Parser.h"
@@ -43,10 +45,7 @@ TEST(NMEAParser, GGAWithFixUpdatesPositionAndTime) {
     EXPECT_NEAR(gps.latitude, 48.1173, 1e-9);
     EXPECT_NEAR(gps.longitude, 11.516666666666667, 1e-9);
     EXPECT_TRUE(gps.timeAvail);
-    EXPECT_EQ(gps.hour, 12);
-    EXPECT_EQ(gps.minute, 35);
-    EXPECT_EQ(gps.second, 19);
-    EXPECT_EQ(gps.millisecond, 250);
+    EXPECT_EQ(std::make_tuple(gps.hour, gps.minute, gps.second, gps.millisecond), std::make_tuple(12, 35, 19, 250));
     EXPECT_EQ(gps.fixQuality, 1);
     EXPECT_EQ(gps.hdop, 0.9);
     EXPECT_TRUE(gps.altitudeAvail);
@@ -120,9 +119,7 @@ TEST(NMEAParser, RMCFieldsSpeedTrackDateAndHemispheres) {
     EXPECT_TRUE(gps.groundTrackAvail);
     EXPECT_EQ(gps.groundTrack, 54.7);
     EXPECT_TRUE(gps.dateAvail);
-    EXPECT_EQ(gps.day, 19);
-    EXPECT_EQ(gps.month, 11);
-    EXPECT_EQ(gps.year, 1994);
+    EXPECT_EQ(std::make_tuple(gps.day, gps.month, gps.year), std::make_tuple(19, 11, 1994));
     EXPECT_EQ(gps.millisecond, 330);
     EXPECT_FALSE(gps.magneticVariationAvail);
     EXPECT_EQ(gps.status, 1);
@@ -176,25 +173,20 @@ TEST(NMEAParser, AdditionalParserSeesEverySentenceFirst) {
 
 TEST(NMEAParser, FieldHelpersRejectMalformedText) {
     int h, m, s, ms;
-    EXPECT_FALSE(parseNMEATime("1234", h, m, s, ms));
-    EXPECT_FALSE(parseNMEATime("12a456", h, m, s, ms));
+    for (const char* bad : {"1234", "12a456", "245959", "236059"}) EXPECT_FALSE(parseNMEATime(bad, h, m, s, ms)) << bad;
+    EXPECT_TRUE(parseNMEATime("235960", h, m, s, ms));  // leap second
     ASSERT_TRUE(parseNMEATime("235959.1", h, m, s, ms));
     EXPECT_EQ(ms, 100);
     ASSERT_TRUE(parseNMEATime("235959.12345", h, m, s, ms));
     EXPECT_EQ(ms, 123);
     double deg;
-    EXPECT_FALSE(parseNMEACoordinate("", "N", deg));
-    EXPECT_FALSE(parseNMEACoordinate("4807.038", "", deg));
-    EXPECT_FALSE(parseNMEACoordinate("4807.038", "X", deg));
+    // Empty fields, a bad hemisphere, 60 minutes, beyond the pole and past 180°.
+    const std::pair<const char*, const char*> badCoordinates[] = {
+        {"", "N"}, {"4807.038", ""}, {"4807.038", "X"}, {"4860.000", "N"}, {"9100.000", "N"}, {"18100.000", "E"}};
+    for (const auto& c : badCoordinates) EXPECT_FALSE(parseNMEACoordinate(c.first, c.second, deg)) << c.first;
+    EXPECT_TRUE(parseNMEACoordinate("17959.999", "W", deg));
     ASSERT_TRUE(parseNMEACoordinate("00000.000", "W", deg));
     EXPECT_EQ(deg, 0.0);
-    EXPECT_FALSE(parseNMEACoordinate("4860.000", "N", deg));   // 60 minutes
-    EXPECT_FALSE(parseNMEACoordinate("9100.000", "N", deg));   // beyond the pole
-    EXPECT_TRUE(parseNMEACoordinate("17959.999", "W", deg));
-    EXPECT_FALSE(parseNMEACoordinate("18100.000", "E", deg));
-    EXPECT_FALSE(parseNMEATime("245959", h, m, s, ms));
-    EXPECT_FALSE(parseNMEATime("236059", h, m, s, ms));
-    EXPECT_TRUE(parseNMEATime("235960", h, m, s, ms));  // leap second
 }
 
 // --- Real captures against the reference decoder's output.

@@ -6,6 +6,12 @@
 #include "sensors/SensorManager.h"
 #include "sensors/SensorSampleTable.h"
 
+inline std::vector<ISensorData::Type> allSampleTypes() {
+    std::vector<ISensorData::Type> types;
+    for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) types.push_back(ISensorData::Type(t));
+    return types;
+}
+
 // A sensor whose Update() result and warning the test decides.
 class ScriptedSensor : public ISensor {
 public:
@@ -39,7 +45,7 @@ private:
     SensorSampleTable samples;
 };
 
-// Makes ScriptedSensors supplying every type; remembers what it made.
+// Makes ScriptedSensors supplying every type.
 class ScriptedSensorFactory : public NoSetupGUISensorFactory {
 public:
     ScriptedSensorFactory(SensorManager* m, std::string factoryName) : manager(m), name(std::move(factoryName)) {}
@@ -48,25 +54,14 @@ public:
         lastSection = section;
         label = ini->get(section, "label");
     }
-    ISensor* Create() override {
-        std::vector<ISensorData::Type> types;
-        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) types.push_back(ISensorData::Type(t));
-        auto* sensor = new ScriptedSensor(*manager, label, types);
-        made.push_back(sensor);
-        return sensor;
-    }
+    ISensor* Create() override { return new ScriptedSensor(*manager, label, allSampleTypes()); }
     std::string getName() override { return name; }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override {
-        std::vector<ISensorData::Type> types;
-        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) types.push_back(ISensorData::Type(t));
-        return types;
-    }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return allSampleTypes(); }
 
     SensorManager* manager;
     std::string name;
     std::string label;
     std::string lastSection;
-    std::vector<ScriptedSensor*> made;  // owned by the manager
 };
 
 class RecordingForwarder : public ISensorForwarder {
