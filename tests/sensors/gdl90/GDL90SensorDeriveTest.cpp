@@ -59,11 +59,7 @@ protected:
         return m;
     }
     static Bytes talos(unsigned char id, uint32_t timeStamp, std::vector<float> channels, size_t length) {
-        Bytes m = {id, 1, static_cast<unsigned char>(timeStamp), static_cast<unsigned char>(timeStamp >> 8),
-                   static_cast<unsigned char>(timeStamp >> 16), static_cast<unsigned char>(timeStamp >> 24)};
-        for (float f : channels) appendLeFloat(m, f);
-        m.resize(length, 0);
-        return m;
+        return talosMessage(id, 1, timeStamp, channels, length);
     }
 
     double now = 0;

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,16 @@ inline int freePort() {
     IPv4UDPSocket probe;
     if (!probe.bind(0, false)) return -1;
     return probe.getBoundPort();
+}
+
+// Polls until the sensor has read what was sent so far (loopback delivers at
+// once, but give the kernel a moment on a busy machine).
+inline bool updateUntilReceived(ISensor& sensor) {
+    for (int i = 0; i < 500; ++i) {
+        if (sensor.Update()) return true;
+        delay(2);
+    }
+    return false;
 }
 
 // A sensor manager with every kind registered and one GDL90 sensor built
@@ -77,14 +88,15 @@ protected:
         ASSERT_TRUE(sender.send(reinterpret_cast<const char*>(bytes.data()), unsigned(bytes.size())));
     }
 
-    // Polls until the datagrams sent so far have been read (loopback delivers
-    // at once, but give the kernel a moment on a busy machine).
-    bool updateUntilReceived() {
-        for (int i = 0; i < 500; ++i) {
-            if (sensor->Update()) return true;
+    bool updateUntilReceived() { return ::updateUntilReceived(*sensor); }
+
+    // Datagrams sent together may take several reads: updates until `done`.
+    bool updateUntil(const std::function<bool()>& done) {
+        for (int i = 0; i < 50 && !done(); ++i) {
             delay(2);
+            sensor->Update();
         }
-        return false;
+        return done();
     }
 
     template <typename T>

@@ -70,12 +70,7 @@ TEST(GDL90SensorFlavours, TalosListensOnItsExtraPortsAndAcceptsAStream) {
     ASSERT_TRUE(client.connect(IPv4Address("127.0.0.1", 8081), 1000));
     const Bytes frame = makeGDL90Frame(encodeForeFlightAHRS(12, 3, 100, true, 90, 95));
     ASSERT_TRUE(client.send(reinterpret_cast<const char*>(frame.data()), unsigned(frame.size())));
-    bool received = false;
-    for (int i = 0; i < 500 && !received; ++i) {
-        received = sensor.Update();
-        if (!received) delay(2);
-    }
-    EXPECT_TRUE(received);
+    EXPECT_TRUE(updateUntilReceived(sensor));
     EXPECT_EQ(sensor.getEndpointCount(), 3);
     EXPECT_NE(sensor.getStoredMessage(IGDL90Message::FFAHRS), nullptr);
 
@@ -83,12 +78,7 @@ TEST(GDL90SensorFlavours, TalosListensOnItsExtraPortsAndAcceptsAStream) {
     udp.setUDPTarget(IPv4Address("127.0.0.1", 5001));
     const Bytes heartbeat = makeGDL90Frame(encodeHeartbeat(true, 7, true));
     ASSERT_TRUE(udp.send(reinterpret_cast<const char*>(heartbeat.data()), unsigned(heartbeat.size())));
-    received = false;
-    for (int i = 0; i < 500 && !received; ++i) {
-        received = sensor.Update();
-        if (!received) delay(2);
-    }
-    EXPECT_TRUE(received);
+    EXPECT_TRUE(updateUntilReceived(sensor));
     EXPECT_NE(sensor.getStoredMessage(IGDL90Message::HEARTBEAT), nullptr);
 }
 

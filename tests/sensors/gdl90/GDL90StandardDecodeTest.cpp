@@ -24,10 +24,6 @@ TEST(GDL90Heartbeat, TimeStampBit16ComesFromStatusByte2) {
     EXPECT_FALSE(hb->isUTCOk());
 }
 
-// Table 12 of the public GDL90 interface document.
-const Bytes ICD_TRAFFIC = {0x14, 0x00, 0xAB, 0x45, 0x49, 0x1F, 0xEF, 0x15, 0xA8, 0x89, 0x78, 0x0F, 0x09, 0xA9,
-                           0x07, 0xB0, 0x01, 0x20, 0x01, 0x4E, 0x38, 0x32, 0x35, 0x56, 0x20, 0x20, 0x20, 0x00};
-
 TEST(GDL90Traffic, InterfaceDocumentExampleFields) {
     auto t = decodeAs<TrafficGDL90Message>(ICD_TRAFFIC);
     ASSERT_TRUE(t);
@@ -193,15 +189,6 @@ TEST(GDL90Dispatch, UnknownKeepsItsIdAndShortFramesDecodeFromZeros) {
     auto s = decodeAs<StratuxHeartbeatMessage>({0xCC});
     ASSERT_TRUE(s);
     EXPECT_FALSE(s->gpsValid);
-}
-
-TEST(GDL90MessageTable, NamesAndTimeOuts) {
-    EXPECT_STREQ(IGDL90Message::type2Name(IGDL90Message::HEARTBEAT), "HEARTBEAT");
-    EXPECT_STREQ(IGDL90Message::type2Name(IGDL90Message::LEVIL_GPS_STATUS), "LEVIL_GPS_STATUS");
-    EXPECT_DOUBLE_EQ(gdl90PacketTimeout[IGDL90Message::OWNSHIP], 3.25);
-    EXPECT_DOUBLE_EQ(gdl90PacketTimeout[IGDL90Message::FFAHRS], 1.0);
-    EXPECT_DOUBLE_EQ(gdl90PacketTimeout[IGDL90Message::TALOS_GPS], 3.5);
-    EXPECT_DOUBLE_EQ(gdl90PacketTimeout[IGDL90Message::TRAFFIC], 20);
 }
 
 }  // namespace

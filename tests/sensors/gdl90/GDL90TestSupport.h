@@ -9,6 +9,10 @@
 
 using Bytes = std::vector<unsigned char>;
 
+// The traffic report example (Table 12) of the public GDL90 interface document.
+const Bytes ICD_TRAFFIC = {0x14, 0x00, 0xAB, 0x45, 0x49, 0x1F, 0xEF, 0x15, 0xA8, 0x89, 0x78, 0x0F, 0x09, 0xA9,
+                           0x07, 0xB0, 0x01, 0x20, 0x01, 0x4E, 0x38, 0x32, 0x35, 0x56, 0x20, 0x20, 0x20, 0x00};
+
 // Feeds a byte stream through one parser and decodes every accepted frame.
 inline std::vector<std::unique_ptr<IGDL90Message>> parseAll(const Bytes& stream, GDL90Parser& parser) {
     std::vector<std::unique_ptr<IGDL90Message>> messages;
@@ -43,4 +47,15 @@ inline void appendLeFloat(Bytes& m, float f) {
     unsigned char raw[4];
     std::memcpy(raw, &f, 4);
     m.insert(m.end(), raw, raw + 4);
+}
+
+// A Talos message: id, validity, the device's little-endian time stamp, then
+// float channels, padded with zeros to the message's length.
+inline Bytes talosMessage(unsigned char id, unsigned char validity, uint32_t timeStamp,
+                          const std::vector<float>& channels, size_t length) {
+    Bytes m = {id, validity};
+    for (int shift = 0; shift < 32; shift += 8) m.push_back(static_cast<unsigned char>(timeStamp >> shift));
+    for (float f : channels) appendLeFloat(m, f);
+    m.resize(length, 0);
+    return m;
 }

@@ -145,15 +145,6 @@ TEST(GDL90Levil, GPSStatus) {
     EXPECT_FALSE(s->has3DFix);
 }
 
-Bytes talosMessage(unsigned char id, unsigned char validity, uint32_t timeStamp, std::vector<float> channels,
-                   size_t length) {
-    Bytes m = {id, validity, static_cast<unsigned char>(timeStamp), static_cast<unsigned char>(timeStamp >> 8),
-               static_cast<unsigned char>(timeStamp >> 16), static_cast<unsigned char>(timeStamp >> 24)};
-    for (float f : channels) appendLeFloat(m, f);
-    m.resize(length, 0);
-    return m;
-}
-
 TEST(GDL90Talos, HeaderAndChannelsOfEveryKind) {
     auto p = decodeAs<TalosPressureMessage>(talosMessage(61, 1, 123456, {1013.0f, 5.5f, 300.0f, 51.4f, 53.0f}, 35));
     ASSERT_TRUE(p);
@@ -189,37 +180,23 @@ TEST(GDL90Talos, HeaderAndChannelsOfEveryKind) {
     EXPECT_FLOAT_EQ(c->getTrueHeading(), 12.0f);
 }
 
+// The channel `index` of a message smoothed from `before` to `after`.
+template <typename Message>
+float smoothed(int index, float before, float after) {
+    Message older, newer;
+    older.setChannel(index, before);
+    newer.setChannel(index, after);
+    newer.smoothWith(older);
+    return newer.channel(index);
+}
+
 TEST(GDL90Talos, SmoothingBlendsLinearChannelsAndUnwrapsAngles) {
-    TalosPressureMessage oldP, newP;
-    oldP.setChannel(0, 1000.0f);
-    newP.setChannel(0, 1010.0f);
-    newP.smoothWith(oldP);
-    EXPECT_NEAR(newP.getStaticPressure(), 1003.0, 1e-3);
-
-    TalosCompassMessage oldC, newC;
-    oldC.setChannel(0, 350.0f);
-    newC.setChannel(0, 10.0f);  // 20° apart across north
-    newC.smoothWith(oldC);
-    EXPECT_NEAR(newC.getMagneticHeading(), 356.0, 1e-3);
-
-    TalosAttitudeMessage oldA, newA;
     const float pi = 3.14159265f;
-    oldA.setChannel(0, pi - 0.1f);
-    newA.setChannel(0, -pi + 0.1f);
-    newA.smoothWith(oldA);
-    EXPECT_NEAR(newA.getRoll(), pi - 0.04, 1e-4);
-
-    TalosAoAMessage oldAoA, newAoA;
-    oldAoA.setChannel(1, 170.0f);
-    newAoA.setChannel(1, -170.0f);
-    newAoA.smoothWith(oldAoA);
-    EXPECT_NEAR(newAoA.getAngleOfSideslip(), 176.0, 1e-3);
-
-    TalosGPSMessage oldG, newG;
-    oldG.setChannel(5, 4.0f);
-    newG.setChannel(5, 9.0f);
-    newG.smoothWith(oldG);
-    EXPECT_FLOAT_EQ(newG.getSatellites(), 9.0f) << "counts are not averaged";
+    EXPECT_NEAR(smoothed<TalosPressureMessage>(0, 1000.0f, 1010.0f), 1003.0, 1e-3);
+    EXPECT_NEAR(smoothed<TalosCompassMessage>(0, 350.0f, 10.0f), 356.0, 1e-3);  // 20° apart across north
+    EXPECT_NEAR(smoothed<TalosAttitudeMessage>(0, pi - 0.1f, -pi + 0.1f), pi - 0.04, 1e-4);  // roll in radians
+    EXPECT_NEAR(smoothed<TalosAoAMessage>(1, 170.0f, -170.0f), 176.0, 1e-3);
+    EXPECT_FLOAT_EQ(smoothed<TalosGPSMessage>(5, 4.0f, 9.0f), 9.0f) << "counts are not averaged";
 }
 
 }  // namespace
