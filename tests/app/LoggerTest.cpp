@@ -11,15 +11,6 @@
 
 #include "TempDir.h"
 
-namespace {
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-}  // namespace
-
 TEST(Logger, RewritesLogTxtAtEveryStartAndAddsTheMissingSlash) {
     TempDir dir;
     { std::ofstream(dir.path() + "/log.txt") << "yesterday's flight\n"; }
@@ -27,7 +18,7 @@ TEST(Logger, RewritesLogTxtAtEveryStartAndAddsTheMissingSlash) {
     Logger log(bare);
     EXPECT_EQ(log.getDirectory(), bare + "/");
     log.log("cpp: Create Managers", Logger::FILE);
-    EXPECT_EQ(readFile(dir.path() + "/log.txt"), "cpp: Create Managers\n");
+    EXPECT_EQ(readWholeFile(dir.path() + "/log.txt"), "cpp: Create Managers\n");
 }
 
 TEST(Logger, TargetMaskChoosesFileConsoleOrBoth) {
@@ -40,7 +31,7 @@ TEST(Logger, TargetMaskChoosesFileConsoleOrBoth) {
     log.logStringConsole("plain\n");
     const std::string console = testing::internal::GetCapturedStdout();
     EXPECT_EQ(console, "to console\n42\nplain\n");
-    EXPECT_EQ(readFile(dir.path() + "/log.txt"), "to file\n42\n");
+    EXPECT_EQ(readWholeFile(dir.path() + "/log.txt"), "to file\n42\n");
 }
 
 TEST(Logger, AdditionalFilesAreSeparateStreams) {
@@ -51,8 +42,8 @@ TEST(Logger, AdditionalFilesAreSeparateStreams) {
     log.log("fix", Logger::FILE, gps);
     log.log("main", Logger::FILE, 0);
     log.log("lost", Logger::FILE, 7);  // no such stream: nothing happens
-    EXPECT_EQ(readFile(dir.path() + "/gps.txt"), "fix\n");
-    EXPECT_EQ(readFile(dir.path() + "/log.txt"), "main\n");
+    EXPECT_EQ(readWholeFile(dir.path() + "/gps.txt"), "fix\n");
+    EXPECT_EQ(readWholeFile(dir.path() + "/log.txt"), "main\n");
 }
 
 TEST(Logger, LinesFromManyThreadsNeverInterleave) {
@@ -65,7 +56,7 @@ TEST(Logger, LinesFromManyThreadsNeverInterleave) {
         });
     }
     for (std::thread& t : threads) t.join();
-    std::istringstream lines(readFile(dir.path() + "/log.txt"));
+    std::istringstream lines(readWholeFile(dir.path() + "/log.txt"));
     std::set<std::string> seen;
     std::string line;
     while (std::getline(lines, line)) {
@@ -78,5 +69,5 @@ TEST(Logger, LinesFromManyThreadsNeverInterleave) {
 TEST(Logger, UnopenableDirectoryLosesMessagesQuietly) {
     Logger log("/nonexistent-dir-for-cirrona-tests/");
     log.log("nowhere", Logger::FILE);
-    EXPECT_EQ(readFile("/nonexistent-dir-for-cirrona-tests/log.txt"), "");
+    EXPECT_EQ(readWholeFile("/nonexistent-dir-for-cirrona-tests/log.txt"), "");
 }
