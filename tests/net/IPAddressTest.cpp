@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 TEST(IPAddress, ParsesAndFormatsBothFamilies) {
@@ -51,15 +50,6 @@ TEST(IPAddress, OrderIsFamilyThenAddressThenPort) {
     EXPECT_FALSE(v6 < low);
     EXPECT_FALSE(low < low);
     EXPECT_TRUE(IPv4Address("10.0.0.1", 9000) == low);
-}
-
-TEST(IPAddress, AddressesKeyAMap) {
-    std::map<IPv4Address, int> seen;
-    seen[IPv4Address("10.0.0.1", 5)] = 1;
-    seen[IPv4Address("10.0.0.1", 5)] += 1;
-    seen[IPv4Address("10.0.0.1", 6)] = 7;
-    EXPECT_EQ(2u, seen.size());
-    EXPECT_EQ(2, seen[IPv4Address("10.0.0.1", 5)]);
 }
 
 TEST(IPAddress, CopiesAreIndependent) {
