@@ -298,12 +298,3 @@ TEST(Areas, CenterRectangleAndBoundingBox) {
     EXPECT_EQ(se.latitude, south.latitude);
     EXPECT_NEAR(area, 4000.0 * 3000.0, 1.0);
 }
-
-TEST(LocalFrame, PositionAtBearingAndDistance) {
-    ChartPosition origin(-122.3, 47.6);
-    for (double bearing : {0.0, 45.0, 90.0, 180.0, 270.0, 359.0}) {
-        ChartPosition p = calcChartPositionAtBearing(origin, bearing, 3000.0);
-        EXPECT_NEAR(calcDistance2(origin, p), 3000.0, 1e-6);
-        EXPECT_NEAR(headingDiff(calcBearing2(origin, p), bearing), 0.0, 1e-6);
-    }
-}
