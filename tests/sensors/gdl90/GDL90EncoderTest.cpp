@@ -68,10 +68,7 @@ TEST(GDL90Encoder, TrafficRoundTripAtTheEdgesOfTheRanges) {
     r.verticalVelocityValid = false;
     t = decodeAs<TrafficGDL90Message>(encodeTrafficReport(r, false));
     ASSERT_TRUE(t);
-    EXPECT_FALSE(t->positionValid);
-    EXPECT_FALSE(t->altitudeValid);
-    EXPECT_FALSE(t->groundSpeedValid);
-    EXPECT_FALSE(t->verticalVelocityValid);
+    EXPECT_FALSE(t->positionValid || t->altitudeValid || t->groundSpeedValid || t->verticalVelocityValid);
 }
 
 TEST(GDL90Encoder, GeoAltitudeAndForeFlightRoundTrip) {

@@ -64,16 +64,13 @@ TEST_F(GDL90SensorOverUDP, SentFlightArrivesInTheSamples) {
     EXPECT_EQ(sensor->getWarning(ISensorData::POSITION), ISensor::GOOD);
 
     auto* gps = sample<GPS_Data>(ISensorData::GPS);
-    EXPECT_TRUE(gps->positionAvail);
+    EXPECT_TRUE(gps->positionAvail && gps->altitudeAvail && gps->speedAvail && gps->groundTrackAvail &&
+                gps->timeAvail);
     EXPECT_NEAR(gps->latitude, 47.5, 2.2e-5);
     EXPECT_EQ(gps->fixType, 3);
-    EXPECT_TRUE(gps->altitudeAvail);
     EXPECT_NEAR(gps->altitude, 4600 * FT, 5 * FT / 2);
-    EXPECT_TRUE(gps->speedAvail);
     EXPECT_DOUBLE_EQ(gps->groundSpeed, 120);
-    EXPECT_TRUE(gps->groundTrackAvail);
     EXPECT_NEAR(gps->groundTrack, 270, 360.0 / 256);
-    EXPECT_TRUE(gps->timeAvail);
     EXPECT_EQ(gps->hour * 10000 + gps->minute * 100 + gps->second, 123456);
 
     EXPECT_NEAR(sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude, 4600 * FT, 5 * FT / 2);

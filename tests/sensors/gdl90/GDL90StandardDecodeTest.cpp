@@ -81,8 +81,7 @@ TEST(GDL90Traffic, InvalidMarkersAndSignedFields) {
     EXPECT_DOUBLE_EQ(t->latitude, -45.0);
     EXPECT_FALSE(t->altitudeValid);
     EXPECT_EQ(t->trackType, TrafficGDL90Message::MAGNETIC_HEADING);
-    EXPECT_FALSE(t->groundSpeedValid);
-    EXPECT_FALSE(t->verticalVelocityValid);
+    EXPECT_FALSE(t->groundSpeedValid || t->verticalVelocityValid);
     EXPECT_DOUBLE_EQ(t->track, 180);
 
     m[15] = 0xFF;
