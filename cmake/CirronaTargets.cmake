@@ -1,12 +1,20 @@
 # Helpers that keep each folder's CMakeLists.txt to a few lines.
 
-# cirrona_library(<name> [DEPS <targets...>] [ENGINE])
+# cirrona_library(<name> [DEPS <targets...>] [IRRLICHT])
 # Builds the static library cirrona_<name> from every .cpp in the calling
-# folder. Its headers are included as "<name>/Header.h" from src/.
-# ENGINE links the 3D engine and precompiles its header.
+# folder and its subfolders (except a subfolder with a CMakeLists.txt of its
+# own, which is another target). Headers are included as
+# "<name>/[sub/]Header.h" from src/.
+# IRRLICHT links the 3D engine and precompiles its header; only the GUI side
+# and the executable may say it (see cirrona_check_engine_free).
 function(cirrona_library name)
-  cmake_parse_arguments(ARG "ENGINE" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "IRRLICHT" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE own_targets ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(lists IN LISTS own_targets)
+    get_filename_component(subfolder ${lists} DIRECTORY)
+    list(FILTER sources EXCLUDE REGEX "^${subfolder}/")
+  endforeach()
   if(NOT sources)
     # A folder that so far holds only headers.
     add_library(cirrona_${name} INTERFACE)
@@ -17,7 +25,7 @@ function(cirrona_library name)
   add_library(cirrona_${name} STATIC ${sources})
   target_include_directories(cirrona_${name} PUBLIC ${CIRRONA_SOURCE_DIR}/src)
   target_link_libraries(cirrona_${name} PUBLIC ${ARG_DEPS} Threads::Threads)
-  if(ARG_ENGINE)
+  if(ARG_IRRLICHT)
     target_link_libraries(cirrona_${name} PUBLIC Irrlicht::Irrlicht)
     cirrona_engine_pch(cirrona_${name})
   endif()
@@ -38,11 +46,11 @@ function(cirrona_test_suite name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name}_tests ${sources})
-  target_link_libraries(${name}_tests PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name}_tests PRIVATE ${ARG_DEPS} cirrona_test_support
+    GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name}_tests PRIVATE
     CIRRONA_SOURCE_DIR="${CIRRONA_SOURCE_DIR}"
-    CIRRONA_BINARY_DIR="${CMAKE_BINARY_DIR}"
-    CIRRONA_SHARED_DATA_DIR="${CIRRONA_SHARED_DATA_DIR}")
+    CIRRONA_BINARY_DIR="${CMAKE_BINARY_DIR}")
   gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS ${name})
 endfunction()
@@ -53,17 +61,60 @@ function(cirrona_benchmark name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(bench_${name} ${sources})
   target_link_libraries(bench_${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
-  target_compile_definitions(bench_${name} PRIVATE
-    CIRRONA_SOURCE_DIR="${CIRRONA_SOURCE_DIR}"
-    CIRRONA_SHARED_DATA_DIR="${CIRRONA_SHARED_DATA_DIR}")
+  target_compile_definitions(bench_${name} PRIVATE CIRRONA_SOURCE_DIR="${CIRRONA_SOURCE_DIR}")
 endfunction()
 
-# Adds every subfolder of the calling folder that has a CMakeLists.txt.
+# Adds every subfolder of the calling folder that has a CMakeLists.txt, except
+# those named after EXCEPT (added by the caller itself, first).
 function(cirrona_add_subfolders)
+  cmake_parse_arguments(ARG "" "" "EXCEPT" ${ARGN})
   file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
   foreach(child IN LISTS children)
+    get_filename_component(child_name ${child} NAME)
+    if(child_name IN_LIST ARG_EXCEPT)
+      continue()
+    endif()
     if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
       add_subdirectory(${child})
     endif()
+  endforeach()
+endfunction()
+
+# Fails the configure step when one of <targets> links the 3D engine, directly
+# or through any library it depends on. The tools, the data compilers and the
+# logic suites must stay runnable without X11 or OpenGL.
+function(cirrona_check_engine_free)
+  foreach(target IN LISTS ARGN)
+    if(NOT TARGET ${target})
+      continue()
+    endif()
+    set(pending ${target})
+    set(seen "")
+    while(pending)
+      list(POP_FRONT pending current)
+      if(current IN_LIST seen OR NOT TARGET ${current})
+        continue()
+      endif()
+      list(APPEND seen ${current})
+      if(current STREQUAL "Irrlicht::Irrlicht")
+        message(FATAL_ERROR "${target} links the 3D engine (through ${seen}); it must stay engine-free")
+      endif()
+      get_target_property(type ${current} TYPE)
+      set(links "")
+      if(NOT type STREQUAL "INTERFACE_LIBRARY")
+        get_target_property(direct ${current} LINK_LIBRARIES)
+        if(direct)
+          list(APPEND links ${direct})
+        endif()
+      endif()
+      get_target_property(iface ${current} INTERFACE_LINK_LIBRARIES)
+      if(iface)
+        list(APPEND links ${iface})
+      endif()
+      foreach(link IN LISTS links)
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+        list(APPEND pending ${link})
+      endforeach()
+    endwhile()
   endforeach()
 endfunction()

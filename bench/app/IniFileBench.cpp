@@ -1,6 +1,6 @@
 // Parsing and saving a configuration the size of a full panel layout:
 // the unnamed section, 311 panel sections and 4000 keys in all.
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 #include <benchmark/benchmark.h>
 

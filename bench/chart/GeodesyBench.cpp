@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "chart/Geodesy.h"
+#include "geo/Geodesy.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "chart/MagneticModel.h"
+#include "geo/MagneticModel.h"
 
 namespace {
 

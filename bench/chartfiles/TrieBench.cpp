@@ -1,4 +1,4 @@
-#include "chart/Trie.h"
+#include "chart/files/Trie.h"
 
 #include <benchmark/benchmark.h>
 

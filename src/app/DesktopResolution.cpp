@@ -3,7 +3,6 @@
 #include <X11/Xlib.h>
 #include <irrlicht.h>
 
-#include "app/Logger.h"
 
 namespace {
 WindowSize fromEngine() {

@@ -4,8 +4,7 @@
 #include <cstring>
 
 #include "app/ICommonAppContext.h"
-#include "app/Logger.h"
-#include "app/Time.h"
+#include "base/Time.h"
 
 using namespace irr;
 

@@ -1,9 +1,9 @@
 #include "app/FirstStart.h"
 
-#include "app/AppVersion.h"
-#include "app/DataLocationsFile.h"
+#include "base/Version.h"
+#include "base/DataLocationsFile.h"
 #include "app/DefaultDataFiles.h"
-#include "app/FileUtils.h"
+#include "base/FileUtils.h"
 #include "app/StandardConfig.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/AppPaths.h"
+#include "base/AppPaths.h"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "app/LanguageManager.h"
 
-#include "app/IniFile.h"
-#include "app/StringConversions.h"
+#include "base/IniFile.h"
+#include "base/StringConversions.h"
 #include "app/UnicodeCfgParser.h"
 
 LanguageManager::LanguageManager(const std::string& directory, const std::string& iniPath)

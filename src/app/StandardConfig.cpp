@@ -1,8 +1,8 @@
 #include "app/StandardConfig.h"
 
-#include "app/AppVersion.h"
-#include "app/IniFile.h"
-#include "app/StringConversions.h"
+#include "base/Version.h"
+#include "base/IniFile.h"
+#include "base/StringConversions.h"
 
 namespace {
 

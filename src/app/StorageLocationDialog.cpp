@@ -4,7 +4,7 @@
 
 #include "app/EventReceiver.h"
 #include "app/ShutdownSignal.h"
-#include "app/Time.h"
+#include "base/Time.h"
 #include "gui/Skin.h"
 
 using namespace irr;

@@ -4,16 +4,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/AppVersion.h"
-#include "app/DataLocationsFile.h"
-#include "app/FileUtils.h"
+#include "base/Version.h"
+#include "base/DataLocationsFile.h"
+#include "base/FileUtils.h"
 #include "app/FirstStart.h"
 #include "app/ICommonAppContext.h"
 #include "app/MemoryCheck.h"
 #include "app/ShutdownSignal.h"
 #include "app/StandardConfig.h"
 #include "app/StorageLocationDialog.h"
-#include "app/Time.h"
+#include "base/Time.h"
 #include "gui/FlexibleFont.h"
 #include "gui/Skin.h"
 

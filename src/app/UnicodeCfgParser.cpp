@@ -1,6 +1,6 @@
 #include "app/UnicodeCfgParser.h"
 
-#include "app/StringConversions.h"
+#include "base/StringConversions.h"
 
 #include <fstream>
 #include <sstream>

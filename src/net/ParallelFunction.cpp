@@ -1,6 +1,6 @@
 #include "net/ParallelFunction.h"
 
-#include "app/Time.h"
+#include "base/Time.h"
 #include "net/Thread.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "net/Serial.h"
 
-#include "app/Time.h"
+#include "base/Time.h"
 
 #include <dirent.h>
 #include <fcntl.h>

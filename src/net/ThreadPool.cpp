@@ -1,6 +1,6 @@
 #include "net/ThreadPool.h"
 
-#include "app/Time.h"
+#include "base/Time.h"
 #include "net/Thread.h"
 
 PooledThread::PooledThread(std::shared_ptr<ThreadPoolState> pool) : pool(std::move(pool)) {}

@@ -1,6 +1,6 @@
-#include "app/IniFile.h"
-#include "app/StringConversions.h"
-#include "app/Time.h"
+#include "base/IniFile.h"
+#include "base/StringConversions.h"
+#include "base/Time.h"
 #include "sensors/ISensor.h"
 
 const char* const ASensorWithAutopilot::kNoRouteSentence = "$GPRMB,V,,,---,,,,,,,,,V*4b";

@@ -1,6 +1,6 @@
 #include "sensors/ASettingsSensorFactory.h"
 
-#include "app/StringConversions.h"
+#include "base/StringConversions.h"
 #include "sensors/SensorManager.h"
 
 ASettingsSensorFactory::ASettingsSensorFactory(SensorManager* sensorManager, std::string settingsDescriptor)

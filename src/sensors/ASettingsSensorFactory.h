@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "sensors/ISensorFactory.h"
 #include "sensors/SettingsDescriptor.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "app/StringConversions.h"
+#include "base/StringConversions.h"
 
 namespace {
 bool readFirstLine(const std::string& path, std::string& line) {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "sensors/RecordCodec.h"
+#include "base/RecordCodec.h"
 
 bool Engine_Data::deserialize(const void* data, int size) {
     if (size < kRecordLength) return false;

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "chart/Geodesy.h"
-#include "chart/GeoidGrid.h"
-#include "chart/MagneticModel.h"
+#include "geo/Geodesy.h"
+#include "geo/GeoidGrid.h"
+#include "geo/MagneticModel.h"
 
 MagneticVariationTracker::MagneticVariationTracker() : model(&MagneticVariationTracker::worldMagneticModel) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "chart/ChartPosition.h"
+#include "geo/ChartPosition.h"
 
 // Keeps the magnetic variation (declination, degrees, east positive) of the
 // own position. The magnetic model is costly, so it is evaluated again only

@@ -1,5 +1,5 @@
 #pragma once
-#include "chart/GeoVectors.h"
+#include "geo/GeoVectors.h"
 
 // Row-major 3x3 matrix of doubles. As an attitude it rotates aircraft axes
 // into the local earth frame (x east, y up, z north): column 1 is the

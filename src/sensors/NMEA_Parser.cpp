@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Time.h"
+#include "base/Time.h"
 
 namespace {
 

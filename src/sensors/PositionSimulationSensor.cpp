@@ -4,8 +4,8 @@
 #include <cmath>
 #include <ctime>
 
-#include "app/Time.h"
-#include "chart/Geodesy.h"
+#include "base/Time.h"
+#include "geo/Geodesy.h"
 #include "sensors/PressureAltitude.h"
 #include "sensors/SensorManager.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "chart/ChartPosition.h"
+#include "geo/ChartPosition.h"
 #include "sensors/ASettingsSensorFactory.h"
 #include "sensors/ISensor.h"
 #include "sensors/SensorSampleTable.h"

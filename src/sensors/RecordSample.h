@@ -2,7 +2,7 @@
 #include <cassert>
 
 #include "sensors/ISensorData.h"
-#include "sensors/RecordCodec.h"
+#include "base/RecordCodec.h"
 
 // The base of the samples whose record has a fixed length. A sample lists its
 // fields once, in record order, in a public member

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "sensors/RecordCodec.h"
+#include "base/RecordCodec.h"
 
 void* AScalarSensorData::serializeScalar(double value, uint32_t timeStamp, int* size) {
     RecordWriter out(record);

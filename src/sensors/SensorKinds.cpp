@@ -1,6 +1,6 @@
 #include "sensors/SensorKinds.h"
 
-#include "sensors/GDL90Sensor.h"
+#include "sensors/gdl90/GDL90Sensor.h"
 #include "sensors/PositionSimulationSensor.h"
 #include "sensors/SensorManager.h"
 #include "sensors/SensorPresets.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/IniFile.h"
-#include "app/Logger.h"
-#include "app/StringConversions.h"
-#include "app/Time.h"
+#include "base/IniFile.h"
+#include "base/Logger.h"
+#include "base/StringConversions.h"
+#include "base/Time.h"
 #include "sensors/NullSensor.h"
 
 SensorManager::SensorManager() {
@@ -51,7 +51,7 @@ void SensorManager::addSensorConfigOverride(IConfigOverride* configOverride) {
 int SensorManager::findSensorFactory(const std::string& name) const {
     for (size_t i = 0; i < sensorFactories.size(); ++i)
         if (sensorFactories[i]->getName() == name) return int(i);
-    if (logger) logger->log("Fatal error: SensorFactory not found.");
+    logMessage("Fatal error: SensorFactory not found.");
     return -1;
 }
 

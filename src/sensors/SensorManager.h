@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/IniFile.h"
-#include "chart/ChartPosition.h"
+#include "base/IniFile.h"
+#include "geo/ChartPosition.h"
 #include "sensors/BatteryMonitor.h"
 #include "sensors/IConfigOverride.h"
 #include "sensors/ISensor.h"

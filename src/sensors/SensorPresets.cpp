@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/StringConversions.h"
+#include "base/StringConversions.h"
 #include "sensors/SensorManager.h"
 
 namespace {

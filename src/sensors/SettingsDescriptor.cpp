@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 const char* const kSettingsArgumentCountError = "ERROR: Wrong number of arguments (must be 4 for IniEditor).";
 
@@ -49,7 +49,7 @@ bool typeFromName(const std::string& name, SettingsEntry::Type& type) {
 
 void report(const std::string& message, std::vector<std::string>* errors) {
     std::cerr << message << "\n";
-    if (logger) logger->log(message, Logger::FILE);
+    logMessage(message, Logger::FILE);
     if (errors) errors->push_back(message);
 }
 

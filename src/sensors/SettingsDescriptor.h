@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 // One entry of a settings descriptor: "key,label,default,TYPE". The generic
 // settings editor turns a descriptor into a dialog; the values live in the

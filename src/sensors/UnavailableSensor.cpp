@@ -1,7 +1,7 @@
 #include "sensors/UnavailableSensor.h"
 
-#include "app/Logger.h"
-#include "app/StringConversions.h"
+#include "base/Logger.h"
+#include "base/StringConversions.h"
 
 UnavailableSensor::UnavailableSensor(SensorManager& manager, std::string kindName,
                                      const std::vector<ISensorData::Type>& types)
@@ -18,11 +18,11 @@ UnavailableSensorFactory::UnavailableSensorFactory(SensorManager* sensorManager,
     : manager(sensorManager), name(std::move(kindName)), types(std::move(kindTypes)) {}
 
 ISensor* UnavailableSensorFactory::Create() {
-    if (logger) logger->log(name + ": this sensor kind is not available in this version; it delivers no data.");
+    logMessage(name + ": this sensor kind is not available in this version; it delivers no data.");
     return new UnavailableSensor(*manager, name, types);
 }
 
 bool UnavailableForwarderFactory::loadSetupFromIni(IniFile*, const std::string& section) {
-    if (logger) logger->log(name + " (" + section + "): this forwarder kind is not available in this version.");
+    logMessage(name + " (" + section + "): this forwarder kind is not available in this version.");
     return false;
 }

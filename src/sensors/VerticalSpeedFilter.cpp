@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Time.h"
+#include "base/Time.h"
 #include "sensors/PressureAltitude.h"
 
 void VerticalSpeedFilter::addInput(double value, double timeSeconds) {

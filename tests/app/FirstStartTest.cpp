@@ -1,9 +1,9 @@
 #include "app/FirstStart.h"
 
-#include "app/DataLocationsFile.h"
-#include "app/FileUtils.h"
-#include "app/IniFile.h"
-#include "TempDir.h"
+#include "base/DataLocationsFile.h"
+#include "base/FileUtils.h"
+#include "base/IniFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

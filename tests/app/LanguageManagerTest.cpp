@@ -1,9 +1,9 @@
 #include "app/LanguageManager.h"
 
-#include "app/FileUtils.h"
-#include "app/IniFile.h"
+#include "base/FileUtils.h"
+#include "base/IniFile.h"
 #include "app/UnicodeCfgParser.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "app/MountPoints.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

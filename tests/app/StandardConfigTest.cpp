@@ -1,7 +1,7 @@
 #include "app/StandardConfig.h"
 
-#include "app/IniFile.h"
-#include "TempDir.h"
+#include "base/IniFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

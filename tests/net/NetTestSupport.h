@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Time.h"
+#include "base/Time.h"
 #include "net/CommunicationEndpoint.h"
 
 #include <poll.h>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/StringConversions.h"
+#include "base/StringConversions.h"
 
 bool parseNumber(const std::string& text, double& value) {
     if (text.empty()) return false;

@@ -2,10 +2,10 @@
 // search, vicinity, single elements) and into the world-wide area tree.
 #include "DiagCommand.h"
 #include "DiagSupport.h"
-#include "app/IniFile.h"
-#include "app/StringConversions.h"
-#include "chart/ExtendedChart.h"
-#include "chart/Geodesy.h"
+#include "base/IniFile.h"
+#include "base/StringConversions.h"
+#include "chart/files/ExtendedChart.h"
+#include "geo/Geodesy.h"
 
 #include <cmath>
 #include <cstdio>

@@ -4,8 +4,8 @@
 
 #include "DiagCommand.h"
 
-#include "sensors/GDL90Messages.h"
-#include "sensors/GDL90Parser.h"
+#include "sensors/gdl90/GDL90Messages.h"
+#include "sensors/gdl90/GDL90Parser.h"
 
 #include <cctype>
 #include <cmath>

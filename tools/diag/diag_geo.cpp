@@ -9,9 +9,9 @@
 
 #include "DiagCommand.h"
 #include "DiagSupport.h"
-#include "chart/GeoidGrid.h"
-#include "chart/Geodesy.h"
-#include "chart/MagneticModel.h"
+#include "geo/GeoidGrid.h"
+#include "geo/Geodesy.h"
+#include "geo/MagneticModel.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "DiagCommand.h"
 #include "DiagSupport.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 #include <cstdio>
 #include <iostream>

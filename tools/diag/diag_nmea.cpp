@@ -3,7 +3,7 @@
 #include <string>
 
 #include "DiagCommand.h"
-#include "app/StringConversions.h"
+#include "base/StringConversions.h"
 #include "sensors/NMEA_Parser.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "SimulatedFlight.h"
 
-#include "chart/Geodesy.h"
+#include "geo/Geodesy.h"
 
 #include <algorithm>
 #include <cmath>

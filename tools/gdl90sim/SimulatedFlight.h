@@ -1,5 +1,5 @@
 #pragma once
-#include "chart/ChartPosition.h"
+#include "geo/ChartPosition.h"
 
 #include <cstdint>
 #include <string>

@@ -5,10 +5,10 @@
 #include "SimOptions.h"
 #include "SimulatedFlight.h"
 
-#include "app/Time.h"
+#include "base/Time.h"
 #include "net/HostAddresses.h"
-#include "sensors/GDL90Encoder.h"
-#include "sensors/GDL90Frame.h"
+#include "sensors/gdl90/GDL90Encoder.h"
+#include "sensors/gdl90/GDL90Frame.h"
 
 #include <csignal>
 #include <ctime>

@@ -5,14 +5,15 @@
 #include <sstream>
 
 #include "app/EventReceiver.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/LanguageManager.h"
 #include "app/LoadingScreen.h"
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "app/ShutdownSignal.h"
-#include "app/StringConversions.h"
+#include "base/StringConversions.h"
+#include "base/Version.h"
 #include "app/SystemManager.h"
-#include "app/Time.h"
+#include "base/Time.h"
 #include "gui/Drawer2D.h"
 #include "gui/FlexibleFont.h"
 #include "gui/Skin.h"
@@ -24,8 +25,6 @@ using namespace irr;
 
 namespace {
 constexpr unsigned kEventQueueCapacity = 200;
-constexpr unsigned kVersionMajor = 3;
-constexpr unsigned kVersionMinor = 3;
 constexpr float kLoadingStep = 1.0f / 13.0f;
 }  // namespace
 
@@ -70,8 +69,8 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     languageManager = std::make_unique<LanguageManager>(getPath("media/GUI/lang"), getPath("data/language.ini"));
     loading->nextStep();
 
-    logger->log("cpp: Create Managers", Logger::BOTH);
-    logger->log("cpp: Load Font", Logger::BOTH);
+    logMessage("cpp: Create Managers");
+    logMessage("cpp: Load Font");
     sensorMessages = std::make_unique<SensorMessages>(messages);
     sensorManager = std::make_unique<SensorManager>();
     sensorManager->setUI(sensorMessages.get());
@@ -79,13 +78,13 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     device->setEventReceiver(eventReceiver.get());
     loading->nextStep();
 
-    logger->log("cpp: Set Up Factories", Logger::BOTH);
+    logMessage("cpp: Set Up Factories");
     chartElementFactories = createChartElementFactories();
     loading->draw();
     registerSensorKinds(*sensorManager);
     loading->nextStep();
 
-    logger->log("cpp: Load Settings", Logger::BOTH);
+    logMessage("cpp: Load Settings");
     loading->nextStep();
     loadSettingFromIni(&ini);
     loading->nextStep();
@@ -123,8 +122,8 @@ void Context::checkConfigVersion() {
     const unsigned minor = convertStringTo<unsigned>(config.get("", "minor"));
     if (major < 3 || (major == 3 && minor <= 2)) {
         systemManager->writeStandardConfig();
-        updateMessage = L"Cirrona has been updated to version " + std::to_wstring(kVersionMajor) + L"." +
-                        std::to_wstring(kVersionMinor);
+        updateMessage = L"Cirrona has been updated to version " + std::to_wstring(kCirronaVersionMajor) + L"." +
+                        std::to_wstring(kCirronaVersionMinor);
     }
 }
 
@@ -170,7 +169,7 @@ int Context::yieldAndUpdate() {
     if (changed) {
         screenWidth = size.Width;
         screenHeight = size.Height;
-        if (logger) logger->log("screen change detected", Logger::CONSOLE);
+        logMessage("screen change detected", Logger::CONSOLE);
     }
     switch (decision) {
         case ScreenChangeTracker::NO_CHANGE: return 0;
@@ -182,7 +181,7 @@ int Context::yieldAndUpdate() {
 
 void Context::processScreenChange() {
     calculateScreenDependentParams();
-    if (logger) logger->log("processing screen change", Logger::BOTH);
+    logMessage("processing screen change", Logger::BOTH);
     video::IVideoDriver* driver = device->getVideoDriver();
     driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
     drawer->drawTextCentred(getSkin() ? getSkin()->getDefaultFont() : nullptr, L"Please wait...",
@@ -213,7 +212,7 @@ void Context::OnMustFreeMemory() {}
 void Context::assertExistance(std::string path) {
     if (SystemManager::fileExists(path)) return;
     const std::string text = "File does not exist: " + path;
-    if (logger) logger->log(text, Logger::CONSOLE);
+    logMessage(text, Logger::CONSOLE);
     yieldAndUpdate();
     // Nothing sensible can run without the file: keep the message up until
     // the window is closed or the process is asked to end.

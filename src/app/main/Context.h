@@ -9,8 +9,8 @@
 #include "app/FramePacing.h"
 #include "app/ICommonAppContext.h"
 #include "app/WindowGeometry.h"
-#include "chart/ChartPosition.h"
-#include "chart/ElementFactories.h"
+#include "geo/ChartPosition.h"
+#include "chart/elements/ElementFactories.h"
 #include "gui/MessageArea.h"
 
 class EventReceiver;

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "app/EventReceiver.h"
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "app/Screenshot.h"
 #include "app/ShutdownSignal.h"
 #include "app/main/Context.h"
-#include "app/Time.h"
+#include "base/Time.h"
 #include "gui/Skin.h"
 #include "sensors/SensorManager.h"
 
@@ -64,7 +64,7 @@ void runMainLoop(IrrlichtDevice* device, Context& context) {
         if (context.shallDrawFPS()) drawFrameRate(device, skin, lastFps < 0 ? 0 : lastFps);
         if (events && events->takeScreenshotRequest()) {
             const std::string file = saveScreenshot(driver, context.getPath("Screenshots/"));
-            if (logger) logger->log(file.empty() ? std::string("screenshot failed") : "screenshot saved: " + file);
+            logMessage(file.empty() ? std::string("screenshot failed") : "screenshot saved: " + file);
         }
         driver->endScene();
         updateCaption(device, lastFps);

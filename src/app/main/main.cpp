@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/AppPaths.h"
+#include "base/AppPaths.h"
 #include "app/DesktopResolution.h"
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/ShutdownSignal.h"
 #include "app/StartOptions.h"
-#include "app/Time.h"
+#include "base/Time.h"
 #include "app/main/Context.h"
 #include "app/main/MainLoop.h"
 

@@ -1,7 +1,7 @@
 #include "ElementRecordCheck.h"
 
-#include "app/IniFile.h"
-#include "chart/ElementFactories.h"
+#include "base/IniFile.h"
+#include "chart/elements/ElementFactories.h"
 
 #include <memory>
 #include <sstream>

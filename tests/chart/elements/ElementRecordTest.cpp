@@ -1,7 +1,7 @@
 #include "ElementSamples.h"
 
-#include "app/IniFile.h"
-#include "chart/ChartElementRecord.h"
+#include "base/IniFile.h"
+#include "chart/elements/ChartElementRecord.h"
 
 #include <cstring>
 #include <functional>

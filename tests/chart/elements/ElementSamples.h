@@ -1,7 +1,7 @@
 #pragma once
 // Fully populated elements of every kind and field-by-field comparisons,
 // shared by the record, INI and factory tests.
-#include "chart/ElementFactories.h"
+#include "chart/elements/ElementFactories.h"
 
 #include <gtest/gtest.h>
 

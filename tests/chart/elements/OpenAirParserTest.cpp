@@ -1,5 +1,5 @@
-#include "chart/AirspaceElement.h"
-#include "chart/Geodesy.h"
+#include "chart/elements/AirspaceElement.h"
+#include "geo/Geodesy.h"
 #include "parsers/OpenAirParser.h"
 
 #include <gtest/gtest.h>

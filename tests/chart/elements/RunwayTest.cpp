@@ -1,6 +1,6 @@
 #include "ElementSamples.h"
 
-#include "chart/Geodesy.h"
+#include "geo/Geodesy.h"
 
 namespace {
 

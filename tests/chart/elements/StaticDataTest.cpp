@@ -1,6 +1,6 @@
 #include "ElementSamples.h"
 
-#include "chart/StaticData.h"
+#include "chart/elements/StaticData.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "chart/ChartBackground.h"
-#include "chart/ExtendedChart.h"
-#include "chart/WorldWideAreaTree.h"
+#include "chart/files/ChartBackground.h"
+#include "chart/files/ExtendedChart.h"
+#include "chart/files/WorldWideAreaTree.h"
 
 #include "ChartTestData.h"
-#include "chart/ChartFileIO.h"
+#include "chart/files/ChartFileIO.h"
 
 #include <gtest/gtest.h>
 

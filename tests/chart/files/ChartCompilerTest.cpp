@@ -1,12 +1,12 @@
 #include "ChartCompiler.h"
 
 #include "ChartTestData.h"
-#include "chart/AirspaceElement.h"
-#include "chart/ChartFileIO.h"
-#include "chart/ExtendedChart.h"
-#include "chart/Geodesy.h"
-#include "chart/NDBElement.h"
-#include "chart/VORElement.h"
+#include "chart/elements/AirspaceElement.h"
+#include "chart/files/ChartFileIO.h"
+#include "chart/files/ExtendedChart.h"
+#include "geo/Geodesy.h"
+#include "chart/elements/NDBElement.h"
+#include "chart/elements/VORElement.h"
 
 #include <gtest/gtest.h>
 

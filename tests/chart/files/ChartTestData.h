@@ -1,7 +1,7 @@
 #pragma once
-#include "chart/AirportElement.h"
-#include "chart/MarkElement.h"
-#include "chart/SubChartWriter.h"
+#include "chart/elements/AirportElement.h"
+#include "chart/elements/MarkElement.h"
+#include "chart/files/SubChartWriter.h"
 
 #include <gtest/gtest.h>
 

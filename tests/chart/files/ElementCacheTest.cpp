@@ -1,4 +1,4 @@
-#include "chart/ElementCache.h"
+#include "chart/files/ElementCache.h"
 
 #include "ChartTestData.h"
 

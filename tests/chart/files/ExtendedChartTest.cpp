@@ -1,10 +1,10 @@
-#include "chart/ExtendedChart.h"
+#include "chart/files/ExtendedChart.h"
 
 #include "ChartTestData.h"
-#include "app/IniFile.h"
-#include "chart/ChartFileIO.h"
-#include "chart/Geodesy.h"
-#include "chart/StaticData.h"
+#include "base/IniFile.h"
+#include "chart/files/ChartFileIO.h"
+#include "geo/Geodesy.h"
+#include "chart/elements/StaticData.h"
 
 #include <gtest/gtest.h>
 

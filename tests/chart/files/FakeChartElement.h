@@ -1,5 +1,5 @@
 #pragma once
-#include "chart/IChartElement.h"
+#include "chart/elements/IChartElement.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "chart/IIndexCorrectionCallback.h"
-#include "chart/Trie.h"
+#include "chart/files/IIndexCorrectionCallback.h"
+#include "chart/files/Trie.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chart/WorldWideAreaTree.h"
+#include "chart/files/WorldWideAreaTree.h"
 
 #include "FakeChartElement.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "SensorTestSupport.h"
-#include "chart/Geodesy.h"
+#include "geo/Geodesy.h"
 #include "sensors/PositionSimulationSensor.h"
 #include "sensors/PressureAltitude.h"
 #include "sensors/SensorKinds.h"

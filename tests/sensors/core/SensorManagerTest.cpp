@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "SensorTestSupport.h"
-#include "chart/Geodesy.h"
+#include "geo/Geodesy.h"
 #include "sensors/NullSensor.h"
 #include "sensors/PressureAltitude.h"
 #include "sensors/SensorKinds.h"

@@ -1,6 +1,6 @@
 #include "GDL90TestSupport.h"
 
-#include "sensors/GDL90Encoder.h"
+#include "sensors/gdl90/GDL90Encoder.h"
 
 #include <gtest/gtest.h>
 

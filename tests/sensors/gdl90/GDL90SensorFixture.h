@@ -1,12 +1,12 @@
 #pragma once
 #include "GDL90TestSupport.h"
 
-#include "app/IniFile.h"
-#include "app/Time.h"
+#include "base/IniFile.h"
+#include "base/Time.h"
 #include "net/IPAddress.h"
 #include "net/UDPSocket.h"
-#include "sensors/GDL90Encoder.h"
-#include "sensors/GDL90Sensor.h"
+#include "sensors/gdl90/GDL90Encoder.h"
+#include "sensors/gdl90/GDL90Sensor.h"
 #include "sensors/SensorData.h"
 #include "sensors/SensorKinds.h"
 #include "sensors/SensorManager.h"

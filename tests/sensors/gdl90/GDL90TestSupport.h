@@ -1,7 +1,7 @@
 #pragma once
-#include "sensors/GDL90Frame.h"
-#include "sensors/GDL90Messages.h"
-#include "sensors/GDL90Parser.h"
+#include "sensors/gdl90/GDL90Frame.h"
+#include "sensors/gdl90/GDL90Messages.h"
+#include "sensors/gdl90/GDL90Parser.h"
 
 #include <cstring>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "GDL90TestSupport.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "parsers/AptDatParser.h"
 
-#include "chart/AirportElement.h"
-#include "chart/Angles.h"
-#include "chart/Geodesy.h"
-#include "chart/GroundGeometryElement.h"
+#include "chart/elements/AirportElement.h"
+#include "geo/Angles.h"
+#include "geo/Geodesy.h"
+#include "chart/elements/GroundGeometryElement.h"
 
 #include <algorithm>
 #include <cctype>

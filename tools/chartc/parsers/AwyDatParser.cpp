@@ -1,8 +1,8 @@
 #include "parsers/AwyDatParser.h"
 
-#include "chart/AirwayElement.h"
-#include "chart/ChartElementBases.h"
-#include "chart/Geodesy.h"
+#include "chart/elements/AirwayElement.h"
+#include "chart/elements/ChartElementBases.h"
+#include "geo/Geodesy.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
 #include "parsers/FixDatParser.h"
 
-#include "chart/WaypointElement.h"
+#include "chart/elements/WaypointElement.h"
 
 ParsedElements parseFixDat(std::istream& in, const std::string& fileName, const ParseErrorSink& sink) {
     ParsedElements elements;

@@ -1,8 +1,8 @@
 #include "parsers/NavDatParser.h"
 
-#include "chart/AirportElement.h"
-#include "chart/NDBElement.h"
-#include "chart/VORElement.h"
+#include "chart/elements/AirportElement.h"
+#include "chart/elements/NDBElement.h"
+#include "chart/elements/VORElement.h"
 
 #include <map>
 

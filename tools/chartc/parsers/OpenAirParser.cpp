@@ -1,8 +1,8 @@
 #include "parsers/OpenAirParser.h"
 
-#include "chart/AirspaceElement.h"
-#include "chart/Angles.h"
-#include "chart/Geodesy.h"
+#include "chart/elements/AirspaceElement.h"
+#include "geo/Angles.h"
+#include "geo/Geodesy.h"
 
 #include <algorithm>
 #include <cctype>

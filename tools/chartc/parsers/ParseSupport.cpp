@@ -1,8 +1,8 @@
 #include "parsers/ParseSupport.h"
 
-#include "app/StringConversions.h"
-#include "chart/Angles.h"
-#include "chart/Geodesy.h"
+#include "base/StringConversions.h"
+#include "geo/Angles.h"
+#include "geo/Geodesy.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
-#include "chart/ChartPosition.h"
-#include "chart/IChartElement.h"
+#include "geo/ChartPosition.h"
+#include "chart/elements/IChartElement.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "parsers/PoiDatParser.h"
 
-#include "chart/POIElement.h"
+#include "chart/elements/POIElement.h"
 
 namespace {
 

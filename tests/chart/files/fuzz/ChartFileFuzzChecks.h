@@ -1,10 +1,10 @@
 #pragma once
 // What the chart-file fuzz targets check, shared with the unit test that
 // replays the kept inputs. Each check returns "" or what went wrong.
-#include "chart/AreaLeafFiles.h"
-#include "chart/ChartBackground.h"
-#include "chart/Trie.h"
-#include "chart/WorldWideAreaTree.h"
+#include "chart/files/AreaLeafFiles.h"
+#include "chart/files/ChartBackground.h"
+#include "chart/files/Trie.h"
+#include "chart/files/WorldWideAreaTree.h"
 
 #include <cstddef>
 #include <sstream>

@@ -2,9 +2,9 @@
 // What must hold for any byte stream fed to the GDL90 parser and decoders;
 // shared by the libFuzzer target and the unit test that replays the kept
 // inputs. Returns an empty string, or a description of the broken rule.
-#include "sensors/GDL90Frame.h"
-#include "sensors/GDL90Messages.h"
-#include "sensors/GDL90Parser.h"
+#include "sensors/gdl90/GDL90Frame.h"
+#include "sensors/gdl90/GDL90Messages.h"
+#include "sensors/gdl90/GDL90Parser.h"
 
 #include <cstddef>
 #include <string>

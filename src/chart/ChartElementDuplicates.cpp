@@ -1,7 +1,0 @@
-#include "chart/ChartElementDuplicates.h"
-
-#include "chart/Geodesy.h"
-
-bool areDuplicatePositions(const ChartPosition& a, const ChartPosition& b) {
-    return calcDistance2(a, b) <= DUPLICATE_ELEMENT_DISTANCE_M;
-}

@@ -1,0 +1,131 @@
+#include "chart/elements/AirwayElement.h"
+
+#include "chart/elements/ChartElementIni.h"
+#include "chart/elements/ChartElementRecord.h"
+#include "chart/elements/ChartElementText.h"
+#include "geo/Geodesy.h"
+
+const char* AirwayElement::getIniDescriptor() {
+    return "Type,Type:,AIRWAY_SEGMENT,NOT_EDITABLE;startLong,Start Longitude:,0,DOUBLE;startLat,Start Latitude:,0,"
+           "DOUBLE;endLong,End Longitude:,0,DOUBLE;endLat,End Latitude:,0,DOUBLE;Name,Name:,Airway,STRING;Rem,"
+           "Remarks:,-,STRING;SD,Only one direction,0,BOOLEAN;mea,MEA:,0,INT;meaAvail,MEA available,0,BOOLEAN;moca,"
+           "MOCA:,0,INT;mocaAvail,MOCA available,0,BOOLEAN;maa,MAA:,0,INT;maaAvail,MAA available,0,BOOLEAN;"
+           "highAltUsage,High altitude usage,0,BOOLEAN;lowAltUsage,Low altitude usage,0,BOOLEAN;";
+}
+
+void AirwayElement::write(std::ostream& out) const {
+    ChartRecordWriter w(out);
+    w.writeU32(AIRWAY);
+    w.writeLongLat(start);
+    w.writeLongLat(end);
+    w.writeBool(oneDirection);
+    w.writeString(name);
+    w.writeString(remarks);
+    w.writeI32(mea);
+    w.writeBool(meaAvail);
+    w.writeI32(moca);
+    w.writeBool(mocaAvail);
+    w.writeI32(maa);
+    w.writeBool(maaAvail);
+    w.writeBool(highAltUsage);
+    w.writeBool(lowAltUsage);
+}
+
+bool AirwayElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
+    ChartRecordReader r(buffer, pos, size);
+    r.readLongLat(start);
+    r.readLongLat(end);
+    r.readBool(oneDirection);
+    r.readString(name);
+    r.readString(remarks);
+    r.readI32(mea);
+    r.readBool(meaAvail);
+    r.readI32(moca);
+    r.readBool(mocaAvail);
+    r.readI32(maa);
+    r.readBool(maaAvail);
+    r.readBool(highAltUsage);
+    r.readBool(lowAltUsage);
+    return r.ok();
+}
+
+void AirwayElement::setFromIni(const IniFile* ini) {
+    const IniSection& s = getElementIniSection(ini);
+    start.longitude = iniGetDouble(s, "startLong", start.longitude);
+    start.latitude = iniGetDouble(s, "startLat", start.latitude);
+    end.longitude = iniGetDouble(s, "endLong", end.longitude);
+    end.latitude = iniGetDouble(s, "endLat", end.latitude);
+    oneDirection = getFromIniSection(s, "SD", oneDirection);
+    name = getFromIniSection(s, "Name", name);
+    remarks = getFromIniSection(s, "Rem", remarks);
+    mea = iniGetInt(s, "mea", mea);
+    meaAvail = getFromIniSection(s, "meaAvail", meaAvail);
+    moca = iniGetInt(s, "moca", moca);
+    mocaAvail = getFromIniSection(s, "mocaAvail", mocaAvail);
+    maa = iniGetInt(s, "maa", maa);
+    maaAvail = getFromIniSection(s, "maaAvail", maaAvail);
+    highAltUsage = getFromIniSection(s, "highAltUsage", highAltUsage);
+    lowAltUsage = getFromIniSection(s, "lowAltUsage", lowAltUsage);
+}
+
+void AirwayElement::writeToIni(IniFile* ini) const {
+    IniSection s;
+    s["Type"] = "AIRWAY_SEGMENT";
+    iniSetDouble(s, "startLong", start.longitude);
+    iniSetDouble(s, "startLat", start.latitude);
+    iniSetDouble(s, "endLong", end.longitude);
+    iniSetDouble(s, "endLat", end.latitude);
+    setToIniSection(s, "SD", oneDirection);
+    s["Name"] = name;
+    s["Rem"] = remarks;
+    iniSetInt(s, "mea", mea);
+    setToIniSection(s, "meaAvail", meaAvail);
+    iniSetInt(s, "moca", moca);
+    setToIniSection(s, "mocaAvail", mocaAvail);
+    iniSetInt(s, "maa", maa);
+    setToIniSection(s, "maaAvail", maaAvail);
+    setToIniSection(s, "highAltUsage", highAltUsage);
+    setToIniSection(s, "lowAltUsage", lowAltUsage);
+    storeElementIniSection(ini, s);
+}
+
+// The defaults are those of the editor's descriptor.
+void AirwayElement::setDefaults() {
+    start = end = ChartPosition();
+    oneDirection = false;
+    name = "Airway";
+    remarks = "-";
+    mea = moca = maa = 0;
+    meaAvail = mocaAvail = maaAvail = false;
+    highAltUsage = lowAltUsage = false;
+}
+
+ChartPosition AirwayElement::getPosition() const { return calcChartPositionCenter(start, end); }
+
+std::wstring AirwayElement::getRemarks() const { return widen(remarks); }
+
+std::wstring AirwayElement::createDescriptionString() const { return L"Airway " + widen(name); }
+
+std::wstring AirwayElement::getIndicatedLabel(bool full, const units::UnitConverter*) const {
+    if (full && meaAvail)
+        return widen(name) + L" " + std::to_wstring(mea);
+    return widen(name);
+}
+
+std::string AirwayElement::getTrieInsertionName(int index) const { return index == 0 ? name : std::string(); }
+
+std::wstring AirwayElement::createAML(const units::UnitConverter*, const std::string& style) const {
+    return AmlPage(style, L"Airway " + widen(name))
+        .optionalRow(L"MEA", meaAvail ? formatFeet(mea) : std::wstring())
+        .optionalRow(L"MOCA", mocaAvail ? formatFeet(moca) : std::wstring())
+        .optionalRow(L"MAA", maaAvail ? formatFeet(maa) : std::wstring())
+        .row(L"Direction", oneDirection ? L"one way" : L"both ways")
+        .optionalRow(L"Remarks", widen(remarks))
+        .str();
+}
+
+void AirwayElement::writeStaticData(char* staticData) const {
+    staticData[0] = AIRWAY;
+    staticData[1] = static_cast<char>((highAltUsage ? 1 : 0) | (lowAltUsage ? 2 : 0));
+    staticData[2] = 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include "chart/elements/IChartElement.h"
+
+#include <cstdint>
+
+// One segment of an airway between two fixes.
+class AirwayElement : public IChartElement {
+public:
+    ChartPosition start, end;
+    bool oneDirection = false;
+    std::string name;
+    std::string remarks;
+    int32_t mea = 0;  // ft
+    bool meaAvail = false;
+    int32_t moca = 0;  // ft
+    bool mocaAvail = false;
+    int32_t maa = 0;  // ft
+    bool maaAvail = false;
+    bool highAltUsage = false;
+    bool lowAltUsage = false;
+
+    AirwayElement() { setDefaults(); }
+    void write(std::ostream& out) const override;
+    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
+    void setFromIni(const IniFile* ini) override;
+    void writeToIni(IniFile* ini) const override;
+    void setDefaults() override;
+    // The middle of the segment.
+    ChartPosition getPosition() const override;
+    std::wstring getRemarks() const override;
+    Type getType() const override { return AIRWAY; }
+    std::wstring createDescriptionString() const override;
+    std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
+    int getTrieInsertionNameCount() const override { return name.empty() ? 0 : 1; }
+    std::string getTrieInsertionName(int index) const override;
+    int getAreaDefiningPointCount() const override { return 2; }
+    ChartPosition getAreaDefiningPoint(int index) const override { return index == 0 ? start : end; }
+    bool isLowAltitudeRelevant() const override { return lowAltUsage; }
+    bool isHighAltitudeRelevant() const override { return highAltUsage; }
+    std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
+    void writeStaticData(char* staticData) const override;
+
+    // The settings descriptor the element editor builds its dialog from.
+    static const char* getIniDescriptor();
+};

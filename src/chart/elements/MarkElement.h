@@ -1,0 +1,23 @@
+#pragma once
+#include "chart/elements/ChartElementBases.h"
+
+// A flag the pilot put on the map.
+class MarkElement : public APointChartElement {
+public:
+    std::string name;
+
+    MarkElement() { setDefaults(); }
+    void write(std::ostream& out) const override;
+    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
+    void setFromIni(const IniFile* ini) override;
+    void writeToIni(IniFile* ini) const override;
+    void setDefaults() override;
+    Type getType() const override { return MARK; }
+    std::wstring createDescriptionString() const override;
+    std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
+    std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
+    void writeStaticData(char* staticData) const override;
+
+protected:
+    std::vector<std::string> getInsertionNames() const override;
+};

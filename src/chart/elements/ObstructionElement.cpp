@@ -1,0 +1,85 @@
+#include "chart/elements/ObstructionElement.h"
+
+#include "chart/elements/ChartElementIni.h"
+#include "chart/elements/ChartElementRecord.h"
+#include "chart/elements/ChartElementText.h"
+#include "chart/elements/StaticData.h"
+
+void ObstructionElement::write(std::ostream& out) const {
+    ChartRecordWriter w(out);
+    w.writeU32(OBSTRUCTION);
+    w.writeLatLong(position);
+    w.writeBool(group);
+    w.writeI32(heightAGL);
+    w.writeI32(topMSL);
+    w.writeBool(knownLighting);
+    w.writeBool(accuratePosition);
+    w.writeString(remarks);
+}
+
+bool ObstructionElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
+    ChartRecordReader r(buffer, pos, size);
+    r.readLatLong(position);
+    r.readBool(group);
+    r.readI32(heightAGL);
+    r.readI32(topMSL);
+    r.readBool(knownLighting);
+    r.readBool(accuratePosition);
+    r.readString(remarks);
+    return r.ok();
+}
+
+void ObstructionElement::setFromIni(const IniFile* ini) {
+    const IniSection& s = getElementIniSection(ini);
+    readPositionFromIni(s);
+    group = getFromIniSection(s, "Group", group);
+    heightAGL = iniGetInt(s, "AGL", heightAGL);
+    topMSL = iniGetInt(s, "MSL", topMSL);
+    knownLighting = getFromIniSection(s, "knownLighting", knownLighting);
+    accuratePosition = getFromIniSection(s, "accuratePosition", accuratePosition);
+    remarks = getFromIniSection(s, "Rem", remarks);
+}
+
+void ObstructionElement::writeToIni(IniFile* ini) const {
+    IniSection s;
+    s["Type"] = "OBSTRUCTION";
+    writePositionToIni(s);
+    setToIniSection(s, "Group", group);
+    iniSetInt(s, "AGL", heightAGL);
+    iniSetInt(s, "MSL", topMSL);
+    setToIniSection(s, "knownLighting", knownLighting);
+    setToIniSection(s, "accuratePosition", accuratePosition);
+    s["Rem"] = remarks;
+    storeElementIniSection(ini, s);
+}
+
+void ObstructionElement::setDefaults() {
+    position = ChartPosition();
+    group = knownLighting = accuratePosition = false;
+    heightAGL = topMSL = 0;
+    remarks.clear();
+}
+
+std::wstring ObstructionElement::createDescriptionString() const {
+    return (group ? L"Obstacle group " : L"Obstacle ") + formatFeet(topMSL) + L" MSL";
+}
+
+std::wstring ObstructionElement::getIndicatedLabel(bool full, const units::UnitConverter*) const {
+    if (!full)
+        return std::to_wstring(topMSL);
+    return std::to_wstring(topMSL) + L" (" + std::to_wstring(heightAGL) + L")";
+}
+
+std::wstring ObstructionElement::createAML(const units::UnitConverter*, const std::string& style) const {
+    return AmlPage(style, group ? L"Obstacle group" : L"Obstacle")
+        .row(L"Top", formatFeet(topMSL) + L" MSL")
+        .row(L"Height", formatFeet(heightAGL) + L" AGL")
+        .row(L"Lighting", knownLighting ? L"known" : L"unknown")
+        .optionalRow(L"Remarks", widen(remarks))
+        .str();
+}
+
+void ObstructionElement::writeStaticData(char* staticData) const {
+    staticData[0] = OBSTRUCTION;
+    setStaticWord(staticData, encodeStaticAltitude16(topMSL * 0.3048));
+}

@@ -1,0 +1,92 @@
+#include "base/FileUtils.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <vector>
+
+TEST(FileUtils, MakePathCreatesEveryMissingLevelWithGroupPermissions) {
+    TempDir dir;
+    const mode_t previousMask = umask(0);
+    EXPECT_TRUE(makePath(dir / "a/b/c/"));
+    EXPECT_TRUE(makePath(dir / "a/b/c"));  // already there
+    umask(previousMask);
+    EXPECT_TRUE(isDirectory(dir / "a/b/c"));
+    struct stat info;
+    ASSERT_EQ(stat((dir / "a/b").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0770u);
+
+    writeWholeFile(dir / "file", "x");
+    EXPECT_FALSE(makePath(dir / "file/sub"));
+    EXPECT_FALSE(createDirectory(dir / "file"));
+    EXPECT_FALSE(makePath(""));
+}
+
+TEST(FileUtils, WriteStringToFileReplacesContent) {
+    TempDir dir;
+    EXPECT_TRUE(writeStringToFile(dir / "f.txt", "first"));
+    EXPECT_TRUE(writeStringToFile(dir / "f.txt", std::string("second\0x", 8)));
+    EXPECT_EQ(readWholeFile(dir / "f.txt"), std::string("second\0x", 8));
+    EXPECT_FALSE(writeStringToFile(dir / "missing/f.txt", "x"));
+}
+
+TEST(FileUtils, RemoveFileOrTree) {
+    TempDir dir;
+    makePath(dir / "t/u");
+    writeWholeFile(dir / "t/u/f", "x");
+    writeWholeFile(dir / "single", "x");
+    EXPECT_TRUE(removeFileOrTree(dir / "t"));
+    EXPECT_TRUE(removeFileOrTree(dir / "single"));
+    EXPECT_TRUE(removeFileOrTree(dir / "never-there"));
+    EXPECT_FALSE(fileExists(dir / "t"));
+    EXPECT_FALSE(fileExists(dir / "single"));
+}
+
+class FileTree : public ::testing::Test {
+protected:
+    void SetUp() override {
+        makePath(dir / "src/b/deep");
+        makePath(dir / "src/a");
+        writeWholeFile(dir / "src/top.txt", std::string(1000, 't'));
+        writeWholeFile(dir / "src/a/one", std::string(3000, '1'));
+        writeWholeFile(dir / "src/b/deep/two", std::string(6000, '2'));
+        writeWholeFile(dir / "src/b/empty", "");
+    }
+    TempDir dir;
+};
+
+TEST_F(FileTree, VisitsParentsBeforeChildrenInNameOrder) {
+    std::vector<std::string> seen;
+    EXPECT_TRUE(visitFiles(dir / "src", [&](const std::string& path, bool isDir) {
+        seen.push_back(path.substr(dir.path().size()) + (isDir ? "/" : ""));
+    }));
+    EXPECT_EQ(seen, (std::vector<std::string>{"src/a/", "src/a/one", "src/b/", "src/b/deep/", "src/b/deep/two",
+                                              "src/b/empty", "src/top.txt"}));
+    EXPECT_FALSE(visitFiles(dir / "nothing", [](const std::string&, bool) {}));
+}
+
+TEST_F(FileTree, CountsTheBytesOfAllFiles) {
+    EXPECT_EQ(countFileSize(dir / "src"), 10000u);
+    EXPECT_EQ(countFileSize(dir / "src/b/"), 6000u);
+    EXPECT_EQ(countFileSize(dir / "nothing"), 0u);
+}
+
+TEST_F(FileTree, CopiesTheTreeReportingProgress) {
+    writeWholeFile(dir / "dst/top.txt", "old");  // replaced
+    std::vector<std::wstring> progress;
+    EXPECT_TRUE(copyFiles(dir / "src", dir / "dst", [&](const std::wstring& text) { progress.push_back(text); }));
+    EXPECT_EQ(readWholeFile(dir / "dst/top.txt"), std::string(1000, 't'));
+    EXPECT_EQ(readWholeFile(dir / "dst/b/deep/two"), std::string(6000, '2'));
+    EXPECT_TRUE(fileExists(dir / "dst/b/empty"));
+    EXPECT_EQ(countFileSize(dir / "dst"), 10000u);
+
+    ASSERT_GE(progress.size(), 2u);
+    EXPECT_EQ(progress.front(), L"Copying files: 0%");
+    EXPECT_EQ(progress.back(), L"Copying files: 100%");
+    // Files are copied in name order: a/one (3000 bytes) is the first 30 %.
+    EXPECT_NE(std::find(progress.begin(), progress.end(), L"Copying files: 30%"), progress.end());
+    EXPECT_FALSE(copyFiles(dir / "nothing", dir / "dst2"));
+}

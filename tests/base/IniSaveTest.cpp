@@ -1,0 +1,152 @@
+#include "base/IniFile.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+IniFile sampleConfig(int keys) {
+    IniFile ini;
+    for (int i = 0; i < keys; ++i) ini.set("P" + std::to_string(i % 7), "key" + std::to_string(i), "value " + std::to_string(i));
+    return ini;
+}
+
+// Only the file itself may be in the directory after a save: no temporary
+// file is ever left behind.
+size_t entryCount(const std::string& dir) {
+    size_t n = 0;
+    for (auto it = std::filesystem::directory_iterator(dir); it != std::filesystem::directory_iterator(); ++it) ++n;
+    return n;
+}
+
+// Lets a test simulate a full disk: writes beyond `bytes` fail with EFBIG
+// instead of killing the process with SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST(IniSave, WritesTheTextFormAndReplacesTheOldFile) {
+    TempDir dir;
+    const std::string path = dir / "config.ini";
+    writeWholeFile(path, "b = 2\na = 1\n");
+    IniFile ini(path);
+    ASSERT_TRUE(ini.save(path));
+    EXPECT_EQ(readWholeFile(path), "a = 1\nb = 2\n\n");
+    EXPECT_EQ(entryCount(dir.path()), 1u);
+}
+
+TEST(IniSave, MissingFileReadsEmpty) {
+    TempDir dir;
+    IniFile ini(dir / "absent.ini");
+    EXPECT_TRUE(ini.getSections().empty());
+    EXPECT_FALSE(ini.readFile(dir / "absent.ini"));
+    EXPECT_EQ(ini.toString(), "");
+}
+
+TEST(IniSave, KeepsPermissionsOfTheOldFile) {
+    TempDir dir;
+    const std::string path = dir / "config.ini";
+    writeWholeFile(path, "a = 1\n");
+    chmod(path.c_str(), 0604);
+    ASSERT_TRUE(sampleConfig(3).save(path));
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0604u);
+}
+
+TEST(IniSave, ReplacesTheTargetOfASymbolicLink) {
+    TempDir dir;
+    const std::string real = dir / "real.ini";
+    const std::string link = dir / "link.ini";
+    writeWholeFile(real, "old = 1\n");
+    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(sampleConfig(1).save(link));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(IniFile(real).get("P0", "key0"), "value 0");
+}
+
+TEST(IniSave, FailsWithoutTouchingAnythingWhenTheDirectoryIsMissingOrThePathIsADirectory) {
+    TempDir dir;
+    EXPECT_FALSE(sampleConfig(2).save(dir / "no/such/dir/config.ini"));
+    EXPECT_FALSE(sampleConfig(2).save(""));
+    std::filesystem::create_directory(dir / "sub");
+    writeWholeFile(dir / "sub/keep", "x");
+    EXPECT_FALSE(sampleConfig(2).save(dir / "sub"));
+    EXPECT_EQ(readWholeFile(dir / "sub/keep"), "x");
+    EXPECT_EQ(entryCount(dir.path()), 1u);
+}
+
+TEST(IniSave, FullDiskLeavesTheOldFileIntact) {
+    TempDir dir;
+    const std::string path = dir / "config.ini";
+    const std::string old = "major = 3\nminor = 3\n";
+    writeWholeFile(path, old);
+    IniFile big = sampleConfig(2000);
+    bool saved;
+    {
+        FileSizeLimit limit(4096);
+        saved = big.save(path);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readWholeFile(path), old);
+    EXPECT_EQ(entryCount(dir.path()), 1u);
+    EXPECT_TRUE(big.save(path));  // with room again the same save succeeds
+    EXPECT_EQ(IniFile(path).getSections(), big.getSections());
+}
+
+TEST(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
+    TempDir dir;
+    const std::string path = dir / "config.ini";
+    writeWholeFile(path, "a = 1\n");
+    chmod(dir.path().c_str(), 0555);
+    // Root writes into any directory, so the save runs in a child that gives
+    // up root first; as any other user it is refused by the mode alone.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(2);
+        _exit(sampleConfig(5).save(path) ? 1 : 0);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    chmod(dir.path().c_str(), 0700);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not fail";
+    EXPECT_EQ(readWholeFile(path), "a = 1\n");
+    EXPECT_EQ(entryCount(dir.path()), 1u);
+}
+
+TEST(IniSave, LargeFilesReadTheSameAsTheirText) {
+    TempDir dir;
+    const std::string path = dir / "big.ini";
+    IniFile big = sampleConfig(9000);  // well beyond one read chunk
+    big.set("P3", "long", std::string(70000, 'x') + "\n=" + std::string(10, ' '));
+    ASSERT_TRUE(big.save(path));
+    EXPECT_GT(readWholeFile(path).size(), 140000u);
+    EXPECT_EQ(IniFile(path).getSections(), big.getSections());
+}

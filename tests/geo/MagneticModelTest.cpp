@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "geo/MagneticModel.h"
+
+namespace {
+
+const std::string WMM_DIR = std::string(CIRRONA_SOURCE_DIR) + "/tests/geo/data/wmm/";
+
+std::vector<std::string> readLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+struct TestValue {
+    double year, altitudeKm, latitude, longitude;
+    double x, y, z, h, f, inclination, declination;
+};
+
+std::vector<TestValue> readTestValues(double fromYear, double toYear) {
+    std::vector<TestValue> values;
+    std::ifstream in(WMM_DIR + "wmm_test_values.csv");
+    std::string line;
+    std::getline(in, line);  // column names
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::vector<double> v;
+        for (std::string field; std::getline(fields, field, ',');) v.push_back(std::stod(field));
+        if (v.size() < 11 || v[0] < fromYear || v[0] >= toYear) continue;
+        values.push_back({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]});
+    }
+    return values;
+}
+
+void expectMatchesTestValues(const MagneticModel& model, const std::vector<TestValue>& values) {
+    for (const TestValue& t : values) {
+        MagneticFieldElements field =
+            model.evaluate(ChartPosition(t.longitude, t.latitude), t.altitudeKm * 1000.0, t.year);
+        std::string where = std::to_string(t.year) + " " + std::to_string(t.latitude) + " " +
+                            std::to_string(t.longitude) + " " + std::to_string(t.altitudeKm) + " km";
+        EXPECT_NEAR(field.north, t.x, 1.0) << where;
+        EXPECT_NEAR(field.east, t.y, 1.0) << where;
+        EXPECT_NEAR(field.down, t.z, 1.0) << where;
+        EXPECT_NEAR(field.horizontal, t.h, 1.0) << where;
+        EXPECT_NEAR(field.total, t.f, 1.0) << where;
+        EXPECT_NEAR(field.inclination, t.inclination, 0.01) << where;
+        EXPECT_NEAR(field.declination, t.declination, 0.01) << where;
+    }
+}
+
+MagneticModel compiledInModel() {
+    MagneticModel model;
+    EXPECT_TRUE(model.parse(wmm2020CoefficientLines()));
+    return model;
+}
+
+}  // namespace
+
+TEST(MagneticModel, CompiledInTableIsWmm2020) {
+    MagneticModel model = compiledInModel();
+    EXPECT_TRUE(model.isLoaded());
+    EXPECT_EQ(model.getEpoch(), 2020.0);
+    EXPECT_EQ(model.getName(), "WMM-2020");
+    EXPECT_EQ(model.getReleaseDate(), "12/10/2019");
+}
+
+TEST(MagneticModel, MatchesOfficialWmm2020TestValues) {
+    std::vector<TestValue> values = readTestValues(2020.0, 2025.0);
+    ASSERT_GE(values.size(), 100u);
+    expectMatchesTestValues(compiledInModel(), values);
+}
+
+TEST(MagneticModel, Wmm2025TableReproducesItsTestValues) {
+    MagneticModel model;
+    ASSERT_TRUE(model.parse(readLines(WMM_DIR + "WMM2025.COF")));
+    EXPECT_EQ(model.getEpoch(), 2025.0);
+    EXPECT_EQ(model.getName(), "WMM-2025");
+    std::vector<TestValue> values = readTestValues(2025.0, 2030.0);
+    ASSERT_GE(values.size(), 90u);
+    expectMatchesTestValues(model, values);
+}
+
+TEST(MagneticModel, CompiledInTableEqualsThePublishedFile) {
+    EXPECT_EQ(wmm2020CoefficientLines(), readLines(WMM_DIR + "WMM2020.COF"));
+}
+
+TEST(MagneticModel, RejectsBrokenTables) {
+    std::vector<std::string> good = wmm2020CoefficientLines();
+    MagneticModel model;
+    EXPECT_FALSE(model.parse({}));
+    EXPECT_FALSE(model.isLoaded());
+
+    std::vector<std::string> noEnd(good.begin(), good.end() - 2);
+    EXPECT_FALSE(model.parse(noEnd));
+
+    std::vector<std::string> missingTerm = good;
+    missingTerm.erase(missingTerm.begin() + 5);
+    EXPECT_FALSE(model.parse(missingTerm));
+
+    std::vector<std::string> garbage = good;
+    garbage[3] = "  2  1  not numbers";
+    EXPECT_FALSE(model.parse(garbage));
+
+    std::vector<std::string> outOfRange = good;
+    outOfRange[3] = " 13  1   2982.0   -2991.6       -7.1      -30.2";
+    EXPECT_FALSE(model.parse(outOfRange));
+
+    std::vector<std::string> badHeader = good;
+    badHeader[0] = "WMM-2020";
+    EXPECT_FALSE(model.parse(badHeader));
+
+    // An unusable model evaluates to nothing rather than to garbage.
+    MagneticFieldElements field = model.evaluate(ChartPosition(0, 0), 0, 2021);
+    EXPECT_EQ(field.total, 0.0);
+
+    // Blank lines are harmless.
+    std::vector<std::string> blanks = good;
+    blanks.insert(blanks.begin() + 10, "   ");
+    EXPECT_TRUE(model.parse(blanks));
+}
+
+TEST(MagneticModel, PolesAndLongitudeNotationsAreHandled) {
+    MagneticModel model = compiledInModel();
+    for (double latitude : {90.0, -90.0}) {
+        MagneticFieldElements field = model.evaluate(ChartPosition(0.0, latitude), 0.0, 2022.0);
+        EXPECT_TRUE(std::isfinite(field.declination));
+        EXPECT_TRUE(std::isfinite(field.east));
+        EXPECT_GT(field.total, 50000.0);
+    }
+    MagneticFieldElements a = model.evaluate(ChartPosition(-100.0, 40.0), 1000.0, 2022.0);
+    MagneticFieldElements b = model.evaluate(ChartPosition(260.0, 40.0), 1000.0, 2022.0);
+    EXPECT_NEAR(a.declination, b.declination, 1e-9);
+    EXPECT_NEAR(a.total, b.total, 1e-6);
+    // Grid variation: declination against grid north in polar areas only.
+    MagneticFieldElements north = model.evaluate(ChartPosition(30.0, 80.0), 0.0, 2022.0);
+    EXPECT_NEAR(north.gridVariation, north.declination - 30.0, 1e-9);
+    MagneticFieldElements south = model.evaluate(ChartPosition(30.0, -80.0), 0.0, 2022.0);
+    EXPECT_NEAR(south.gridVariation, south.declination + 30.0, 1e-9);
+    EXPECT_NEAR(a.gridVariation, a.declination, 1e-9);
+}
+
+TEST(MagneticTransform, IsARotationWhoseThirdRowIsTheField) {
+    MagneticModel model = compiledInModel();
+    for (const ChartPosition& p : {ChartPosition(8.5, 47.4), ChartPosition(-122.3, 47.6), ChartPosition(151.0, -34.0),
+                                   ChartPosition(-110.0, 86.0)}) {
+        MagneticFieldElements field = model.evaluate(p, 500.0, 2023.0);
+        GeoMatrix3 m = magTransformFromField(field);
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                EXPECT_NEAR(m.getRow(i).dotProduct(m.getRow(j)), i == j ? 1.0 : 0.0, 1e-12);
+            }
+        }
+        // Right-handed like the true frame: east x up = north.
+        Vector3d z = m.getRow(0).crossProduct(m.getRow(1));
+        EXPECT_NEAR(z.dotProduct(m.getRow(2)), 1.0, 1e-12);
+        // The field expressed in the magnetic frame points along its third axis.
+        Vector3d inMagnetic = m * Vector3d(field.east, -field.down, field.north);
+        EXPECT_NEAR(inMagnetic.z, field.total, 1e-6);
+        EXPECT_NEAR(inMagnetic.x, 0.0, 1e-6);
+        EXPECT_NEAR(calcMagneticVariation(m) * 180.0 / 3.14159265358979323846, field.declination, 1e-9);
+    }
+    // A vertical field (magnetic pole) still gives a rotation.
+    MagneticFieldElements vertical;
+    vertical.down = 50000.0;
+    GeoMatrix3 m = magTransformFromField(vertical);
+    EXPECT_NEAR(m.getRow(0).getLength(), 1.0, 1e-12);
+    EXPECT_NEAR(m.getRow(1).getLength(), 1.0, 1e-12);
+}
+
+TEST(MagneticTransform, SharedModelAtAGivenYear) {
+    MagneticModel model = compiledInModel();
+    ChartPosition vancouver(-123.1, 49.2);
+    bool ok = false;
+    GeoMatrix3 m = createMagTransform(vancouver, 100.0, 2021.5, &ok);
+    ASSERT_TRUE(ok);
+    double expected = model.evaluate(vancouver, 100.0, 2021.5).declination;
+    EXPECT_NEAR(calcMagneticVariation(m) * 180.0 / 3.14159265358979323846, expected, 1e-9);
+    // Vancouver's declination in 2021 is about 16 degrees east.
+    EXPECT_NEAR(expected, 16.0, 1.0);
+    // The clock-based form uses the same model.
+    GeoMatrix3 now = createMagTransform(vancouver, 100.0, &ok);
+    EXPECT_TRUE(ok);
+    EXPECT_NEAR(calcMagneticVariation(now) * 180.0 / 3.14159265358979323846, expected, 2.0);
+}
+
+TEST(MagneticTransform, ConcurrentFirstCallsAgree) {
+    std::vector<double> results(4);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 4; ++i) {
+        threads.emplace_back([&results, i] {
+            results[i] = calcMagneticVariation(createMagTransform(ChartPosition(10.0, 50.0), 0.0, 2022.0));
+        });
+    }
+    for (std::thread& t : threads) t.join();
+    for (double r : results) EXPECT_EQ(r, results[0]);
+}
+
+TEST(MagneticTransform, DecimalYearFromUtcClock) {
+    EXPECT_DOUBLE_EQ(decimalYearFromUtc(1609459200), 2021.0);                // 2021-01-01 00:00
+    EXPECT_DOUBLE_EQ(decimalYearFromUtc(1609459200 - 1), 2020.0 + 365 / 365.0);  // 2020-12-31, day 365 of a leap year
+    EXPECT_DOUBLE_EQ(decimalYearFromUtc(1593648000), 2020.0 + 183 / 365.0);  // 2020-07-02
+}
