@@ -39,3 +39,34 @@ bool createStorageTrees(const StorageLocations& locations) {
     }
     return ok;
 }
+
+namespace {
+std::string asFolder(std::string path) {
+    if (path.empty() || path.back() != '/')
+        path.push_back('/');
+    return path;
+}
+}  // namespace
+
+bool findChartStoragePath(const std::string& appHome, std::string* storagePath, std::string* error) {
+    const std::string dataIni = asFolder(appHome) + "data/data.ini";
+    StorageLocations locations;
+    if (!fileExists(dataIni) || !readStorageLocations(dataIni, &locations)) {
+        *error = dataIni + " not found: no chart data location is chosen for this home";
+        return false;
+    }
+    StoragePaths paths(appHome);
+    paths.setFromLocations(locations);
+    *storagePath = paths.getDataPath();
+    return true;
+}
+
+bool createSelfContainedLocations(const std::string& appHome) {
+    std::string home = asFolder(appHome);
+    if (home.front() != '/')
+        home = getCurrentDirectoryWithSlash() + home;
+    const std::string dataIni = home + "data/data.ini";
+    if (fileExists(dataIni))
+        return true;
+    return makePath(home + "data") && writeStorageLocations(dataIni, StorageLocations{home, home, home, home});
+}

@@ -162,7 +162,7 @@ bool ChartCompiler::parseInputs(const std::vector<Input>& inputs, ParsedElements
             break;
         }
         case NavDataFormat::FIX_DAT: append(points, parseFixDat(file.stream(), name, sink)); break;
-        case NavDataFormat::AWY_DAT: append(airways, parseAwyDat(file.stream(), name, sink)); break;
+        case NavDataFormat::AWY_DAT: append(airways, parseAwyDat(file.stream(), name, sink, &points)); break;
         case NavDataFormat::POI_DAT: append(others, parsePoiDat(file.stream(), name, sink)); break;
         case NavDataFormat::OPENAIR: append(others, parseOpenAir(file.stream(), name, sink)); break;
         default: break;

@@ -1,5 +1,6 @@
 // chartc: compiles open aeronautical data into the program's chart data.
 #include "ChartCompiler.h"
+#include "base/DataLocationsFile.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -8,9 +9,10 @@
 namespace {
 
 void printUsage(std::ostream& out) {
-    out << "Usage: chartc --vendor NAME --out CHARTDATA_DIR [options] INPUT...\n"
+    out << "Usage: chartc --vendor NAME (--home HOME | --out CHARTDATA_DIR) [options] INPUT...\n"
            "\n"
-           "Compiles nav data into sub-charts (one per region) below CHARTDATA_DIR.\n"
+           "Compiles nav data into sub-charts (one per region) below the chart data\n"
+           "folder of a program home or below CHARTDATA_DIR.\n"
            "Inputs are recognised by their content and may be gzip-compressed:\n"
            "  apt.dat (airports, runways, frequencies, pavement), nav.dat (VOR, NDB,\n"
            "  TACAN, localizers), fix.dat (waypoints), awy.dat (airway segments),\n"
@@ -19,7 +21,12 @@ void printUsage(std::ostream& out) {
            "Options:\n"
            "  --vendor NAME        the chart vendor the sub-charts belong to (required);\n"
            "                       the vendor's previous sub-charts are replaced\n"
-           "  --out DIR            the ChartData folder to install into (required)\n"
+           "  --home HOME          install where the program started from HOME looks:\n"
+           "                       the Data location of HOME/data/data.ini followed by\n"
+           "                       .Cirrona/ChartData\n"
+           "  --init-home          with --home: when HOME has no data/data.ini yet, create\n"
+           "                       one keeping all data inside HOME (never changes one)\n"
+           "  --out DIR            the ChartData folder to install into\n"
            "  --region-size DEG    size of the regions that become sub-charts (default 30)\n"
            "  --quiet              no progress lines\n"
            "  --help               this text\n"
@@ -38,6 +45,8 @@ int usageError(const std::string& message) {
 
 int main(int argc, char** argv) {
     ChartCompilerOptions options;
+    std::string home;
+    bool initHome = false;
     for (int i = 1; i < argc; i++) {
         std::string argument = argv[i];
         auto value = [&](std::string& target) {
@@ -52,6 +61,11 @@ int main(int argc, char** argv) {
         } else if (argument == "--vendor") {
             if (!value(options.vendor))
                 return usageError("--vendor needs a name");
+        } else if (argument == "--home") {
+            if (!value(home))
+                return usageError("--home needs a folder");
+        } else if (argument == "--init-home") {
+            initHome = true;
         } else if (argument == "--out") {
             if (!value(options.outFolder))
                 return usageError("--out needs a folder");
@@ -73,8 +87,23 @@ int main(int argc, char** argv) {
     }
     if (options.vendor.empty())
         return usageError("--vendor is required");
-    if (options.outFolder.empty())
-        return usageError("--out is required");
+    if (home.empty() == options.outFolder.empty())
+        return usageError("give one of --home and --out");
+    if (initHome && home.empty())
+        return usageError("--init-home needs --home");
+    if (!home.empty()) {
+        if (initHome && !createSelfContainedLocations(home)) {
+            std::cerr << "chartc: cannot create " << home << "/data/data.ini\n";
+            return 1;
+        }
+        std::string storagePath, error;
+        if (!findChartStoragePath(home, &storagePath, &error)) {
+            std::cerr << "chartc: " << error << "; start the program there once to choose it, use --init-home, "
+                      << "or give the ChartData folder with --out\n";
+            return 1;
+        }
+        options.outFolder = storagePath + "ChartData";
+    }
     if (options.inputs.empty())
         return usageError("no input files");
     ChartCompiler compiler(options, std::cerr);

@@ -2,6 +2,7 @@
 // search, vicinity, single elements) and into the world-wide area tree.
 #include "DiagCommand.h"
 #include "DiagSupport.h"
+#include "base/DataLocationsFile.h"
 #include "base/IniFile.h"
 #include "base/StringConversions.h"
 #include "chart/files/ExtendedChart.h"
@@ -22,8 +23,16 @@ const char* const TYPE_NAMES[IChartElement::TYPE_COUNT] = {
 
 const DiagCommand& command();
 
+// The chart as the program started from home sees it: its chart data below
+// the Data location of home's data/data.ini. None (with the reason on
+// standard error) when the home has no such file.
 std::unique_ptr<ExtendedChart> loadChart(const std::string& home) {
-    auto chart = std::make_unique<ExtendedChart>(home);
+    std::string storagePath, error;
+    if (!findChartStoragePath(home, &storagePath, &error)) {
+        std::cerr << "chart: " << error << " (install chart data with chartc --home " << home << ")\n";
+        return nullptr;
+    }
+    auto chart = std::make_unique<ExtendedChart>(home, 100000, 80, nullptr, storagePath);
     chart->loadData();
     return chart;
 }
@@ -44,7 +53,9 @@ int runInfo(const std::vector<std::string>& args) {
     if (args.size() != 2)
         return diagUsageError(command(), "info needs HOME");
     auto chart = loadChart(args[1]);
-    std::printf("vendors:");
+    if (!chart)
+        return 1;
+    std::printf("chart data: %s\nvendors:", chart->getChartDataFolder().c_str());
     for (int i = 0; i < chart->getVendorCount(); i++)
         std::printf(" %s%s", chart->getVendorName(i).c_str(), i == chart->getCurrentVendor() ? " (current)" : "");
     std::printf("\n");
@@ -72,6 +83,8 @@ int runFind(const std::vector<std::string>& args) {
     if (args.size() == 4 && (!parseNumber(args[3], maximum) || maximum < 0))
         return diagUsageError(command(), "MAX must be a non-negative number");
     auto chart = loadChart(args[1]);
+    if (!chart)
+        return 1;
     for (int32_t identifier : chart->getMatchingChartElements(args[2], static_cast<uint32_t>(maximum)))
         printElementLine(*chart, identifier);
     return 0;
@@ -84,6 +97,8 @@ int runNear(const std::vector<std::string>& args) {
         !parseNumber(args[4], radius) || latitude < -90 || latitude > 90 || radius < 0)
         return diagUsageError(command(), "near needs HOME LON LAT NM [--airports]");
     auto chart = loadChart(args[1]);
+    if (!chart)
+        return 1;
     ChartPosition centre(longitude, latitude);
     std::vector<int32_t> found = chart->findChartElementsInVicinity(centre, radius, airportsOnly, true);
     std::vector<int32_t> listed;
@@ -105,6 +120,8 @@ int runElement(const std::vector<std::string>& args) {
     if (args.size() != 3 || !parseNumber(args[2], identifier) || identifier != std::floor(identifier))
         return diagUsageError(command(), "element needs HOME ID");
     auto chart = loadChart(args[1]);
+    if (!chart)
+        return 1;
     IChartElement* element = chart->getChartElement(static_cast<int32_t>(identifier));
     if (!element) {
         std::cerr << "no element " << static_cast<int32_t>(identifier) << "\n";
@@ -172,7 +189,7 @@ const DiagCommand& command() {
     static const DiagCommand chartCommand{
         "chart",
         "info HOME | find HOME TEXT [MAX] | near HOME LON LAT NM [--airports] | element HOME ID | area LON LAT",
-        "chart data below HOME (its ChartData/): vendors, sub-charts and element counts by kind; search; elements "
+        "the chart data of the program home HOME (below the Data location of HOME/data/data.ini): vendors, sub-charts and element counts by kind; search; elements "
         "within NM nautical miles; one element's fields as JSON; the area-tree leaf of a position and its ancestors",
         run};
     return chartCommand;

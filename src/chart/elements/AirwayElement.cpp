@@ -112,7 +112,37 @@ std::wstring AirwayElement::getIndicatedLabel(bool full, const units::UnitConver
     return widen(name);
 }
 
-std::string AirwayElement::getTrieInsertionName(int index) const { return index == 0 ? name : std::string(); }
+namespace {
+
+// The airway names of a joined name; empty when the name is a single one.
+std::vector<std::string> sharedAirwayNames(const std::string& name) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t dash = name.find('-'); dash != std::string::npos; dash = name.find('-', start)) {
+        if (dash > start)
+            parts.push_back(name.substr(start, dash - start));
+        start = dash + 1;
+    }
+    if (parts.empty())
+        return parts;
+    if (start < name.size())
+        parts.push_back(name.substr(start));
+    return parts;
+}
+
+}  // namespace
+
+int AirwayElement::getTrieInsertionNameCount() const {
+    return name.empty() ? 0 : 1 + static_cast<int>(sharedAirwayNames(name).size());
+}
+
+std::string AirwayElement::getTrieInsertionName(int index) const {
+    if (index == 0)
+        return name;
+    const std::vector<std::string> parts = sharedAirwayNames(name);
+    return index > 0 && index <= static_cast<int>(parts.size()) ? parts[static_cast<size_t>(index - 1)]
+                                                                : std::string();
+}
 
 std::wstring AirwayElement::createAML(const units::UnitConverter*, const std::string& style) const {
     return AmlPage(style, L"Airway " + widen(name))

@@ -31,7 +31,10 @@ public:
     Type getType() const override { return AIRWAY; }
     std::wstring createDescriptionString() const override;
     std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
-    int getTrieInsertionNameCount() const override { return name.empty() ? 0 : 1; }
+    // A segment shared by several airways is named by all of them joined
+    // with "-" ("V165-V287"); it is found under the joined name and under
+    // each airway's own name.
+    int getTrieInsertionNameCount() const override;
     std::string getTrieInsertionName(int index) const override;
     int getAreaDefiningPointCount() const override { return 2; }
     ChartPosition getAreaDefiningPoint(int index) const override { return index == 0 ? start : end; }

@@ -10,6 +10,7 @@
 #include "parsers/AptDatParser.h"
 #include "parsers/AwyDatParser.h"
 #include "parsers/FixDatParser.h"
+#include "parsers/FrequencyService.h"
 #include "parsers/NavDataFormat.h"
 #include "parsers/NavDatParser.h"
 #include "parsers/OpenAirParser.h"
@@ -105,8 +106,8 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
 
     const std::vector<std::wstring> com = cyvr.getComFrequencies();
     ASSERT_EQ(com.size(), 3u);
-    EXPECT_EQ(com[0], L"TWR 118.700");
-    EXPECT_EQ(com[2], L"DEP 126.125");  // the file's 12612 is a 25 kHz channel
+    EXPECT_EQ(com[0], L"VANCOUVER TWR 118.700");  // the name the data gives
+    EXPECT_EQ(com[2], L"VANCOUVER DEP 126.125");  // the file's 12612 is a 25 kHz channel
 
     const auto& apron = as<GroundGeometryElement>(elements[1]);
     EXPECT_EQ(apron.kind, GroundGeometryElement::APRON);
@@ -298,4 +299,154 @@ TEST(NavDataFormat, RecognisedByContent) {
     EXPECT_EQ(detectNavDataFormat("# poi.dat v1.02\n"), NavDataFormat::POI_DAT);
     EXPECT_EQ(detectNavDataFormat("* airspace\n*\nAC D\nAN TEST\n"), NavDataFormat::OPENAIR);
     EXPECT_EQ(detectNavDataFormat("hello\n"), NavDataFormat::UNKNOWN);
+}
+
+TEST(FrequencyService, TheDatasOwnNameLabelsAndDecidesTheTower) {
+    // Row service and text as the open data pair them.
+    const struct {
+        const char* row;
+        const char* text;
+        const char* label;
+        bool tower;
+    } cases[] = {
+        {"ATIS", "ABBOTSFORD FSS", "ABBOTSFORD FSS", false},
+        {"TWR", "TEST", "TEST", false},
+        {"TWR", "MF CAMPBELL RDO", "MF CAMPBELL RDO", false},
+        {"TWR", "AFIS", "AFIS", false},
+        {"UNICOM", "A/G VOICE RDO", "A/G VOICE RDO", false},
+        {"TWR", "TWR 126.3", "TWR", true},          // a repeated frequency is no name
+        {"TWR", "", "TWR", true},                   // no text: the row decides
+        {"TWR", "unnamed entity", "unnamed entity", true},
+        {"APP", "TWR/APP", "TWR/APP", true},
+        {"APP", "SEATTLE APP/DEP", "SEATTLE APP/DEP", false},
+        {"GND", "Brussels Radio", "Brussels Radio", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.row) + " / " + c.text);
+        const FrequencyService service = classifyFrequencyService(c.row, c.text);
+        EXPECT_EQ(service.label, c.label);
+        EXPECT_EQ(service.tower, c.tower);
+    }
+}
+
+// Rows of the Salish Sea extract (data/navdata/salish-sea, GPL-2+, see
+// data/navdata/COPYING-flightgear-data) rewritten in the X-Plane 11 and 12
+// layouts, which add kHz frequency rows and region columns.
+TEST(XPlane11Formats, AirportsWithKHzFrequencyRows) {
+    for (const std::string version : {"1100 Version - metadata AptXP1100", "1200 Version"}) {
+        SCOPED_TRACE(version);
+        const std::string text =
+            "I\n" + version +
+            "\n\n"
+            "1      189 1 0 CYXX Abbotsford\n"
+            "100   60.96   1   1 0.25 0 2 1 07   49.01911500 -122.37996700    0.00    0.00 3  5 0 0 25   "
+            "49.02104800 -122.34005800  131.06    0.00 3 11 0 1\n"
+            "1302 city Abbotsford\n"
+            "50 11940 ABBOTSFORD FSS\n"
+            "1050 119400 ABBOTSFORD FSS\n"  // the same frequency again in kHz
+            "1054 119405 TWR\n"             // an 8.33 kHz channel
+            "1053 121800\n"
+            "1052 12180 CLNC DEL\n"  // line 11: 10 kHz units in a kHz row
+            "1500 49.0 -122.3\n"     // line 12: a row unknown to the chart
+            "99\n";
+        EXPECT_EQ(detectNavDataFormat(text), NavDataFormat::APT_DAT);
+        Collected errors;
+        std::istringstream in(text);
+        const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
+        ASSERT_EQ(elements.size(), 1u);
+        const auto& cyxx = as<AirportElement>(elements[0]);
+        EXPECT_TRUE(cyxx.towered);
+        EXPECT_EQ(cyxx.getComFrequencies(),
+                  (std::vector<std::wstring>{L"ABBOTSFORD FSS 119.400", L"TWR 119.405", L"GND 121.800"}));
+        EXPECT_EQ(errors.lines(), (std::vector<unsigned>{11, 12}));
+    }
+}
+
+TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
+    const std::string nav =
+        "I\n1100 Version - metadata NavXP1100\n"
+        "2  49.19138889 -123.21972222      0   368  50    0.0 ZVR  ENRT CY SEA ISLAND NDB\n"
+        "3  49.07733333 -123.14908333     17 11590 130   17.0 YVR  ENRT CY VANCOUVER VOR-DME\n"
+        "4  49.18438600 -123.15899400      4 10950  18     100.165 IVR  CYVR CY 08R ILS-cat-II\n"
+        "12  49.07731944 -123.14907222     17 11590 130    0.0 YVR  ENRT CY VANCOUVER VOR-DME\n"
+        "3  49.07733333 -123.14908333     17 11590 130   17.0 YVR\n"  // line 7: no region, no name
+        "99\n";
+    EXPECT_EQ(detectNavDataFormat(nav), NavDataFormat::NAV_DAT);
+    Collected navErrors;
+    std::istringstream navIn(nav);
+    std::vector<LocalizerApproach> localizers;
+    ParsedElements points = parseNavDat(navIn, "nav.dat", navErrors.sink(), &localizers);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(as<NDBElement>(points[0]).name, "SEA ISLAND");
+    EXPECT_EQ(as<VORElement>(points[1]).name, "VANCOUVER");
+    EXPECT_EQ(as<VORElement>(points[1]).vorType, VORElement::VORDME);
+    ASSERT_EQ(localizers.size(), 1u);
+    EXPECT_EQ(localizers[0].airportIdent + " " + localizers[0].runwayEnd + " " + localizers[0].name, "CYVR 08R ILS");
+    EXPECT_EQ(navErrors.lines(), (std::vector<unsigned>{7}));
+
+    const std::string fixes =
+        "I\n1200 Version\n\n"
+        " 48.790808 -122.532958 ACORD ENRT K1 4530263 ACORD\n"
+        " 48.711628 -122.509447 EGRET ENRT K1 4530263\n"
+        "-33.000000  151.000000 ACORD ENRT YM 4530263\n"  // the same ident far away
+        " 48.711628 -122.509447 ZZZZ\n"                   // line 7: no region
+        "99\n";
+    EXPECT_EQ(detectNavDataFormat(fixes), NavDataFormat::FIX_DAT);
+    Collected fixErrors;
+    std::istringstream fixIn(fixes);
+    ParsedElements fixPoints = parseFixDat(fixIn, "fix.dat", fixErrors.sink());
+    EXPECT_EQ(fixPoints.size(), 3u);
+    EXPECT_EQ(fixErrors.lines(), (std::vector<unsigned>{7}));
+    for (auto& fix : fixPoints)
+        points.push_back(std::move(fix));
+
+    const std::string airways =
+        "I\n1100 Version\n"
+        "ACORD K1 11 EGRET K1 11 N 1 035 180 V23-V287\n"
+        "EGRET K1 11 ACORD K1 11 B 1 035 180 V23\n"
+        "YVR CY 3 ZVR CY 2 F 2 180 600 J5\n"
+        "ACORD K1 11 NOWHERE K1 11 N 1 035 180 V1\n"  // line 6: unknown end
+        "ACORD K1 11 YVR CY 11 N 1 035 180 V1\n"      // line 7: YVR is no fix
+        "ACORD K1 11 EGRET K1 11 X 1 035 180 V1\n"    // line 8: direction
+        "99\n";
+    EXPECT_EQ(detectNavDataFormat(airways), NavDataFormat::AWY_DAT);
+    Collected awyErrors;
+    std::istringstream awyIn(airways);
+    const ParsedElements segments = parseAwyDat(awyIn, "awy.dat", awyErrors.sink(), &points);
+    ASSERT_EQ(segments.size(), 3u);
+    const auto& both = as<AirwayElement>(segments[0]);
+    EXPECT_EQ(both.name, "V23-V287");
+    EXPECT_FALSE(both.oneDirection);
+    EXPECT_TRUE(both.lowAltUsage);
+    EXPECT_EQ(both.mea, 3500);
+    EXPECT_NEAR(both.start.latitude, 48.790808, 1e-9);  // the ACORD next to EGRET
+    EXPECT_NEAR(both.end.latitude, 48.711628, 1e-9);
+    const auto& backwards = as<AirwayElement>(segments[1]);
+    EXPECT_TRUE(backwards.oneDirection);
+    EXPECT_EQ(backwards.remarks, "ACORD - EGRET");  // turned to run the allowed way
+    EXPECT_NEAR(backwards.start.latitude, 48.790808, 1e-9);
+    const auto& j5 = as<AirwayElement>(segments[2]);
+    EXPECT_TRUE(j5.highAltUsage && j5.oneDirection);
+    EXPECT_NEAR(j5.end.longitude, -123.21972222, 1e-9);
+    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7, 8}));
+}
+
+TEST(AptDatParser, PrivateUseFromTheNamesOfTheData) {
+    // Airport rows of the world apt.dat (GPL-2+, see data/navdata/COPYING-flightgear-data).
+    Collected errors;
+    std::istringstream in(
+        "I\n1000 Version\n"
+        "1      410 0 1 9H2  Adams - Private\n14 39.0 -90.0 0 0 T\n"
+        "1      725 0 0 YTAV Avoca (Private)\n14 -37.0 143.0 0 0 T\n"
+        "1      292 1 0 YB2  Arty Hearns Pvt Strip\n14 -27.0 153.0 0 0 T\n"
+        "17     894 0 1 IA82 [H] Mercy Hospital Medical Center - Privat\n14 41.0 -93.0 0 0 T\n"
+        "1       38 0 1 RPVT TAGBILARAN\n14 9.6 123.8 0 0 T\n"
+        "1      100 0 0 XPRV Privateer Field\n14 40.0 -80.0 0 0 T\n"
+        "99\n");
+    const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
+    std::vector<bool> privateUse;
+    for (const auto& element : elements)
+        privateUse.push_back(as<AirportElement>(element).privateUse);
+    EXPECT_EQ(privateUse, (std::vector<bool>{true, true, true, true, false, false}));
+    EXPECT_TRUE(errors.errors.empty());
 }

@@ -1,5 +1,5 @@
-// The parsers on the real Salish Sea extract of the open nav data. The
-// extract lives beside the project; without it these tests skip.
+// The parsers on the real Salish Sea extract of the open nav data that the
+// repository carries (data/navdata/salish-sea, licence note beside it).
 #include "chart/elements/AirportElement.h"
 #include "geo/Angles.h"
 #include "geo/Geodesy.h"
@@ -24,6 +24,10 @@ const std::string SALISH_SEA = std::string(CIRRONA_SOURCE_DIR) + "/data/navdata/
 
 class SalishSeaData : public ::testing::Test {
 protected:
+    void SetUp() override {
+        ASSERT_TRUE(std::ifstream(SALISH_SEA + "apt.dat")) << "no Salish Sea extract at " << SALISH_SEA;
+    }
+
     template <typename Parser>
     ParsedElements parseFile(const std::string& name, Parser parser) {
         std::ifstream in(SALISH_SEA + name, std::ios::binary);
@@ -63,7 +67,7 @@ TEST_F(SalishSeaData, VancouverAirportWithRunwaysThresholdsAndTower) {
     EXPECT_NEAR(cyvr->position.longitude, -123.18, 0.03);
     EXPECT_TRUE(cyvr->towered);
     const std::vector<std::wstring> com = cyvr->getComFrequencies();
-    EXPECT_NE(std::find(com.begin(), com.end(), L"TWR 118.700"), com.end());
+    EXPECT_NE(std::find(com.begin(), com.end(), L"VANCOUVER TWR 118.700"), com.end());
 
     // 08R/26L, 12/30, 08/26, 08L/26R and the seaplane lane 07/25.
     ASSERT_EQ(cyvr->runways.size(), 5u);
@@ -123,7 +127,10 @@ TEST_F(SalishSeaData, NavaidsNearTheirPositions) {
 
 TEST_F(SalishSeaData, FixesAirwaysAndPlacesParseCleanly) {
     ParsedElements fixes = parseFile("fix.dat", parseFixDat);
-    const ParsedElements airways = parseFile("awy.dat", parseAwyDat);
+    const ParsedElements airways = parseFile("awy.dat", [](std::istream& in, const std::string& name,
+                                                           const ParseErrorSink& sink) {
+        return parseAwyDat(in, name, sink);
+    });
     const ParsedElements places = parseFile("poi.dat", parsePoiDat);
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(fixes.size(), 593u);
@@ -134,4 +141,32 @@ TEST_F(SalishSeaData, FixesAirwaysAndPlacesParseCleanly) {
     for (const auto& fix : fixes)
         used += static_cast<const WaypointElement&>(*fix).usedByAirways;
     EXPECT_GT(used, 50u);
+}
+
+TEST_F(SalishSeaData, FrequenciesCarryTheServiceNamesOfTheData) {
+    const ParsedElements airports = parseFile("apt.dat", parseAptDat);
+    const struct {
+        const char* ident;
+        const wchar_t* frequency;
+        bool towered;
+    } cases[] = {
+        {"CYXX", L"ABBOTSFORD FSS 119.400", true},  // filed as ATIS rows
+        {"KBFI", L"TEST 123.425", true},            // a tower row, with the real tower beside it
+        {"CYBL", L"MF CAMPBELL RDO 122.000", false},
+        {"CYPK", L"TWR 120.000", true},
+        {"CYHC", L"RDO 123.150", true},  // radio on the unicom rows, a tower beside
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ident);
+        const AirportElement* airport = findAirport(airports, c.ident);
+        ASSERT_NE(airport, nullptr);
+        const std::vector<std::wstring> com = airport->getComFrequencies();
+        EXPECT_NE(std::find(com.begin(), com.end(), c.frequency), com.end());
+        EXPECT_EQ(airport->towered, c.towered);
+    }
+    std::vector<std::string> privateFields;
+    for (const auto& element : airports)
+        if (element->getType() == IChartElement::AIRPORT && static_cast<const AirportElement&>(*element).privateUse)
+            privateFields.push_back(static_cast<const AirportElement&>(*element).ident);
+    EXPECT_EQ(privateFields, (std::vector<std::string>{"WN01"}));
 }

@@ -1,7 +1,10 @@
 #include "ChartCompiler.h"
 
 #include "ChartTestData.h"
+#include "base/DataLocationsFile.h"
+#include "chart/elements/AirwayElement.h"
 #include "chart/elements/AirspaceElement.h"
+#include "base/FileUtils.h"
 #include "chart/files/ChartFileIO.h"
 #include "chart/files/ExtendedChart.h"
 #include "geo/Geodesy.h"
@@ -24,14 +27,18 @@ std::vector<std::string> demoInputs() {
     return inputs;
 }
 
-// The demo extract compiled once for all tests of this file.
+// The demo extract compiled once for all tests of this file, as the build
+// installs it: into a home that keeps its data inside itself.
 class CompiledDemoTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         root = new TemporaryDataRoot();
+        std::string error;
+        if (!createSelfContainedLocations(root->get()) || !findChartStoragePath(root->get(), &storagePath, &error))
+            storagePath = "/nonexistent/";
         ChartCompilerOptions options;
         options.vendor = "OpenNavData";
-        options.outFolder = root->chartData();
+        options.outFolder = storagePath + "ChartData";
         options.inputs = demoInputs();
         options.quiet = true;
         std::ostringstream messages;
@@ -39,7 +46,7 @@ protected:
         exitStatus = compiler.run();
         compilerMessages = messages.str();
         elementCount = compiler.getElementCount();
-        chart = new ExtendedChart(root->get());
+        chart = new ExtendedChart(root->get(), 100000, 80, nullptr, storagePath);
         chart->loadData();
     }
     static void TearDownTestSuite() {
@@ -73,6 +80,7 @@ protected:
     static int exitStatus;
     static std::string compilerMessages;
     static size_t elementCount;
+    static std::string storagePath;
 };
 
 TemporaryDataRoot* CompiledDemoTest::root = nullptr;
@@ -80,15 +88,17 @@ ExtendedChart* CompiledDemoTest::chart = nullptr;
 int CompiledDemoTest::exitStatus = -1;
 std::string CompiledDemoTest::compilerMessages;
 size_t CompiledDemoTest::elementCount = 0;
+std::string CompiledDemoTest::storagePath;
 
 TEST_F(CompiledDemoTest, CompilesEveryInputIntoLoadableSubCharts) {
     ASSERT_EQ(exitStatus, 0) << compilerMessages;
+    EXPECT_EQ(storagePath, root->get() + ".Cirrona/");
     EXPECT_GT(elementCount, 1500u);
     EXPECT_EQ(chart->getStaticElementCount(), elementCount);
     EXPECT_EQ(chart->getName(), "OpenNavData");
     EXPECT_GE(chart->getSubChartCount(), 1);
     // No temporary folder is left behind.
-    for (const std::string& name : listFilesWithExtension(root->chartData(), ""))
+    for (const std::string& name : listFilesWithExtension(storagePath + "ChartData/", ""))
         EXPECT_EQ(name.find(".chartc-"), std::string::npos) << name;
 }
 
@@ -109,7 +119,7 @@ TEST_F(CompiledDemoTest, VancouverAirportIsFoundWithRunwaysAndTower) {
     bool tower = false;
     for (const AirportFrequency& frequency : byIdent->frequencies)
         for (const auto& value : frequency.values)
-            tower |= frequency.service == "TWR" && value.first == 118 && value.second == 700;
+            tower |= frequency.service == "VANCOUVER TWR" && value.first == 118 && value.second == 700;
     EXPECT_TRUE(tower);
 }
 
@@ -123,6 +133,19 @@ TEST_F(CompiledDemoTest, NavaidsAreFoundNearTheirPositions) {
                                      [](const NDBElement& element) { return element.ident == "VR"; });
     ASSERT_NE(ndb, nullptr);
     EXPECT_EQ(ndb->frequency, 266);
+}
+
+TEST_F(CompiledDemoTest, SharedAirwaySegmentIsFoundByEachAirwaysName) {
+    // ARPEE - CARRO is flown as V165 and as V287.
+    for (const char* name : {"V165-V287", "V165", "V287"}) {
+        SCOPED_TRACE(name);
+        bool found = false;
+        for (int32_t identifier : chart->getMatchingChartElements(name, 50)) {
+            auto* airway = dynamic_cast<AirwayElement*>(chart->getChartElement(identifier));
+            found |= airway && airway->remarks == "ARPEE - CARRO";
+        }
+        EXPECT_TRUE(found);
+    }
 }
 
 TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
@@ -186,6 +209,31 @@ TEST(ChartCompilerTest, UnknownInputWritesNothing) {
     EXPECT_EQ(ChartCompiler(optionsForOneInput(root, input), messages).run(), 1);
     EXPECT_NE(messages.str().find("not a recognised input"), std::string::npos);
     EXPECT_TRUE(listFilesWithExtension(root.chartData(), ".sci").empty());
+}
+
+TEST(ChartCompilerTest, HomesChartFolderFollowsItsDataLocation) {
+    TemporaryDataRoot home, elsewhere;
+    std::string storagePath, error;
+    EXPECT_FALSE(findChartStoragePath(home.get(), &storagePath, &error));
+    EXPECT_NE(error.find("data/data.ini"), std::string::npos) << error;
+
+    // The pilot keeps chart data elsewhere: the demo set-up leaves that be.
+    ASSERT_TRUE(makePath(home.get() + "data"));
+    ASSERT_TRUE(writeStorageLocations(home.get() + "data/data.ini",
+                                      StorageLocations{home.get(), home.get(), elsewhere.get(), home.get()}));
+    ASSERT_TRUE(createSelfContainedLocations(home.get()));
+    ASSERT_TRUE(findChartStoragePath(home.get(), &storagePath, &error)) << error;
+    EXPECT_EQ(storagePath, elsewhere.get() + ".Cirrona/");
+
+    std::string input = home.get() + "fix.dat";
+    std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n99\n";
+    ChartCompilerOptions options = optionsForOneInput(home, input);
+    options.outFolder = storagePath + "ChartData";
+    std::ostringstream messages;
+    ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
+    ExtendedChart chart(home.get(), 100, 80, nullptr, storagePath);
+    chart.loadData();
+    EXPECT_EQ(chart.getStaticElementCount(), 1u);
 }
 
 TEST(ChartCompilerTest, RecompilingReplacesOnlyTheVendorsSubCharts) {

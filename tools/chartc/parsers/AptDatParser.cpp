@@ -4,6 +4,7 @@
 #include "geo/Angles.h"
 #include "geo/Geodesy.h"
 #include "chart/elements/GroundGeometryElement.h"
+#include "parsers/FrequencyService.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,11 +18,27 @@ enum RowCode {
     LAND_RUNWAY_ROW = 100, WATER_RUNWAY_ROW = 101, HELIPAD_ROW = 102, PAVEMENT_ROW = 110, LINEAR_FEATURE_ROW = 120,
     BOUNDARY_ROW = 130, NODE_ROW = 111, BEZIER_NODE_ROW = 112, CLOSE_NODE_ROW = 113, BEZIER_CLOSE_NODE_ROW = 114,
     END_NODE_ROW = 115, BEZIER_END_NODE_ROW = 116, FIRST_FREQUENCY_ROW = 50, LAST_FREQUENCY_ROW = 56,
-    TRAFFIC_PATTERN_ROW = 1101
+    // The same services with the frequency in kHz, so that 8.33 kHz
+    // channels can be given (1100 format and later).
+    FIRST_KHZ_FREQUENCY_ROW = 1050, LAST_KHZ_FREQUENCY_ROW = 1056, TRAFFIC_PATTERN_ROW = 1101
 };
 
 const char* const SERVICE_NAMES[] = {"ATIS", "UNICOM", "DEL", "GND", "TWR", "APP", "DEP"};
-constexpr int TOWER_FREQUENCY_ROW = 54;
+
+// Rows the chart has no use for, known so that anything else can be
+// reported: start positions (15, 1300, 1301), beacons, windsocks, signs and
+// lights (18-21), metadata (1302), traffic flows (1000-1004, 1100, 1110),
+// taxi routing (1200-1206) and truck parking (1400, 1401).
+bool isUnusedRow(long code) {
+    switch (code) {
+    case 15: case 18: case 19: case 20: case 21: case 1000: case 1001: case 1002: case 1003: case 1004: case 1100:
+    case 1110: case 1200: case 1201: case 1202: case 1204: case 1205: case 1206: case 1300: case 1301: case 1302:
+    case 1400: case 1401:
+        return true;
+    default:
+        return false;
+    }
+}
 constexpr int TRAFFIC_PATTERN_HEIGHT_FT = 1000;
 // The Dead Sea shore to the highest airfields, with room to spare.
 constexpr long MIN_ELEVATION_FT = -2000;
@@ -40,6 +57,24 @@ uint32_t surfaceFromCode(long code) {
 std::string lowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
+}
+
+// The open data mark private fields only in their names, in several
+// spellings: "Adams - Private", "Avoca (Private)", "Arty Hearns Pvt Strip",
+// "Cloonty (PVT)", "... - Privat". Whole words only: "Privateer Field" is no private field.
+bool namesPrivateUse(const std::string& lowerCaseName) {
+    std::string word;
+    for (size_t i = 0; i <= lowerCaseName.size(); ++i) {
+        const unsigned char c = i < lowerCaseName.size() ? lowerCaseName[i] : ' ';
+        if (std::isalnum(c)) {
+            word.push_back(static_cast<char>(c));
+            continue;
+        }
+        if (word == "private" || word == "privat" || word == "pvt")
+            return true;
+        word.clear();
+    }
+    return false;
 }
 
 bool startsWith(const std::string& text, const char* prefix) { return text.compare(0, std::strlen(prefix), prefix) == 0; }
@@ -84,6 +119,7 @@ private:
     void addHelipad(const LineTokens& tokens);
     void addOldRow(const LineTokens& tokens);
     void addFrequency(long code, const LineTokens& tokens);
+    void addFrequencyValue(const std::string& service, uint32_t megahertz, uint32_t kilohertz);
     void setTrafficPattern(const LineTokens& tokens);
     void addNode(long code, const LineTokens& tokens);
     void finishRing(bool closed);
@@ -152,10 +188,11 @@ void AptDatReader::handleRecord(long code, const LineTokens& tokens) {
         addNode(code, tokens);
         break;
     default:
-        if (code >= FIRST_FREQUENCY_ROW && code <= LAST_FREQUENCY_ROW)
+        if ((code >= FIRST_FREQUENCY_ROW && code <= LAST_FREQUENCY_ROW) ||
+            (code >= FIRST_KHZ_FREQUENCY_ROW && code <= LAST_KHZ_FREQUENCY_ROW))
             addFrequency(code, tokens);
-        // Everything else (lights, signs, start positions, taxi routes,
-        // flows) is of no use to the chart.
+        else if (!isUnusedRow(code))
+            source.report("unknown row code " + std::to_string(code) + " skipped");
         break;
     }
 }
@@ -211,7 +248,7 @@ void AptDatReader::startAirport(long code, const LineTokens& tokens) {
     airport->glider = lower.find("glider") != std::string::npos;
     airport->military = airport->military || lower.find(" afb") != std::string::npos ||
                         lower.find("naval air") != std::string::npos || lower.find(" cfb") != std::string::npos;
-    airport->privateUse = lower.find("private") != std::string::npos;
+    airport->privateUse = namesPrivateUse(lower);
 }
 
 ChartPosition AptDatReader::referencePoint() const {
@@ -245,8 +282,6 @@ void AptDatReader::finishAirport() {
         source.report(airportLine, "airport " + airport->ident + " has no runway, helipad or tower position");
     } else {
         airport->position = reference;
-        airport->towered = std::any_of(airport->frequencies.begin(), airport->frequencies.end(),
-                                       [](const AirportFrequency& f) { return f.service == "TWR"; });
         out.push_back(std::move(airport));
         for (auto& pavement : pavements)
             out.push_back(std::move(pavement));
@@ -384,16 +419,38 @@ void AptDatReader::addOldRow(const LineTokens& tokens) {
 }
 
 void AptDatReader::addFrequency(long code, const LineTokens& tokens) {
+    const bool inKHz = code >= FIRST_KHZ_FREQUENCY_ROW;
     long value = 0;
-    if (!tokens.getInt(1, value) || value < 10000 || value > 99999) {
-        source.report("expected a frequency in units of 10 kHz");
-        return;
-    }
     uint32_t mhz = 0, khz = 0;
-    splitFrequency10kHz(value, mhz, khz);
-    airport->addFrequency(SERVICE_NAMES[code - FIRST_FREQUENCY_ROW], mhz, khz);
-    if (code == TOWER_FREQUENCY_ROW)
-        airport->towered = true;
+    if (inKHz) {
+        if (!tokens.getInt(1, value) || value < 100000 || value > 999999) {
+            source.report("expected a frequency in kHz");
+            return;
+        }
+        mhz = static_cast<uint32_t>(value / 1000);
+        khz = static_cast<uint32_t>(value % 1000);
+    } else {
+        if (!tokens.getInt(1, value) || value < 10000 || value > 99999) {
+            source.report("expected a frequency in units of 10 kHz");
+            return;
+        }
+        splitFrequency10kHz(value, mhz, khz);
+    }
+    const long row = code - (inKHz ? FIRST_KHZ_FREQUENCY_ROW : FIRST_FREQUENCY_ROW);
+    const FrequencyService service = classifyFrequencyService(SERVICE_NAMES[row], toUtf8Text(tokens.rest(2)));
+    addFrequencyValue(service.label, mhz, khz);
+    airport->towered = airport->towered || service.tower;
+}
+
+// Files of the 1100 format often give each frequency twice, in the old
+// 10 kHz row and in the kHz row; a service lists each value once.
+void AptDatReader::addFrequencyValue(const std::string& service, uint32_t megahertz, uint32_t kilohertz) {
+    for (const AirportFrequency& frequency : airport->frequencies)
+        if (frequency.service == service &&
+            std::find(frequency.values.begin(), frequency.values.end(), std::make_pair(megahertz, kilohertz)) !=
+                frequency.values.end())
+            return;
+    airport->addFrequency(service, megahertz, kilohertz);
 }
 
 void AptDatReader::setTrafficPattern(const LineTokens& tokens) {

@@ -32,7 +32,15 @@ struct NavRecord {
     double latitude = 0, longitude = 0;
     long elevation = 0, frequency = 0, range = 0;
     double variationOrBearing = 0;
+    // From the 1100 format on, the ident is followed by the airport the
+    // navaid serves ("ENRT" for en-route ones) and the ICAO region; the
+    // name (or a localizer's airport and runway) moves right accordingly.
+    size_t nameIndex = 8;
+    size_t airportIndex = 8;  // localizers
+    size_t runwayIndex = 9;
 };
+
+constexpr long FIRST_REGION_COLUMN_VERSION = 1100;
 
 bool readCommonFields(const LineTokens& tokens, NavRecord& record) {
     return tokens.getInt(0, record.code) && tokens.getDouble(1, record.latitude) &&
@@ -46,7 +54,7 @@ std::unique_ptr<IChartElement> makeNDB(const NavRecord& record, const LineTokens
     ndb->position = ChartPosition(record.longitude, record.latitude);
     ndb->frequency = static_cast<int32_t>(record.frequency);
     ndb->ident = toUtf8Text(tokens[7]);
-    ndb->name = toUtf8Text(stripKind(tokens.rest(8), {"NDB-DME", "NDB", "LOM", "LMM"}));
+    ndb->name = toUtf8Text(stripKind(tokens.rest(record.nameIndex), {"NDB-DME", "NDB", "LOM", "LMM"}));
     ndb->lowAltUsage = true;
     ndb->highAltUsage = record.range >= HIGH_ALTITUDE_RANGE_NM;
     return ndb;
@@ -60,7 +68,7 @@ std::unique_ptr<IChartElement> makeVOR(const NavRecord& record, const LineTokens
     vor->frequencyMHz = static_cast<int32_t>(mhz);
     vor->frequencyKHz = static_cast<int32_t>(khz);
     vor->ident = toUtf8Text(tokens[7]);
-    vor->name = toUtf8Text(stripKind(tokens.rest(8), {"VORTAC", "VOR-DME", "VOR/DME", "VOR", "TACAN", "DME"}));
+    vor->name = toUtf8Text(stripKind(tokens.rest(record.nameIndex), {"VORTAC", "VOR-DME", "VOR/DME", "VOR", "TACAN", "DME"}));
     vor->vorType = type;
     if (type == VORElement::VORTAC || type == VORElement::TACAN)
         vor->tacanChannel = tacanChannelForFrequency(record.frequency);
@@ -107,15 +115,22 @@ ParsedElements parseNavDat(std::istream& in, const std::string& fileName, const 
             return;
         }
         NavRecord record;
-        if (tokens.size() < 9 || !readCommonFields(tokens, record)) {
-            source.report("expected 'code lat lon elevation frequency range variation ident name'");
+        if (source.getFormatVersion() >= FIRST_REGION_COLUMN_VERSION) {
+            record.nameIndex = 10;
+            record.runwayIndex = 10;
+        }
+        if (tokens.size() < record.nameIndex + 1 || !readCommonFields(tokens, record)) {
+            source.report(record.nameIndex == 8
+                              ? "expected 'code lat lon elevation frequency range variation ident name'"
+                              : "expected 'code lat lon elevation frequency range variation ident airport region "
+                                "name'");
             return;
         }
         if (!isValidPosition(record.latitude, record.longitude)) {
             source.report("position out of range");
             return;
         }
-        const std::string name = tokens.rest(8);
+        const std::string name = tokens.rest(record.nameIndex);
         switch (record.code) {
         case NDB_ROW:
             elements.push_back(makeNDB(record, tokens));
@@ -132,14 +147,14 @@ ParsedElements parseNavDat(std::istream& in, const std::string& fileName, const 
         case ILS_LOC_ROW:
         case LOC_ROW:
             if (localizers) {
-                if (tokens.size() < 11) {
+                if (tokens.size() < record.runwayIndex + 2) {
                     source.report("localizer without airport and runway");
                     break;
                 }
                 LocalizerApproach approach;
-                approach.airportIdent = tokens[8];
-                approach.runwayEnd = tokens[9];
-                const std::string kind = tokens.rest(10);
+                approach.airportIdent = tokens[record.airportIndex];
+                approach.runwayEnd = tokens[record.runwayIndex];
+                const std::string kind = tokens.rest(record.runwayIndex + 1);
                 approach.name = kind.compare(0, 3, "ILS") == 0 ? "ILS" : kind;
                 splitFrequency10kHz(record.frequency, approach.frequencyMHz, approach.frequencyKHz);
                 approach.line = source.lineNumber();

@@ -12,7 +12,8 @@ struct LocalizerApproach {
     unsigned line = 0;  // where it came from, for messages
 };
 
-// nav.dat (810 format): NDBs (row code 2), VORs, VOR-DMEs and VORTACs (3),
+// nav.dat (810 format, and 1100-1200 with their airport and region
+// columns after the ident): NDBs (row code 2), VORs, VOR-DMEs and VORTACs (3),
 // TACANs (DME rows 12/13 named "TACAN"). Localizers (4, 5) go to localizers
 // when it is given; glide slopes, markers and plain DMEs are not chart
 // elements and are skipped.

@@ -144,6 +144,9 @@ void forEachXPlaneRecord(LineSource& source, const std::function<void(const Line
         if (isXPlaneNonRecordLine(tokens, end)) {
             if (end)
                 break;
+            long version = 0;
+            if (tokens.size() > 1 && tokens.getInt(0, version))
+                source.setFormatVersion(version);
             continue;
         }
         handleRecord(tokens);

@@ -40,12 +40,17 @@ public:
     void report(const std::string& message) const { report(number, message); }
     void report(unsigned line, const std::string& message) const;
     const std::string& getFileName() const { return fileName; }
+    // The format version of an X-Plane file ("1100 Version ..."), 0 until
+    // that line has been read; the column layout depends on it.
+    long getFormatVersion() const { return formatVersion; }
+    void setFormatVersion(long version) { formatVersion = version; }
 
 private:
     std::istream& in;
     std::string fileName;
     const ParseErrorSink& sink;
     unsigned number = 0;
+    long formatVersion = 0;
 };
 
 // The blank-separated words of a line. rest(i) gives the text from word i to
@@ -86,7 +91,8 @@ constexpr double METRES_PER_NAUTICAL_MILE = 1852.0;
 bool isXPlaneNonRecordLine(const LineTokens& tokens, bool& endOfData);
 
 // Hands every record line of an X-Plane file to handleRecord, in order,
-// and stops at the "99" that ends the data.
+// and stops at the "99" that ends the data. The version line sets the
+// source's format version.
 void forEachXPlaneRecord(LineSource& source, const std::function<void(const LineTokens&)>& handleRecord);
 // The same for the files whose rows begin with a numeric row code (apt.dat,
 // nav.dat); a row whose code is not a number is reported and skipped.
