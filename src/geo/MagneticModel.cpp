@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "base/Logger.h"
+#include "base/Units.h"
 #include "geo/Angles.h"
 
 namespace {
@@ -16,8 +17,6 @@ constexpr double WGS84_A_KM = 6378.137;
 constexpr double WGS84_FLATTENING = 1.0 / 298.257223563;
 constexpr double WGS84_E2 = WGS84_FLATTENING * (2.0 - WGS84_FLATTENING);
 constexpr double MODEL_REFERENCE_RADIUS_KM = 6371.2;
-constexpr double PI = 3.14159265358979323846;
-constexpr double DEG = PI / 180.0;
 // Beyond this latitude grid variation (declination against grid north) applies.
 constexpr double POLAR_GRID_LATITUDE = 55.0;
 
@@ -151,8 +150,8 @@ MagneticFieldElements MagneticModel::evaluate(const ChartPosition& position, dou
     double latitude = Latitudinize(position.latitude);
     double longitude = Angle180(position.longitude);
     double heightKm = heightAboveEllipsoid / 1000.0;
-    double sinLat = std::sin(latitude * DEG);
-    double cosLat = std::cos(latitude * DEG);
+    double sinLat = std::sin(latitude * units::kRadiansPerDegree);
+    double cosLat = std::cos(latitude * units::kRadiansPerDegree);
     double primeVerticalRadius = WGS84_A_KM / std::sqrt(1.0 - WGS84_E2 * sinLat * sinLat);
     double xp = (primeVerticalRadius + heightKm) * cosLat;
     double zp = (primeVerticalRadius * (1.0 - WGS84_E2) + heightKm) * sinLat;
@@ -163,7 +162,7 @@ MagneticFieldElements MagneticModel::evaluate(const ChartPosition& position, dou
     // a latitude a hair away from the pole gives the limit.
     double cosGeocentric = std::cos(geocentricLatitude);
     if (cosGeocentric < 1e-10) {
-        geocentricLatitude = std::copysign(PI / 2 - 1e-10, geocentricLatitude);
+        geocentricLatitude = std::copysign(units::kPi / 2 - 1e-10, geocentricLatitude);
         cosGeocentric = std::cos(geocentricLatitude);
     }
     double sinGeocentric = std::sin(geocentricLatitude);
@@ -172,7 +171,7 @@ MagneticFieldElements MagneticModel::evaluate(const ChartPosition& position, dou
     computeLegendre(sinGeocentric, cosGeocentric, legendre);
 
     double cosM[MAX_DEGREE + 1], sinM[MAX_DEGREE + 1];
-    double lambda = longitude * DEG;
+    double lambda = longitude * units::kRadiansPerDegree;
     cosM[0] = 1.0;
     sinM[0] = 0.0;
     cosM[1] = std::cos(lambda);
@@ -201,14 +200,14 @@ MagneticFieldElements MagneticModel::evaluate(const ChartPosition& position, dou
     east /= cosGeocentric;
 
     // From the geocentric to the geodetic vertical.
-    double psi = geocentricLatitude - latitude * DEG;
+    double psi = geocentricLatitude - latitude * units::kRadiansPerDegree;
     field.north = north * std::cos(psi) - down * std::sin(psi);
     field.east = east;
     field.down = north * std::sin(psi) + down * std::cos(psi);
     field.horizontal = std::sqrt(field.north * field.north + field.east * field.east);
     field.total = std::sqrt(field.horizontal * field.horizontal + field.down * field.down);
-    field.declination = std::atan2(field.east, field.north) / DEG;
-    field.inclination = std::atan2(field.down, field.horizontal) / DEG;
+    field.declination = std::atan2(field.east, field.north) / units::kRadiansPerDegree;
+    field.inclination = std::atan2(field.down, field.horizontal) / units::kRadiansPerDegree;
     if (latitude >= POLAR_GRID_LATITUDE) {
         field.gridVariation = field.declination - longitude;
     } else if (latitude <= -POLAR_GRID_LATITUDE) {

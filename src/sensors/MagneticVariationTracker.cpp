@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 #include "geo/GeoidGrid.h"
 #include "geo/MagneticModel.h"
@@ -24,6 +25,6 @@ bool MagneticVariationTracker::worldMagneticModel(const ChartPosition& position,
     const double ellipsoidHeight = altitudeMSL + geoidUndulation(position);
     const GeoMatrix3 transform = createMagTransform(position, ellipsoidHeight, &modelOk);
     if (!modelOk) return false;
-    declination = calcMagneticVariation(transform) * 180.0 / M_PI;
+    declination = units::radiansToDegrees(calcMagneticVariation(transform));
     return true;
 }

@@ -1,5 +1,7 @@
 #include "sensors/Matrix3x3.h"
 
+#include "base/Units.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -76,9 +78,8 @@ bool Matrix3x3::operator==(const Matrix3x3& o) const {
 }
 
 double Matrix3x3::getPitchDegrees() const {
-    const double radToDeg = 180.0 / M_PI;
     const double fy = std::clamp(getForwardVector().normalized().y, -1.0, 1.0);
-    double pitch = 90.0 - std::acos(fy) * radToDeg;
+    double pitch = 90.0 - std::acos(fy) * units::kDegreesPerRadian;
     if (getUpVector().y < 0.0) pitch = 180.0 - pitch;
     return pitch;
 }

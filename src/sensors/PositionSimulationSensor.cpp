@@ -5,16 +5,12 @@
 #include <ctime>
 
 #include "base/Time.h"
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 #include "sensors/PressureAltitude.h"
 #include "sensors/SensorManager.h"
 
 namespace {
-constexpr double kFeet = 0.3048;
-constexpr double kKnot = 0.514444444;
-constexpr double kGravity = 9.80665;
-constexpr double kDegToRad = M_PI / 180.0;
-
 double wrap360(double degrees) {
     double r = std::fmod(degrees, 360.0);
     return r < 0 ? r + 360.0 : r;
@@ -65,7 +61,7 @@ bool PositionSimulationSensor::Update() {
 void PositionSimulationSensor::step(double seconds) {
     // Move along the mean track of the step so circles close.
     const double turn = flight.turnRateDegPerSec * seconds;
-    const double distance = flight.groundSpeedKnots * kKnot * seconds;
+    const double distance = units::knotsToMetresPerSecond(flight.groundSpeedKnots) * seconds;
     position = calcChartPositionAtBearing(position, wrap360(track + turn / 2.0), distance);
     track = wrap360(track + turn);
 
@@ -82,11 +78,11 @@ void PositionSimulationSensor::step(double seconds) {
 }
 
 void PositionSimulationSensor::publish(uint32_t ts) {
-    const double metres = altitudeFeet * kFeet;
-    const double speed = flight.groundSpeedKnots * kKnot;
-    const double verticalSpeed = climbRate * kFeet / 60.0;
+    const double metres = units::feetToMetres(altitudeFeet);
+    const double speed = units::knotsToMetresPerSecond(flight.groundSpeedKnots);
+    const double verticalSpeed = climbRate * units::kMetresPerSecondPerFootPerMinute;
     // Coordinated turn: bank = atan(v * omega / g); path angle from the climb.
-    const double bank = std::atan(speed * flight.turnRateDegPerSec * kDegToRad / kGravity);
+    const double bank = std::atan(speed * units::degreesToRadians(flight.turnRateDegPerSec) / units::kStandardGravity);
     const double pathAngle = speed > 0 ? std::atan(verticalSpeed / speed) : 0.0;
 
     auto* pos = samples.as<Position_Data>(ISensorData::POSITION);
@@ -106,10 +102,10 @@ void PositionSimulationSensor::publish(uint32_t ts) {
     // Positive pitch angles of the matrix put the nose down and positive
     // roll angles the left wing: a right turn and a climb are negative here.
     auto* attitude = samples.as<Attitude_Data>(ISensorData::ATTITUDE);
-    attitude->orientation = Matrix3x3::fromEuler(track * kDegToRad, -pathAngle, -bank);
+    attitude->orientation = Matrix3x3::fromEuler(units::degreesToRadians(track), -pathAngle, -bank);
     attitude->timeStamp = ts;
     auto* acc = samples.as<Acceleration_Data>(ISensorData::ACCELERATION);
-    acc->x = 0, acc->y = -kGravity / std::cos(bank), acc->z = 0, acc->timeStamp = ts;
+    acc->x = 0, acc->y = -units::kStandardGravity / std::cos(bank), acc->z = 0, acc->timeStamp = ts;
     // Calm air: the true airspeed is the ground speed; indicated is lower with height.
     auto* air = samples.as<AirSpeed_Data>(ISensorData::AIRSPEED);
     air->airSpeed = flight.groundSpeedKnots * std::sqrt(isaDensityRatio(metres)), air->timeStamp = ts;

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "base/Units.h"
 #include "sensors/PressureAltitude.h"
 #include "sensors/SensorManager.h"
 
@@ -82,7 +83,7 @@ std::wstring SensorManager::getAltimeterSetting() const {
     const double mbar = getSeaLevelPressure();
     wchar_t text[32];
     if (pressureInInchesOfMercury)
-        std::swprintf(text, 32, L"%.2f inHg", mbar / 33.8638866667);
+        std::swprintf(text, 32, L"%.2f inHg", mbar / units::kHectopascalsPerInchOfMercury);
     else
         std::swprintf(text, 32, L"%.0f hPa", mbar);
     return text;
@@ -109,7 +110,7 @@ double SensorManager::getTrueAirspeed() const {
 
 bool SensorManager::getAltitudeDifference(double& metres, const TrafficElement* target) const {
     if (!target || std::fabs(target->altitude + 100000.0) < 0.1) return false;
-    const double targetMetres = target->altitude * 0.3048;
+    const double targetMetres = units::feetToMetres(target->altitude);
     if (target->capabilityIndex == 1000) {  // geometric altitude
         ISensor* sensor = getDefaultSensor(ISensorData::ALTITUDE);
         auto* own = sensor ? static_cast<Altitude_Data*>(sensor->getData(ISensorData::ALTITUDE)) : nullptr;

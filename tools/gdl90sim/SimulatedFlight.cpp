@@ -1,15 +1,12 @@
 #include "SimulatedFlight.h"
 
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-const double METRES_PER_NM = 1852.0;
-const double GRAVITY = 9.80665;
-const double KNOTS_TO_MPS = METRES_PER_NM / 3600.0;
-const double PI = 3.14159265358979323846;
 // Standard-rate turn: the most the route steering asks for.
 const double STANDARD_RATE = 3.0;
 const double WAYPOINT_REACHED_METRES = 300;
@@ -56,16 +53,18 @@ void SimulatedFlight::advance(double dt) {
     steerAlongRoute();
     own.trackDegrees = normalise(own.trackDegrees + turnRate * dt);
     own.position =
-        calcChartPositionAtBearing(own.position, own.trackDegrees, own.speedKnots * KNOTS_TO_MPS * dt);
+        calcChartPositionAtBearing(own.position, own.trackDegrees, units::knotsToMetresPerSecond(own.speedKnots) * dt);
     own.altitudeFeet += own.climbFeetPerMinute / 60.0 * dt;
     // Coordinated turn and a climb angle that fits the vertical speed.
-    const double speed = std::max(1.0, own.speedKnots * KNOTS_TO_MPS);
-    own.rollDegrees = std::atan(speed * turnRate * PI / 180.0 / GRAVITY) * 180.0 / PI;
-    own.pitchDegrees = std::atan2(own.climbFeetPerMinute * 0.3048 / 60.0, speed) * 180.0 / PI;
+    const double speed = std::max(1.0, units::knotsToMetresPerSecond(own.speedKnots));
+    own.rollDegrees =
+        units::radiansToDegrees(std::atan(speed * units::degreesToRadians(turnRate) / units::kStandardGravity));
+    own.pitchDegrees = units::radiansToDegrees(
+        std::atan2(own.climbFeetPerMinute * units::kMetresPerSecondPerFootPerMinute, speed));
 
     for (size_t i = 0; i < targets.size(); ++i) {
-        const double radius = (2.0 + i) * METRES_PER_NM;
-        const double angularRate = targets[i].speedKnots * KNOTS_TO_MPS / radius * 180.0 / PI;
+        const double radius = (2.0 + i) * units::kMetresPerNauticalMile;
+        const double angularRate = units::radiansToDegrees(units::knotsToMetresPerSecond(targets[i].speedKnots) / radius);
         targetAngles[i] = normalise(targetAngles[i] + angularRate * dt);
         // Climb and descend within 1000 ft of the ownship.
         altitudeOffsets[i] += targets[i].climbFeetPerMinute / 60.0 * dt;
@@ -90,7 +89,7 @@ void SimulatedFlight::steerAlongRoute() {
 void SimulatedFlight::placeTraffic() {
     for (size_t i = 0; i < targets.size(); ++i) {
         TrafficState& t = targets[i];
-        const double radius = (2.0 + i) * METRES_PER_NM;
+        const double radius = (2.0 + i) * units::kMetresPerNauticalMile;
         t.position = calcChartPositionAtBearing(own.position, targetAngles[i], radius);
         t.trackDegrees = normalise(targetAngles[i] + 90.0);  // tangent of a clockwise circle
         t.altitudeFeet = own.altitudeFeet + altitudeOffsets[i];

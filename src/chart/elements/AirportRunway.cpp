@@ -1,5 +1,6 @@
 #include "chart/elements/AirportRunway.h"
 
+#include "base/Units.h"
 #include "geo/Angles.h"
 #include "chart/elements/ChartElementIni.h"
 #include "chart/elements/ChartElementRecord.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double METRES_PER_FOOT = 0.3048;
 constexpr double UNKNOWN_RUNWAY_LENGTH_M = 600.0;
 constexpr double MIN_RUNWAY_LENGTH_M = 10.0;
 constexpr double MAX_THRESHOLD_MISMATCH_M = 1000.0;
@@ -169,7 +169,7 @@ void Runway::writeToIni(IniSection& s, const std::string& prefix) const {
 bool Runway::checkPlausibility() {
     inaccurate = false;
     if (thresholdValid[0] && thresholdValid[1] && length > 0) {
-        const double lengthMetres = length * METRES_PER_FOOT;
+        const double lengthMetres = units::feetToMetres(length);
         const double mismatch = std::fabs(calcDistance2(threshold[0], threshold[1]) - lengthMetres);
         inaccurate = mismatch >= lengthMetres / 2.0 || mismatch >= MAX_THRESHOLD_MISMATCH_M;
     }
@@ -184,7 +184,7 @@ double Runway::getEndDirection(int end) const {
 }
 
 double Runway::getGeometryLength() const {
-    const double metres = length > 0 ? length * METRES_PER_FOOT : UNKNOWN_RUNWAY_LENGTH_M;
+    const double metres = length > 0 ? units::feetToMetres(length) : UNKNOWN_RUNWAY_LENGTH_M;
     return std::max(metres, MIN_RUNWAY_LENGTH_M);
 }
 

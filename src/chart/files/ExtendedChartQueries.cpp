@@ -1,4 +1,5 @@
 #include "chart/files/ExtendedChart.h"
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 #include "chart/elements/StaticData.h"
 
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr double METRES_PER_NM = 1852.0;
 constexpr uint8_t AIRPORT_HELIPORT_BIT = 1 << 1;
 constexpr uint8_t AIRPORT_PRIVATE_BIT = 1 << 2;
 
@@ -22,7 +22,7 @@ bool isPrivateHeliport(const char* staticData) {
 
 std::vector<int32_t> ExtendedChart::findChartElementsInVicinity(ChartPosition position, double radiusNm,
                                                                 bool airportsOnly, bool sort) {
-    double radius = radiusNm * METRES_PER_NM;
+    double radius = radiusNm * units::kMetresPerNauticalMile;
     ChartPosition northWest, southEast;
     calcRectangleAround(northWest, southEast, position, 2.0 * radius);
     std::vector<std::pair<double, int32_t>> found;

@@ -5,18 +5,13 @@
 #include "sensors/gdl90/GDL90Sensor.h"
 
 #include "base/Time.h"
+#include "base/Units.h"
 #include "sensors/PressureAltitude.h"
 #include "sensors/SensorData.h"
 
 #include <cmath>
 
 namespace {
-const double PI = 3.14159265358979323846;
-const double DEGREES_PER_RADIAN = 180.0 / PI;
-const double MPS_PER_KNOT = 0.514444444;
-
-double radians(double degrees) { return degrees / DEGREES_PER_RADIAN; }
-
 template <typename T>
 const T* as(const IGDL90Message* message) {
     return static_cast<const T*>(message);
@@ -82,8 +77,8 @@ void GDL90Sensor::deriveAttitudeAndHeading(double now, uint32_t stamp) {
     const auto* stratux = as<StratuxAHRSMessage>(fresh(IGDL90Message::STRATUX_AHRS, now));
     const auto* foreFlight = as<FFAHRSMessage>(fresh(IGDL90Message::FFAHRS, now));
     if (const auto* talos = as<TalosAttitudeMessage>(fresh(IGDL90Message::TALOS_ATTITUDE, now))) {
-        roll = talos->getRoll() * DEGREES_PER_RADIAN + rollOffset;
-        pitch = talos->getPitch() * DEGREES_PER_RADIAN + pitchOffset;
+        roll = talos->getRoll() * units::kDegreesPerRadian + rollOffset;
+        pitch = talos->getPitch() * units::kDegreesPerRadian + pitchOffset;
         haveAttitude = true;
     } else if (stratux && stratux->rollValid && stratux->pitchValid) {
         // Reported right wing down and nose up positive; ours are the opposite.
@@ -108,7 +103,8 @@ void GDL90Sensor::deriveAttitudeAndHeading(double now, uint32_t stamp) {
 
     if (haveAttitude) {
         if (auto* attitude = samples.as<Attitude_Data>(ISensorData::ATTITUDE)) {
-            attitude->orientation = Matrix3x3::fromEuler(radians(heading), radians(pitch), radians(roll));
+            attitude->orientation = Matrix3x3::fromEuler(units::degreesToRadians(heading), units::degreesToRadians(pitch),
+                                                         units::degreesToRadians(roll));
             attitude->timeStamp = stamp;
             markUpdated(ISensorData::ATTITUDE);
         }
@@ -168,7 +164,7 @@ void GDL90Sensor::derivePositionAndGPS(double now, uint32_t stamp) {
         longitude = talos->getLongitude();
         altitude = talos->getAltitude();
         haveAltitude = true;
-        speedKnots = talos->getGroundSpeed() / MPS_PER_KNOT;
+        speedKnots = units::metresPerSecondToKnots(talos->getGroundSpeed());
         haveSpeed = true;
         track = talos->getTrack();
         haveTrack = true;
@@ -251,7 +247,7 @@ void GDL90Sensor::deriveAirData(double now, uint32_t stamp) {
     const auto* own = as<OwnShipGDL90Message>(fresh(IGDL90Message::OWNSHIP, now));
 
     double airspeed = -1;
-    if (talos) airspeed = talos->getIndicatedAirspeed() / MPS_PER_KNOT;
+    if (talos) airspeed = units::metresPerSecondToKnots(talos->getIndicatedAirspeed());
     else if (stratux && stratux->indicatedAirspeedValid) airspeed = stratux->indicatedAirspeed;
     else if (foreFlight && foreFlight->indicatedAirspeedValid) airspeed = foreFlight->indicatedAirspeed;
     else if (foreFlight && foreFlight->trueAirspeedValid) airspeed = foreFlight->trueAirspeed;

@@ -4,12 +4,12 @@
 
 #include "sensors/gdl90/GDL90Sensor.h"
 
+#include "base/Units.h"
 #include "sensors/SensorData.h"
 
 #include <cmath>
 
 namespace {
-const double METRES_PER_FOOT = 0.3048;
 const int UNKNOWN_VALUE = -100000;
 const double NO_POSITION = -360.0;
 
@@ -61,10 +61,10 @@ void GDL90Sensor::processTraffic(const TrafficGDL90Message& report, double now) 
         element->longitude = NO_POSITION;
         element->latitude = NO_POSITION;
     }
-    element->altitude = report.altitudeValid ? std::round(report.altitude / METRES_PER_FOOT) : UNKNOWN_VALUE;
+    element->altitude = report.altitudeValid ? std::round(units::metresToFeet(report.altitude)) : UNKNOWN_VALUE;
     element->velocity = report.groundSpeedValid ? static_cast<int32_t>(std::lround(report.groundSpeed)) : UNKNOWN_VALUE;
     element->climbRate = report.verticalVelocityValid
-                             ? static_cast<int32_t>(std::lround(60.0 * report.verticalVelocity / METRES_PER_FOOT))
+                             ? static_cast<int32_t>(std::lround(60.0 * report.verticalVelocity / units::kMetresPerFoot))
                              : UNKNOWN_VALUE;
     element->squawk = 0;
     // Navigation accuracy categories 13..15 are unused by the standard;

@@ -1,9 +1,10 @@
 #include "sensors/gdl90/GDL90StandardMessages.h"
 
+#include "base/Units.h"
+
 namespace {
 const double DEGREES_PER_SEMICIRCLE_LSB = 180.0 / 8388608.0;  // 180 / 2^23
-const double METRES_PER_FOOT = 0.3048;
-const double MPS_PER_64_FPM = 0.32512;  // 64 ft/min in m/s
+const double MPS_PER_64_FPM = 64.0 * units::kMetresPerSecondPerFootPerMinute;
 const unsigned NOT_AVAILABLE_12BIT = 0xFFF;
 }  // namespace
 
@@ -46,7 +47,7 @@ void TrafficGDL90Message::readFromRaw(const unsigned char* msg) {
 
     const unsigned rawAltitude = (unsigned(msg[11]) << 4) | (msg[12] >> 4);
     altitudeValid = rawAltitude < NOT_AVAILABLE_12BIT;
-    altitude = (rawAltitude * 25.0 - 1000.0) * METRES_PER_FOOT;
+    altitude = (rawAltitude * 25.0 - 1000.0) * units::kMetresPerFoot;
 
     const unsigned misc = msg[12] & 0x0F;
     trackType = misc & 0x03;
@@ -92,7 +93,7 @@ void TrafficGDL90Message::describe(GDL90FieldList& out) const {
 }
 
 void OwnShipGeoAltGDL90Message::readFromRaw(const unsigned char* msg) {
-    altitude = gdl90SignedBe16(msg + 1) * 5.0 * METRES_PER_FOOT;
+    altitude = gdl90SignedBe16(msg + 1) * 5.0 * units::kMetresPerFoot;
     const unsigned metrics = gdl90Be16(msg + 3);
     verticalWarning = metrics & 0x8000;
     verticalFigureOfMerit = metrics & 0x7FFF;

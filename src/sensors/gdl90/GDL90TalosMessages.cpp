@@ -1,11 +1,11 @@
 #include "sensors/gdl90/GDL90TalosMessages.h"
 
+#include "base/Units.h"
+
 #include <cmath>
 #include <cstring>
 
 namespace {
-const double PI = 3.14159265358979323846;
-
 float readLittleEndianFloat(const unsigned char* p) {
     const uint32_t bits = gdl90Le32(p);
     float value;
@@ -82,7 +82,7 @@ void ATalosMessage::smoothWith(const ATalosMessage& older) {
         switch (channels[i].kind) {
         case LINEAR: result = blend(newer, old); break;
         case NOT_SMOOTHED: break;
-        case ANGLE_RADIANS: result = wrapInto(blendAngle(newer, old, 2 * PI), -PI, 2 * PI); break;
+        case ANGLE_RADIANS: result = wrapInto(blendAngle(newer, old, 2 * units::kPi), -units::kPi, 2 * units::kPi); break;
         case ANGLE_DEGREES: result = wrapInto(blendAngle(newer, old, 360.0), -180.0, 360.0); break;
         case DIRECTION_DEGREES: result = wrapInto(blendAngle(newer, old, 360.0), 0.0, 360.0); break;
         }

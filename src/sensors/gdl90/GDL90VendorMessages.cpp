@@ -1,6 +1,7 @@
 #include "sensors/gdl90/GDL90VendorMessages.h"
 
 #include "base/Logger.h"
+#include "base/Units.h"
 
 namespace {
 const int INVALID_SIGNED_16 = 0x7FFF;
@@ -43,8 +44,8 @@ void StratuxAHRSMessage::readFromRaw(const unsigned char* msg) {
     readScaled(msg + 16, 1.0, indicatedAirspeed, indicatedAirspeedValid);
     const unsigned rawAltitude = gdl90Be16(msg + 18);
     pressureAltitudeValid = rawAltitude != INVALID_UNSIGNED_16;
-    pressureAltitude = rawAltitude * 0.3048 - 1524.1524;  // sent as feet + 5000
-    readScaled(msg + 20, 0.00508, verticalSpeed, verticalSpeedValid);
+    pressureAltitude = rawAltitude * units::kMetresPerFoot - 1524.1524;  // sent as feet + 5000
+    readScaled(msg + 20, units::kMetresPerSecondPerFootPerMinute, verticalSpeed, verticalSpeedValid);
 }
 
 void StratuxAHRSMessage::describe(GDL90FieldList& out) const {

@@ -1,5 +1,6 @@
 #include "parsers/AptDatParser.h"
 
+#include "base/Units.h"
 #include "chart/elements/AirportElement.h"
 #include "geo/Angles.h"
 #include "geo/Geodesy.h"
@@ -314,9 +315,9 @@ void AptDatReader::addLandRunway(const LineTokens& tokens) {
     }
     Runway runway;
     runway.surface = surfaceFromCode(surface);
-    runway.width = static_cast<int32_t>(std::lround(widthMetres / METRES_PER_FOOT));
+    runway.width = static_cast<int32_t>(std::lround(widthMetres / units::kMetresPerFoot));
     runway.lighting = static_cast<uint8_t>(std::clamp(edgeLights, 0L, 255L));
-    runway.length = static_cast<int32_t>(std::lround(calcDistance2(ends[0], ends[1]) / METRES_PER_FOOT));
+    runway.length = static_cast<int32_t>(std::lround(calcDistance2(ends[0], ends[1]) / units::kMetresPerFoot));
     runway.direction = static_cast<int32_t>(std::lround(calcBearing2(ends[0], ends[1]))) % 360;
     for (int end = 0; end < 2; ++end) {
         runway.endName[end] = toUtf8Text(tokens[8 + end * 9]);
@@ -341,8 +342,8 @@ void AptDatReader::addWaterRunway(const LineTokens& tokens) {
         return;
     Runway runway;
     runway.surface = Runway::WATER;
-    runway.width = static_cast<int32_t>(std::lround(widthMetres / METRES_PER_FOOT));
-    runway.length = static_cast<int32_t>(std::lround(calcDistance2(ends[0], ends[1]) / METRES_PER_FOOT));
+    runway.width = static_cast<int32_t>(std::lround(widthMetres / units::kMetresPerFoot));
+    runway.length = static_cast<int32_t>(std::lround(calcDistance2(ends[0], ends[1]) / units::kMetresPerFoot));
     runway.direction = static_cast<int32_t>(std::lround(calcBearing2(ends[0], ends[1]))) % 360;
     runway.endName[0] = toUtf8Text(tokens[3]);
     runway.endName[1] = toUtf8Text(tokens[6]);
@@ -372,8 +373,8 @@ void AptDatReader::addHelipad(const LineTokens& tokens) {
         return;
     Runway pad;
     pad.surface = surfaceFromCode(surface);
-    pad.length = static_cast<int32_t>(std::lround(lengthMetres / METRES_PER_FOOT));
-    pad.width = static_cast<int32_t>(std::lround(widthMetres / METRES_PER_FOOT));
+    pad.length = static_cast<int32_t>(std::lround(lengthMetres / units::kMetresPerFoot));
+    pad.width = static_cast<int32_t>(std::lround(widthMetres / units::kMetresPerFoot));
     pad.direction = static_cast<int32_t>(std::lround(Angle0to360(heading))) % 360;
     pad.endName[0] = toUtf8Text(tokens[1]);
     pad.threshold[0] = position;
@@ -394,7 +395,7 @@ void AptDatReader::addOldRow(const LineTokens& tokens) {
     }
     if (!readPosition(tokens, 1, centre))
         return;
-    const double halfLength = lengthFeet * METRES_PER_FOOT / 2.0, halfWidth = widthFeet * METRES_PER_FOOT / 2.0;
+    const double halfLength = lengthFeet * units::kMetresPerFoot / 2.0, halfWidth = widthFeet * units::kMetresPerFoot / 2.0;
     const ChartPosition end0 = positionAt(centre, Angle0to360(heading + 180.0), halfLength);
     const ChartPosition end1 = positionAt(centre, heading, halfLength);
     if (tokens[3] != "xxx") {

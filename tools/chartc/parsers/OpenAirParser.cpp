@@ -1,5 +1,6 @@
 #include "parsers/OpenAirParser.h"
 
+#include "base/Units.h"
 #include "chart/elements/AirspaceElement.h"
 #include "geo/Angles.h"
 #include "geo/Geodesy.h"
@@ -12,7 +13,6 @@ namespace {
 
 // "Unlimited" upper limits are kept as FL999.
 constexpr int32_t UNLIMITED_FT = 99900;
-constexpr double FEET_PER_METRE = 1.0 / METRES_PER_FOOT;
 
 std::string upperCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -264,7 +264,7 @@ void OpenAirReader::addArcByAngles(const std::string& argument) {
         return;
     }
     if (needCentre())
-        addArc(radius * METRES_PER_NAUTICAL_MILE, from, to, false);
+        addArc(radius * units::kMetresPerNauticalMile, from, to, false);
 }
 
 void OpenAirReader::addArcBetweenPoints(const std::string& argument) {
@@ -294,7 +294,7 @@ void OpenAirReader::addCircle(const std::string& argument) {
         return;
     }
     if (needCentre())
-        addArc(radius * METRES_PER_NAUTICAL_MILE, 0.0, 360.0, true);
+        addArc(radius * units::kMetresPerNauticalMile, 0.0, 360.0, true);
 }
 
 }  // namespace
@@ -353,7 +353,7 @@ bool parseOpenAirAltitude(const std::string& text, int32_t& feet, uint8_t& refer
         suffix.erase(0, 1);
     } else if (suffix.compare(0, 1, "M") == 0 && suffix.compare(0, 3, "MSL") != 0) {
         suffix.erase(0, 1);
-        factor = FEET_PER_METRE;
+        factor = 1.0 / units::kMetresPerFoot;
     }
     if (suffix.empty() || suffix == "MSL" || suffix == "AMSL" || suffix == "ALT")
         reference = AirspaceElement::MSL;

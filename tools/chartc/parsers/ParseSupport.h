@@ -82,9 +82,6 @@ std::string toUtf8Text(const std::string& text);
 // 25 kHz-spaced channels, which is restored.
 void splitFrequency10kHz(long value, uint32_t& megahertz, uint32_t& kilohertz);
 
-constexpr double METRES_PER_FOOT = 0.3048;
-constexpr double METRES_PER_NAUTICAL_MILE = 1852.0;
-
 // The X-Plane files begin with "I" (or "A") and a version line, and end
 // with "99"; blank lines may appear anywhere. True when the line is none of
 // the records and should be skipped; endOfData is set at "99".
