@@ -26,6 +26,11 @@ constexpr double kMetresPerSecondPerFootPerMinute = kMetresPerFoot / 60.0;
 constexpr double kHectopascalsPerInchOfMercury = 33.8638866667;
 constexpr double kHectopascalsPerMillimetreOfMercury = 1.33322387415;
 
+// Temperatures: degrees Fahrenheit per degree Celsius, and the Fahrenheit
+// reading at 0 °C.
+constexpr double kFahrenheitPerCelsius = 1.8;
+constexpr double kFahrenheitAtZeroCelsius = 32.0;
+
 // Standard gravity, metres per second squared.
 constexpr double kStandardGravity = 9.80665;
 
