@@ -5,6 +5,8 @@
 #include "base/DataLocationsFile.h"
 #include "base/IniFile.h"
 #include "base/StringConversions.h"
+#include "base/UnitConverter.h"
+#include "base/Units.h"
 #include "chart/files/ExtendedChart.h"
 #include "geo/Geodesy.h"
 
@@ -37,7 +39,16 @@ std::unique_ptr<ExtendedChart> loadChart(const std::string& home) {
     return chart;
 }
 
-void printElementLine(ExtendedChart& chart, int32_t identifier, const std::string& extra = "") {
+// The units the pilot chose in home's data/config.ini; the standard units
+// when the file or its unit keys are missing.
+units::UnitConverter loadUnits(const std::string& home) {
+    units::UnitConverter converter;
+    converter.readDefaultUnitsFromIni(IniFile(home + "/data/config.ini"), "");
+    return converter;
+}
+
+void printElementLine(ExtendedChart& chart, const units::UnitConverter& converter, int32_t identifier,
+                      const std::string& extra = "") {
     IChartElement* element = chart.getChartElement(identifier);
     if (!element) {
         std::printf("%d\t(not loadable)\n", identifier);
@@ -45,7 +56,7 @@ void printElementLine(ExtendedChart& chart, int32_t identifier, const std::strin
     }
     ChartPosition position = element->getPosition();
     std::printf("%d\t%s\t%.6f\t%.6f\t%s%s\n", identifier, TYPE_NAMES[element->getType()], position.longitude,
-                position.latitude, convertWStringToUtf8String(element->getIndicatedLabel(true, nullptr)).c_str(),
+                position.latitude, convertWStringToUtf8String(element->getIndicatedLabel(true, &converter)).c_str(),
                 extra.c_str());
 }
 
@@ -85,8 +96,9 @@ int runFind(const std::vector<std::string>& args) {
     auto chart = loadChart(args[1]);
     if (!chart)
         return 1;
+    const units::UnitConverter converter = loadUnits(args[1]);
     for (int32_t identifier : chart->getMatchingChartElements(args[2], static_cast<uint32_t>(maximum)))
-        printElementLine(*chart, identifier);
+        printElementLine(*chart, converter, identifier);
     return 0;
 }
 
@@ -100,6 +112,7 @@ int runNear(const std::vector<std::string>& args) {
     if (!chart)
         return 1;
     ChartPosition centre(longitude, latitude);
+    const units::UnitConverter converter = loadUnits(args[1]);
     std::vector<int32_t> found = chart->findChartElementsInVicinity(centre, radius, airportsOnly, true);
     std::vector<int32_t> listed;
     for (int32_t identifier : found) {
@@ -109,8 +122,8 @@ int runNear(const std::vector<std::string>& args) {
         IChartElement* element = chart->getChartElement(identifier);
         char distance[32];
         std::snprintf(distance, sizeof(distance), "\t%.2f NM",
-                      element ? calcDistance2(centre, element->getPosition()) / 1852.0 : 0.0);
-        printElementLine(*chart, identifier, distance);
+                      element ? calcDistance2(centre, element->getPosition()) / units::kMetresPerNauticalMile : 0.0);
+        printElementLine(*chart, converter, identifier, distance);
     }
     return 0;
 }

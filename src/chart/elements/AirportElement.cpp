@@ -265,14 +265,14 @@ std::vector<std::wstring> AirportElement::getNavFrequencies() const {
     return result;
 }
 
-std::wstring AirportElement::createAML(const units::UnitConverter*, const std::string& style) const {
+std::wstring AirportElement::createAML(const units::UnitConverter* converter, const std::string& style) const {
     AmlPage page(style, createDescriptionString());
-    page.row(L"Elevation", formatFeet(elevation));
+    page.row(L"Elevation", formatFeet(elevation, converter));
     if (closed)
         page.row(L"Status", L"closed");
     for (const Runway& runway : runways) {
-        std::wstring text = std::to_wstring(runway.length) + L" x " + std::to_wstring(runway.width) + L" ft, " +
-                            widen(Runway::getSurfaceName(runway.surface));
+        std::wstring text = formatFeetNumber(runway.length, converter) + L" x " +
+                            formatFeet(runway.width, converter) + L", " + widen(Runway::getSurfaceName(runway.surface));
         if (runway.inaccurate)
             text += L" (position data inaccurate)";
         page.row(L"Runway " + widen(runway.endName[0]) + L"/" + widen(runway.endName[1]), text);

@@ -19,12 +19,12 @@ const char* AirspaceElement::getLabelForAltitudeReference(int reference) {
     }
 }
 
-std::wstring AirspaceElement::formatLimit(int32_t feet, int reference) {
+std::wstring AirspaceElement::formatLimit(int32_t feet, int reference, const units::UnitConverter* converter) {
     if (reference == FL)
         return L"FL" + std::to_wstring(feet / 100);
     if (reference == AGL)
-        return feet == 0 ? L"GND" : formatFeet(feet) + L" AGL";
-    return formatFeet(feet);
+        return feet == 0 ? L"GND" : formatFeet(feet, converter) + L" AGL";
+    return formatFeet(feet, converter);
 }
 
 void AirspaceElement::write(std::ostream& out) const {
@@ -104,8 +104,9 @@ std::wstring AirspaceElement::createDescriptionString() const {
     return widen(airspaceClass) + L" " + widen(name);
 }
 
-std::wstring AirspaceElement::getIndicatedLabel(bool full, const units::UnitConverter*) const {
-    std::wstring limits = formatLimit(top, topReference) + L" / " + formatLimit(bottom, bottomReference);
+std::wstring AirspaceElement::getIndicatedLabel(bool full, const units::UnitConverter* converter) const {
+    std::wstring limits =
+        formatLimit(top, topReference, converter) + L" / " + formatLimit(bottom, bottomReference, converter);
     if (!full)
         return limits;
     return widen(name) + L" " + widen(airspaceClass) + L" " + limits;
@@ -117,18 +118,18 @@ bool AirspaceElement::isLowAltitudeRelevant() const {
 
 bool AirspaceElement::isHighAltitudeRelevant() const { return top >= HIGH_ALTITUDE_FT; }
 
-std::wstring AirspaceElement::createAML(const units::UnitConverter*, const std::string& style) const {
+std::wstring AirspaceElement::createAML(const units::UnitConverter* converter, const std::string& style) const {
     return AmlPage(style, widen(name))
         .row(L"Class", widen(airspaceClass))
-        .row(L"Upper limit", formatLimit(top, topReference))
-        .row(L"Lower limit", formatLimit(bottom, bottomReference))
+        .row(L"Upper limit", formatLimit(top, topReference, converter))
+        .row(L"Lower limit", formatLimit(bottom, bottomReference, converter))
         .optionalRow(L"Remarks", widen(remarks))
         .str();
 }
 
 void AirspaceElement::writeStaticData(char* staticData) const {
     staticData[0] = AIRSPACE;
-    const uint16_t altitude = encodeStaticAltitude12(bottom * 0.3048);
+    const uint16_t altitude = encodeStaticAltitude12(units::feetToMetres(bottom));
     const uint16_t classIndex = static_cast<uint16_t>(getStaticAirspaceClassIndex(airspaceClass));
     setStaticWord(staticData, static_cast<uint16_t>((altitude & 0x0FFF) | (classIndex << 12)));
 }

@@ -37,6 +37,7 @@ public:
 
     // "AGL", "MSL" or "FL"; "" for an unknown reference.
     static const char* getLabelForAltitudeReference(int reference);
-    // A limit as the pilot reads it: "GND", "2500 ft", "1000 ft AGL", "FL195".
-    static std::wstring formatLimit(int32_t feet, int reference);
+    // A limit as the pilot reads it: "GND", "2500 ft", "1000 ft AGL", "FL195"
+    // (or "762 m" in metric units: flight levels stay flight levels).
+    static std::wstring formatLimit(int32_t feet, int reference, const units::UnitConverter* converter = nullptr);
 };

@@ -106,9 +106,9 @@ std::wstring AirwayElement::getRemarks() const { return widen(remarks); }
 
 std::wstring AirwayElement::createDescriptionString() const { return L"Airway " + widen(name); }
 
-std::wstring AirwayElement::getIndicatedLabel(bool full, const units::UnitConverter*) const {
+std::wstring AirwayElement::getIndicatedLabel(bool full, const units::UnitConverter* converter) const {
     if (full && meaAvail)
-        return widen(name) + L" " + std::to_wstring(mea);
+        return widen(name) + L" " + formatFeetNumber(mea, converter);
     return widen(name);
 }
 
@@ -144,11 +144,11 @@ std::string AirwayElement::getTrieInsertionName(int index) const {
                                                                 : std::string();
 }
 
-std::wstring AirwayElement::createAML(const units::UnitConverter*, const std::string& style) const {
+std::wstring AirwayElement::createAML(const units::UnitConverter* converter, const std::string& style) const {
     return AmlPage(style, L"Airway " + widen(name))
-        .optionalRow(L"MEA", meaAvail ? formatFeet(mea) : std::wstring())
-        .optionalRow(L"MOCA", mocaAvail ? formatFeet(moca) : std::wstring())
-        .optionalRow(L"MAA", maaAvail ? formatFeet(maa) : std::wstring())
+        .optionalRow(L"MEA", meaAvail ? formatFeet(mea, converter) : std::wstring())
+        .optionalRow(L"MOCA", mocaAvail ? formatFeet(moca, converter) : std::wstring())
+        .optionalRow(L"MAA", maaAvail ? formatFeet(maa, converter) : std::wstring())
         .row(L"Direction", oneDirection ? L"one way" : L"both ways")
         .optionalRow(L"Remarks", widen(remarks))
         .str();

@@ -3,6 +3,7 @@
 #include "base/StringConversions.h"
 #include "chart/elements/IChartElement.h"
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 
@@ -12,7 +13,19 @@ std::wstring formatFrequency(unsigned megahertz, unsigned kilohertz) {
     return text;
 }
 
-std::wstring formatFeet(int feet) { return std::to_wstring(feet) + L" ft"; }
+const units::UnitConverter& unitsOrStandard(const units::UnitConverter* converter) {
+    static const units::UnitConverter standard;
+    return converter ? *converter : standard;
+}
+
+std::wstring formatFeet(int feet, const units::UnitConverter* converter) {
+    return unitsOrStandard(converter).formatAltitude(units::feetToMetres(feet));
+}
+
+std::wstring formatFeetNumber(int feet, const units::UnitConverter* converter) {
+    const double value = unitsOrStandard(converter).toAltitude(units::feetToMetres(feet));
+    return std::to_wstring(std::lround(value));
+}
 
 std::wstring widen(const std::string& utf8) { return convertUtf8ToWString(utf8); }
 

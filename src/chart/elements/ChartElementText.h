@@ -1,4 +1,6 @@
 #pragma once
+#include "base/UnitConverter.h"
+
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -9,8 +11,13 @@
 
 // "118.100" from the MHz and kHz parts of a frequency.
 std::wstring formatFrequency(unsigned megahertz, unsigned kilohertz);
-// "3500 ft", or "" for an unknown altitude.
-std::wstring formatFeet(int feet);
+// The converter to show values with: the given one, or one with the
+// standard units when there is none.
+const units::UnitConverter& unitsOrStandard(const units::UnitConverter* converter);
+// A height or length kept in feet by the chart data, in the pilot's
+// altitude unit: "3500 ft" or "1067 m"; the bare rounded number for labels.
+std::wstring formatFeet(int feet, const units::UnitConverter* converter);
+std::wstring formatFeetNumber(int feet, const units::UnitConverter* converter);
 std::wstring widen(const std::string& utf8);
 
 // The names under which search finds an element: the given ones without

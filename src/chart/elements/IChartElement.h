@@ -1,4 +1,5 @@
 #pragma once
+#include "base/UnitConverter.h"
 #include "geo/ChartPosition.h"
 
 #include <ostream>
@@ -6,9 +7,6 @@
 #include <vector>
 
 class IniFile;
-namespace units {
-class UnitConverter;
-}
 
 // One thing the map can draw from chart data: an airport, an airspace, a
 // navaid and so on. Each kind has one binary record layout inside the chart
@@ -55,9 +53,12 @@ public:
     virtual ChartPosition getPosition() const = 0;
     virtual std::wstring getRemarks() const = 0;
     virtual Type getType() const = 0;
+    // One line naming the element, for lists and debug output; values in it
+    // stay in the chart data's own units.
     virtual std::wstring createDescriptionString() const = 0;
-    // The text drawn beside the symbol; full selects the long form. A null
-    // converter shows altitudes in feet.
+    // The text drawn beside the symbol; full selects the long form. Heights
+    // and lengths are shown in the converter's units; a null converter
+    // stands for the standard units (feet, nautical miles).
     virtual std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const = 0;
     // The names under which search finds the element.
     virtual int getTrieInsertionNameCount() const = 0;
@@ -69,8 +70,9 @@ public:
     virtual bool isHighAltitudeRelevant() const { return false; }
     virtual std::vector<std::wstring> getComFrequencies() const { return {}; }
     virtual std::vector<std::wstring> getNavFrequencies() const { return {}; }
-    // The description page in the program's markup; style names the
-    // markup's style sheet.
+    // The description page in the program's markup, values in the
+    // converter's units as for the label; style names the markup's style
+    // sheet.
     virtual std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const = 0;
     virtual ~IChartElement() = default;
     // Fills the 3-byte summary that the area tree keeps per leaf.

@@ -61,19 +61,19 @@ void ObstructionElement::setDefaults() {
 }
 
 std::wstring ObstructionElement::createDescriptionString() const {
-    return (group ? L"Obstacle group " : L"Obstacle ") + formatFeet(topMSL) + L" MSL";
+    return (group ? L"Obstacle group " : L"Obstacle ") + formatFeet(topMSL, nullptr) + L" MSL";
 }
 
-std::wstring ObstructionElement::getIndicatedLabel(bool full, const units::UnitConverter*) const {
+std::wstring ObstructionElement::getIndicatedLabel(bool full, const units::UnitConverter* converter) const {
     if (!full)
-        return std::to_wstring(topMSL);
-    return std::to_wstring(topMSL) + L" (" + std::to_wstring(heightAGL) + L")";
+        return formatFeetNumber(topMSL, converter);
+    return formatFeetNumber(topMSL, converter) + L" (" + formatFeetNumber(heightAGL, converter) + L")";
 }
 
-std::wstring ObstructionElement::createAML(const units::UnitConverter*, const std::string& style) const {
+std::wstring ObstructionElement::createAML(const units::UnitConverter* converter, const std::string& style) const {
     return AmlPage(style, group ? L"Obstacle group" : L"Obstacle")
-        .row(L"Top", formatFeet(topMSL) + L" MSL")
-        .row(L"Height", formatFeet(heightAGL) + L" AGL")
+        .row(L"Top", formatFeet(topMSL, converter) + L" MSL")
+        .row(L"Height", formatFeet(heightAGL, converter) + L" AGL")
         .row(L"Lighting", knownLighting ? L"known" : L"unknown")
         .optionalRow(L"Remarks", widen(remarks))
         .str();
@@ -81,5 +81,5 @@ std::wstring ObstructionElement::createAML(const units::UnitConverter*, const st
 
 void ObstructionElement::writeStaticData(char* staticData) const {
     staticData[0] = OBSTRUCTION;
-    setStaticWord(staticData, encodeStaticAltitude16(topMSL * 0.3048));
+    setStaticWord(staticData, encodeStaticAltitude16(units::feetToMetres(topMSL)));
 }

@@ -70,16 +70,16 @@ void POIElement::setDefaults() {
 
 std::wstring POIElement::createDescriptionString() const { return widen(name); }
 
-std::wstring POIElement::getIndicatedLabel(bool full, const units::UnitConverter*) const {
+std::wstring POIElement::getIndicatedLabel(bool full, const units::UnitConverter* converter) const {
     if (full && altitude != UNKNOWN_ALTITUDE)
-        return widen(name) + L" " + formatFeet(altitude);
+        return widen(name) + L" " + formatFeet(altitude, converter);
     return widen(name);
 }
 
-std::wstring POIElement::createAML(const units::UnitConverter*, const std::string& style) const {
+std::wstring POIElement::createAML(const units::UnitConverter* converter, const std::string& style) const {
     return AmlPage(style, widen(name))
         .row(L"Kind", widen(getStringFromType(poiType)))
-        .optionalRow(L"Elevation", altitude == UNKNOWN_ALTITUDE ? std::wstring() : formatFeet(altitude))
+        .optionalRow(L"Elevation", altitude == UNKNOWN_ALTITUDE ? std::wstring() : formatFeet(altitude, converter))
         .str();
 }
 
