@@ -87,6 +87,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     logMessage("cpp: Load Settings");
     loading->nextStep();
     loadSettingFromIni(&ini);
+    unitConverter.readDefaultUnitsFromIni(ini, "");
     loading->nextStep();
     // Without a hardware-input layer that remembers the last choice, the
     // configured sensors are taken as they stand.
@@ -197,6 +198,7 @@ void Context::loadSettingFromIni(IniFile* ini) {
 }
 
 void Context::reloadAllSettings(IniFile* ini, bool flag) {
+    unitConverter.readDefaultUnitsFromIni(*ini, "");
     loadSettingFromIni(ini);
     device->run();
     if (sensorManager) {

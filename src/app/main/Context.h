@@ -9,6 +9,7 @@
 #include "app/FramePacing.h"
 #include "app/ICommonAppContext.h"
 #include "app/WindowGeometry.h"
+#include "base/UnitConverter.h"
 #include "geo/ChartPosition.h"
 #include "chart/elements/ElementFactories.h"
 #include "gui/MessageArea.h"
@@ -82,6 +83,8 @@ public:
     LanguageManager* getLanguageManager() { return languageManager.get(); }
     SensorManager* getSensorManager() { return sensorManager.get(); }
     MessageArea& getMessageArea() { return messages; }
+    // The units the pilot reads values in, as configured.
+    const units::UnitConverter& getUnitConverter() const { return unitConverter; }
     const ChartElementFactoryList& getChartElementFactories() const { return chartElementFactories; }
 
 private:
@@ -100,6 +103,7 @@ private:
     std::unique_ptr<SensorMessages> sensorMessages;
     std::unique_ptr<SensorManager> sensorManager;
     ChartElementFactoryList chartElementFactories;
+    units::UnitConverter unitConverter;
     MessageArea messages;
     FlexibleFont* defaultFont = nullptr;
 
