@@ -27,9 +27,10 @@ constexpr double kHectopascalsPerInchOfMercury = 33.8638866667;
 constexpr double kHectopascalsPerMillimetreOfMercury = 1.33322387415;
 
 // Temperatures: degrees Fahrenheit per degree Celsius, and the Fahrenheit
-// reading at 0 °C.
+// and Kelvin readings at 0 °C.
 constexpr double kFahrenheitPerCelsius = 1.8;
 constexpr double kFahrenheitAtZeroCelsius = 32.0;
+constexpr double kKelvinAtZeroCelsius = 273.15;
 
 // Standard gravity, metres per second squared.
 constexpr double kStandardGravity = 9.80665;

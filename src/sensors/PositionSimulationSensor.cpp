@@ -20,7 +20,7 @@ double wrap360(double degrees) {
 double isaTemperature(double metres) { return 15.0 - 0.0065 * metres; }
 double isaDensityRatio(double metres) {
     const double pressure = calcPressureFromAltitude(metres, kStandardSeaLevelPressure);
-    return (pressure / kStandardSeaLevelPressure) * (288.15 / (isaTemperature(metres) + 273.15));
+    return (pressure / kStandardSeaLevelPressure) * (288.15 / (isaTemperature(metres) + units::kKelvinAtZeroCelsius));
 }
 }  // namespace
 

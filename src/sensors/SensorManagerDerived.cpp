@@ -15,7 +15,6 @@ double wrap360(double degrees) {
 // ISA: specific gas constant of dry air and sea-level density.
 constexpr double kGasConstant = 287.05;
 constexpr double kSeaLevelDensity = 1.225;
-constexpr double kKelvin = 273.15;
 }  // namespace
 
 double SensorManager::convertToDesiredReference(double value, TrackBearingReference reference) const {
@@ -102,9 +101,9 @@ double SensorManager::getTrueAirspeed() const {
     ISensor* tempSensor = getDefaultSensor(ISensorData::OUTSIDE_TEMPERATURE);
     auto* oat = tempSensor ? static_cast<Temperature_Data*>(tempSensor->getData(ISensorData::OUTSIDE_TEMPERATURE))
                            : nullptr;
-    if (oat && oat->temperature > -kKelvin && isDataAvailable(ISensorData::OUTSIDE_TEMPERATURE))
+    if (oat && oat->temperature > -units::kKelvinAtZeroCelsius && isDataAvailable(ISensorData::OUTSIDE_TEMPERATURE))
         celsius = oat->temperature;
-    const double density = pressure->pressure * 100.0 / (kGasConstant * (celsius + kKelvin));
+    const double density = pressure->pressure * 100.0 / (kGasConstant * (celsius + units::kKelvinAtZeroCelsius));
     return airspeed->airSpeed * std::sqrt(kSeaLevelDensity / density);
 }
 

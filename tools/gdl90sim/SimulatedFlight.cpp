@@ -64,7 +64,8 @@ void SimulatedFlight::advance(double dt) {
 
     for (size_t i = 0; i < targets.size(); ++i) {
         const double radius = (2.0 + i) * units::kMetresPerNauticalMile;
-        const double angularRate = units::radiansToDegrees(units::knotsToMetresPerSecond(targets[i].speedKnots) / radius);
+        const double targetSpeed = units::knotsToMetresPerSecond(targets[i].speedKnots);
+        const double angularRate = units::radiansToDegrees(targetSpeed / radius);
         targetAngles[i] = normalise(targetAngles[i] + angularRate * dt);
         // Climb and descend within 1000 ft of the ownship.
         altitudeOffsets[i] += targets[i].climbFeetPerMinute / 60.0 * dt;

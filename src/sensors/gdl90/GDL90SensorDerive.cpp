@@ -103,8 +103,8 @@ void GDL90Sensor::deriveAttitudeAndHeading(double now, uint32_t stamp) {
 
     if (haveAttitude) {
         if (auto* attitude = samples.as<Attitude_Data>(ISensorData::ATTITUDE)) {
-            attitude->orientation = Matrix3x3::fromEuler(units::degreesToRadians(heading), units::degreesToRadians(pitch),
-                                                         units::degreesToRadians(roll));
+            attitude->orientation = Matrix3x3::fromEuler(
+                units::degreesToRadians(heading), units::degreesToRadians(pitch), units::degreesToRadians(roll));
             attitude->timeStamp = stamp;
             markUpdated(ISensorData::ATTITUDE);
         }

@@ -82,7 +82,9 @@ void ATalosMessage::smoothWith(const ATalosMessage& older) {
         switch (channels[i].kind) {
         case LINEAR: result = blend(newer, old); break;
         case NOT_SMOOTHED: break;
-        case ANGLE_RADIANS: result = wrapInto(blendAngle(newer, old, 2 * units::kPi), -units::kPi, 2 * units::kPi); break;
+        case ANGLE_RADIANS:
+            result = wrapInto(blendAngle(newer, old, 2 * units::kPi), -units::kPi, 2 * units::kPi);
+            break;
         case ANGLE_DEGREES: result = wrapInto(blendAngle(newer, old, 360.0), -180.0, 360.0); break;
         case DIRECTION_DEGREES: result = wrapInto(blendAngle(newer, old, 360.0), 0.0, 360.0); break;
         }

@@ -395,7 +395,8 @@ void AptDatReader::addOldRow(const LineTokens& tokens) {
     }
     if (!readPosition(tokens, 1, centre))
         return;
-    const double halfLength = lengthFeet * units::kMetresPerFoot / 2.0, halfWidth = widthFeet * units::kMetresPerFoot / 2.0;
+    const double halfLength = lengthFeet * units::kMetresPerFoot / 2.0;
+    const double halfWidth = widthFeet * units::kMetresPerFoot / 2.0;
     const ChartPosition end0 = positionAt(centre, Angle0to360(heading + 180.0), halfLength);
     const ChartPosition end1 = positionAt(centre, heading, halfLength);
     if (tokens[3] != "xxx") {
