@@ -43,14 +43,11 @@ TEST(AppHome, DerivedFromProgramPathAndWorkingDirectory) {
     const std::string cwd = realDirectory(dir / "opt/x");
     WorkingDirectory inside(cwd);
     ASSERT_TRUE(inside.ok());
-
-    EXPECT_EQ(getAppHomePathFromArgV0("./bin/app"), cwd + "bin/");
-    EXPECT_EQ(getAppHomePathFromArgV0("bin/app"), cwd + "bin/");
-    EXPECT_EQ(getAppHomePathFromArgV0("/usr/lib/x/app"), "/usr/lib/x/");
-    EXPECT_EQ(getAppHomePathFromArgV0("app"), cwd);
-    EXPECT_EQ(getAppHomePathFromArgV0("./app"), cwd);
-    EXPECT_EQ(getAppHomePathFromArgV0(".\\bin\\app"), cwd + "bin\\");
-    EXPECT_EQ(getAppHomePathFromArgV0("/app"), "/");
+    const std::pair<const char*, std::string> cases[] = {
+        {"./bin/app", cwd + "bin/"}, {"bin/app", cwd + "bin/"}, {"/usr/lib/x/app", "/usr/lib/x/"}, {"app", cwd},
+        {"./app", cwd},              {".\\bin\\app", cwd + "bin\\"}, {"/app", "/"},
+    };
+    for (const auto& [argv0, home] : cases) EXPECT_EQ(getAppHomePathFromArgV0(argv0), home) << argv0;
     EXPECT_EQ(getAppHomePathFromArgV0(nullptr), cwd);
     EXPECT_EQ(getCurrentDirectoryWithSlash(), cwd);
 }
@@ -65,22 +62,19 @@ TEST(AppHome, RootWorkingDirectoryGetsNoDoubleSlash) {
 TEST(StoragePathMapping, RelativePathsGoBelowHomeOrTheirStorageLocation) {
     StoragePaths paths("/home/pilot/cirrona");
     paths.setFromLocations({"/media/usb/", "/data/", "/mnt/charts/", "/var/"});
-    EXPECT_EQ(paths.getAppHome(), "/home/pilot/cirrona/");
-    EXPECT_EQ(paths.getImagePath(), "/media/usb/.Cirrona/");
-    EXPECT_EQ(paths.getTerrainPath(), "/data/.Cirrona/");
-    EXPECT_EQ(paths.getDataPath(), "/mnt/charts/.Cirrona/");
-    EXPECT_EQ(paths.getLogPath(), "/var/.Cirrona/");
-
-    EXPECT_EQ(paths.getAbsolutePath("/tmp/a"), "/tmp/a");
-    EXPECT_EQ(paths.getAbsolutePath("media/x.png"), "/home/pilot/cirrona/media/x.png");
-    EXPECT_EQ(paths.getAbsolutePath("ImagesX"), "/home/pilot/cirrona/ImagesX");
-    EXPECT_EQ(paths.getAbsolutePath("Images/bg.jpg"), "/media/usb/.Cirrona/Images/bg.jpg");
-    EXPECT_EQ(paths.getAbsolutePath("Terrain/t.bin"), "/data/.Cirrona/Terrain/t.bin");
-    EXPECT_EQ(paths.getAbsolutePath("ChartData/x"), "/mnt/charts/.Cirrona/ChartData/x");
-    EXPECT_EQ(paths.getAbsolutePath("Logs/log.txt"), "/var/.Cirrona/Logs/log.txt");
-    EXPECT_EQ(paths.getAbsolutePath("Logs"), "/home/pilot/cirrona/Logs");
-    EXPECT_EQ(paths.getAbsolutePath("logs/x"), "/home/pilot/cirrona/logs/x");  // prefixes are case-sensitive
-    EXPECT_EQ(paths.getAbsolutePath(""), "/home/pilot/cirrona/");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/tmp/a", "/tmp/a"},
+        {"media/x.png", "/home/pilot/cirrona/media/x.png"},
+        {"ImagesX", "/home/pilot/cirrona/ImagesX"},
+        {"Images/bg.jpg", "/media/usb/.Cirrona/Images/bg.jpg"},
+        {"Terrain/t.bin", "/data/.Cirrona/Terrain/t.bin"},
+        {"ChartData/x", "/mnt/charts/.Cirrona/ChartData/x"},
+        {"Logs/log.txt", "/var/.Cirrona/Logs/log.txt"},
+        {"Logs", "/home/pilot/cirrona/Logs"},
+        {"logs/x", "/home/pilot/cirrona/logs/x"},  // prefixes are case-sensitive
+        {"", "/home/pilot/cirrona/"},
+    };
+    for (const auto& [relative, absolute] : cases) EXPECT_EQ(paths.getAbsolutePath(relative), absolute) << relative;
 }
 
 TEST(StoragePathMapping, MissingLocationsLandBelowTheWorkingDirectory) {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <sys/stat.h>
 #include <vector>
 
@@ -25,24 +25,19 @@ TEST(FileUtils, MakePathCreatesEveryMissingLevelWithGroupPermissions) {
     EXPECT_FALSE(makePath(""));
 }
 
-TEST(FileUtils, WriteStringToFileReplacesContent) {
+TEST(FileUtils, WriteStringToFileReplacesContentAndRemoveTakesFilesOrTrees) {
     TempDir dir;
     EXPECT_TRUE(writeStringToFile(dir / "f.txt", "first"));
     EXPECT_TRUE(writeStringToFile(dir / "f.txt", std::string("second\0x", 8)));
     EXPECT_EQ(readWholeFile(dir / "f.txt"), std::string("second\0x", 8));
     EXPECT_FALSE(writeStringToFile(dir / "missing/f.txt", "x"));
-}
 
-TEST(FileUtils, RemoveFileOrTree) {
-    TempDir dir;
     makePath(dir / "t/u");
     writeWholeFile(dir / "t/u/f", "x");
-    writeWholeFile(dir / "single", "x");
-    EXPECT_TRUE(removeFileOrTree(dir / "t"));
-    EXPECT_TRUE(removeFileOrTree(dir / "single"));
-    EXPECT_TRUE(removeFileOrTree(dir / "never-there"));
-    EXPECT_FALSE(fileExists(dir / "t"));
-    EXPECT_FALSE(fileExists(dir / "single"));
+    for (const char* path : {"t", "f.txt", "never-there"}) {
+        EXPECT_TRUE(removeFileOrTree(dir / path)) << path;
+        EXPECT_FALSE(fileExists(dir / path)) << path;
+    }
 }
 
 class FileTree : public ::testing::Test {

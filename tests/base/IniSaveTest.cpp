@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -50,11 +49,17 @@ private:
     void (*previousHandler)(int) = nullptr;
 };
 
-}  // namespace
-
-TEST(IniSave, WritesTheTextFormAndReplacesTheOldFile) {
+class IniSave : public ::testing::Test {
+protected:
     TempDir dir;
     const std::string path = dir / "config.ini";
+};
+
+}  // namespace
+
+TEST_F(IniSave, WritesTheTextFormAndReplacesTheOldFile) {
+    EXPECT_FALSE(IniFile().readFile(path));  // a missing file reads empty
+    EXPECT_EQ(IniFile(path).toString(), "");
     writeWholeFile(path, "b = 2\na = 1\n");
     IniFile ini(path);
     ASSERT_TRUE(ini.save(path));
@@ -62,17 +67,7 @@ TEST(IniSave, WritesTheTextFormAndReplacesTheOldFile) {
     EXPECT_EQ(entryCount(dir.path()), 1u);
 }
 
-TEST(IniSave, MissingFileReadsEmpty) {
-    TempDir dir;
-    IniFile ini(dir / "absent.ini");
-    EXPECT_TRUE(ini.getSections().empty());
-    EXPECT_FALSE(ini.readFile(dir / "absent.ini"));
-    EXPECT_EQ(ini.toString(), "");
-}
-
-TEST(IniSave, KeepsPermissionsOfTheOldFile) {
-    TempDir dir;
-    const std::string path = dir / "config.ini";
+TEST_F(IniSave, KeepsPermissionsOfTheOldFile) {
     writeWholeFile(path, "a = 1\n");
     chmod(path.c_str(), 0604);
     ASSERT_TRUE(sampleConfig(3).save(path));
@@ -81,8 +76,7 @@ TEST(IniSave, KeepsPermissionsOfTheOldFile) {
     EXPECT_EQ(info.st_mode & 07777, 0604u);
 }
 
-TEST(IniSave, ReplacesTheTargetOfASymbolicLink) {
-    TempDir dir;
+TEST_F(IniSave, ReplacesTheTargetOfASymbolicLink) {
     const std::string real = dir / "real.ini";
     const std::string link = dir / "link.ini";
     writeWholeFile(real, "old = 1\n");
@@ -92,8 +86,7 @@ TEST(IniSave, ReplacesTheTargetOfASymbolicLink) {
     EXPECT_EQ(IniFile(real).get("P0", "key0"), "value 0");
 }
 
-TEST(IniSave, FailsWithoutTouchingAnythingWhenTheDirectoryIsMissingOrThePathIsADirectory) {
-    TempDir dir;
+TEST_F(IniSave, FailsWithoutTouchingAnythingWhenTheDirectoryIsMissingOrThePathIsADirectory) {
     EXPECT_FALSE(sampleConfig(2).save(dir / "no/such/dir/config.ini"));
     EXPECT_FALSE(sampleConfig(2).save(""));
     std::filesystem::create_directory(dir / "sub");
@@ -103,9 +96,7 @@ TEST(IniSave, FailsWithoutTouchingAnythingWhenTheDirectoryIsMissingOrThePathIsAD
     EXPECT_EQ(entryCount(dir.path()), 1u);
 }
 
-TEST(IniSave, FullDiskLeavesTheOldFileIntact) {
-    TempDir dir;
-    const std::string path = dir / "config.ini";
+TEST_F(IniSave, FullDiskLeavesTheOldFileIntact) {
     const std::string old = "major = 3\nminor = 3\n";
     writeWholeFile(path, old);
     IniFile big = sampleConfig(2000);
@@ -121,9 +112,7 @@ TEST(IniSave, FullDiskLeavesTheOldFileIntact) {
     EXPECT_EQ(IniFile(path).getSections(), big.getSections());
 }
 
-TEST(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
-    TempDir dir;
-    const std::string path = dir / "config.ini";
+TEST_F(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
     writeWholeFile(path, "a = 1\n");
     chmod(dir.path().c_str(), 0555);
     // Root writes into any directory, so the save runs in a child that gives
@@ -141,9 +130,7 @@ TEST(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
     EXPECT_EQ(entryCount(dir.path()), 1u);
 }
 
-TEST(IniSave, LargeFilesReadTheSameAsTheirText) {
-    TempDir dir;
-    const std::string path = dir / "big.ini";
+TEST_F(IniSave, LargeFilesReadTheSameAsTheirText) {
     IniFile big = sampleConfig(9000);  // well beyond one read chunk
     big.set("P3", "long", std::string(70000, 'x') + "\n=" + std::string(10, ' '));
     ASSERT_TRUE(big.save(path));

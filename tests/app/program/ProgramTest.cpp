@@ -2,6 +2,9 @@
 // log milestones, the first frame on the X screen, and the orderly exit.
 #include <gtest/gtest.h>
 #include <irrlicht.h>
+
+#include "support/RunTool.h"
+#include "support/TempDir.h"
 // Xlib after GoogleTest: its macros (None, Bool, ...) clash with gtest names.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -14,8 +17,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,50 +27,38 @@ namespace {
 
 const fs::path kBuiltHome = fs::path(CIRRONA_BINARY_DIR) / "cirrona-home";
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // A throw-away home: the program binary (linked, so argv[0] points here),
 // the built media, and a data.ini so the first-start dialog is not needed.
 class TempHome {
 public:
     TempHome() {
-        char pattern[] = "/tmp/cirrona-home-XXXXXX";
-        dir = mkdtemp(pattern);
-        fs::create_symlink(kBuiltHome / "cirrona", dir / "cirrona");
-        fs::create_directory_symlink(kBuiltHome / "media", dir / "media");
-        fs::create_directories(dir / "data");
-        const std::string base = dir.string() + "/";
-        std::ofstream(dir / "data" / "data.ini") << "Vendor = Cirrona\nBackgrounds = " << base << "\nTerrain = " << base
-                                                 << "\nData = " << base << "\nLogs = " << base << "\nSubId =\n";
+        fs::create_symlink(kBuiltHome / "cirrona", home / "cirrona");
+        fs::create_directory_symlink(kBuiltHome / "media", home / "media");
+        fs::create_directories(home / "data");
+        writeWholeFile(home / "data/data.ini", "Vendor = Cirrona\nBackgrounds = " + home.path() + "\nTerrain = " +
+                                                   home.path() + "\nData = " + home.path() + "\nLogs = " +
+                                                   home.path() + "\nSubId =\n");
     }
-    ~TempHome() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    fs::path dir;
+    std::string operator/(const std::string& relative) const { return home / relative; }
+    TempDir home;
 };
 
 struct Child {
     pid_t pid = -1;
-    fs::path output;
+    std::string output;
 };
 
 Child start(const TempHome& home, const std::vector<std::string>& args) {
     Child child;
-    child.output = home.dir / "stdout.txt";
+    child.output = home / "stdout.txt";
     child.pid = fork();
     if (child.pid == 0) {
         int fd = open(child.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(fd, 1);
         dup2(fd, 2);
-        chdir(home.dir.c_str());
+        if (chdir(home.home.path().c_str()) != 0) _exit(126);
         std::vector<char*> argv;
-        std::string program = (home.dir / "cirrona").string();
+        std::string program = home / "cirrona";
         argv.push_back(program.data());
         std::vector<std::string> copies = args;
         for (std::string& a : copies) argv.push_back(a.data());
@@ -152,11 +141,11 @@ void pressAndReleaseKey(Display* display, Window window, KeySym symbol) {
 
 TEST(Program, OneArgumentPrintsTheUsageWithoutAWindow) {
     TempHome home;
-    Child child = start(home, {"800"});
-    ASSERT_EQ(waitForExit(child.pid, 10.0), 0);
-    const std::string program = (home.dir / "cirrona").string();
-    EXPECT_EQ(readFile(child.output), "Usage: " + program + " without parameters or " + program +
-                                          " <resolution width> <resolution height> [<fullscreen 0|1 (optional)>]\n");
+    const std::string program = home / "cirrona";
+    const ToolRun run = runTool(program, {"800"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out + run.err, "Usage: " + program + " without parameters or " + program +
+                                     " <resolution width> <resolution height> [<fullscreen 0|1 (optional)>]\n");
 }
 
 TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
@@ -171,17 +160,17 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
 
     const bool milestones = waitFor(
         [&] {
-            std::string out = readFile(child.output);
+            std::string out = readWholeFile(child.output);
             return out.find("cpp: Create Managers") != std::string::npos &&
                    out.find("cpp: Set Up Factories") != std::string::npos &&
                    out.find("cpp: Load Settings") != std::string::npos;
         },
         30.0);
-    EXPECT_TRUE(milestones) << readFile(child.output);
+    EXPECT_TRUE(milestones) << readWholeFile(child.output);
 
     // The log file holds the milestones too.
     std::string log;
-    waitFor([&] { return !(log = readFile(home.dir / ".Cirrona" / "Logs" / "log.txt")).empty(); }, 5.0);
+    waitFor([&] { return !(log = readWholeFile(home / ".Cirrona/Logs/log.txt")).empty(); }, 5.0);
     EXPECT_NE(log.find("cpp: Load Settings"), std::string::npos);
 
     Window window = 0;
@@ -207,7 +196,7 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
         fs::path shot;
         EXPECT_TRUE(waitFor(
             [&] {
-                for (const auto& entry : fs::directory_iterator(home.dir / "Screenshots"))
+                for (const auto& entry : fs::directory_iterator(home / "Screenshots"))
                     if (entry.path().extension() == ".png" && fs::file_size(entry.path()) > 0) shot = entry.path();
                 return !shot.empty();
             },
@@ -236,5 +225,5 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
     kill(child.pid, SIGTERM);
     const int status = waitForExit(child.pid, 5.0);
     if (status == -1) kill(child.pid, SIGKILL), waitpid(child.pid, nullptr, 0);
-    EXPECT_EQ(status, 0) << readFile(child.output);
+    EXPECT_EQ(status, 0) << readWholeFile(child.output);
 }
