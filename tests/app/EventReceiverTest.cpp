@@ -33,7 +33,7 @@ struct Swallower : IEventReceiver {
 };
 }  // namespace
 
-TEST(EventReceiver, QueuesInOrderAndPops) {
+TEST(EventReceiver, QueuesInOrderAndTheEventBeyondCapacityReplacesTheWholeBacklog) {
     EventReceiver r(nullptr, 200);
     EXPECT_FALSE(r.isEventAvailable());
     r.OnEvent(mouse(1, 2));
@@ -42,10 +42,7 @@ TEST(EventReceiver, QueuesInOrderAndPops) {
     EXPECT_EQ(r.popEvent().MouseInput.X, 1);
     EXPECT_EQ(r.popEvent().MouseInput.X, 3);
     EXPECT_FALSE(r.isEventAvailable());
-}
 
-TEST(EventReceiver, TheEventBeyondCapacityReplacesTheWholeBacklog) {
-    EventReceiver r(nullptr, 200);
     for (int i = 0; i < 200; ++i) r.OnEvent(mouse(i, 0));
     EXPECT_EQ(r.getEventCount(), 200u);
     r.OnEvent(mouse(200, 0));
@@ -53,14 +50,19 @@ TEST(EventReceiver, TheEventBeyondCapacityReplacesTheWholeBacklog) {
     EXPECT_EQ(r.getEvent().MouseInput.X, 200);
 }
 
-TEST(EventReceiver, KeyTableFollowsPressAndRelease) {
+TEST(EventReceiver, KeyTableFollowsPressAndReleaseAndReleasingInsertRequestsOneScreenshot) {
     EventReceiver r(nullptr, 200);
     r.OnEvent(key(KEY_KEY_A, true));
+    r.OnEvent(key(KEY_INSERT, true));
     EXPECT_TRUE(r.isKeyDown(KEY_KEY_A));
     EXPECT_FALSE(r.isKeyDown(KEY_KEY_B));
+    EXPECT_FALSE(r.takeScreenshotRequest());  // pressing alone does nothing
     r.OnEvent(key(KEY_KEY_A, false));
+    r.OnEvent(key(KEY_INSERT, false));
     EXPECT_FALSE(r.isKeyDown(KEY_KEY_A));
-    EXPECT_EQ(r.getEventCount(), 2u);  // key events are still queued for the panels
+    EXPECT_TRUE(r.takeScreenshotRequest());
+    EXPECT_FALSE(r.takeScreenshotRequest());
+    EXPECT_EQ(r.getEventCount(), 4u);  // key events are still queued for the panels
 }
 
 TEST(EventReceiver, SubReceiverThatConsumesKeepsTheEventOutOfTheQueue) {
@@ -97,13 +99,4 @@ TEST(EventReceiver, MessageOverlayHidesMouseEventsInsideItsBoxFromTheGUI) {
     r.setMessageOverlayBox(nullptr);
     EXPECT_FALSE(r.OnEvent(mouse(15, 15)));
     EXPECT_EQ(r.getEventCount(), 6u);  // all of them still reach the queue
-}
-
-TEST(EventReceiver, ReleasingInsertRequestsOneScreenshot) {
-    EventReceiver r(nullptr, 200);
-    r.OnEvent(key(KEY_INSERT, true));
-    EXPECT_FALSE(r.takeScreenshotRequest());  // pressing alone does nothing
-    r.OnEvent(key(KEY_INSERT, false));
-    EXPECT_TRUE(r.takeScreenshotRequest());
-    EXPECT_FALSE(r.takeScreenshotRequest());
 }

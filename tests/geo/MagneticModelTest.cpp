@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/Units.h"
 #include "geo/MagneticModel.h"
 
 namespace {
@@ -64,62 +65,52 @@ MagneticModel compiledInModel() {
 
 }  // namespace
 
-TEST(MagneticModel, CompiledInTableIsWmm2020) {
-    MagneticModel model = compiledInModel();
-    EXPECT_TRUE(model.isLoaded());
-    EXPECT_EQ(model.getEpoch(), 2020.0);
-    EXPECT_EQ(model.getName(), "WMM-2020");
-    EXPECT_EQ(model.getReleaseDate(), "12/10/2019");
-}
-
-TEST(MagneticModel, MatchesOfficialWmm2020TestValues) {
+TEST(MagneticModel, MatchesTheOfficialTestValuesOfWmm2020AndWmm2025) {
     std::vector<TestValue> values = readTestValues(2020.0, 2025.0);
     ASSERT_GE(values.size(), 100u);
     expectMatchesTestValues(compiledInModel(), values);
-}
 
-TEST(MagneticModel, Wmm2025TableReproducesItsTestValues) {
     MagneticModel model;
     ASSERT_TRUE(model.parse(readLines(WMM_DIR + "WMM2025.COF")));
-    EXPECT_EQ(model.getEpoch(), 2025.0);
     EXPECT_EQ(model.getName(), "WMM-2025");
-    std::vector<TestValue> values = readTestValues(2025.0, 2030.0);
+    values = readTestValues(2025.0, 2030.0);
     ASSERT_GE(values.size(), 90u);
     expectMatchesTestValues(model, values);
 }
 
 TEST(MagneticModel, CompiledInTableEqualsThePublishedFile) {
     EXPECT_EQ(wmm2020CoefficientLines(), readLines(WMM_DIR + "WMM2020.COF"));
+    MagneticModel model = compiledInModel();
+    EXPECT_EQ(model.getName(), "WMM-2020");
+    EXPECT_EQ(model.getEpoch(), 2020.0);
 }
 
 TEST(MagneticModel, RejectsBrokenTables) {
-    std::vector<std::string> good = wmm2020CoefficientLines();
+    const std::vector<std::string> good = wmm2020CoefficientLines();
+    // Each damage: from a line, how many lines go, and what takes their place.
+    struct Damage {
+        size_t line, removed;
+        const char* replacement;
+    };
+    const Damage damages[] = {
+        {good.size() - 2, 2, nullptr},                                     // no end marker
+        {5, 1, nullptr},                                                   // a missing term
+        {3, 1, "  2  1  not numbers"},
+        {3, 1, " 13  1   2982.0   -2991.6       -7.1      -30.2"},          // degree out of range
+        {0, 1, "WMM-2020"},                                                // header without epoch
+    };
     MagneticModel model;
     EXPECT_FALSE(model.parse({}));
-    EXPECT_FALSE(model.isLoaded());
-
-    std::vector<std::string> noEnd(good.begin(), good.end() - 2);
-    EXPECT_FALSE(model.parse(noEnd));
-
-    std::vector<std::string> missingTerm = good;
-    missingTerm.erase(missingTerm.begin() + 5);
-    EXPECT_FALSE(model.parse(missingTerm));
-
-    std::vector<std::string> garbage = good;
-    garbage[3] = "  2  1  not numbers";
-    EXPECT_FALSE(model.parse(garbage));
-
-    std::vector<std::string> outOfRange = good;
-    outOfRange[3] = " 13  1   2982.0   -2991.6       -7.1      -30.2";
-    EXPECT_FALSE(model.parse(outOfRange));
-
-    std::vector<std::string> badHeader = good;
-    badHeader[0] = "WMM-2020";
-    EXPECT_FALSE(model.parse(badHeader));
-
+    for (const Damage& d : damages) {
+        std::vector<std::string> lines = good;
+        auto first = lines.erase(lines.begin() + static_cast<long>(d.line),
+                                 lines.begin() + static_cast<long>(d.line + d.removed));
+        if (d.replacement) lines.insert(first, d.replacement);
+        EXPECT_FALSE(model.parse(lines)) << d.line;
+        EXPECT_FALSE(model.isLoaded()) << d.line;
+    }
     // An unusable model evaluates to nothing rather than to garbage.
-    MagneticFieldElements field = model.evaluate(ChartPosition(0, 0), 0, 2021);
-    EXPECT_EQ(field.total, 0.0);
+    EXPECT_EQ(model.evaluate(ChartPosition(0, 0), 0, 2021).total, 0.0);
 
     // Blank lines are harmless.
     std::vector<std::string> blanks = good;
@@ -165,7 +156,7 @@ TEST(MagneticTransform, IsARotationWhoseThirdRowIsTheField) {
         Vector3d inMagnetic = m * Vector3d(field.east, -field.down, field.north);
         EXPECT_NEAR(inMagnetic.z, field.total, 1e-6);
         EXPECT_NEAR(inMagnetic.x, 0.0, 1e-6);
-        EXPECT_NEAR(calcMagneticVariation(m) * 180.0 / 3.14159265358979323846, field.declination, 1e-9);
+        EXPECT_NEAR(units::radiansToDegrees(calcMagneticVariation(m)), field.declination, 1e-9);
     }
     // A vertical field (magnetic pole) still gives a rotation.
     MagneticFieldElements vertical;
@@ -182,13 +173,13 @@ TEST(MagneticTransform, SharedModelAtAGivenYear) {
     GeoMatrix3 m = createMagTransform(vancouver, 100.0, 2021.5, &ok);
     ASSERT_TRUE(ok);
     double expected = model.evaluate(vancouver, 100.0, 2021.5).declination;
-    EXPECT_NEAR(calcMagneticVariation(m) * 180.0 / 3.14159265358979323846, expected, 1e-9);
+    EXPECT_NEAR(units::radiansToDegrees(calcMagneticVariation(m)), expected, 1e-9);
     // Vancouver's declination in 2021 is about 16 degrees east.
     EXPECT_NEAR(expected, 16.0, 1.0);
     // The clock-based form uses the same model.
     GeoMatrix3 now = createMagTransform(vancouver, 100.0, &ok);
     EXPECT_TRUE(ok);
-    EXPECT_NEAR(calcMagneticVariation(now) * 180.0 / 3.14159265358979323846, expected, 2.0);
+    EXPECT_NEAR(units::radiansToDegrees(calcMagneticVariation(now)), expected, 2.0);
 }
 
 TEST(MagneticTransform, ConcurrentFirstCallsAgree) {

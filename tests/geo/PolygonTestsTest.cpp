@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "base/Units.h"
 #include "geo/PolygonTests.h"
 
 namespace {
@@ -15,7 +16,7 @@ int windingNumber(const std::vector<Vector2d>& polygon, const Vector2d& p) {
         Vector2d b = polygon[(i + 1) % polygon.size()] - p;
         total += std::atan2(a.cross(b), a.dot(b));
     }
-    return int(std::lround(total / (2.0 * 3.14159265358979323846)));
+    return int(std::lround(total / (2.0 * units::kPi)));
 }
 
 double distanceToSegment(const Vector2d& p, const Vector2d& a, const Vector2d& b) {
@@ -60,7 +61,7 @@ std::vector<Vector2d> star() {
     std::vector<Vector2d> points;
     for (int k = 0; k < 10; ++k) {
         double radius = (k % 2 == 0) ? 10.0 : 4.0;
-        double angle = k * 3.14159265358979323846 / 5.0;
+        double angle = k * units::kPi / 5.0;
         points.emplace_back(radius * std::sin(angle), radius * std::cos(angle));
     }
     return points;
@@ -69,17 +70,16 @@ std::vector<Vector2d> star() {
 }  // namespace
 
 TEST(PointInTriangle, InsideOutsideAndEdgeTolerance) {
-    Vector2f a(0, 0), b(4, 0), c(0, 4);
-    EXPECT_TRUE(isPointInTriangle(Vector2f(1, 1), a, b, c));
-    EXPECT_TRUE(isPointInTriangle(Vector2f(1, 1), a, c, b));  // other winding
-    EXPECT_FALSE(isPointInTriangle(Vector2f(3, 3), a, b, c));
-    EXPECT_FALSE(isPointInTriangle(Vector2f(-1, 1), a, b, c));
-    // On an edge and on a vertex: outside by the tolerance.
-    EXPECT_FALSE(isPointInTriangle(Vector2f(2, 0), a, b, c));
-    EXPECT_FALSE(isPointInTriangle(Vector2f(0, 0), a, b, c));
-    EXPECT_FALSE(isPointInTriangle(Vector2f(2, 2), a, b, c));
-    // Just inside by more than the tolerance.
-    EXPECT_TRUE(isPointInTriangle(Vector2f(2, 0.01f), a, b, c));
+    const Vector2f a(0, 0), b(4, 0), c(0, 4);
+    const std::pair<Vector2f, bool> points[] = {
+        {{1, 1}, true},     {{3, 3}, false}, {{-1, 1}, false},
+        {{2, 0}, false},    {{0, 0}, false}, {{2, 2}, false},  // on an edge or a vertex: outside by the tolerance
+        {{2, 0.01f}, true},                                   // inside by more than the tolerance
+    };
+    for (const auto& [p, expected] : points) {
+        EXPECT_EQ(isPointInTriangle(p, a, b, c), expected) << p.x << " " << p.y;
+        EXPECT_EQ(isPointInTriangle(p, a, c, b), expected) << p.x << " " << p.y << " other winding";
+    }
     // A degenerate triangle contains nothing.
     EXPECT_FALSE(isPointInTriangle(Vector2f(1, 1), a, Vector2f(2, 2), Vector2f(3, 3)));
 }
@@ -150,14 +150,9 @@ TEST(PointInPolygon, AgreesWithWindingNumberOnRandomPoints) {
     }
 }
 
-TEST(PointInPolygon, SinglePrecisionFormMatchesDouble) {
+TEST(PointInPolygon, SinglePrecisionFormSharesTheAlgorithm) {
     std::vector<Vector2f> polygon;
-    for (const Vector2d& v : star()) polygon.emplace_back(float(v.x), float(v.y));
-    Vector2f boxMin(-10, -10), boxMax(10, 10);
-    EXPECT_TRUE(isInsidePolygon(polygon, Vector2f(0, 0), boxMin, boxMax, 5));
-    EXPECT_TRUE(isInsidePolygon(polygon, Vector2f(0, 9), boxMin, boxMax, 5));
-    // Between two points of the star.
-    EXPECT_FALSE(isInsidePolygon(polygon, Vector2f(6.0f * std::sin(0.628f), 6.0f * std::cos(0.628f)), boxMin,
-                                 boxMax, 5));
-    EXPECT_FALSE(isInsidePolygon(polygon, Vector2f(11, 0), boxMin, boxMax, 3));
+    for (const Vector2d& v : U_SHAPE) polygon.emplace_back(float(v.x), float(v.y));
+    EXPECT_TRUE(isInsidePolygon(polygon, Vector2f(0.5f, 2.5f), Vector2f(0, 0), Vector2f(3, 3), 5));
+    EXPECT_FALSE(isInsidePolygon(polygon, Vector2f(1.5f, 2.0f), Vector2f(0, 0), Vector2f(3, 3), 5));
 }
