@@ -42,17 +42,10 @@ TEST_F(FirstStart, NewInstallationCreatesTreeFilesLocationsAndMarker) {
     EXPECT_TRUE(fileExists(data("3.3_data_created")));
     EXPECT_EQ(getFirstStartMarkerPath(home.path(), 3, 3), data("3.3_data_created"));
 
-    IniFile config(data("config.ini"));
-    EXPECT_EQ(config.get("", "major"), "3");
-    EXPECT_EQ(config.get("", "minor"), "3");
-
-    IniFile dataIni(data("data.ini"));
-    EXPECT_EQ(dataIni.getSection(""), (IniSection{{"Vendor", "Cirrona"},
-                                                  {"Backgrounds", home / "img/"},
-                                                  {"Terrain", home / "ter/"},
-                                                  {"Data", home / "chart/"},
-                                                  {"Logs", home / "log/"},
-                                                  {"SubId", ""}}));
+    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "3");
+    StorageLocations chosen;
+    ASSERT_TRUE(readStorageLocations(data("data.ini"), &chosen));
+    EXPECT_EQ(chosen, (StorageLocations{home / "img/", home / "ter/", home / "chart/", home / "log/"}));
     for (const char* tree : {"img/.Cirrona/Images", "ter/.Cirrona/Terrain", "chart/.Cirrona/ChartData", "log/.Cirrona/Logs"})
         EXPECT_TRUE(isDirectory(home / tree)) << tree;
 }

@@ -5,7 +5,6 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
-#include <memory>
 #include <string>
 
 namespace {
@@ -25,12 +24,6 @@ int socketOption(int handle, int name) {
     return value;
 }
 
-std::unique_ptr<IIPAddress> loopbackAddress(const std::string& text, int port) {
-    auto shortPort = static_cast<unsigned short>(port);
-    if (text.find(':') == std::string::npos) return std::make_unique<IPv4Address>(text, shortPort);
-    return std::make_unique<IPv6Address>(text, shortPort);
-}
-
 IPv4Address loopback4(int port) { return IPv4Address("127.0.0.1", static_cast<unsigned short>(port)); }
 
 std::string receiveDatagram(ISocket& socket) {
@@ -40,12 +33,12 @@ std::string receiveDatagram(ISocket& socket) {
     return std::string(buffer, static_cast<size_t>(count > 0 ? count : 0));
 }
 
-template <class Socket>
+template <class Socket, class Address>
 void exchangeDatagrams(const std::string& loopback) {
     Socket receiver(0);
     ASSERT_GT(receiver.getBoundPort(), 0);
     Socket sender;
-    sender.setUDPTarget(*loopbackAddress(loopback, receiver.getBoundPort()));
+    sender.setUDPTarget(Address(loopback, static_cast<unsigned short>(receiver.getBoundPort())));
     ASSERT_TRUE(sender.send("hello", 5));
     EXPECT_EQ("hello", receiveDatagram(receiver));
 
@@ -80,8 +73,8 @@ TEST(UDPSocket, UnusedSocketReturnsZeroWithoutReadingItsDescriptor) {
 }
 
 TEST(UDPSocket, DatagramsBetweenTwoSocketsOnIPv4AndIPv6Loopback) {
-    exchangeDatagrams<IPv4UDPSocket>("127.0.0.1");
-    exchangeDatagrams<IPv6UDPSocket>("::1");
+    exchangeDatagrams<IPv4UDPSocket, IPv4Address>("127.0.0.1");
+    exchangeDatagrams<IPv6UDPSocket, IPv6Address>("::1");
 }
 
 TEST(UDPSocket, IPv6SocketWithIPv4ReceptionGetsIPv4Datagrams) {
