@@ -4,12 +4,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <vector>
 
 #include "geo/GeoidGrid.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -34,16 +33,16 @@ struct RawGtx {
     }
 
     bool load(const char* path) {
-        std::ifstream in(path, std::ios::binary);
-        std::vector<unsigned char> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (d.size() < 40) return false;
+        const std::string text = readWholeFile(path);
+        const auto* d = reinterpret_cast<const unsigned char*>(text.data());
+        if (text.size() < 40) return false;
         south = asDouble(bigEndian(&d[0], 8));
         west = asDouble(bigEndian(&d[8], 8));
         dLat = asDouble(bigEndian(&d[16], 8));
         dLon = asDouble(bigEndian(&d[24], 8));
         rows = int(bigEndian(&d[32], 4));
         columns = int(bigEndian(&d[36], 4));
-        if (d.size() != 40 + size_t(rows) * columns * 4) return false;
+        if (text.size() != 40 + size_t(rows) * columns * 4) return false;
         metres.resize(size_t(rows) * columns);
         for (size_t i = 0; i < metres.size(); ++i) {
             uint32_t bits = uint32_t(bigEndian(&d[40 + 4 * i], 4));

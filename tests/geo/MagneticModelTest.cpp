@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -9,6 +8,7 @@
 
 #include "base/Units.h"
 #include "geo/MagneticModel.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ const std::string WMM_DIR = std::string(CIRRONA_SOURCE_DIR) + "/tests/geo/data/w
 
 std::vector<std::string> readLines(const std::string& path) {
     std::vector<std::string> lines;
-    std::ifstream in(path);
+    std::istringstream in(readWholeFile(path));
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
@@ -28,11 +28,9 @@ struct TestValue {
 
 std::vector<TestValue> readTestValues(double fromYear, double toYear) {
     std::vector<TestValue> values;
-    std::ifstream in(WMM_DIR + "wmm_test_values.csv");
-    std::string line;
-    std::getline(in, line);  // column names
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
+    const std::vector<std::string> lines = readLines(WMM_DIR + "wmm_test_values.csv");
+    for (size_t i = 1; i < lines.size(); ++i) {  // after the column names
+        std::istringstream fields(lines[i]);
         std::vector<double> v;
         for (std::string field; std::getline(fields, field, ',');) v.push_back(std::stod(field));
         if (v.size() < 11 || v[0] < fromYear || v[0] >= toYear) continue;
