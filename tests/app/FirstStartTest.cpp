@@ -50,12 +50,17 @@ TEST_F(FirstStart, NewInstallationCreatesTreeFilesLocationsAndMarker) {
         EXPECT_TRUE(isDirectory(home / tree)) << tree;
 }
 
-TEST_F(FirstStart, SecondStartOfTheSameVersionDoesNothing) {
+TEST_F(FirstStart, SecondStartOfTheSameVersionDoesNothingButANewVersionRepeatsTheWork) {
     ASSERT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
     writeWholeFile(data("config.ini"), "mine = 1\n");
     EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::ALREADY_DONE);
     EXPECT_EQ(readWholeFile(data("config.ini")), "mine = 1\n");
     EXPECT_EQ(chooserCalls, 1);
+
+    // A new version repeats the work.
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(), 3, 4).result, FirstStartOutcome::DONE);
+    EXPECT_TRUE(fileExists(data("3.4_data_created")));
+    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "4");
 }
 
 TEST_F(FirstStart, DeletedMarkerRewritesConfigurationButKeepsAircraftAndLocations) {
@@ -72,13 +77,6 @@ TEST_F(FirstStart, DeletedMarkerRewritesConfigurationButKeepsAircraftAndLocation
         EXPECT_NE(readWholeFile(data(file)), "edited = yes\n") << file;
     EXPECT_EQ(readWholeFile(data("aircrafts.ini")), "edited = yes\n");
     EXPECT_EQ(readWholeFile(data("data.ini")), locations);
-}
-
-TEST_F(FirstStart, NewVersionRepeatsTheWork) {
-    ASSERT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
-    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(), 3, 4).result, FirstStartOutcome::DONE);
-    EXPECT_TRUE(fileExists(data("3.4_data_created")));
-    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "4");
 }
 
 TEST_F(FirstStart, NoLocationChosenLeavesNoMarker) {
@@ -115,12 +113,6 @@ TEST(DataLocations, WriteKeepsOtherEntriesAndReadFillsMissingWithEmpty) {
     EXPECT_EQ(read, (StorageLocations{"", "/t/", "", ""}));
     EXPECT_FALSE(readStorageLocations(dir / "absent.ini", &read));
     EXPECT_EQ(read, StorageLocations{});
-}
-
-TEST(DataLocations, StorageTreesNeedTheirBaseDirectories) {
-    TempDir dir;
-    EXPECT_TRUE(createStorageTrees({dir / "", dir / "", dir / "", dir / ""}));
-    for (const char* tree : {".Cirrona/Images", ".Cirrona/Terrain", ".Cirrona/ChartData", ".Cirrona/Logs"})
-        EXPECT_TRUE(isDirectory(dir / tree)) << tree;
+    // The storage trees need their base directories.
     EXPECT_FALSE(createStorageTrees({dir / "gone/", dir / "", dir / "", dir / ""}));
 }

@@ -69,17 +69,6 @@ Child start(const TempHome& home, const std::vector<std::string>& args) {
     return child;
 }
 
-// Waits up to `seconds` for the child to end; returns its exit status or -1.
-int waitForExit(pid_t pid, double seconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return -1;
-}
-
 bool waitFor(const std::function<bool()>& condition, double seconds) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < deadline) {
@@ -223,7 +212,8 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
     XCloseDisplay(display);
 
     kill(child.pid, SIGTERM);
-    const int status = waitForExit(child.pid, 5.0);
-    if (status == -1) kill(child.pid, SIGKILL), waitpid(child.pid, nullptr, 0);
-    EXPECT_EQ(status, 0) << readWholeFile(child.output);
+    int status = 0;
+    const bool ended = waitFor([&] { return waitpid(child.pid, &status, WNOHANG) == child.pid; }, 5.0);
+    if (!ended) kill(child.pid, SIGKILL), waitpid(child.pid, nullptr, 0);
+    EXPECT_TRUE(ended && WIFEXITED(status) && WEXITSTATUS(status) == 0) << readWholeFile(child.output);
 }
