@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <irrlicht.h>
 
+#include "support/Eventually.h"
 #include "support/RunTool.h"
 #include "support/TempDir.h"
 // Xlib after GoogleTest: its macros (None, Bool, ...) clash with gtest names.
@@ -13,12 +14,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -67,15 +65,6 @@ Child start(const TempHome& home, const std::vector<std::string>& args) {
         _exit(127);
     }
     return child;
-}
-
-bool waitFor(const std::function<bool()>& condition, double seconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condition();
 }
 
 Window findWindowNamed(Display* display, Window root, const std::string& prefix) {
@@ -147,24 +136,24 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
     Child child = start(home, {"800", "480"});
     ASSERT_GT(child.pid, 0);
 
-    const bool milestones = waitFor(
+    const bool milestones = eventually(
         [&] {
             std::string out = readWholeFile(child.output);
             return out.find("cpp: Create Managers") != std::string::npos &&
                    out.find("cpp: Set Up Factories") != std::string::npos &&
                    out.find("cpp: Load Settings") != std::string::npos;
         },
-        30.0);
+        30000, 100);
     EXPECT_TRUE(milestones) << readWholeFile(child.output);
 
     // The log file holds the milestones too.
     std::string log;
-    waitFor([&] { return !(log = readWholeFile(home / ".Cirrona/Logs/log.txt")).empty(); }, 5.0);
+    eventually([&] { return !(log = readWholeFile(home / ".Cirrona/Logs/log.txt")).empty(); }, 5000, 100);
     EXPECT_NE(log.find("cpp: Load Settings"), std::string::npos);
 
     Window window = 0;
-    EXPECT_TRUE(waitFor([&] { return (window = findWindowNamed(display, DefaultRootWindow(display), "Cirrona")) != 0; },
-                        20.0));
+    EXPECT_TRUE(eventually([&] { return (window = findWindowNamed(display, DefaultRootWindow(display), "Cirrona")) != 0; },
+                        20000, 100));
     if (window) {
         XWindowAttributes attributes;
         XGetWindowAttributes(display, window, &attributes);
@@ -172,24 +161,24 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
         EXPECT_EQ(attributes.height, 480);
         // After the loading screen, the empty frame is the skin's background.
         Pixel p;
-        const bool background = waitFor(
+        const bool background = eventually(
             [&] {
                 p = windowPixel(display, window, 400, 300);
                 return p.r == 22 && p.g == 30 && p.b == 40;
             },
-            20.0);
+            20000, 100);
         EXPECT_TRUE(background) << "pixel " << p.r << "," << p.g << "," << p.b;
 
         // Insert takes a screenshot into Screenshots/ as PNG.
         pressAndReleaseKey(display, window, XK_Insert);
         fs::path shot;
-        EXPECT_TRUE(waitFor(
+        EXPECT_TRUE(eventually(
             [&] {
                 for (const auto& entry : fs::directory_iterator(home / "Screenshots"))
                     if (entry.path().extension() == ".png" && fs::file_size(entry.path()) > 0) shot = entry.path();
                 return !shot.empty();
             },
-            10.0));
+            10000, 100));
         if (!shot.empty()) {
             // The picture in the file is the frame on the screen, not a black
             // front buffer.
@@ -213,7 +202,7 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
 
     kill(child.pid, SIGTERM);
     int status = 0;
-    const bool ended = waitFor([&] { return waitpid(child.pid, &status, WNOHANG) == child.pid; }, 5.0);
+    const bool ended = eventually([&] { return waitpid(child.pid, &status, WNOHANG) == child.pid; }, 5000, 100);
     if (!ended) kill(child.pid, SIGKILL), waitpid(child.pid, nullptr, 0);
     EXPECT_TRUE(ended && WIFEXITED(status) && WEXITSTATUS(status) == 0) << readWholeFile(child.output);
 }
