@@ -69,28 +69,21 @@ TEST(TCPSocket, ListenAcceptAndConnectOnIPv4AndIPv6Loopback) {
     exchangeOnLoopback<IPv6TCPSocket, IPv6Address>("::1");
 }
 
-TEST(TCPSocket, ConnectToAClosedPortFailsAtOnce) {
+TEST(TCPSocket, ConnectFailsAtOnceWhenRefusedAndAfterItsTimeOutWhenUnanswered) {
     IPv4TCPSocket client;
     uint32_t start = getMilliSecs();
     EXPECT_FALSE(client.connect(IPv4Address("127.0.0.1", closedPort()), 2000));
     EXPECT_LT(getMilliSecs() - start, 1000u);
-
-    // An unparsable address must not fall back to 0.0.0.0, which is this host.
-    IPv4TCPSocket server(0);
-    ASSERT_TRUE(server.listen(1));
-    EXPECT_FALSE(client.connect(IPv4Address("not-an-address", portOf(server)), 200));
-}
-
-TEST(TCPSocket, ConnectGivesUpAfterItsTimeOut) {
-    // A listener that never accepts, with its queue filled: further
-    // handshakes are dropped, so a connect can only time out.
+    // A listener that never accepts, with its queue filled: further handshakes
+    // are dropped. An unparsable address must not fall back to 0.0.0.0, this host.
     IPv4TCPSocket server(0);
     ASSERT_TRUE(server.listen(0));
+    EXPECT_FALSE(client.connect(IPv4Address("not-an-address", portOf(server)), 200));
     std::vector<std::unique_ptr<IPv4TCPSocket>> queued;
     bool timedOut = false;
     for (int attempt = 0; attempt < 8 && !timedOut; ++attempt) {
         queued.push_back(std::make_unique<IPv4TCPSocket>());
-        uint32_t start = getMilliSecs();
+        start = getMilliSecs();
         if (queued.back()->connect(IPv4Address("127.0.0.1", portOf(server)), 100)) continue;
         uint32_t elapsed = getMilliSecs() - start;
         EXPECT_GE(elapsed, 90u);
@@ -156,27 +149,22 @@ TEST(TCPSocket, ListenerKeepsItsPortOnRestoreAndSharesItOnlyWithReusePort) {
     EXPECT_TRUE(second.listen(1));
 }
 
-TEST(HostAddresses, ResolvesNumericAndLocalNames) {
+TEST(HostAddresses, ResolveAndConnectPastARefusedAddressOrGiveATargetedUDPSocket) {
     auto numeric = queryIPAddressesForHostName("::1", 4000);
     ASSERT_EQ(1u, numeric.size());
-    EXPECT_EQ(6, numeric[0]->getIPVersion());
+    EXPECT_EQ("::1", numeric[0]->getAddressAsString());
     EXPECT_EQ(4000, numeric[0]->getPort());
-
-    auto local = queryIPAddressesForHostName("localhost", 80);
     bool hasIPv4Loopback = false;
-    for (const auto& address : local) {
-        EXPECT_EQ(80, address->getPort());
-        hasIPv4Loopback |= address->getAddressAsString() == "127.0.0.1";
-    }
+    for (const auto& address : queryIPAddressesForHostName("localhost", 80))
+        hasIPv4Loopback |= address->getAddressAsString() == "127.0.0.1" && address->getPort() == 80;
     EXPECT_TRUE(hasIPv4Loopback);
-}
 
-TEST(HostAddresses, ConnectsPastARefusedAddressOrGivesATargetedUDPSocket) {
     IPv4TCPSocket server(0);
     ASSERT_TRUE(server.listen(4));
     IPAddressList addresses;
     EXPECT_EQ(nullptr, connectSocketForAddressList(addresses, 200));
-    addresses.push_back(std::make_unique<IPv4Address>("127.0.0.1", closedPort()));
+    addresses.push_back(std::make_unique<IPv6Address>("::1", closedPort()));
+    EXPECT_EQ(nullptr, connectSocketForAddressList(addresses, 200));
     addresses.push_back(std::make_unique<IPv4Address>("127.0.0.1", portOf(server)));
     auto socket = connectSocketForAddressList(addresses, 500);
     ASSERT_NE(nullptr, socket);
@@ -184,10 +172,6 @@ TEST(HostAddresses, ConnectsPastARefusedAddressOrGivesATargetedUDPSocket) {
     ASSERT_NE(nullptr, accepted);
     ASSERT_TRUE(socket->send("second", 6));
     EXPECT_EQ("second", receiveAll(*accepted, 6));
-
-    IPAddressList onlyRefused;
-    onlyRefused.push_back(std::make_unique<IPv6Address>("::1", closedPort()));
-    EXPECT_EQ(nullptr, connectSocketForAddressList(onlyRefused, 200));
     EXPECT_EQ(nullptr, createSocketForHostName(true, "127.0.0.1", closedPort(), 200));
 
     IPv6UDPSocket receiver;

@@ -81,16 +81,3 @@ TEST(ZSocket, CorruptBlockIsReportedAndTheNextStreamDecodes) {
     ASSERT_TRUE(restarted.send("recovered", 9));
     EXPECT_EQ("recovered", receiveAll(receiver, 9));
 }
-
-TEST(ZSocket, InnerEndpointResultsBelowOnePassThrough) {
-    class FailedDevice : public ICommunicationEndpoint {
-    public:
-        int recv(char*, unsigned) override { return -1; }
-        bool send(const char*, unsigned) override { return false; }
-    };
-    FailedDevice device;
-    ZSocket wrapper(&device, 64, 64, 6, false);
-    char buffer[8];
-    EXPECT_EQ(-1, wrapper.recv(buffer, sizeof(buffer)));
-    EXPECT_FALSE(wrapper.send("x", 1));
-}
