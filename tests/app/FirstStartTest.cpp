@@ -79,14 +79,13 @@ TEST_F(FirstStart, DeletedMarkerRewritesConfigurationButKeepsAircraftAndLocation
     EXPECT_EQ(readWholeFile(data("data.ini")), locations);
 }
 
-TEST_F(FirstStart, NoLocationChosenLeavesNoMarker) {
+TEST_F(FirstStart, NoLocationChosenLeavesNoMarkerAndAnUncreatableDataDirectoryFails) {
     EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(false)).result, FirstStartOutcome::CANCELLED);
     EXPECT_FALSE(fileExists(data("3.3_data_created")));
     EXPECT_FALSE(fileExists(data("data.ini")));
     EXPECT_EQ(runFirstStartOfVersion(home.path(), nullptr).result, FirstStartOutcome::CANCELLED);
-}
 
-TEST_F(FirstStart, UncreatableDataDirectoryFailsWithMessage) {
+    removeFileOrTree(home / "data");
     writeWholeFile(home / "data", "a file where the directory should be");
     FirstStartOutcome outcome = runFirstStartOfVersion(home.path(), chooser());
     EXPECT_EQ(outcome.result, FirstStartOutcome::FAILED);
