@@ -10,30 +10,23 @@
 
 #include "support/TempDir.h"
 
-TEST(Logger, RewritesLogTxtAtEveryStartAndTheTargetMaskChoosesFileConsoleOrBoth) {
+TEST(Logger, RewritesLogTxtAtEveryStartAndTheTargetMaskAndStreamChooseWhereLinesGo) {
     TempDir dir;
     writeWholeFile(dir / "log.txt", "yesterday's flight\n");
     const std::string bare = dir.path().substr(0, dir.path().size() - 1);  // without the trailing slash
     Logger log(bare);
     EXPECT_EQ(log.getDirectory(), bare + "/");
+    const int gps = log.createAdditionalLogFile("gps.txt");
     testing::internal::CaptureStdout();
     log.log("to file", Logger::FILE);
     log.log("to console", Logger::CONSOLE);
     log.log(42, Logger::BOTH);
     log.logStringConsole("plain\n");
+    log.log("fix", Logger::FILE, gps);
+    log.log("lost", Logger::FILE, 7);  // no such stream: nothing happens
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "to console\n42\nplain\n");
     EXPECT_EQ(readWholeFile(dir / "log.txt"), "to file\n42\n");
-}
-
-TEST(Logger, AdditionalFilesAreSeparateStreams) {
-    TempDir dir;
-    Logger log(dir.path());
-    const int gps = log.createAdditionalLogFile("gps.txt");
-    log.log("fix", Logger::FILE, gps);
-    log.log("main", Logger::FILE, 0);
-    log.log("lost", Logger::FILE, 7);  // no such stream: nothing happens
     EXPECT_EQ(readWholeFile(dir / "gps.txt"), "fix\n");
-    EXPECT_EQ(readWholeFile(dir / "log.txt"), "main\n");
 }
 
 TEST(Logger, LinesFromManyThreadsNeverInterleave) {
