@@ -79,20 +79,4 @@ TEST(GDL90SensorFlavours, TalosListensOnItsExtraPortsAndAcceptsAStream) {
     EXPECT_NE(sensor.getStoredMessage(IGDL90Message::HEARTBEAT), nullptr);
 }
 
-TEST(GDL90SensorFlavours, LevilAddsASendSocketAndGenericOnlyTheUDPPort) {
-    SensorManager manager;
-    registerSensorKinds(manager);
-    GDL90Sensor::Settings settings;
-    settings.port = freePort();
-    settings.flavor = GDL90Sensor::Levil;
-    GDL90Sensor levil(manager, settings);
-    EXPECT_EQ(levil.getEndpointCount(), 2);
-    EXPECT_EQ(levil.getName(), "GDL90 (Levil)");
-    settings.port = freePort();
-    settings.flavor = GDL90Sensor::PilotAware;
-    GDL90Sensor pilotAware(manager, settings);
-    EXPECT_EQ(pilotAware.getEndpointCount(), 1);
-    EXPECT_EQ(GDL90Sensor::flavorFromName("uAvionix"), GDL90Sensor::uAvionix);
-}
-
 }  // namespace
