@@ -120,10 +120,3 @@ TEST(PointInPolygon, AgreesWithWindingNumberOnRandomAndVertexAlignedPoints) {
     EXPECT_TRUE(inside(U_SHAPE, Vector2d(1.0 - 1e-9, 2.0)));
     EXPECT_FALSE(inside(U_SHAPE, Vector2d(1.0 + 1e-9, 2.0)));
 }
-
-TEST(PointInPolygon, SinglePrecisionFormSharesTheAlgorithm) {
-    std::vector<Vector2f> polygon;
-    for (const Vector2d& v : U_SHAPE) polygon.emplace_back(float(v.x), float(v.y));
-    EXPECT_TRUE(isInsidePolygon(polygon, Vector2f(0.5f, 2.5f), Vector2f(0, 0), Vector2f(3, 3), 5));
-    EXPECT_FALSE(isInsidePolygon(polygon, Vector2f(1.5f, 2.0f), Vector2f(0, 0), Vector2f(3, 3), 5));
-}
