@@ -42,7 +42,8 @@ TEST_F(FirstStart, NewInstallationCreatesTreeFilesLocationsAndMarker) {
     EXPECT_TRUE(fileExists(data("3.3_data_created")));
     EXPECT_EQ(getFirstStartMarkerPath(home.path(), 3, 3), data("3.3_data_created"));
 
-    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "3");
+    const IniFile config(data("config.ini"));
+    EXPECT_EQ(config.get("", "major") + "." + config.get("", "minor"), "3.3");
     StorageLocations chosen;
     ASSERT_TRUE(readStorageLocations(data("data.ini"), &chosen));
     EXPECT_EQ(chosen, (StorageLocations{home / "img/", home / "ter/", home / "chart/", home / "log/"}));
@@ -72,7 +73,9 @@ TEST_F(FirstStart, DeletedMarkerRewritesConfigurationButKeepsAircraftAndLocation
 
     EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
     EXPECT_EQ(chooserCalls, 1);  // data.ini is there: no question
-    EXPECT_EQ(IniFile(data("config.ini")).get("", "PanelCount"), "311");
+    const IniFile config(data("config.ini"));  // replaced, not merged
+    EXPECT_EQ(config.get("", "PanelCount"), "311");
+    EXPECT_FALSE(config.isAvailable("", "edited"));
     for (const char* file : {"calibration.ini", "extSensorConfig.ini", "hotspot.ini"})
         EXPECT_NE(readWholeFile(data(file)), "edited = yes\n") << file;
     EXPECT_EQ(readWholeFile(data("aircrafts.ini")), "edited = yes\n");
