@@ -27,25 +27,17 @@ double distanceToSegment(const Vector2d& p, const Vector2d& a, const Vector2d& b
 
 double distanceToOutline(const std::vector<Vector2d>& polygon, const Vector2d& p) {
     double best = 1e300;
-    for (size_t i = 0; i < polygon.size(); ++i) {
+    for (size_t i = 0; i < polygon.size(); ++i)
         best = std::min(best, distanceToSegment(p, polygon[i], polygon[(i + 1) % polygon.size()]));
-    }
     return best;
 }
 
-void boundingBox(const std::vector<Vector2d>& polygon, Vector2d& boxMin, Vector2d& boxMax) {
-    boxMin = boxMax = polygon.front();
-    for (const Vector2d& v : polygon) {
-        boxMin.x = std::min(boxMin.x, v.x);
-        boxMin.y = std::min(boxMin.y, v.y);
-        boxMax.x = std::max(boxMax.x, v.x);
-        boxMax.y = std::max(boxMax.y, v.y);
-    }
-}
-
 bool inside(const std::vector<Vector2d>& polygon, const Vector2d& p, int rays = 5) {
-    Vector2d boxMin, boxMax;
-    boundingBox(polygon, boxMin, boxMax);
+    Vector2d boxMin = polygon.front(), boxMax = polygon.front();
+    for (const Vector2d& v : polygon) {
+        boxMin = Vector2d(std::min(boxMin.x, v.x), std::min(boxMin.y, v.y));
+        boxMax = Vector2d(std::max(boxMax.x, v.x), std::max(boxMax.y, v.y));
+    }
     return isInsidePolygon(polygon, p, boxMin, boxMax, rays);
 }
 
