@@ -10,7 +10,6 @@ SEvent key(EKEY_CODE code, bool down) {
     e.EventType = EET_KEY_INPUT_EVENT;
     e.KeyInput.Key = code;
     e.KeyInput.PressedDown = down;
-    e.KeyInput.Char = 0;
     return e;
 }
 
@@ -31,10 +30,14 @@ struct Swallower : IEventReceiver {
         return swallow;
     }
 };
+
+class EventReceiverTest : public ::testing::Test {
+protected:
+    EventReceiver r{nullptr, 200};
+};
 }  // namespace
 
-TEST(EventReceiver, QueuesInOrderAndPops) {
-    EventReceiver r(nullptr, 200);
+TEST_F(EventReceiverTest, QueuesInOrderAndTheEventBeyondCapacityReplacesTheWholeBacklog) {
     EXPECT_FALSE(r.isEventAvailable());
     r.OnEvent(mouse(1, 2));
     r.OnEvent(mouse(3, 4));
@@ -42,68 +45,55 @@ TEST(EventReceiver, QueuesInOrderAndPops) {
     EXPECT_EQ(r.popEvent().MouseInput.X, 1);
     EXPECT_EQ(r.popEvent().MouseInput.X, 3);
     EXPECT_FALSE(r.isEventAvailable());
-}
 
-TEST(EventReceiver, TheEventBeyondCapacityReplacesTheWholeBacklog) {
-    EventReceiver r(nullptr, 200);
-    for (int i = 0; i < 200; ++i) r.OnEvent(mouse(i, 0));
-    EXPECT_EQ(r.getEventCount(), 200u);
-    r.OnEvent(mouse(200, 0));
+    for (int i = 0; i <= 200; ++i) {
+        EXPECT_EQ(r.getEventCount(), static_cast<unsigned>(i));
+        r.OnEvent(mouse(i, 0));
+    }
     ASSERT_EQ(r.getEventCount(), 1u);
     EXPECT_EQ(r.getEvent().MouseInput.X, 200);
 }
 
-TEST(EventReceiver, KeyTableFollowsPressAndRelease) {
-    EventReceiver r(nullptr, 200);
+TEST_F(EventReceiverTest, KeyTableFollowsPressAndReleaseAndReleasingInsertRequestsOneScreenshot) {
     r.OnEvent(key(KEY_KEY_A, true));
+    r.OnEvent(key(KEY_INSERT, true));
     EXPECT_TRUE(r.isKeyDown(KEY_KEY_A));
     EXPECT_FALSE(r.isKeyDown(KEY_KEY_B));
+    EXPECT_FALSE(r.takeScreenshotRequest());  // pressing alone does nothing
     r.OnEvent(key(KEY_KEY_A, false));
+    r.OnEvent(key(KEY_INSERT, false));
     EXPECT_FALSE(r.isKeyDown(KEY_KEY_A));
-    EXPECT_EQ(r.getEventCount(), 2u);  // key events are still queued for the panels
+    EXPECT_TRUE(r.takeScreenshotRequest());
+    EXPECT_FALSE(r.takeScreenshotRequest());
+    EXPECT_EQ(r.getEventCount(), 4u);  // key events are still queued for the panels
 }
 
-TEST(EventReceiver, SubReceiverThatConsumesKeepsTheEventOutOfTheQueue) {
-    EventReceiver r(nullptr, 200);
+TEST_F(EventReceiverTest, SubReceiverThatConsumesKeepsTheEventOutOfTheQueue) {
     Swallower first, second;
     r.addSubEventReceiver(&first);
     r.addSubEventReceiver(&second);
     EXPECT_TRUE(r.OnEvent(mouse(5, 5)));
-    EXPECT_EQ(first.seen, 1);
-    EXPECT_EQ(second.seen, 0);
+    EXPECT_EQ(first.seen + 10 * second.seen, 1);
     EXPECT_EQ(r.getEventCount(), 0u);
-
-    first.swallow = false;
-    second.swallow = false;
+    first.swallow = second.swallow = false;
     EXPECT_FALSE(r.OnEvent(mouse(5, 5)));
     EXPECT_EQ(second.seen, 1);
     EXPECT_EQ(r.getEventCount(), 1u);
-
     r.removeSubEventReceiver(&first);
     r.OnEvent(mouse(5, 5));
     EXPECT_EQ(first.seen, 2);
 }
 
-TEST(EventReceiver, MessageOverlayHidesMouseEventsInsideItsBoxFromTheGUI) {
-    EventReceiver r(nullptr, 200);
+TEST_F(EventReceiverTest, MessageOverlayHidesMouseEventsInsideItsBoxFromTheGUI) {
     core::rect<int> box(10, 10, 20, 20);
     r.setMessageOverlayBox(&box);
     EXPECT_FALSE(r.OnEvent(mouse(15, 15)));  // overlay not visible
     r.setMessageOverlayVisible(true);
-    EXPECT_TRUE(r.OnEvent(mouse(10, 10)));   // borders included
-    EXPECT_TRUE(r.OnEvent(mouse(20, 20)));
-    EXPECT_FALSE(r.OnEvent(mouse(21, 15)));
-    EXPECT_FALSE(r.OnEvent(key(KEY_KEY_A, true)));  // only mouse events
+    // Borders included; key events are never hidden.
+    const std::pair<SEvent, bool> events[] = {
+        {mouse(10, 10), true}, {mouse(20, 20), true}, {mouse(21, 15), false}, {key(KEY_KEY_A, true), false}};
+    for (const auto& [event, hidden] : events) EXPECT_EQ(r.OnEvent(event), hidden) << event.MouseInput.X;
     r.setMessageOverlayBox(nullptr);
     EXPECT_FALSE(r.OnEvent(mouse(15, 15)));
     EXPECT_EQ(r.getEventCount(), 6u);  // all of them still reach the queue
-}
-
-TEST(EventReceiver, ReleasingInsertRequestsOneScreenshot) {
-    EventReceiver r(nullptr, 200);
-    r.OnEvent(key(KEY_INSERT, true));
-    EXPECT_FALSE(r.takeScreenshotRequest());  // pressing alone does nothing
-    r.OnEvent(key(KEY_INSERT, false));
-    EXPECT_TRUE(r.takeScreenshotRequest());
-    EXPECT_FALSE(r.takeScreenshotRequest());
 }

@@ -42,27 +42,26 @@ TEST_F(FirstStart, NewInstallationCreatesTreeFilesLocationsAndMarker) {
     EXPECT_TRUE(fileExists(data("3.3_data_created")));
     EXPECT_EQ(getFirstStartMarkerPath(home.path(), 3, 3), data("3.3_data_created"));
 
-    IniFile config(data("config.ini"));
-    EXPECT_EQ(config.get("", "major"), "3");
-    EXPECT_EQ(config.get("", "minor"), "3");
-
-    IniFile dataIni(data("data.ini"));
-    EXPECT_EQ(dataIni.getSection(""), (IniSection{{"Vendor", "Cirrona"},
-                                                  {"Backgrounds", home / "img/"},
-                                                  {"Terrain", home / "ter/"},
-                                                  {"Data", home / "chart/"},
-                                                  {"Logs", home / "log/"},
-                                                  {"SubId", ""}}));
+    const IniFile config(data("config.ini"));
+    EXPECT_EQ(config.get("", "major") + "." + config.get("", "minor"), "3.3");
+    StorageLocations chosen;
+    ASSERT_TRUE(readStorageLocations(data("data.ini"), &chosen));
+    EXPECT_EQ(chosen, (StorageLocations{home / "img/", home / "ter/", home / "chart/", home / "log/"}));
     for (const char* tree : {"img/.Cirrona/Images", "ter/.Cirrona/Terrain", "chart/.Cirrona/ChartData", "log/.Cirrona/Logs"})
         EXPECT_TRUE(isDirectory(home / tree)) << tree;
 }
 
-TEST_F(FirstStart, SecondStartOfTheSameVersionDoesNothing) {
+TEST_F(FirstStart, SecondStartOfTheSameVersionDoesNothingButANewVersionRepeatsTheWork) {
     ASSERT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
     writeWholeFile(data("config.ini"), "mine = 1\n");
     EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::ALREADY_DONE);
     EXPECT_EQ(readWholeFile(data("config.ini")), "mine = 1\n");
     EXPECT_EQ(chooserCalls, 1);
+
+    // A new version repeats the work.
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(), 3, 4).result, FirstStartOutcome::DONE);
+    EXPECT_TRUE(fileExists(data("3.4_data_created")));
+    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "4");
 }
 
 TEST_F(FirstStart, DeletedMarkerRewritesConfigurationButKeepsAircraftAndLocations) {
@@ -74,28 +73,22 @@ TEST_F(FirstStart, DeletedMarkerRewritesConfigurationButKeepsAircraftAndLocation
 
     EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
     EXPECT_EQ(chooserCalls, 1);  // data.ini is there: no question
-    EXPECT_EQ(IniFile(data("config.ini")).get("", "PanelCount"), "311");
+    const IniFile config(data("config.ini"));  // replaced, not merged
+    EXPECT_EQ(config.get("", "PanelCount"), "311");
+    EXPECT_FALSE(config.isAvailable("", "edited"));
     for (const char* file : {"calibration.ini", "extSensorConfig.ini", "hotspot.ini"})
         EXPECT_NE(readWholeFile(data(file)), "edited = yes\n") << file;
     EXPECT_EQ(readWholeFile(data("aircrafts.ini")), "edited = yes\n");
     EXPECT_EQ(readWholeFile(data("data.ini")), locations);
 }
 
-TEST_F(FirstStart, NewVersionRepeatsTheWork) {
-    ASSERT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
-    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(), 3, 4).result, FirstStartOutcome::DONE);
-    EXPECT_TRUE(fileExists(data("3.4_data_created")));
-    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "4");
-}
-
-TEST_F(FirstStart, NoLocationChosenLeavesNoMarker) {
+TEST_F(FirstStart, NoLocationChosenLeavesNoMarkerAndAnUncreatableDataDirectoryFails) {
     EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser(false)).result, FirstStartOutcome::CANCELLED);
     EXPECT_FALSE(fileExists(data("3.3_data_created")));
     EXPECT_FALSE(fileExists(data("data.ini")));
     EXPECT_EQ(runFirstStartOfVersion(home.path(), nullptr).result, FirstStartOutcome::CANCELLED);
-}
 
-TEST_F(FirstStart, UncreatableDataDirectoryFailsWithMessage) {
+    removeFileOrTree(home / "data");
     writeWholeFile(home / "data", "a file where the directory should be");
     FirstStartOutcome outcome = runFirstStartOfVersion(home.path(), chooser());
     EXPECT_EQ(outcome.result, FirstStartOutcome::FAILED);
@@ -122,12 +115,6 @@ TEST(DataLocations, WriteKeepsOtherEntriesAndReadFillsMissingWithEmpty) {
     EXPECT_EQ(read, (StorageLocations{"", "/t/", "", ""}));
     EXPECT_FALSE(readStorageLocations(dir / "absent.ini", &read));
     EXPECT_EQ(read, StorageLocations{});
-}
-
-TEST(DataLocations, StorageTreesNeedTheirBaseDirectories) {
-    TempDir dir;
-    EXPECT_TRUE(createStorageTrees({dir / "", dir / "", dir / "", dir / ""}));
-    for (const char* tree : {".Cirrona/Images", ".Cirrona/Terrain", ".Cirrona/ChartData", ".Cirrona/Logs"})
-        EXPECT_TRUE(isDirectory(dir / tree)) << tree;
+    // The storage trees need their base directories.
     EXPECT_FALSE(createStorageTrees({dir / "gone/", dir / "", dir / "", dir / ""}));
 }

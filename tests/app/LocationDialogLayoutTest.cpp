@@ -25,25 +25,21 @@ TEST(LocationDialogLayout, HasEveryNamedElement) {
     gui::IGUIEnvironment* env = device->getGUIEnvironment();
     gui::IGUIElement* root = env->addTab(core::rect<s32>(0, 0, 800, 480));
     ASSERT_TRUE(env->loadGUI(CIRRONA_SOURCE_DIR "/media/GUI/location.gui", root));
-    for (const char* name : {"imageBox", "terrainBox", "chartBox", "logBox"}) {
+    const std::pair<std::string, gui::EGUI_ELEMENT_TYPE> elements[] = {
+        {"imageBox", gui::EGUIET_COMBO_BOX},        {"terrainBox", gui::EGUIET_COMBO_BOX},
+        {"chartBox", gui::EGUIET_COMBO_BOX},        {"logBox", gui::EGUIET_COMBO_BOX},
+        {"imageFreeText", gui::EGUIET_STATIC_TEXT}, {"terrainFreeText", gui::EGUIET_STATIC_TEXT},
+        {"chartFreeText", gui::EGUIET_STATIC_TEXT}, {"logFreeText", gui::EGUIET_STATIC_TEXT},
+        {"okButton", gui::EGUIET_BUTTON},           {"chartLabel", gui::EGUIET_STATIC_TEXT},
+    };
+    for (const auto& [name, type] : elements) {
         gui::IGUIElement* e = findNamed(root, name);
         ASSERT_NE(e, nullptr) << name;
-        EXPECT_EQ(e->getType(), gui::EGUIET_COMBO_BOX) << name;
+        EXPECT_EQ(e->getType(), type) << name;
         EXPECT_GT(e->getRelativePosition().getArea(), 0) << name;
         EXPECT_TRUE(e->isVisible() && e->isEnabled()) << name;
     }
-    for (const char* name : {"imageFreeText", "terrainFreeText", "chartFreeText", "logFreeText"}) {
-        gui::IGUIElement* e = findNamed(root, name);
-        ASSERT_NE(e, nullptr) << name;
-        EXPECT_EQ(e->getType(), gui::EGUIET_STATIC_TEXT) << name;
-    }
-    gui::IGUIElement* ok = findNamed(root, "okButton");
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->getType(), gui::EGUIET_BUTTON);
-    EXPECT_TRUE(ok->isVisible() && ok->isEnabled());
-    EXPECT_EQ(std::wstring(ok->getText()), L"OK");
-    gui::IGUIElement* label = findNamed(root, "chartLabel");
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(std::wstring(label->getText()), L"Chart data");
+    EXPECT_EQ(std::wstring(findNamed(root, "okButton")->getText()), L"OK");
+    EXPECT_EQ(std::wstring(findNamed(root, "chartLabel")->getText()), L"Chart data");
     device->drop();
 }

@@ -11,9 +11,3 @@ TEST(MemoryCheck, ThresholdIs999DecimalMegabytes) {
     EXPECT_EQ(getMemoryErrorMessage(64ull << 30), L"");
     EXPECT_EQ(getMemoryErrorMessage(262144).substr(0, 28), L"Error: Not enough memory (0M");
 }
-
-TEST(MemoryCheck, ThisMachineReportsPlausibleFigures) {
-    EXPECT_GT(getSystemMemory(), 262144u);
-    EXPECT_GE(getCPUCoreCount(), 1u);
-    EXPECT_EQ(checkSystemMemory(), getMemoryErrorMessage(getSystemMemory()));
-}

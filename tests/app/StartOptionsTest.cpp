@@ -2,32 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+namespace {
+StartOptions parse(std::vector<const char*> argv) {
+    return parseCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+}  // namespace
+
 TEST(StartOptions, WidthHeightAndOptionalFullscreenFromTheCommandLine) {
-    const char* three[] = {"cirrona", "800", "480"};
-    StartOptions o = parseCommandLine(3, three);
+    StartOptions o = parse({"cirrona", "800", "480"});
     EXPECT_EQ(o.source, StartOptions::COMMAND_LINE);
     EXPECT_EQ(o.width, 800u);
     EXPECT_EQ(o.height, 480u);
     EXPECT_FALSE(o.fullscreen);
-    EXPECT_TRUE(o.mipmaps);
-    EXPECT_TRUE(o.openGLES2);
+    EXPECT_TRUE(parse({"cirrona", "1024", "600", "1"}).fullscreen);
+    EXPECT_FALSE(parse({"cirrona", "1024", "600", "0"}).fullscreen);
 
-    const char* four[] = {"cirrona", "1024", "600", "1"};
-    EXPECT_TRUE(parseCommandLine(4, four).fullscreen);
-    const char* zero[] = {"cirrona", "1024", "600", "0"};
-    EXPECT_FALSE(parseCommandLine(4, zero).fullscreen);
-}
-
-TEST(StartOptions, OneOrMoreThanThreeArgumentsAskForTheUsage) {
-    const char* one[] = {"cirrona", "800"};
-    EXPECT_EQ(parseCommandLine(2, one).source, StartOptions::USAGE);
-    const char* five[] = {"cirrona", "1", "2", "3", "4"};
-    EXPECT_EQ(parseCommandLine(5, five).source, StartOptions::USAGE);
-    const char* none[] = {"cirrona"};
-    EXPECT_EQ(parseCommandLine(1, none).source, StartOptions::DESKTOP_CONFIG);
-}
-
-TEST(StartOptions, UsageNamesTheProgramTwice) {
+    // One or more than three arguments ask for the usage; none for the desktop file.
+    EXPECT_EQ(parse({"cirrona", "800"}).source, StartOptions::USAGE);
+    EXPECT_EQ(parse({"cirrona", "1", "2", "3", "4"}).source, StartOptions::USAGE);
+    EXPECT_EQ(parse({"cirrona"}).source, StartOptions::DESKTOP_CONFIG);
     EXPECT_EQ(usageLine("./cirrona"),
               "Usage: ./cirrona without parameters or ./cirrona <resolution width> <resolution height> "
               "[<fullscreen 0|1 (optional)>]\n");
@@ -35,16 +30,14 @@ TEST(StartOptions, UsageNamesTheProgramTwice) {
 
 TEST(StartOptions, DesktopConfigNeedsTheExactSpellings) {
     StartOptions o;
-    applyDesktopConfig(o, "Yes", "No", "GL");
-    EXPECT_FALSE(o.fullscreen);
-    EXPECT_TRUE(o.mipmaps);
-    EXPECT_TRUE(o.openGLES2);
     applyDesktopConfig(o, "yes", "no", "gl");
     EXPECT_TRUE(o.fullscreen);
     EXPECT_FALSE(o.mipmaps);
     EXPECT_FALSE(o.openGLES2);
-    applyDesktopConfig(o, "", "", "");
-    EXPECT_FALSE(o.fullscreen);
-    EXPECT_TRUE(o.mipmaps);
-    EXPECT_TRUE(o.openGLES2);
+    for (const auto& other : {std::vector<const char*>{"Yes", "No", "GL"}, {"", "", ""}}) {
+        applyDesktopConfig(o, other[0], other[1], other[2]);
+        EXPECT_FALSE(o.fullscreen) << other[0];
+        EXPECT_TRUE(o.mipmaps) << other[1];
+        EXPECT_TRUE(o.openGLES2) << other[2];
+    }
 }

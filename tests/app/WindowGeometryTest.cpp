@@ -2,20 +2,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(WindowSizeForDesktop, FillsNinetyPercentWithSixteenByNine) {
-    EXPECT_EQ(windowSizeForDesktop(1920, 1080), (WindowSize{1728, 972}));
-    EXPECT_EQ(windowSizeForDesktop(1280, 1024), (WindowSize{1152, 648}));
-}
-
-TEST(WindowSizeForDesktop, TallAndWideDesktopsKeepTheLimitingSide) {
-    // Portrait: the width limits.
-    WindowSize portrait = windowSizeForDesktop(1080, 1920);
-    EXPECT_EQ(portrait.width, 972u);
-    EXPECT_LE(portrait.height, 1728u);
-    // Ultra-wide: the height limits.
-    WindowSize wide = windowSizeForDesktop(3440, 1440);
-    EXPECT_EQ(wide.height, 1296u);
-    EXPECT_EQ(wide.width, 2304u);
+TEST(WindowSizeForDesktop, SixteenByNineInNinetyPercentOfTheLimitingSide) {
+    const std::pair<WindowSize, WindowSize> cases[] = {
+        {{1920, 1080}, {1728, 972}}, {{1280, 1024}, {1152, 648}},
+        {{1080, 1920}, {972, 546}},  {{3440, 1440}, {2304, 1296}},  // portrait and ultra-wide
+    };
+    for (const auto& [desktop, window] : cases)
+        EXPECT_EQ(windowSizeForDesktop(desktop.width, desktop.height), window) << desktop.width << "x" << desktop.height;
 }
 
 TEST(ScreenDependentParams, ScaleWithTheSquareRootOfTheArea) {

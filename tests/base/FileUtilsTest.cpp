@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <sys/stat.h>
 #include <vector>
 
@@ -25,24 +25,19 @@ TEST(FileUtils, MakePathCreatesEveryMissingLevelWithGroupPermissions) {
     EXPECT_FALSE(makePath(""));
 }
 
-TEST(FileUtils, WriteStringToFileReplacesContent) {
+TEST(FileUtils, WriteStringToFileReplacesContentAndRemoveTakesFilesOrTrees) {
     TempDir dir;
     EXPECT_TRUE(writeStringToFile(dir / "f.txt", "first"));
     EXPECT_TRUE(writeStringToFile(dir / "f.txt", std::string("second\0x", 8)));
     EXPECT_EQ(readWholeFile(dir / "f.txt"), std::string("second\0x", 8));
     EXPECT_FALSE(writeStringToFile(dir / "missing/f.txt", "x"));
-}
 
-TEST(FileUtils, RemoveFileOrTree) {
-    TempDir dir;
     makePath(dir / "t/u");
     writeWholeFile(dir / "t/u/f", "x");
-    writeWholeFile(dir / "single", "x");
-    EXPECT_TRUE(removeFileOrTree(dir / "t"));
-    EXPECT_TRUE(removeFileOrTree(dir / "single"));
-    EXPECT_TRUE(removeFileOrTree(dir / "never-there"));
-    EXPECT_FALSE(fileExists(dir / "t"));
-    EXPECT_FALSE(fileExists(dir / "single"));
+    for (const char* path : {"t", "f.txt", "never-there"}) {
+        EXPECT_TRUE(removeFileOrTree(dir / path)) << path;
+        EXPECT_FALSE(fileExists(dir / path)) << path;
+    }
 }
 
 class FileTree : public ::testing::Test {
@@ -68,13 +63,7 @@ TEST_F(FileTree, VisitsParentsBeforeChildrenInNameOrder) {
     EXPECT_FALSE(visitFiles(dir / "nothing", [](const std::string&, bool) {}));
 }
 
-TEST_F(FileTree, CountsTheBytesOfAllFiles) {
-    EXPECT_EQ(countFileSize(dir / "src"), 10000u);
-    EXPECT_EQ(countFileSize(dir / "src/b/"), 6000u);
-    EXPECT_EQ(countFileSize(dir / "nothing"), 0u);
-}
-
-TEST_F(FileTree, CopiesTheTreeReportingProgress) {
+TEST_F(FileTree, CopiesTheTreeReportingProgressAndCountsItsBytes) {
     writeWholeFile(dir / "dst/top.txt", "old");  // replaced
     std::vector<std::wstring> progress;
     EXPECT_TRUE(copyFiles(dir / "src", dir / "dst", [&](const std::wstring& text) { progress.push_back(text); }));
@@ -82,6 +71,8 @@ TEST_F(FileTree, CopiesTheTreeReportingProgress) {
     EXPECT_EQ(readWholeFile(dir / "dst/b/deep/two"), std::string(6000, '2'));
     EXPECT_TRUE(fileExists(dir / "dst/b/empty"));
     EXPECT_EQ(countFileSize(dir / "dst"), 10000u);
+    EXPECT_EQ(countFileSize(dir / "dst/b/"), 6000u);
+    EXPECT_EQ(countFileSize(dir / "nothing"), 0u);
 
     ASSERT_GE(progress.size(), 2u);
     EXPECT_EQ(progress.front(), L"Copying files: 0%");

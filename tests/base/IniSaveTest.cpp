@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <iterator>
 
 namespace {
 
@@ -23,10 +23,8 @@ IniFile sampleConfig(int keys) {
 
 // Only the file itself may be in the directory after a save: no temporary
 // file is ever left behind.
-size_t entryCount(const std::string& dir) {
-    size_t n = 0;
-    for (auto it = std::filesystem::directory_iterator(dir); it != std::filesystem::directory_iterator(); ++it) ++n;
-    return n;
+long entryCount(const std::string& dir) {
+    return std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator());
 }
 
 // Lets a test simulate a full disk: writes beyond `bytes` fail with EFBIG
@@ -50,62 +48,48 @@ private:
     void (*previousHandler)(int) = nullptr;
 };
 
-}  // namespace
-
-TEST(IniSave, WritesTheTextFormAndReplacesTheOldFile) {
+class IniSave : public ::testing::Test {
+protected:
     TempDir dir;
     const std::string path = dir / "config.ini";
+};
+
+}  // namespace
+
+TEST_F(IniSave, WritesTheTextFormAndReplacesTheOldFile) {
+    EXPECT_FALSE(IniFile().readFile(path));  // a missing file reads empty
+    EXPECT_EQ(IniFile(path).toString(), "");
     writeWholeFile(path, "b = 2\na = 1\n");
     IniFile ini(path);
     ASSERT_TRUE(ini.save(path));
     EXPECT_EQ(readWholeFile(path), "a = 1\nb = 2\n\n");
-    EXPECT_EQ(entryCount(dir.path()), 1u);
+    EXPECT_EQ(entryCount(dir.path()), 1);
 }
 
-TEST(IniSave, MissingFileReadsEmpty) {
-    TempDir dir;
-    IniFile ini(dir / "absent.ini");
-    EXPECT_TRUE(ini.getSections().empty());
-    EXPECT_FALSE(ini.readFile(dir / "absent.ini"));
-    EXPECT_EQ(ini.toString(), "");
-}
-
-TEST(IniSave, KeepsPermissionsOfTheOldFile) {
-    TempDir dir;
-    const std::string path = dir / "config.ini";
+TEST_F(IniSave, KeepsPermissionsOfTheOldFileAndReplacesTheTargetOfASymbolicLink) {
+    const std::string link = dir / "link.ini";
     writeWholeFile(path, "a = 1\n");
     chmod(path.c_str(), 0604);
-    ASSERT_TRUE(sampleConfig(3).save(path));
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(sampleConfig(3).save(link));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(IniFile(path).get("P0", "key0"), "value 0");
     struct stat info;
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0604u);
 }
 
-TEST(IniSave, ReplacesTheTargetOfASymbolicLink) {
-    TempDir dir;
-    const std::string real = dir / "real.ini";
-    const std::string link = dir / "link.ini";
-    writeWholeFile(real, "old = 1\n");
-    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
-    ASSERT_TRUE(sampleConfig(1).save(link));
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(IniFile(real).get("P0", "key0"), "value 0");
-}
-
-TEST(IniSave, FailsWithoutTouchingAnythingWhenTheDirectoryIsMissingOrThePathIsADirectory) {
-    TempDir dir;
+TEST_F(IniSave, FailsWithoutTouchingAnythingWhenTheDirectoryIsMissingOrThePathIsADirectory) {
     EXPECT_FALSE(sampleConfig(2).save(dir / "no/such/dir/config.ini"));
     EXPECT_FALSE(sampleConfig(2).save(""));
     std::filesystem::create_directory(dir / "sub");
     writeWholeFile(dir / "sub/keep", "x");
     EXPECT_FALSE(sampleConfig(2).save(dir / "sub"));
     EXPECT_EQ(readWholeFile(dir / "sub/keep"), "x");
-    EXPECT_EQ(entryCount(dir.path()), 1u);
+    EXPECT_EQ(entryCount(dir.path()), 1);
 }
 
-TEST(IniSave, FullDiskLeavesTheOldFileIntact) {
-    TempDir dir;
-    const std::string path = dir / "config.ini";
+TEST_F(IniSave, FullDiskLeavesTheOldFileIntact) {
     const std::string old = "major = 3\nminor = 3\n";
     writeWholeFile(path, old);
     IniFile big = sampleConfig(2000);
@@ -116,14 +100,12 @@ TEST(IniSave, FullDiskLeavesTheOldFileIntact) {
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(readWholeFile(path), old);
-    EXPECT_EQ(entryCount(dir.path()), 1u);
+    EXPECT_EQ(entryCount(dir.path()), 1);
     EXPECT_TRUE(big.save(path));  // with room again the same save succeeds
     EXPECT_EQ(IniFile(path).getSections(), big.getSections());
 }
 
-TEST(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
-    TempDir dir;
-    const std::string path = dir / "config.ini";
+TEST_F(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
     writeWholeFile(path, "a = 1\n");
     chmod(dir.path().c_str(), 0555);
     // Root writes into any directory, so the save runs in a child that gives
@@ -138,12 +120,10 @@ TEST(IniSave, UnwritableDirectoryLeavesTheOldFileIntact) {
     chmod(dir.path().c_str(), 0700);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not fail";
     EXPECT_EQ(readWholeFile(path), "a = 1\n");
-    EXPECT_EQ(entryCount(dir.path()), 1u);
+    EXPECT_EQ(entryCount(dir.path()), 1);
 }
 
-TEST(IniSave, LargeFilesReadTheSameAsTheirText) {
-    TempDir dir;
-    const std::string path = dir / "big.ini";
+TEST_F(IniSave, LargeFilesReadTheSameAsTheirText) {
     IniFile big = sampleConfig(9000);  // well beyond one read chunk
     big.set("P3", "long", std::string(70000, 'x') + "\n=" + std::string(10, ' '));
     ASSERT_TRUE(big.save(path));

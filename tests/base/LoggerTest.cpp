@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -11,39 +10,23 @@
 
 #include "support/TempDir.h"
 
-TEST(Logger, RewritesLogTxtAtEveryStartAndAddsTheMissingSlash) {
+TEST(Logger, RewritesLogTxtAtEveryStartAndTheTargetMaskAndStreamChooseWhereLinesGo) {
     TempDir dir;
-    { std::ofstream(dir.path() + "/log.txt") << "yesterday's flight\n"; }
+    writeWholeFile(dir / "log.txt", "yesterday's flight\n");
     const std::string bare = dir.path().substr(0, dir.path().size() - 1);  // without the trailing slash
     Logger log(bare);
     EXPECT_EQ(log.getDirectory(), bare + "/");
-    log.log("cpp: Create Managers", Logger::FILE);
-    EXPECT_EQ(readWholeFile(dir.path() + "/log.txt"), "cpp: Create Managers\n");
-}
-
-TEST(Logger, TargetMaskChoosesFileConsoleOrBoth) {
-    TempDir dir;
-    Logger log(dir.path() + "/");
+    const int gps = log.createAdditionalLogFile("gps.txt");
     testing::internal::CaptureStdout();
     log.log("to file", Logger::FILE);
     log.log("to console", Logger::CONSOLE);
     log.log(42, Logger::BOTH);
     log.logStringConsole("plain\n");
-    const std::string console = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(console, "to console\n42\nplain\n");
-    EXPECT_EQ(readWholeFile(dir.path() + "/log.txt"), "to file\n42\n");
-}
-
-TEST(Logger, AdditionalFilesAreSeparateStreams) {
-    TempDir dir;
-    Logger log(dir.path());
-    const int gps = log.createAdditionalLogFile("gps.txt");
-    EXPECT_EQ(gps, 1);
     log.log("fix", Logger::FILE, gps);
-    log.log("main", Logger::FILE, 0);
     log.log("lost", Logger::FILE, 7);  // no such stream: nothing happens
-    EXPECT_EQ(readWholeFile(dir.path() + "/gps.txt"), "fix\n");
-    EXPECT_EQ(readWholeFile(dir.path() + "/log.txt"), "main\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "to console\n42\nplain\n");
+    EXPECT_EQ(readWholeFile(dir / "log.txt"), "to file\n42\n");
+    EXPECT_EQ(readWholeFile(dir / "gps.txt"), "fix\n");
 }
 
 TEST(Logger, LinesFromManyThreadsNeverInterleave) {
@@ -56,7 +39,7 @@ TEST(Logger, LinesFromManyThreadsNeverInterleave) {
         });
     }
     for (std::thread& t : threads) t.join();
-    std::istringstream lines(readWholeFile(dir.path() + "/log.txt"));
+    std::istringstream lines(readWholeFile(dir / "log.txt"));
     std::set<std::string> seen;
     std::string line;
     while (std::getline(lines, line)) {

@@ -4,12 +4,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <vector>
 
 #include "geo/GeoidGrid.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -27,28 +26,25 @@ struct RawGtx {
         for (int i = 0; i < n; ++i) v = (v << 8) | p[i];
         return v;
     }
-    static double asDouble(uint64_t bits) {
-        double d;
-        std::memcpy(&d, &bits, 8);
-        return d;
+    template <class Float, class Bits>
+    static Float as(uint64_t bits) {
+        const Bits narrow = static_cast<Bits>(bits);
+        Float f;
+        std::memcpy(&f, &narrow, sizeof f);
+        return f;
     }
 
     bool load(const char* path) {
-        std::ifstream in(path, std::ios::binary);
-        std::vector<unsigned char> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (d.size() < 40) return false;
-        south = asDouble(bigEndian(&d[0], 8));
-        west = asDouble(bigEndian(&d[8], 8));
-        dLat = asDouble(bigEndian(&d[16], 8));
-        dLon = asDouble(bigEndian(&d[24], 8));
+        const std::string text = readWholeFile(path);
+        const auto* d = reinterpret_cast<const unsigned char*>(text.data());
+        if (text.size() < 40) return false;
+        double* header[] = {&south, &west, &dLat, &dLon};
+        for (int i = 0; i < 4; ++i) *header[i] = as<double, uint64_t>(bigEndian(&d[8 * i], 8));
         rows = int(bigEndian(&d[32], 4));
         columns = int(bigEndian(&d[36], 4));
-        if (d.size() != 40 + size_t(rows) * columns * 4) return false;
+        if (text.size() != 40 + size_t(rows) * columns * 4) return false;
         metres.resize(size_t(rows) * columns);
-        for (size_t i = 0; i < metres.size(); ++i) {
-            uint32_t bits = uint32_t(bigEndian(&d[40 + 4 * i], 4));
-            std::memcpy(&metres[i], &bits, 4);
-        }
+        for (size_t i = 0; i < metres.size(); ++i) metres[i] = as<float, uint32_t>(bigEndian(&d[40 + 4 * i], 4));
         return true;
     }
 
@@ -156,13 +152,11 @@ TEST(GeoidGrid, DecodesAndInterpolatesARegionalGrid) {
     EXPECT_EQ(grid.getRows(), 3);
     EXPECT_EQ(grid.getColumns(), 4);
     EXPECT_DOUBLE_EQ(grid.nodeValue(2, 3), -320.0);
-    EXPECT_DOUBLE_EQ(grid.undulation(ChartPosition(11.0, 41.0)), 0.0);
-    EXPECT_DOUBLE_EQ(grid.undulation(ChartPosition(10.5, 40.0)), 1.5);
-    EXPECT_DOUBLE_EQ(grid.undulation(ChartPosition(10.5, 40.5)), 0.5);
-    // Outside a regional grid the nearest edge holds.
-    EXPECT_DOUBLE_EQ(grid.undulation(ChartPosition(5.0, 39.0)), 1.0);
-    EXPECT_DOUBLE_EQ(grid.undulation(ChartPosition(20.0, 41.0)), 2.0);
-    EXPECT_DOUBLE_EQ(grid.undulation(ChartPosition(12.0, 50.0)), 5.0);
+    // Inside bilinear; outside a regional grid the nearest edge holds.
+    const std::pair<ChartPosition, double> cases[] = {{{11.0, 41.0}, 0.0}, {{10.5, 40.0}, 1.5}, {{10.5, 40.5}, 0.5},
+                                                      {{5.0, 39.0}, 1.0},  {{20.0, 41.0}, 2.0}, {{12.0, 50.0}, 5.0}};
+    for (const auto& [position, metres] : cases)
+        EXPECT_DOUBLE_EQ(grid.undulation(position), metres) << position.longitude << " " << position.latitude;
 }
 
 TEST(GeoidGrid, RejectsDamagedData) {
@@ -177,10 +171,7 @@ TEST(GeoidGrid, RejectsDamagedData) {
     GeoidGridSource wrongShape = packed.source;
     wrongShape.columns = 3;  // more cells than the data hold
     EXPECT_FALSE(grid.decode(wrongShape));
-
-    GeoidGridSource noData;
-    EXPECT_FALSE(grid.decode(noData));
-
+    EXPECT_FALSE(grid.decode(GeoidGridSource()));
     ASSERT_TRUE(grid.decode(packed.source));
     EXPECT_DOUBLE_EQ(grid.undulation(ChartPosition(0.5, 0.5)), 0.025);
 }

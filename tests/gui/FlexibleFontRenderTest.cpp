@@ -65,40 +65,35 @@ IrrlichtDevice* FontWindow::device = nullptr;
 FlexibleFontManager* FontWindow::fonts = nullptr;
 }  // namespace
 
-TEST_F(FontWindow, TextIsDrawnInsideItsMeasuredBox) {
-    FlexibleFont* font = fonts->getFont(kRoboto, 32);
-    ASSERT_NE(font, nullptr);
-    const core::dimension2d<u32> size = font->getDimension(L"Cirrona");
+TEST_F(FontWindow, GlyphsLandOnlyInTheMeasuredOrCentredBox) {
+    FlexibleFont* large = fonts->getFont(kRoboto, 32);
+    FlexibleFont* small = fonts->getFont(kRoboto, 24);
+    ASSERT_TRUE(large && small);
+    const core::dimension2d<u32> size = large->getDimension(L"Cirrona");
     EXPECT_GT(size.Width, 60u);
     EXPECT_LT(size.Width, 200u);
     EXPECT_GE(size.Height, 32u);
-
-    video::IImage* image = render([&] {
-        font->draw(L"Cirrona", core::rect<s32>(10, 10, 310, 110), video::SColor(255, 255, 255, 255));
-    });
-    ASSERT_NE(image, nullptr);
-    const core::rect<s32> box(10, 10, 10 + size.Width, 10 + size.Height);
-    const int inside = countBright(image, box);
-    const int total = countBright(image, core::rect<s32>(0, 0, 320, 120));
-    image->drop();
-    EXPECT_GT(inside, 100);         // the glyphs are there
-    EXPECT_EQ(inside, total);       // and nowhere else
-}
-
-TEST_F(FontWindow, CentringPutsTheTextInTheMiddle) {
-    FlexibleFont* font = fonts->getFont(kRoboto, 24);
-    ASSERT_NE(font, nullptr);
-    video::IImage* image = render([&] {
-        font->draw(L"OK", core::rect<s32>(0, 0, 320, 120), video::SColor(255, 255, 255, 255), true, true);
-    });
-    ASSERT_NE(image, nullptr);
-    const int left = countBright(image, core::rect<s32>(0, 0, 130, 120));
-    const int middle = countBright(image, core::rect<s32>(130, 30, 190, 90));
-    const int right = countBright(image, core::rect<s32>(190, 0, 320, 120));
-    image->drop();
-    EXPECT_GT(middle, 20);
-    EXPECT_EQ(left, 0);
-    EXPECT_EQ(right, 0);
+    const struct {
+        FlexibleFont* font;
+        const wchar_t* text;
+        core::rect<s32> area;
+        bool centred;
+        core::rect<s32> expected;
+        int minimumPixels;
+    } cases[] = {
+        {large, L"Cirrona", {10, 10, 310, 110}, false, {10, 10, 10 + s32(size.Width), 10 + s32(size.Height)}, 100},
+        {small, L"OK", {0, 0, 320, 120}, true, {130, 30, 190, 90}, 20},
+    };
+    for (const auto& c : cases) {
+        video::IImage* image =
+            render([&] { c.font->draw(c.text, c.area, video::SColor(255, 255, 255, 255), c.centred, c.centred); });
+        ASSERT_NE(image, nullptr);
+        const int inside = countBright(image, c.expected);
+        const int total = countBright(image, core::rect<s32>(0, 0, 320, 120));
+        image->drop();
+        EXPECT_GT(inside, c.minimumPixels) << c.text;  // the glyphs are there
+        EXPECT_EQ(inside, total) << c.text;            // and nowhere else
+    }
 }
 
 TEST(FlexibleFontManager, UnreadableFileGivesNoFont) {

@@ -4,61 +4,48 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+namespace {
+// Version, address as written back, and port, in one string.
+std::string describe(const IIPAddress& a) {
+    return std::to_string(a.getIPVersion()) + " " + a.getAddressAsString() + " " + std::to_string(a.getPort()) +
+           (a.isValid() ? "" : " invalid");
+}
+}  // namespace
 
 TEST(IPAddress, ParsesAndFormatsBothFamilies) {
-    IPv4Address v4("192.168.10.1", 4000);
-    EXPECT_TRUE(v4.isValid());
-    EXPECT_EQ(4, v4.getIPVersion());
-    EXPECT_EQ("192.168.10.1", v4.getAddressAsString());
-    EXPECT_EQ(4000, v4.getPort());
-
     IPv6Address v6("FE80:0:0::1", 43211);
-    EXPECT_TRUE(v6.isValid());
-    EXPECT_EQ(6, v6.getIPVersion());
-    EXPECT_EQ("fe80::1", v6.getAddressAsString());
-    EXPECT_EQ(43211, v6.getPort());
-
+    EXPECT_EQ(describe(IPv4Address("192.168.10.1", 4000)), "4 192.168.10.1 4000");
+    EXPECT_EQ(describe(v6), "6 fe80::1 43211");
     IPv6Address scoped("fe80::1%1", 1);
     EXPECT_TRUE(scoped.isValid());
     EXPECT_EQ(1u, scoped.getScopeId());
+    auto copy = v6.createNewCopy();  // independent of the original
+    copy->setPort(11);
+    EXPECT_EQ(describe(*copy), "6 fe80::1 11");
+    EXPECT_EQ(43211, v6.getPort());
 }
 
-TEST(IPAddress, UnparsableTextIsReportedAndMarkedInvalid) {
+TEST(IPAddress, UnparsableTextIsMarkedInvalid) {
     testing::internal::CaptureStdout();
-    IPv4Address v4("192.168.1.300", 1);
-    IPv6Address v6("12::34::56", 1);
-    IPv4Address name("localhost", 1);
-    std::string output = testing::internal::GetCapturedStdout();
-    EXPECT_FALSE(v4.isValid());
-    EXPECT_FALSE(v6.isValid());
-    EXPECT_FALSE(name.isValid());
-    EXPECT_EQ("0.0.0.0", v4.getAddressAsString());
-    EXPECT_NE(std::string::npos, output.find("Invalid IP address"));
+    EXPECT_EQ(describe(IPv4Address("192.168.1.300", 1)), "4 0.0.0.0 1 invalid");
+    EXPECT_FALSE(IPv6Address("12::34::56", 1).isValid());
+    EXPECT_FALSE(IPv4Address("localhost", 1).isValid());
+    testing::internal::GetCapturedStdout();
 }
 
 TEST(IPAddress, OrderIsFamilyThenAddressThenPort) {
-    IPv4Address low("10.0.0.1", 9000);
-    IPv4Address high("10.0.0.2", 1);
-    IPv4Address highPort("10.0.0.2", 2);
-    IPv4Address beyondSignedByte("10.0.0.200", 1);
+    // Each address sorts before the next; bytes compare unsigned.
+    IPv4Address low("10.0.0.1", 9000), high("10.0.0.2", 1), highPort("10.0.0.2", 2), beyond("10.0.0.200", 1);
     IPv6Address v6("::1", 1);
-    EXPECT_TRUE(low < high);
-    EXPECT_FALSE(high < low);
-    EXPECT_TRUE(high < highPort);
-    EXPECT_TRUE(high < beyondSignedByte);
-    EXPECT_TRUE(beyondSignedByte < v6);
-    EXPECT_FALSE(v6 < low);
+    const std::vector<const IIPAddress*> ordered = {&low, &high, &highPort, &beyond, &v6};
+    for (size_t i = 0; i + 1 < ordered.size(); ++i) {
+        EXPECT_TRUE(*ordered[i] < *ordered[i + 1]) << i;
+        EXPECT_FALSE(*ordered[i + 1] < *ordered[i]) << i;
+    }
     EXPECT_FALSE(low < low);
     EXPECT_TRUE(IPv4Address("10.0.0.1", 9000) == low);
-}
-
-TEST(IPAddress, CopiesAreIndependent) {
-    IPv6Address original("2001:db8::5", 10);
-    auto copy = original.createNewCopy();
-    copy->setPort(11);
-    EXPECT_EQ(10, original.getPort());
-    EXPECT_EQ(11, copy->getPort());
-    EXPECT_EQ("2001:db8::5", copy->getAddressAsString());
 }
 
 TEST(IPAddress, IPv4AddressMapsIntoIPv6SocketAddresses) {
@@ -75,6 +62,4 @@ TEST(IPAddress, IPv4AddressMapsIntoIPv6SocketAddresses) {
 TEST(Crc32, MatchesTheStandardCheckValue) {
     EXPECT_EQ(0xCBF43926u, crc32buf("123456789", 9));
     EXPECT_EQ(0u, crc32buf("", 0));
-    // One changed bit changes the sum.
-    EXPECT_NE(crc32buf("123456789", 9), crc32buf("123456788", 9));
 }

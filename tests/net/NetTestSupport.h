@@ -1,23 +1,13 @@
 #pragma once
 #include "base/Time.h"
 #include "net/CommunicationEndpoint.h"
+#include "support/Eventually.h"
 
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <string>
-
-// Polls until condition() holds or timeoutMs passes; returns the last value.
-template <class Condition>
-bool eventually(Condition condition, unsigned timeoutMs = 2000) {
-    uint32_t start = getMilliSecs();
-    while (!condition()) {
-        if (getMilliSecs() - start > timeoutMs) return condition();
-        delay(1);
-    }
-    return true;
-}
 
 // Waits until the descriptor has something to read.
 inline bool waitReadable(int handle, int timeoutMs = 2000) {

@@ -46,33 +46,23 @@ TEST(ZSocket, LargeRandomBufferSurvivesTheRoundTrip) {
     EXPECT_TRUE(data == received);
 }
 
-TEST(ZSocket, EachSendIsDecodableAtOnce) {
+TEST(ZSocket, EachSendIsDecodableAtOnceEvenThroughASmallReceiveBuffer) {
     EndpointPair pair;
     ZSocket sender(pair.left, 256, 256, 9, true);
     ZSocket receiver(pair.right, 256, 256, 9, true);
-    for (const std::string& message : {std::string("first"), std::string("second message"), std::string(1000, 'a')}) {
+    for (const std::string& message : {std::string("first"), std::string(1000, 'a'), randomBytes(5000, 2)}) {
         ASSERT_TRUE(sender.send(message.data(), static_cast<unsigned>(message.size())));
-        EXPECT_EQ(message, receiveAll(receiver, message.size()));
+        std::string received;
+        char piece[7];
+        for (uint32_t start = getMilliSecs(); received.size() < message.size() && getMilliSecs() - start < 2000;) {
+            int count = receiver.recv(piece, sizeof(piece));
+            ASSERT_LE(count, 7);
+            if (count > 0) received.append(piece, static_cast<size_t>(count));
+        }
+        EXPECT_TRUE(message == received) << message.size();
     }
     char buffer[16];
     EXPECT_EQ(0, receiver.recv(buffer, sizeof(buffer)));
-}
-
-TEST(ZSocket, SmallReceiveBufferGetsTheDataInPieces) {
-    EndpointPair pair;
-    ZSocket sender(pair.left, 1024, 1024, 1, true);
-    ZSocket receiver(pair.right, 1024, 1024, 1, true);
-    const std::string data = randomBytes(5000, 2);
-    ASSERT_TRUE(sender.send(data.data(), static_cast<unsigned>(data.size())));
-    std::string received;
-    char piece[7];
-    uint32_t start = getMilliSecs();
-    while (received.size() < data.size() && getMilliSecs() - start < 2000) {
-        int count = receiver.recv(piece, sizeof(piece));
-        ASSERT_LE(count, 7);
-        if (count > 0) received.append(piece, static_cast<size_t>(count));
-    }
-    EXPECT_TRUE(data == received);
 }
 
 TEST(ZSocket, CorruptBlockIsReportedAndTheNextStreamDecodes) {
@@ -90,17 +80,4 @@ TEST(ZSocket, CorruptBlockIsReportedAndTheNextStreamDecodes) {
     ZSocket restarted(pair.left, 4096, 4096, 6, true);
     ASSERT_TRUE(restarted.send("recovered", 9));
     EXPECT_EQ("recovered", receiveAll(receiver, 9));
-}
-
-TEST(ZSocket, InnerEndpointResultsBelowOnePassThrough) {
-    class FailedDevice : public ICommunicationEndpoint {
-    public:
-        int recv(char*, unsigned) override { return -1; }
-        bool send(const char*, unsigned) override { return false; }
-    };
-    FailedDevice device;
-    ZSocket wrapper(&device, 64, 64, 6, false);
-    char buffer[8];
-    EXPECT_EQ(-1, wrapper.recv(buffer, sizeof(buffer)));
-    EXPECT_FALSE(wrapper.send("x", 1));
 }

@@ -5,6 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <iterator>
+#include <sstream>
+
 #include "support/TempDir.h"
 
 extern char** environ;
@@ -49,22 +52,6 @@ std::string builtTool(const std::string& name) {
 }
 
 std::vector<std::string> splitArguments(const std::string& line) {
-    std::vector<std::string> words;
-    std::string word;
-    bool inWord = false, quoted = false;
-    for (char c : line) {
-        if (c == '\'') {
-            quoted = !quoted;
-            inWord = true;
-        } else if (!quoted && (c == ' ' || c == '\t')) {
-            if (inWord) words.push_back(word);
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) words.push_back(word);
-    return words;
+    std::istringstream words(line);
+    return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
 }

@@ -19,6 +19,5 @@ ToolRun runTool(const std::string& program, const std::vector<std::string>& argu
 // gdl90sim) in this build tree.
 std::string builtTool(const std::string& name);
 
-// Splits a command line into arguments the way a shell would for plain words
-// and 'single-quoted' parts, so that tests can write a call as one string.
+// Splits a command line at blanks, so that tests can write a call as one string.
 std::vector<std::string> splitArguments(const std::string& line);

@@ -23,25 +23,25 @@ double number(const ToolRun& r) {
 }  // namespace
 
 TEST(DiagGeo, PrintsOneNumberPerFunction) {
-    ToolRun d = runGeo("distance 8.55 47.45 -73.78 40.64");
-    ASSERT_EQ(d.status, 0);
-    EXPECT_EQ(d.out.find('\n'), d.out.size() - 1);  // exactly one line
-    EXPECT_NEAR(number(d), calcDistance2(ChartPosition(8.55, 47.45), ChartPosition(-73.78, 40.64)), 0.001);
-
-    ToolRun b = runGeo("bearing 0 0 -1 0");
-    ASSERT_EQ(b.status, 0);
-    EXPECT_NEAR(number(b), 270.0, 1e-6);
-
-    ToolRun m = runGeo("magvar -123.1 49.2 100 2021.5");
-    ASSERT_EQ(m.status, 0);
     MagneticModel model;
     ASSERT_TRUE(model.parse(wmm2020CoefficientLines()));
-    EXPECT_NEAR(number(m), model.evaluate(ChartPosition(-123.1, 49.2), 100.0, 2021.5).declination, 1e-4);
-    EXPECT_EQ(runGeo("magvar -123.1 49.2 100").status, 0);
-
-    ToolRun u = runGeo("undulation 0 90");
-    ASSERT_EQ(u.status, 0);
-    EXPECT_NEAR(number(u), geoidUndulation(ChartPosition(0, 90)), 0.001);
+    const struct {
+        const char* arguments;
+        double expected, tolerance;
+    } cases[] = {
+        {"distance 8.55 47.45 -73.78 40.64", calcDistance2(ChartPosition(8.55, 47.45), ChartPosition(-73.78, 40.64)),
+         0.001},
+        {"bearing 0 0 -1 0", 270.0, 1e-6},
+        {"magvar -123.1 49.2 100 2021.5", model.evaluate(ChartPosition(-123.1, 49.2), 100.0, 2021.5).declination, 1e-4},
+        {"undulation 0 90", geoidUndulation(ChartPosition(0, 90)), 0.001},
+    };
+    for (const auto& c : cases) {
+        ToolRun r = runGeo(c.arguments);
+        ASSERT_EQ(r.status, 0) << c.arguments;
+        EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << c.arguments;  // exactly one line
+        EXPECT_NEAR(number(r), c.expected, c.tolerance) << c.arguments;
+    }
+    EXPECT_EQ(runGeo("magvar -123.1 49.2 100").status, 0);  // the year defaults to now
 }
 
 TEST(DiagGeo, BadArgumentsGetUsageAndStatus2) {

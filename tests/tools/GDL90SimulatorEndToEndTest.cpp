@@ -1,39 +1,36 @@
 #include "GDL90SensorFixture.h"
 
+#include "base/Units.h"
 #include "net/TCPSocket.h"
+#include "support/RunTool.h"
 
-#include <cmath>
-#include <cstdio>
+#include <future>
 
 namespace {
-
-const double FT = 0.3048;
 
 // gdl90sim flies for a little over a second towards the sensor; whatever it
 // sends must come out of the samples.
 TEST_F(GDL90SensorOverUDP, SimulatorFlightReachesTheSamples) {
-    const std::string command = std::string(CIRRONA_BINARY_DIR) + "/tools/gdl90sim/gdl90sim --target 127.0.0.1:" +
-                                std::to_string(port) +
-                                " --start 47,8 --altitude 3500 --speed 100 --track 45 --traffic 3"
-                                " --traffic-without-position 1 --duration 1.3";
-    FILE* simulator = popen(command.c_str(), "r");
-    ASSERT_NE(simulator, nullptr);
+    auto simulator = std::async(std::launch::async, [this] {
+        return runTool(builtTool("gdl90sim"),
+                       splitArguments("--target 127.0.0.1:" + std::to_string(port) +
+                                      " --start 47,8 --altitude 3500 --speed 100 --track 45 --traffic 3"
+                                      " --traffic-without-position 1 --duration 1.3"));
+    });
     auto& targets = sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic;
     auto* position = sample<Position_Data>(ISensorData::POSITION);
     for (int i = 0; i < 1500 && (targets.size() < 3 || position->latitude < 0); ++i) {
         sensor->Update();
         delay(2);
     }
-    char output[256];
-    std::string text;
-    while (std::fgets(output, sizeof output, simulator)) text += output;
-    EXPECT_EQ(pclose(simulator), 0) << text;
+    const ToolRun run = simulator.get();
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
     sensor->Update();
 
     EXPECT_NEAR(position->latitude, 47.0, 0.01);
     EXPECT_NEAR(position->longitude, 8.0, 0.01);
     auto* gps = sample<GPS_Data>(ISensorData::GPS);
-    EXPECT_NEAR(gps->altitude, 3500 * FT, 5 * FT);
+    EXPECT_NEAR(gps->altitude, units::feetToMetres(3500), units::feetToMetres(5));
     EXPECT_NEAR(gps->groundSpeed, 100, 0.5);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 45, 360.0 / 256);
     EXPECT_NEAR(sample<ExtendedHeading_Data>(ISensorData::EXTENDED_HEADING)->trueHeading, 45, 0.1);
@@ -80,22 +77,6 @@ TEST(GDL90SensorFlavours, TalosListensOnItsExtraPortsAndAcceptsAStream) {
     ASSERT_TRUE(udp.send(reinterpret_cast<const char*>(heartbeat.data()), unsigned(heartbeat.size())));
     EXPECT_TRUE(updateUntilReceived(sensor));
     EXPECT_NE(sensor.getStoredMessage(IGDL90Message::HEARTBEAT), nullptr);
-}
-
-TEST(GDL90SensorFlavours, LevilAddsASendSocketAndGenericOnlyTheUDPPort) {
-    SensorManager manager;
-    registerSensorKinds(manager);
-    GDL90Sensor::Settings settings;
-    settings.port = freePort();
-    settings.flavor = GDL90Sensor::Levil;
-    GDL90Sensor levil(manager, settings);
-    EXPECT_EQ(levil.getEndpointCount(), 2);
-    EXPECT_EQ(levil.getName(), "GDL90 (Levil)");
-    settings.port = freePort();
-    settings.flavor = GDL90Sensor::PilotAware;
-    GDL90Sensor pilotAware(manager, settings);
-    EXPECT_EQ(pilotAware.getEndpointCount(), 1);
-    EXPECT_EQ(GDL90Sensor::flavorFromName("uAvionix"), GDL90Sensor::uAvionix);
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 // log milestones, the first frame on the X screen, and the orderly exit.
 #include <gtest/gtest.h>
 #include <irrlicht.h>
+
+#include "support/Eventually.h"
+#include "support/RunTool.h"
+#include "support/TempDir.h"
 // Xlib after GoogleTest: its macros (None, Bool, ...) clash with gtest names.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -10,14 +14,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -26,50 +25,38 @@ namespace {
 
 const fs::path kBuiltHome = fs::path(CIRRONA_BINARY_DIR) / "cirrona-home";
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // A throw-away home: the program binary (linked, so argv[0] points here),
 // the built media, and a data.ini so the first-start dialog is not needed.
 class TempHome {
 public:
     TempHome() {
-        char pattern[] = "/tmp/cirrona-home-XXXXXX";
-        dir = mkdtemp(pattern);
-        fs::create_symlink(kBuiltHome / "cirrona", dir / "cirrona");
-        fs::create_directory_symlink(kBuiltHome / "media", dir / "media");
-        fs::create_directories(dir / "data");
-        const std::string base = dir.string() + "/";
-        std::ofstream(dir / "data" / "data.ini") << "Vendor = Cirrona\nBackgrounds = " << base << "\nTerrain = " << base
-                                                 << "\nData = " << base << "\nLogs = " << base << "\nSubId =\n";
+        fs::create_symlink(kBuiltHome / "cirrona", home / "cirrona");
+        fs::create_directory_symlink(kBuiltHome / "media", home / "media");
+        fs::create_directories(home / "data");
+        writeWholeFile(home / "data/data.ini", "Vendor = Cirrona\nBackgrounds = " + home.path() + "\nTerrain = " +
+                                                   home.path() + "\nData = " + home.path() + "\nLogs = " +
+                                                   home.path() + "\nSubId =\n");
     }
-    ~TempHome() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    fs::path dir;
+    std::string operator/(const std::string& relative) const { return home / relative; }
+    TempDir home;
 };
 
 struct Child {
     pid_t pid = -1;
-    fs::path output;
+    std::string output;
 };
 
 Child start(const TempHome& home, const std::vector<std::string>& args) {
     Child child;
-    child.output = home.dir / "stdout.txt";
+    child.output = home / "stdout.txt";
     child.pid = fork();
     if (child.pid == 0) {
         int fd = open(child.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(fd, 1);
         dup2(fd, 2);
-        chdir(home.dir.c_str());
+        if (chdir(home.home.path().c_str()) != 0) _exit(126);
         std::vector<char*> argv;
-        std::string program = (home.dir / "cirrona").string();
+        std::string program = home / "cirrona";
         argv.push_back(program.data());
         std::vector<std::string> copies = args;
         for (std::string& a : copies) argv.push_back(a.data());
@@ -78,26 +65,6 @@ Child start(const TempHome& home, const std::vector<std::string>& args) {
         _exit(127);
     }
     return child;
-}
-
-// Waits up to `seconds` for the child to end; returns its exit status or -1.
-int waitForExit(pid_t pid, double seconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return -1;
-}
-
-bool waitFor(const std::function<bool()>& condition, double seconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condition();
 }
 
 Window findWindowNamed(Display* display, Window root, const std::string& prefix) {
@@ -117,21 +84,17 @@ Window findWindowNamed(Display* display, Window root, const std::string& prefix)
     return found;
 }
 
-struct Pixel {
-    int r = -1, g = -1, b = -1;
-};
-
-Pixel windowPixel(Display* display, Window window, int x, int y) {
-    Pixel p;
+// The pixel as 0xRRGGBB (24-bit visuals), or -1 when it cannot be read.
+long windowPixel(Display* display, Window window, int x, int y) {
     XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image) return p;
-    unsigned long value = XGetPixel(image, 0, 0);
-    p.r = (value & image->red_mask) >> 16;
-    p.g = (value & image->green_mask) >> 8;
-    p.b = value & image->blue_mask;
+    if (!image) return -1;
+    const long rgb = static_cast<long>(XGetPixel(image, 0, 0) & 0xFFFFFF);
     XDestroyImage(image);
-    return p;
+    return rgb;
 }
+
+// The skin's background colour (22, 30, 40).
+constexpr long kBackground = 0x161E28;
 
 void pressAndReleaseKey(Display* display, Window window, KeySym symbol) {
     for (int type : {KeyPress, KeyRelease}) {
@@ -152,11 +115,11 @@ void pressAndReleaseKey(Display* display, Window window, KeySym symbol) {
 
 TEST(Program, OneArgumentPrintsTheUsageWithoutAWindow) {
     TempHome home;
-    Child child = start(home, {"800"});
-    ASSERT_EQ(waitForExit(child.pid, 10.0), 0);
-    const std::string program = (home.dir / "cirrona").string();
-    EXPECT_EQ(readFile(child.output), "Usage: " + program + " without parameters or " + program +
-                                          " <resolution width> <resolution height> [<fullscreen 0|1 (optional)>]\n");
+    const std::string program = home / "cirrona";
+    const ToolRun run = runTool(program, {"800"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out + run.err, "Usage: " + program + " without parameters or " + program +
+                                     " <resolution width> <resolution height> [<fullscreen 0|1 (optional)>]\n");
 }
 
 TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
@@ -169,52 +132,42 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
     Child child = start(home, {"800", "480"});
     ASSERT_GT(child.pid, 0);
 
-    const bool milestones = waitFor(
-        [&] {
-            std::string out = readFile(child.output);
-            return out.find("cpp: Create Managers") != std::string::npos &&
-                   out.find("cpp: Set Up Factories") != std::string::npos &&
-                   out.find("cpp: Load Settings") != std::string::npos;
-        },
-        30.0);
-    EXPECT_TRUE(milestones) << readFile(child.output);
-
+    for (const char* milestone : {"cpp: Create Managers", "cpp: Set Up Factories", "cpp: Load Settings"}) {
+        EXPECT_TRUE(eventually([&] { return readWholeFile(child.output).find(milestone) != std::string::npos; },
+                               30000, 100))
+            << milestone << "\n" << readWholeFile(child.output);
+    }
     // The log file holds the milestones too.
     std::string log;
-    waitFor([&] { return !(log = readFile(home.dir / ".Cirrona" / "Logs" / "log.txt")).empty(); }, 5.0);
+    eventually([&] { return !(log = readWholeFile(home / ".Cirrona/Logs/log.txt")).empty(); }, 5000, 100);
     EXPECT_NE(log.find("cpp: Load Settings"), std::string::npos);
 
     Window window = 0;
-    EXPECT_TRUE(waitFor([&] { return (window = findWindowNamed(display, DefaultRootWindow(display), "Cirrona")) != 0; },
-                        20.0));
+    EXPECT_TRUE(eventually([&] { return (window = findWindowNamed(display, DefaultRootWindow(display), "Cirrona")) != 0; },
+                        20000, 100));
     if (window) {
         XWindowAttributes attributes;
         XGetWindowAttributes(display, window, &attributes);
         EXPECT_EQ(attributes.width, 800);
         EXPECT_EQ(attributes.height, 480);
         // After the loading screen, the empty frame is the skin's background.
-        Pixel p;
-        const bool background = waitFor(
-            [&] {
-                p = windowPixel(display, window, 400, 300);
-                return p.r == 22 && p.g == 30 && p.b == 40;
-            },
-            20.0);
-        EXPECT_TRUE(background) << "pixel " << p.r << "," << p.g << "," << p.b;
+        long pixel = -1;
+        EXPECT_TRUE(eventually([&] { return (pixel = windowPixel(display, window, 400, 300)) == kBackground; },
+                               20000, 100))
+            << std::hex << pixel;
 
         // Insert takes a screenshot into Screenshots/ as PNG.
         pressAndReleaseKey(display, window, XK_Insert);
         fs::path shot;
-        EXPECT_TRUE(waitFor(
+        EXPECT_TRUE(eventually(
             [&] {
-                for (const auto& entry : fs::directory_iterator(home.dir / "Screenshots"))
+                for (const auto& entry : fs::directory_iterator(home / "Screenshots"))
                     if (entry.path().extension() == ".png" && fs::file_size(entry.path()) > 0) shot = entry.path();
                 return !shot.empty();
             },
-            10.0));
+            10000, 100));
         if (!shot.empty()) {
-            // The picture in the file is the frame on the screen, not a black
-            // front buffer.
+            // The file holds the frame on the screen, not a black front buffer.
             irr::SIrrlichtCreationParameters params;
             params.DriverType = irr::video::EDT_NULL;
             params.LoggingLevel = irr::ELL_NONE;
@@ -223,10 +176,7 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
             irr::video::IImage* image = reader->getVideoDriver()->createImageFromFile(shot.c_str());
             ASSERT_NE(image, nullptr);
             EXPECT_EQ(image->getDimension(), irr::core::dimension2d<irr::u32>(800, 480));
-            const irr::video::SColor c = image->getPixel(400, 300);
-            EXPECT_EQ(c.getRed(), 22u);
-            EXPECT_EQ(c.getGreen(), 30u);
-            EXPECT_EQ(c.getBlue(), 40u);
+            EXPECT_EQ(static_cast<long>(image->getPixel(400, 300).color & 0xFFFFFF), kBackground);
             image->drop();
             reader->drop();
         }
@@ -234,7 +184,8 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
     XCloseDisplay(display);
 
     kill(child.pid, SIGTERM);
-    const int status = waitForExit(child.pid, 5.0);
-    if (status == -1) kill(child.pid, SIGKILL), waitpid(child.pid, nullptr, 0);
-    EXPECT_EQ(status, 0) << readFile(child.output);
+    int status = 0;
+    const bool ended = eventually([&] { return waitpid(child.pid, &status, WNOHANG) == child.pid; }, 5000, 100);
+    if (!ended) kill(child.pid, SIGKILL), waitpid(child.pid, nullptr, 0);
+    EXPECT_TRUE(ended && WIFEXITED(status) && WEXITSTATUS(status) == 0) << readWholeFile(child.output);
 }
