@@ -1,4 +1,5 @@
 #include "chart/elements/AirportElement.h"
+#include "base/Units.h"
 #include "chart/elements/AirspaceElement.h"
 #include "chart/elements/AirwayElement.h"
 #include "geo/Geodesy.h"
@@ -153,7 +154,7 @@ TEST(AptDatParser, ClosedMarkerAndOldTaxiwayRectangles) {
     const auto& taxiway = as<GroundGeometryElement>(elements[1]);
     ASSERT_EQ(taxiway.points.size(), 4u);
     // 4857 ft by 100 ft.
-    EXPECT_NEAR(calcPolyLineArea(taxiway.points), 4857 * 100 * 0.3048 * 0.3048, 2000.0);
+    EXPECT_NEAR(calcPolyLineArea(taxiway.points), units::feetToMetres(4857) * units::feetToMetres(100), 2000.0);
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{5}));
 }
 

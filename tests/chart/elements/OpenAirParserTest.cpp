@@ -1,4 +1,5 @@
 #include "chart/elements/AirspaceElement.h"
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 #include "parsers/OpenAirParser.h"
 
@@ -94,7 +95,7 @@ TEST(OpenAirParser, PolygonWithArcCompilesToClosedPolygonInBounds) {
     // 180° of arc in 5° steps: 37 points, plus the two DP points.
     ASSERT_EQ(ctr.points.size(), 39u);
     const ChartPosition centre(-123.0, 49.0);
-    const double radius = 5 * 1852.0;
+    const double radius = 5 * units::kMetresPerNauticalMile;
     for (size_t i = 1; i + 1 < ctr.points.size(); ++i) {
         EXPECT_NEAR(calcDistance2(centre, ctr.points[i]), radius, 20.0) << i;
         EXPECT_GE(ctr.points[i].latitude, 49.0 - 1e-6);
@@ -120,7 +121,7 @@ TEST(OpenAirParser, CirclesAndArcsBetweenPoints) {
     const AirspaceElement& circle = airspaceAt(elements, 0);
     EXPECT_EQ(circle.points.size(), 72u);
     for (const ChartPosition& p : circle.points)
-        EXPECT_NEAR(calcDistance2(ChartPosition(-123.5, 48.5), p), 3 * 1852.0, 10.0);
+        EXPECT_NEAR(calcDistance2(ChartPosition(-123.5, 48.5), p), 3 * units::kMetresPerNauticalMile, 10.0);
     EXPECT_EQ(circle.top, 18000);
     EXPECT_EQ(circle.topReference, AirspaceElement::FL);
 

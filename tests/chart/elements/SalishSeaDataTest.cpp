@@ -1,6 +1,7 @@
 // The parsers on the real Salish Sea extract of the open nav data that the
 // repository carries (data/navdata/salish-sea, licence note beside it).
 #include "chart/elements/AirportElement.h"
+#include "base/Units.h"
 #include "geo/Angles.h"
 #include "geo/Geodesy.h"
 #include "chart/elements/NDBElement.h"
@@ -76,7 +77,7 @@ TEST_F(SalishSeaData, VancouverAirportWithRunwaysThresholdsAndTower) {
         EXPECT_FALSE(runway.inaccurate);
         ASSERT_TRUE(runway.thresholdValid[0] && runway.thresholdValid[1]);
         const double apart = calcDistance2(runway.threshold[0], runway.threshold[1]);
-        EXPECT_NEAR(apart, runway.length * 0.3048, runway.length * 0.3048 * 0.2);
+        EXPECT_NEAR(apart, units::feetToMetres(runway.length), units::feetToMetres(runway.length) * 0.2);
         for (int end = 0; end < 2; ++end)
             EXPECT_LT(calcDistance2(cyvr->position, runway.threshold[end]), 4000.0);
         // The end's number is its heading in tens of degrees (true, so up to

@@ -70,21 +70,21 @@ TEST(ChartBackgroundTest, MipMapLevelsGrowFromTheLeavesUp) {
 }
 
 TEST(ChartBackgroundTest, ChartLoadsTheVendorsBackgroundFolder) {
-    TemporaryDataRoot root;
+    TempDir root;
     SubChartWriter writer("Open", "Tiny");
     writer.addElement(makeMark("A", 1, 1));
-    writeSubChart(writer, root.chartData(), "tiny");
-    ASSERT_TRUE(createFolders(root.chartData() + "Open_Backgrounds"));
-    std::ofstream(root.chartData() + "Open_Backgrounds/low.bg") << "Low\nPlaceholder\nifr\n0\n7\nPlaceholder\n";
-    std::ofstream(root.chartData() + "Open_Backgrounds/broken.bg") << "Broken\n";
-    std::ofstream(root.chartData() + "Common.bg") << "World\nPlaceholder\nvfr\n0\n1\nPlaceholder\n";
-    ExtendedChart chart(root.get());
+    writeSubChart(writer, chartData(root), "tiny");
+    ASSERT_TRUE(createFolders(chartData(root) + "Open_Backgrounds"));
+    std::ofstream(chartData(root) + "Open_Backgrounds/low.bg") << "Low\nPlaceholder\nifr\n0\n7\nPlaceholder\n";
+    std::ofstream(chartData(root) + "Open_Backgrounds/broken.bg") << "Broken\n";
+    std::ofstream(chartData(root) + "Common.bg") << "World\nPlaceholder\nvfr\n0\n1\nPlaceholder\n";
+    ExtendedChart chart(root.path());
     chart.loadData();
     const ChartBackground& backgrounds = chart.getBackgrounds();
     EXPECT_EQ(backgrounds.getDescriptions().size(), 2u);
-    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_IFR_LOW, 7), root.chartData() + "Open_Backgrounds/ifr_7.png");
+    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_IFR_LOW, 7), chartData(root) + "Open_Backgrounds/ifr_7.png");
     EXPECT_TRUE(backgrounds.isComputed(IArea::BG_IFR_LOW, 6));
-    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_VFR, 1), root.chartData() + "vfr_1.png");
+    EXPECT_EQ(backgrounds.getImagePath(IArea::BG_VFR, 1), chartData(root) + "vfr_1.png");
 }
 
 }  // namespace

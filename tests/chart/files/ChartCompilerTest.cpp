@@ -1,4 +1,5 @@
 #include "ChartCompiler.h"
+#include "base/Units.h"
 
 #include "ChartTestData.h"
 #include "base/DataLocationsFile.h"
@@ -32,9 +33,9 @@ std::vector<std::string> demoInputs() {
 class CompiledDemoTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        root = new TemporaryDataRoot();
+        root = new TempDir();
         std::string error;
-        if (!createSelfContainedLocations(root->get()) || !findChartStoragePath(root->get(), &storagePath, &error))
+        if (!createSelfContainedLocations(root->path()) || !findChartStoragePath(root->path(), &storagePath, &error))
             storagePath = "/nonexistent/";
         ChartCompilerOptions options;
         options.vendor = "OpenNavData";
@@ -46,7 +47,7 @@ protected:
         exitStatus = compiler.run();
         compilerMessages = messages.str();
         elementCount = compiler.getElementCount();
-        chart = new ExtendedChart(root->get(), 100000, 80, nullptr, storagePath);
+        chart = new ExtendedChart(root->path(), 100000, 80, nullptr, storagePath);
         chart->loadData();
     }
     static void TearDownTestSuite() {
@@ -75,7 +76,7 @@ protected:
         return nullptr;
     }
 
-    static TemporaryDataRoot* root;
+    static TempDir* root;
     static ExtendedChart* chart;
     static int exitStatus;
     static std::string compilerMessages;
@@ -83,7 +84,7 @@ protected:
     static std::string storagePath;
 };
 
-TemporaryDataRoot* CompiledDemoTest::root = nullptr;
+TempDir* CompiledDemoTest::root = nullptr;
 ExtendedChart* CompiledDemoTest::chart = nullptr;
 int CompiledDemoTest::exitStatus = -1;
 std::string CompiledDemoTest::compilerMessages;
@@ -92,7 +93,7 @@ std::string CompiledDemoTest::storagePath;
 
 TEST_F(CompiledDemoTest, CompilesEveryInputIntoLoadableSubCharts) {
     ASSERT_EQ(exitStatus, 0) << compilerMessages;
-    EXPECT_EQ(storagePath, root->get() + ".Cirrona/");
+    EXPECT_EQ(storagePath, root->path() + ".Cirrona/");
     EXPECT_GT(elementCount, 1500u);
     EXPECT_EQ(chart->getStaticElementCount(), elementCount);
     EXPECT_EQ(chart->getName(), "OpenNavData");
@@ -168,7 +169,7 @@ TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
     ChartPosition centre(-123.14972, 49.07361);
     size_t onArc = 0;
     for (const ChartPosition& point : terminal->points)
-        onArc += std::fabs(calcDistance2(centre, point) - 25 * 1852.0) < 200;
+        onArc += std::fabs(calcDistance2(centre, point) - 25 * units::kMetresPerNauticalMile) < 200;
     EXPECT_GT(onArc, 5u);
     // Closed: the leaves around the polygon's edges list it.
     const WorldWideAreaTree& tree = chart->getAreaTree();
@@ -176,18 +177,18 @@ TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
 }
 
 // Compiles the one input file for vendor "Test" into the root's chart data.
-ChartCompilerOptions optionsForOneInput(const TemporaryDataRoot& root, const std::string& input) {
+ChartCompilerOptions optionsForOneInput(const TempDir& root, const std::string& input) {
     ChartCompilerOptions options;
     options.vendor = "Test";
-    options.outFolder = root.chartData();
+    options.outFolder = chartData(root);
     options.inputs = {input};
     options.quiet = true;
     return options;
 }
 
 TEST(ChartCompilerTest, MalformedLinesAreReportedAndSkipped) {
-    TemporaryDataRoot root;
-    std::string input = root.get() + "bad-fix.dat";
+    TempDir root;
+    std::string input = root.path() + "bad-fix.dat";
     std::ofstream(input) << "I\n600 Version - data cycle 2013.10\n"
                             " 49.000000 -123.000000 GOOD1\n"
                             " not-a-latitude -123.0 BAD\n"
@@ -202,56 +203,56 @@ TEST(ChartCompilerTest, MalformedLinesAreReportedAndSkipped) {
 }
 
 TEST(ChartCompilerTest, UnknownInputWritesNothing) {
-    TemporaryDataRoot root;
-    std::string input = root.get() + "notes.txt";
+    TempDir root;
+    std::string input = root.path() + "notes.txt";
     std::ofstream(input) << "just some text\n";
     std::ostringstream messages;
     EXPECT_EQ(ChartCompiler(optionsForOneInput(root, input), messages).run(), 1);
     EXPECT_NE(messages.str().find("not a recognised input"), std::string::npos);
-    EXPECT_TRUE(listFilesWithExtension(root.chartData(), ".sci").empty());
+    EXPECT_TRUE(listFilesWithExtension(chartData(root), ".sci").empty());
 }
 
 TEST(ChartCompilerTest, HomesChartFolderFollowsItsDataLocation) {
-    TemporaryDataRoot home, elsewhere;
+    TempDir home, elsewhere;
     std::string storagePath, error;
-    EXPECT_FALSE(findChartStoragePath(home.get(), &storagePath, &error));
+    EXPECT_FALSE(findChartStoragePath(home.path(), &storagePath, &error));
     EXPECT_NE(error.find("data/data.ini"), std::string::npos) << error;
 
     // The pilot keeps chart data elsewhere: the demo set-up leaves that be.
-    ASSERT_TRUE(makePath(home.get() + "data"));
-    ASSERT_TRUE(writeStorageLocations(home.get() + "data/data.ini",
-                                      StorageLocations{home.get(), home.get(), elsewhere.get(), home.get()}));
-    ASSERT_TRUE(createSelfContainedLocations(home.get()));
-    ASSERT_TRUE(findChartStoragePath(home.get(), &storagePath, &error)) << error;
-    EXPECT_EQ(storagePath, elsewhere.get() + ".Cirrona/");
+    ASSERT_TRUE(makePath(home.path() + "data"));
+    ASSERT_TRUE(writeStorageLocations(home.path() + "data/data.ini",
+                                      StorageLocations{home.path(), home.path(), elsewhere.path(), home.path()}));
+    ASSERT_TRUE(createSelfContainedLocations(home.path()));
+    ASSERT_TRUE(findChartStoragePath(home.path(), &storagePath, &error)) << error;
+    EXPECT_EQ(storagePath, elsewhere.path() + ".Cirrona/");
 
-    std::string input = home.get() + "fix.dat";
+    std::string input = home.path() + "fix.dat";
     std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n99\n";
     ChartCompilerOptions options = optionsForOneInput(home, input);
     options.outFolder = storagePath + "ChartData";
     std::ostringstream messages;
     ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
-    ExtendedChart chart(home.get(), 100, 80, nullptr, storagePath);
+    ExtendedChart chart(home.path(), 100, 80, nullptr, storagePath);
     chart.loadData();
     EXPECT_EQ(chart.getStaticElementCount(), 1u);
 }
 
 TEST(ChartCompilerTest, RecompilingReplacesOnlyTheVendorsSubCharts) {
-    TemporaryDataRoot root;
+    TempDir root;
     SubChartWriter other("Other", "Elsewhere");
     other.addElement(makeMark("KEEP", 1, 1));
-    writeSubChart(other, root.chartData(), "other");
-    std::string input = root.get() + "fix.dat";
+    writeSubChart(other, chartData(root), "other");
+    std::string input = root.path() + "fix.dat";
     std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n 10.0 10.0 SECOND\n99\n";
     const ChartCompilerOptions options = optionsForOneInput(root, input);
     std::ostringstream messages;
     ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
-    EXPECT_EQ(listFilesWithExtension(root.chartData(), ".sci").size(), 3u);
+    EXPECT_EQ(listFilesWithExtension(chartData(root), ".sci").size(), 3u);
     // Same vendor again with one region less: the stale sub-chart goes.
     std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n99\n";
     ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
-    EXPECT_EQ(listFilesWithExtension(root.chartData(), ".sci").size(), 2u);
-    ExtendedChart chart(root.get());
+    EXPECT_EQ(listFilesWithExtension(chartData(root), ".sci").size(), 2u);
+    ExtendedChart chart(root.path());
     chart.loadData();
     EXPECT_EQ(chart.getVendorCount(), 2);
 }

@@ -34,39 +34,32 @@ double areaWidth(const IArea* area) {
     return area->getSEEdge().longitude - area->getNWEdge().longitude;
 }
 
-TEST(WorldWideAreaTreeTest, PreOrderNumberingOfTheFirstBranch) {
-    const WorldWideAreaTree& tree = sharedTree();
-    expectCorners(tree.getArea(0), 0, 90, 360, -90);
-    EXPECT_EQ(tree.getArea(0)->getParentIndex(), -1);
-    expectCorners(tree.getArea(1), 0, 90, 72, 54);
-    expectCorners(tree.getArea(2), 0, 90, 24, 78);
-    expectCorners(tree.getArea(3), 0, 90, 8, 86);
-    expectCorners(tree.getArea(4), 0, 90, 4, 88);
-    expectCorners(tree.getArea(5), 0, 90, 2, 89);
-    expectCorners(tree.getArea(6), 0, 90, 1, 89.5);
-    expectCorners(tree.getArea(7), 0, 90, 0.5, 89.5);
-    EXPECT_TRUE(tree.getArea(7)->isLeaf());
-    EXPECT_FALSE(tree.getArea(6)->isLeaf());
-    EXPECT_EQ(tree.getArea(7)->getParentIndex(), 6);
-    // Area 6 (1 x 0.5 degrees) has two leaves, west then east.
-    expectCorners(tree.getArea(8), 0.5, 90, 1, 89.5);
-    // Then area 5's second child, south of area 6 (latitude is the inner loop).
-    expectCorners(tree.getArea(9), 0, 89.5, 1, 89);
-}
-
-TEST(WorldWideAreaTreeTest, SiblingsFollowWholeSubtrees) {
+TEST(WorldWideAreaTreeTest, PreOrderNumbering) {
     const WorldWideAreaTree& tree = sharedTree();
     // Each of the 25 top-level areas holds (431576 - 1) / 25 areas.
-    const int topLevelSubtree = 17263;
-    expectCorners(tree.getArea(1 + topLevelSubtree), 0, 54, 72, 18);
-    expectCorners(tree.getArea(1 + 5 * topLevelSubtree), 72, 90, 144, 54);
-    expectCorners(tree.getArea(1 + 24 * topLevelSubtree), 288, -54, 360, -90);
-}
-
-TEST(WorldWideAreaTreeTest, LastAreaAndBeyond) {
-    const WorldWideAreaTree& tree = sharedTree();
-    expectCorners(tree.getArea(431575), 359.5, -89.5, 360, -90);
-    EXPECT_TRUE(tree.getArea(431575)->isLeaf());
+    const int kTopLevelSubtree = 17263;
+    const struct {
+        int number;
+        double west, north, east, south;
+    } areas[] = {
+        {0, 0, 90, 360, -90},  {1, 0, 90, 72, 54},    {2, 0, 90, 24, 78}, {3, 0, 90, 8, 86},
+        {4, 0, 90, 4, 88},     {5, 0, 90, 2, 89},     {6, 0, 90, 1, 89.5},
+        {7, 0, 90, 0.5, 89.5},    // the first leaf
+        {8, 0.5, 90, 1, 89.5},    // area 6 has two leaves, west then east
+        {9, 0, 89.5, 1, 89},      // then area 5's second child: latitude is the inner loop
+        {1 + kTopLevelSubtree, 0, 54, 72, 18},  // siblings follow whole subtrees
+        {1 + 5 * kTopLevelSubtree, 72, 90, 144, 54},
+        {1 + 24 * kTopLevelSubtree, 288, -54, 360, -90},
+        {431575, 359.5, -89.5, 360, -90},  // the last area
+    };
+    for (const auto& a : areas) {
+        SCOPED_TRACE(a.number);
+        expectCorners(tree.getArea(a.number), a.west, a.north, a.east, a.south);
+    }
+    EXPECT_EQ(tree.getArea(0)->getParentIndex(), -1);
+    EXPECT_EQ(tree.getArea(7)->getParentIndex(), 6);
+    EXPECT_TRUE(tree.getArea(7)->isLeaf() && tree.getArea(431575)->isLeaf());
+    EXPECT_FALSE(tree.getArea(6)->isLeaf());
     EXPECT_EQ(tree.getArea(431576), nullptr);
     EXPECT_EQ(tree.getArea(-1), nullptr);
     EXPECT_EQ(tree.getLeaf(6), nullptr);

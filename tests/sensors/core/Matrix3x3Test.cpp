@@ -4,11 +4,12 @@
 
 #include <cmath>
 
+#include "base/Units.h"
 #include "sensors/Matrix3x3.h"
 
 namespace {
 
-constexpr double kDeg = M_PI / 180.0;
+constexpr double kDeg = units::kRadiansPerDegree;
 
 void expectNear(const Vector3d& a, const Vector3d& b, double eps = 1e-12) {
     EXPECT_NEAR(a.x, b.x, eps);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "SensorTestSupport.h"
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 #include "sensors/PositionSimulationSensor.h"
 #include "sensors/PressureAltitude.h"
@@ -44,7 +45,7 @@ TEST_F(PositionSimulationTest, FliesStraightAtItsGroundSpeed) {
     fly(*sim, 36.0);  // 100 kt for 36 s: one nautical mile
     auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
     const ChartPosition reached(pos->longitude, pos->latitude);
-    EXPECT_NEAR(calcDistance2(flight.start, reached), 1852.0, 2.0);
+    EXPECT_NEAR(calcDistance2(flight.start, reached), units::kMetresPerNauticalMile, 2.0);
     EXPECT_NEAR(calcBearing2(flight.start, reached), 90.0, 0.05);
 
     auto* gps = static_cast<GPS_Data*>(sim->getData(ISensorData::GPS));
@@ -53,7 +54,7 @@ TEST_F(PositionSimulationTest, FliesStraightAtItsGroundSpeed) {
     EXPECT_EQ(gps->groundSpeed, 100.0);
     EXPECT_EQ(gps->fixType, 3);
     EXPECT_EQ(static_cast<GroundSpeed_Data*>(sim->getData(ISensorData::GROUNDSPEED))->groundSpeed, 100.0);
-    EXPECT_NEAR(static_cast<Altitude_Data*>(sim->getData(ISensorData::ALTITUDE))->altitude, 3000 * 0.3048, 1e-9);
+    EXPECT_NEAR(static_cast<Altitude_Data*>(sim->getData(ISensorData::ALTITUDE))->altitude, units::feetToMetres(3000), 1e-9);
     EXPECT_EQ(sim->lastTimeUpdated(ISensorData::POSITION), pos->timeStamp);
     EXPECT_EQ(sim->getData(ISensorData::TRAFFIC), nullptr);
 }
@@ -73,7 +74,7 @@ TEST_F(PositionSimulationTest, ACircleAtThreeDegreesPerSecondClosesInTwoMinutes)
     auto* attitude = static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE));
     const Vector3d up = attitude->orientation.getUpVector();
     EXPECT_LT(up.z, -0.1);
-    EXPECT_NEAR(std::acos(up.y) * 180.0 / M_PI, 15.3588, 1e-3);  // coordinated: tan(bank) = v * omega / g
+    EXPECT_NEAR(units::radiansToDegrees(std::acos(up.y)), 15.3588, 1e-3);  // coordinated: tan(bank) = v * omega / g
     EXPECT_NEAR(attitude->orientation.getForwardVector().x, 1.0, 1e-9);  // nose east
     fly(*sim, 90.0);
     auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
@@ -93,7 +94,7 @@ TEST_F(PositionSimulationTest, ClimbsAndDescendsBetweenItsLimits) {
     fly(*sim, 30.0, 1.0);
     EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
     auto* vs = static_cast<VerticalSpeed_Data*>(sim->getData(ISensorData::VERTICALSPEED));
-    EXPECT_NEAR(vs->verticalSpeed, 600 * 0.3048 / 60, 1e-12);
+    EXPECT_NEAR(vs->verticalSpeed, 600 * units::kMetresPerSecondPerFootPerMinute, 1e-12);
     EXPECT_GT(static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE))->orientation.getPitchDegrees(), 0.5);
     fly(*sim, 40.0, 1.0);  // reaches 2500 after 20 s, then descends for 20 s
     EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
@@ -109,7 +110,7 @@ TEST_F(PositionSimulationTest, AStalledLoopDoesNotMakeItJump) {
     sim->Update();
     auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
     const double metres = calcDistance2(flight.start, ChartPosition(pos->longitude, pos->latitude));
-    EXPECT_NEAR(metres, 100 * 0.514444444 * PositionSimulationSensor::kMaxStepSeconds, 0.5);
+    EXPECT_NEAR(metres, units::knotsToMetresPerSecond(100) * PositionSimulationSensor::kMaxStepSeconds, 0.5);
 }
 
 TEST_F(PositionSimulationTest, AirDataAgreesWithTheManagersDerivedValues) {
@@ -127,7 +128,7 @@ TEST_F(PositionSimulationTest, AirDataAgreesWithTheManagersDerivedValues) {
     manager.Update();
     // Calm standard air: true airspeed from indicated airspeed and pressure equals the ground speed.
     EXPECT_NEAR(manager.getTrueAirspeed(), 120.0, 0.05);
-    EXPECT_NEAR(manager.getIndicatedAltitude(), 8000 * 0.3048, 1e-6);
+    EXPECT_NEAR(manager.getIndicatedAltitude(), units::feetToMetres(8000), 1e-6);
     EXPECT_NEAR(manager.getSeaLevelPressure(), kStandardSeaLevelPressure, 1e-6);
     EXPECT_NEAR(manager.getMagneticTrack(), 184.0, 1e-9);
     EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::GOOD);

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "SensorTestSupport.h"
+#include "base/Units.h"
+#include "support/TempDir.h"
 #include "geo/Geodesy.h"
 #include "sensors/NullSensor.h"
 #include "sensors/PressureAltitude.h"
@@ -33,7 +33,7 @@ protected:
         });
     }
 
-    // Loads `sensors` scripted sensors (S1..Sn) plus the given top keys.
+    // Loads the settings given as INI text.
     void load(const std::string& text) {
         ini = IniFile();
         ini.setFromString(text);
@@ -72,6 +72,8 @@ TEST_F(SensorManagerTest, WithoutSensorCountOnlyTheNullSensorExists) {
     EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::WRONG);
     EXPECT_FALSE(manager.isMagneticVariationAvailable());
     EXPECT_EQ(ui.sensorChanges, 1);
+    EXPECT_FALSE(manager.isBatteryAvailable());  // no power supply tree
+    EXPECT_LT(manager.getBatteryLevel(), 0.0);
 }
 
 TEST_F(SensorManagerTest, DefaultSourceIndicesOutOfRangeSelectTheNullSensor) {
@@ -94,8 +96,9 @@ TEST_F(SensorManagerTest, UnknownFactoryIndicesAreSkippedAndTheirSectionsKept) {
 }
 
 TEST_F(SensorManagerTest, ForwardsOnlyChangedRealSensorsInListOrder) {
-    load(threeSensors("ForwarderCount = 3\n") +
-         "[F0]\nForwarderFactory = 0\nname = A\n[F1]\nForwarderFactory = 4\n[F2]\nForwarderFactory = 0\nname = B\n");
+    load(threeSensors("ForwarderCount = 4\n") +
+         "[F0]\nForwarderFactory = 0\nname = A\n[F1]\nForwarderFactory = 4\n[F2]\nForwarderFactory = 0\nname = B\n"
+         "[F3]\nForwarderFactory = 0\nusable = 0\n");  // F1: no such kind; F3: cannot load
     ASSERT_EQ(manager.getSensorForwarderCount(), 2);
     EXPECT_EQ(manager.getSensorForwarderConfigIndex(0), 0);
     EXPECT_EQ(manager.getSensorForwarderConfigIndex(1), 2);
@@ -116,11 +119,6 @@ TEST_F(SensorManagerTest, ForwardsOnlyChangedRealSensorsInListOrder) {
     manager.deleteSensorForwarder(0);
     ASSERT_EQ(manager.getSensorForwarderCount(), 1);
     EXPECT_EQ(manager.getSensorForwarder(0)->getName(), "B");
-}
-
-TEST_F(SensorManagerTest, ForwarderThatCannotLoadIsNotCreated) {
-    load(threeSensors("ForwarderCount = 1\n") + "[F0]\nForwarderFactory = 0\nusable = 0\n");
-    EXPECT_EQ(manager.getSensorForwarderCount(), 0);
 }
 
 TEST_F(SensorManagerTest, OverallWarningIsTheWorstOfPositionAttitudeHeadingAltitude) {
@@ -196,23 +194,10 @@ TEST_F(SensorManagerTest, VerticalSpeedFromTheSensorWhenNotDerived) {
     EXPECT_NEAR(manager.getFilteredVerticalSpeed(), 2.0, 1e-12);
 }
 
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/cirrona-power-XXXXXX";
-        path = mkdtemp(pattern);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    void write(const std::string& file, const std::string& text) {
-        std::filesystem::create_directories(std::filesystem::path(path + "/" + file).parent_path());
-        std::ofstream(path + "/" + file) << text << "\n";
-    }
-    std::string path;
-};
-
 TEST_F(SensorManagerTest, BatteryMessagesFromAFakePowerSupplyTree) {
     TempDir power;
-    manager.setPowerSupplyRoot(power.path);
+    ASSERT_TRUE(std::filesystem::create_directories(power / "BAT1"));
+    manager.setPowerSupplyRoot(power.path());
     load("");
     // Each step writes the battery files, updates at a time and lists the
     // messages shown so far; the battery is read at most once per second.
@@ -232,8 +217,8 @@ TEST_F(SensorManagerTest, BatteryMessagesFromAFakePowerSupplyTree) {
          {L"\nExternal power lost.\n", L"\nLow Battery: 15%\n", L"\nLow Battery: 14%\n"}},
     };
     for (const Step& step : steps) {
-        power.write("BAT1/capacity", step.capacity);
-        power.write("BAT1/status", step.status);
+        writeWholeFile(power / "BAT1/capacity", std::string(step.capacity) + "\n");
+        writeWholeFile(power / "BAT1/status", std::string(step.status) + "\n");
         now = step.at;
         manager.Update();
         EXPECT_EQ(ui.messages, step.messages) << step.at;
@@ -244,13 +229,6 @@ TEST_F(SensorManagerTest, BatteryMessagesFromAFakePowerSupplyTree) {
         }
     }
     EXPECT_TRUE(manager.isBatteryDischarging());
-}
-
-TEST_F(SensorManagerTest, NoPowerSupplyMeansNoBattery) {
-    load("");
-    manager.Update();
-    EXPECT_FALSE(manager.isBatteryAvailable());
-    EXPECT_LT(manager.getBatteryLevel(), 0.0);
 }
 
 TEST_F(SensorManagerTest, MagneticVariationIsRecomputedOnlyAfterMoreThan1000Metres) {
@@ -334,6 +312,16 @@ TEST_F(SensorManagerTest, AltimeterFromPressureAndAltitude) {
     EXPECT_GT(manager.getSeaLevelPressure(), kStandardSeaLevelPressure);
     EXPECT_NEAR(manager.getIndicatedAltitude(), 1200.0, 1e-6);
     EXPECT_NE(manager.getAltimeterSetting().find(L"inHg"), std::wstring::npos);
+    // Traffic reports pressure altitude in feet unless it says it is geometric.
+    TrafficElement target;
+    double metres = 0;
+    EXPECT_FALSE(manager.getAltitudeDifference(metres, &target));  // altitude unknown
+    target.altitude = 5000.0;
+    ASSERT_TRUE(manager.getAltitudeDifference(metres, &target));
+    EXPECT_NEAR(metres, units::feetToMetres(5000) - 1000.0, 1e-6);
+    target.capabilityIndex = 1000;
+    ASSERT_TRUE(manager.getAltitudeDifference(metres, &target));
+    EXPECT_NEAR(metres, units::feetToMetres(5000) - 1200.0, 1e-6);
 
     manager.setAltimeterFallbackForced(true);
     manager.setFallbackSeaLevelPressure(kStandardSeaLevelPressure);
@@ -341,22 +329,6 @@ TEST_F(SensorManagerTest, AltimeterFromPressureAndAltitude) {
     EXPECT_EQ(manager.getAltimeterSetting(), L"29.92 inHg");
     manager.setGNSSAltitudeForced(true);
     EXPECT_EQ(manager.getIndicatedAltitude(), 1200.0);
-}
-
-TEST_F(SensorManagerTest, AltitudeDifferenceToTraffic) {
-    load(threeSensors("D5 = 1\nD11 = 1\n"));
-    sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE)->pressure =
-        calcPressureFromAltitude(1000.0, kStandardSeaLevelPressure);
-    sensor(1)->sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude = 1200.0;
-    TrafficElement target;
-    double metres = 0;
-    EXPECT_FALSE(manager.getAltitudeDifference(metres, &target));  // altitude unknown
-    target.altitude = 5000.0;
-    ASSERT_TRUE(manager.getAltitudeDifference(metres, &target));
-    EXPECT_NEAR(metres, 5000 * 0.3048 - 1000.0, 1e-6);  // pressure altitudes
-    target.capabilityIndex = 1000;                      // geometric altitude
-    ASSERT_TRUE(manager.getAltitudeDifference(metres, &target));
-    EXPECT_NEAR(metres, 5000 * 0.3048 - 1200.0, 1e-6);
 }
 
 TEST_F(SensorManagerTest, UpdateOrderOfTrafficHookReceiversAndLogbook) {

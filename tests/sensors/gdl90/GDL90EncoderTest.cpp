@@ -1,4 +1,5 @@
 #include "GDL90TestSupport.h"
+#include "base/Units.h"
 
 #include "sensors/gdl90/GDL90Encoder.h"
 
@@ -56,9 +57,9 @@ TEST(GDL90Encoder, TrafficRoundTripAtTheEdgesOfTheRanges) {
     EXPECT_EQ(t->addressType, 1u);
     EXPECT_NEAR(t->latitude, -89.99, 2.2e-5);
     EXPECT_NEAR(t->longitude, -180.0, 2.2e-5);
-    EXPECT_NEAR(t->altitude, -1000 * 0.3048, 1e-9);
+    EXPECT_NEAR(t->altitude, units::feetToMetres(-1000), 1e-9);
     EXPECT_DOUBLE_EQ(t->groundSpeed, 4094);
-    EXPECT_NEAR(t->verticalVelocity, -16 * 0.32512, 1e-9);
+    EXPECT_NEAR(t->verticalVelocity, -16 * 64 * units::kMetresPerSecondPerFootPerMinute, 1e-9);
     EXPECT_DOUBLE_EQ(t->track, 0.0) << "359.9 rounds to the next step, north";
     EXPECT_EQ(t->callSign, "ABCDEFGH");
 
@@ -74,7 +75,7 @@ TEST(GDL90Encoder, TrafficRoundTripAtTheEdgesOfTheRanges) {
 TEST(GDL90Encoder, GeoAltitudeAndForeFlightRoundTrip) {
     auto g = decodeAs<OwnShipGeoAltGDL90Message>(encodeGeoAltitude(4500, 10));
     ASSERT_TRUE(g);
-    EXPECT_NEAR(g->altitude, 4500 * 0.3048, 1e-9);
+    EXPECT_NEAR(g->altitude, units::feetToMetres(4500), 1e-9);
     EXPECT_EQ(g->verticalFigureOfMerit, 10u);
     g = decodeAs<OwnShipGeoAltGDL90Message>(encodeGeoAltitude(-30, -1, true));
     ASSERT_TRUE(g);

@@ -1,5 +1,6 @@
 #include "GDL90SensorFixture.h"
 
+#include "base/Units.h"
 #include "sensors/PressureAltitude.h"
 
 #include <cmath>
@@ -7,8 +8,7 @@
 
 namespace {
 
-const double FT = 0.3048;
-const double PI = 3.14159265358979323846;
+constexpr double kFoot = units::kMetresPerFoot;
 
 GDL90TrafficReport ownshipReport() {
     GDL90TrafficReport r;
@@ -68,17 +68,17 @@ TEST_F(GDL90SensorOverUDP, SentFlightArrivesInTheSamples) {
                 gps->timeAvail);
     EXPECT_NEAR(gps->latitude, 47.5, 2.2e-5);
     EXPECT_EQ(gps->fixType, 3);
-    EXPECT_NEAR(gps->altitude, 4600 * FT, 5 * FT / 2);
+    EXPECT_NEAR(gps->altitude, 4600 * kFoot, 5 * kFoot / 2);
     EXPECT_DOUBLE_EQ(gps->groundSpeed, 120);
     EXPECT_NEAR(gps->groundTrack, 270, 360.0 / 256);
     EXPECT_EQ(gps->hour * 10000 + gps->minute * 100 + gps->second, 123456);
 
-    EXPECT_NEAR(sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude, 4600 * FT, 5 * FT / 2);
+    EXPECT_NEAR(sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude, 4600 * kFoot, 5 * kFoot / 2);
     EXPECT_DOUBLE_EQ(sample<GroundSpeed_Data>(ISensorData::GROUNDSPEED)->groundSpeed, 120);
-    EXPECT_NEAR(sample<VerticalSpeed_Data>(ISensorData::VERTICALSPEED)->verticalSpeed, 512 * FT / 60, 1e-9);
+    EXPECT_NEAR(sample<VerticalSpeed_Data>(ISensorData::VERTICALSPEED)->verticalSpeed, 512 * kFoot / 60, 1e-9);
     EXPECT_DOUBLE_EQ(sample<AirSpeed_Data>(ISensorData::AIRSPEED)->airSpeed, 110);
     EXPECT_NEAR(sample<Pressure_Data>(ISensorData::INSIDE_PRESSURE)->pressure,
-                calcPressureFromAltitude(4500 * FT, 1013.25), 1e-9);
+                calcPressureFromAltitude(4500 * kFoot, 1013.25), 1e-9);
 
     // True track wins over the AHRS' true heading.
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 270, 360.0 / 256);
@@ -88,7 +88,7 @@ TEST_F(GDL90SensorOverUDP, SentFlightArrivesInTheSamples) {
 
     auto* attitude = sample<Attitude_Data>(ISensorData::ATTITUDE);
     EXPECT_NEAR(attitude->orientation.getPitchDegrees(), 5, 0.05);
-    const Matrix3x3 expected = Matrix3x3::fromEuler(270 * PI / 180, -5 * PI / 180, -10 * PI / 180);
+    const Matrix3x3 expected = Matrix3x3::fromEuler(270 * units::kRadiansPerDegree, -5 * units::kRadiansPerDegree, -10 * units::kRadiansPerDegree);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) EXPECT_NEAR(attitude->orientation.m[r][c], expected.m[r][c], 1e-3);
 

@@ -1,4 +1,5 @@
 #include "GDL90TestSupport.h"
+#include "base/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ TEST(GDL90Traffic, InterfaceDocumentExampleFields) {
     EXPECT_NEAR(t->latitude, 44.90708, 2.15e-5);
     EXPECT_NEAR(t->longitude, -122.99488, 2.15e-5);
     EXPECT_TRUE(t->altitudeValid);
-    EXPECT_NEAR(t->altitude, 5000 * 0.3048, 1e-9);
+    EXPECT_NEAR(t->altitude, units::feetToMetres(5000), 1e-9);
     EXPECT_TRUE(t->airborne);
     EXPECT_FALSE(t->extrapolated);
     EXPECT_EQ(t->trackType, TrafficGDL90Message::TRUE_TRACK);
@@ -45,7 +46,7 @@ TEST(GDL90Traffic, InterfaceDocumentExampleFields) {
     EXPECT_TRUE(t->groundSpeedValid);
     EXPECT_DOUBLE_EQ(t->groundSpeed, 123);
     EXPECT_TRUE(t->verticalVelocityValid);
-    EXPECT_NEAR(t->verticalVelocity, 64 * 0.3048 / 60, 1e-4);
+    EXPECT_NEAR(t->verticalVelocity, 64 * units::kMetresPerSecondPerFootPerMinute, 1e-4);
     EXPECT_DOUBLE_EQ(t->track, 45);
     EXPECT_EQ(t->emitterCategory, 1u);
     EXPECT_EQ(t->callSign, "N825V");
@@ -89,7 +90,7 @@ TEST(GDL90Traffic, InvalidMarkersAndSignedFields) {
     t = decodeAs<TrafficGDL90Message>(m);
     ASSERT_TRUE(t);
     EXPECT_TRUE(t->verticalVelocityValid);
-    EXPECT_NEAR(t->verticalVelocity, -0.32512, 1e-9);
+    EXPECT_NEAR(t->verticalVelocity, -64 * units::kMetresPerSecondPerFootPerMinute, 1e-9);
 }
 
 TEST(GDL90Traffic, ZeroLatitudeLongitudeAndNicMeanNoPosition) {
@@ -108,14 +109,14 @@ TEST(GDL90Traffic, ZeroLatitudeLongitudeAndNicMeanNoPosition) {
 TEST(GDL90GeoAltitude, SignedAltitudeAndVerticalMetrics) {
     auto g = decodeAs<OwnShipGeoAltGDL90Message>({0x0B, 0xFF, 0x38, 0x80, 0x32});
     ASSERT_TRUE(g);
-    EXPECT_NEAR(g->altitude, -1000 * 0.3048, 1e-9);
+    EXPECT_NEAR(g->altitude, units::feetToMetres(-1000), 1e-9);
     EXPECT_TRUE(g->verticalWarning);
     EXPECT_EQ(g->verticalFigureOfMerit, 50u);
     EXPECT_TRUE(g->verticalFigureOfMeritValid);
 
     g = decodeAs<OwnShipGeoAltGDL90Message>({0x0B, 0x00, 0xC8, 0x7F, 0xFF});
     ASSERT_TRUE(g);
-    EXPECT_NEAR(g->altitude, 1000 * 0.3048, 1e-9);
+    EXPECT_NEAR(g->altitude, units::feetToMetres(1000), 1e-9);
     EXPECT_FALSE(g->verticalWarning);
     EXPECT_FALSE(g->verticalFigureOfMeritValid);
 }

@@ -1,4 +1,5 @@
 #include "GDL90TestSupport.h"
+#include "base/Units.h"
 
 #include "base/Logger.h"
 
@@ -38,8 +39,8 @@ TEST(GDL90Stratux, AHRSFieldsScalesAndInvalidMarkers) {
     EXPECT_NEAR(a->g, 9.81, 1e-9);
     EXPECT_DOUBLE_EQ(a->indicatedAirspeed, 95);
     EXPECT_TRUE(a->pressureAltitudeValid);
-    EXPECT_NEAR(a->pressureAltitude, 8500 * 0.3048 - 1524.1524, 1e-9);  // ~3500 ft
-    EXPECT_NEAR(a->verticalSpeed, -500 * 0.00508, 1e-9);
+    EXPECT_NEAR(a->pressureAltitude, units::feetToMetres(8500 - 5000.5), 1e-9);  // ~3500 ft
+    EXPECT_NEAR(a->verticalSpeed, -500 * units::kMetresPerSecondPerFootPerMinute, 1e-9);
 
     m[18] = m[19] = 0xFF;
     a = decodeAs<StratuxAHRSMessage>(m);
