@@ -23,52 +23,46 @@ const AirspaceElement& airspaceAt(const ParsedElements& elements, size_t i) {
 
 }  // namespace
 
-TEST(OpenAirCoordinates, CommonNotations) {
-    ChartPosition p;
-    ASSERT_TRUE(parseOpenAirCoordinate("49:12:30 N 123:10:00 W", p));
-    EXPECT_NEAR(p.latitude, 49.208333, 1e-6);
-    EXPECT_NEAR(p.longitude, -123.166667, 1e-6);
-    ASSERT_TRUE(parseOpenAirCoordinate("49:12.5N 123:10.2W", p));
-    EXPECT_NEAR(p.latitude, 49.208333, 1e-6);
-    EXPECT_NEAR(p.longitude, -123.17, 1e-6);
-    ASSERT_TRUE(parseOpenAirCoordinate("33:52:00 S 151:12:30.5 E", p));
-    EXPECT_LT(p.latitude, 0.0);
-    EXPECT_GT(p.longitude, 151.2);
-    EXPECT_FALSE(parseOpenAirCoordinate("49:61:00 N 123:00:00 W", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("91:00:00 N 123:00:00 W", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("49:00:00 N", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("49:00:00 123:00:00 W", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("", p));
+TEST(OpenAirCoordinates, CommonNotationsAndOutOfRangeValues) {
+    const struct { const char* text; bool valid; double latitude, longitude; } cases[] = {
+        {"49:12:30 N 123:10:00 W", true, 49.208333, -123.166667},
+        {"49:12.5N 123:10.2W", true, 49.208333, -123.17},
+        {"33:52:00 S 151:12:30.5 E", true, -33.866667, 151.208472},
+        {"49:61:00 N 123:00:00 W", false}, {"91:00:00 N 123:00:00 W", false},
+        {"49:00:00 N", false},             {"49:00:00 123:00:00 W", false}, {"", false},
+    };
+    for (const auto& c : cases) {
+        ChartPosition p;
+        ASSERT_EQ(parseOpenAirCoordinate(c.text, p), c.valid) << c.text;
+        if (c.valid) {
+            EXPECT_NEAR(p.latitude, c.latitude, 1e-6) << c.text;
+            EXPECT_NEAR(p.longitude, c.longitude, 1e-6) << c.text;
+        }
+    }
 }
 
 TEST(OpenAirAltitudes, ReferencesAndUnits) {
-    int32_t feet = -1;
-    uint8_t ref = 99;
-    ASSERT_TRUE(parseOpenAirAltitude("FL95", feet, ref));
-    EXPECT_EQ(feet, 9500);
-    EXPECT_EQ(ref, AirspaceElement::FL);
-    ASSERT_TRUE(parseOpenAirAltitude("FL 125", feet, ref));
-    EXPECT_EQ(feet, 12500);
-    ASSERT_TRUE(parseOpenAirAltitude("4500ft MSL", feet, ref));
-    EXPECT_EQ(feet, 4500);
-    EXPECT_EQ(ref, AirspaceElement::MSL);
-    ASSERT_TRUE(parseOpenAirAltitude("2500", feet, ref));
-    EXPECT_EQ(ref, AirspaceElement::MSL);
-    ASSERT_TRUE(parseOpenAirAltitude("1000 ft AGL", feet, ref));
-    EXPECT_EQ(feet, 1000);
-    EXPECT_EQ(ref, AirspaceElement::AGL);
-    ASSERT_TRUE(parseOpenAirAltitude("SFC", feet, ref));
-    EXPECT_EQ(feet, 0);
-    EXPECT_EQ(ref, AirspaceElement::AGL);
-    ASSERT_TRUE(parseOpenAirAltitude("GND", feet, ref));
-    ASSERT_TRUE(parseOpenAirAltitude("UNL", feet, ref));
-    EXPECT_EQ(ref, AirspaceElement::FL);
-    ASSERT_TRUE(parseOpenAirAltitude("1000m MSL", feet, ref));
-    EXPECT_EQ(feet, 3281);
-    EXPECT_FALSE(parseOpenAirAltitude("high", feet, ref));
-    EXPECT_FALSE(parseOpenAirAltitude("2500 furlongs", feet, ref));
-    EXPECT_FALSE(parseOpenAirAltitude("FLx", feet, ref));
-    EXPECT_FALSE(parseOpenAirAltitude("", feet, ref));
+    const struct { const char* text; bool valid; int32_t feet; uint8_t reference; } cases[] = {
+        {"FL95", true, 9500, AirspaceElement::FL},
+        {"FL 125", true, 12500, AirspaceElement::FL},
+        {"4500ft MSL", true, 4500, AirspaceElement::MSL},
+        {"2500", true, 2500, AirspaceElement::MSL},
+        {"1000 ft AGL", true, 1000, AirspaceElement::AGL},
+        {"SFC", true, 0, AirspaceElement::AGL},
+        {"GND", true, 0, AirspaceElement::AGL},
+        {"1000m MSL", true, 3281, AirspaceElement::MSL},
+        {"UNL", true, 99900, AirspaceElement::FL},  // FL 999
+        {"high", false}, {"2500 furlongs", false}, {"FLx", false}, {"", false},
+    };
+    for (const auto& c : cases) {
+        int32_t feet = -1;
+        uint8_t reference = 99;
+        ASSERT_EQ(parseOpenAirAltitude(c.text, feet, reference), c.valid) << c.text;
+        if (c.valid) {
+            EXPECT_EQ(feet, c.feet) << c.text;
+            EXPECT_EQ(reference, c.reference) << c.text;
+        }
+    }
 }
 
 TEST(OpenAirParser, PolygonWithArcCompilesToClosedPolygonInBounds) {

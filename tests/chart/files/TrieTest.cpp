@@ -3,22 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 std::vector<int32_t> sorted(std::vector<int32_t> values) {
     std::sort(values.begin(), values.end());
     return values;
-}
-
-std::string temporaryPath(const std::string& name) {
-    return ::testing::TempDir() + "trie_" + std::to_string(getpid()) + "_" + name;
 }
 
 TEST(TrieTest, PrefixWithoutMatchGivesEmptyList) {
@@ -131,7 +126,8 @@ TEST(TrieTest, MergeOfTwoSubChartsSharingANameKeepsBoth) {
     first.insert("VANCOUVER", 5);
     second.insert("VANCOUVER", 5);
     second.insert("KSEA", 9);
-    std::string firstPath = temporaryPath("first.dat"), secondPath = temporaryPath("second.dat");
+    TempDir dir;
+    const std::string firstPath = dir / "first.dat", secondPath = dir / "second.dat";
     ASSERT_TRUE(Trie::SaveTrie(first, firstPath));
     ASSERT_TRUE(Trie::SaveTrie(second, secondPath));
 
@@ -148,8 +144,6 @@ TEST(TrieTest, MergeOfTwoSubChartsSharingANameKeepsBoth) {
     // Subtree counts were recomputed along the merged paths.
     EXPECT_EQ(merged.getMatching("V", 1), std::vector<int32_t>{});
     EXPECT_EQ(merged.getMatching("V", 2).size(), 2u);
-    std::remove(firstPath.c_str());
-    std::remove(secondPath.c_str());
 }
 
 TEST(TrieTest, IndexCorrectionKeepsCustomIdentifiers) {
@@ -184,7 +178,7 @@ TEST(TrieTest, CorruptOrTruncatedFilesAreRejectedWithoutChanges) {
     EXPECT_EQ(target.getElementCount(), 1u);
     EXPECT_EQ(target.getMatching("", 10), std::vector<int32_t>{7});
 
-    EXPECT_EQ(Trie::LoadTrie(temporaryPath("missing.dat")), nullptr);
+    EXPECT_EQ(Trie::LoadTrie("/nonexistent/Names.dat"), nullptr);
 }
 
 TEST(TrieTest, DeeplyNestedFileIsRejectedNotOverflowed) {

@@ -54,7 +54,7 @@ TEST_F(GDL90SensorOverUDP, SentFlightArrivesInTheSamples) {
     ASSERT_TRUE(updateUntilReceived());
     EXPECT_TRUE(sensor->isConnected());
     EXPECT_TRUE(ui.saw(L"Connection established."));
-    EXPECT_EQ(ui.messages.front().durationMs, 10000);
+    EXPECT_EQ(ui.durations.front(), 10000);
     EXPECT_EQ(manager.getDefaultSensor(ISensorData::POSITION), sensor);
 
     auto* position = sample<Position_Data>(ISensorData::POSITION);
@@ -131,14 +131,14 @@ TEST_F(GDL90SensorOverUDP, SilenceLosesTheConnectionAfterTwoSeconds) {
     sensor->Update();
     EXPECT_FALSE(sensor->isConnected());
     ASSERT_TRUE(ui.saw(L"Connection lost."));
-    EXPECT_EQ(ui.messages.back().colour, ISensorManagerUI::WARNING);
-    EXPECT_LT(ui.messages.back().durationMs, 0) << "stays until replaced";
+    EXPECT_EQ(ui.colours.back(), ISensorManagerUI::WARNING);
+    EXPECT_LT(ui.durations.back(), 0) << "stays until replaced";
     EXPECT_EQ(sensor->getWarning(ISensorData::POSITION), ISensor::WRONG);
 
     sendMessage(encodeHeartbeat(true, 103, true));
     ASSERT_TRUE(updateUntilReceived());
     EXPECT_TRUE(sensor->isConnected());
-    EXPECT_EQ(ui.messages.back().text, L"Connection established.");
+    EXPECT_EQ(ui.messages.back(), L"Connection established.");
 }
 
 TEST_F(GDL90SensorOverUDP, TrafficExpiresAfterTwentySecondsOfSilence) {
