@@ -28,8 +28,8 @@ TEST(OpenAirCoordinates, CommonNotationsAndOutOfRangeValues) {
         {"49:12:30 N 123:10:00 W", true, 49.208333, -123.166667},
         {"49:12.5N 123:10.2W", true, 49.208333, -123.17},
         {"33:52:00 S 151:12:30.5 E", true, -33.866667, 151.208472},
-        {"49:61:00 N 123:00:00 W", false}, {"91:00:00 N 123:00:00 W", false},
-        {"49:00:00 N", false},             {"49:00:00 123:00:00 W", false}, {"", false},
+        {"49:61:00 N 123:00:00 W", false, 0, 0}, {"91:00:00 N 123:00:00 W", false, 0, 0},
+        {"49:00:00 N", false, 0, 0},             {"49:00:00 123:00:00 W", false, 0, 0}, {"", false, 0, 0},
     };
     for (const auto& c : cases) {
         ChartPosition p;
@@ -52,7 +52,7 @@ TEST(OpenAirAltitudes, ReferencesAndUnits) {
         {"GND", true, 0, AirspaceElement::AGL},
         {"1000m MSL", true, 3281, AirspaceElement::MSL},
         {"UNL", true, 99900, AirspaceElement::FL},  // FL 999
-        {"high", false}, {"2500 furlongs", false}, {"FLx", false}, {"", false},
+        {"high", false, 0, 0}, {"2500 furlongs", false, 0, 0}, {"FLx", false, 0, 0}, {"", false, 0, 0},
     };
     for (const auto& c : cases) {
         int32_t feet = -1;

@@ -1,6 +1,8 @@
 // The registered kinds, presets and settings descriptors.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "SensorTestSupport.h"
 #include "sensors/ASettingsSensorFactory.h"
 #include "sensors/SensorKinds.h"
@@ -28,12 +30,17 @@ protected:
     IniFile ini;
 };
 
-TEST_F(SensorKindsTest, EveryKindIsFoundByItsNameAndSuppliesItsTypes) {
-    // Settings store a sensor by the index of its kind: each name must lead
-    // back to its own place, and every preset must name a kind that exists.
+TEST_F(SensorKindsTest, KindsKeepTheirPersistedPlacesAndPresetsNameThem) {
+    // Settings files store a sensor by the index of its kind, so existing
+    // kinds keep their places; every preset must name the kind at its index.
+    const char* const kPersistedOrder[] = {"Official SensorFusion", "LogFile", "UDP (forwarded data)",
+                                           "Flybox Autopilot + Sensors", "FlightGear Flight Simulator",
+                                           "XPlane Flight Simulator", "GDL90 compatible device", "Position Simulation",
+                                           "RPCSensor", "PFD Sensors / ProbeUnit 2"};
     const auto& factories = manager.getSensorFactories();
+    ASSERT_EQ(factories.size(), std::size(kPersistedOrder));
     for (size_t i = 0; i < factories.size(); ++i)
-        EXPECT_EQ(manager.findSensorFactory(factories[i]->getName()), int(i)) << factories[i]->getName();
+        EXPECT_EQ(manager.findSensorFactory(kPersistedOrder[i]), int(i)) << kPersistedOrder[i];
     EXPECT_EQ(manager.findSensorFactory("No such kind"), -1);
     for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
         EXPECT_NE(manager.getSensorDataFactory(ISensorData::Type(t)), nullptr);
@@ -68,7 +75,6 @@ TEST_F(SensorKindsTest, WeatherTrafficPresetAsksAndWritesTwoSensors) {
     EXPECT_EQ(ui.lastChoices.size(), 3u);
     EXPECT_EQ(ini.get("", "SensorCount"), "3");
     EXPECT_EQ(ini.get("S1", "FactoryName"), "Official SensorFusion");
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "0");
     EXPECT_EQ(ini.get("S1", "configMode"), "INTERNAL_GNSS_ONLY");
     EXPECT_EQ(ini.get("S2", "FactoryName"), "GDL90 compatible device");
     EXPECT_EQ(ini.get("", "D1"), "1");   // attitude from the fusion
@@ -88,12 +94,10 @@ TEST_F(SensorKindsTest, FlightSimulatorPresetAndCustom) {
     ui.answer = 1;
     ASSERT_TRUE(preset(L"Flight Simulator")->OnConfigChosen(&ini));
     EXPECT_EQ(ini.get("S1", "FactoryName"), "XPlane Flight Simulator");
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "5");
     ui.answer = -1;  // no UI answer: nothing changes
     EXPECT_FALSE(preset(L"Flight Simulator")->OnConfigChosen(&ini));
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "5");
     EXPECT_FALSE(preset(L"Custom")->OnConfigChosen(&ini));
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "5");
+    EXPECT_EQ(ini.get("S1", "FactoryName"), "XPlane Flight Simulator");
 }
 
 TEST_F(SensorKindsTest, PresetForAMissingKindChangesNothing) {
