@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(GDL90Heartbeat, InterfaceDocumentExampleFields) {
+TEST(GDL90Heartbeat, InterfaceDocumentExampleFieldsAndTimeStampBit16) {
     auto hb = decodeAs<HeartbeatGDL90Message>({0x00, 0x81, 0x41, 0xDB, 0xD0, 0x08, 0x02});
     ASSERT_TRUE(hb);
     EXPECT_EQ(hb->statusByte1, 0x81u);
@@ -15,17 +15,16 @@ TEST(GDL90Heartbeat, InterfaceDocumentExampleFields) {
     EXPECT_EQ(hb->timeStamp, 0xD0DBu);  // 53467 s = 14:51:07Z
     EXPECT_EQ(hb->messageCounts, 0x0208u);
     EXPECT_FALSE(hb->isTimeStampAvail());
-}
 
-TEST(GDL90Heartbeat, TimeStampBit16ComesFromStatusByte2) {
-    auto hb = decodeAs<HeartbeatGDL90Message>({0x00, 0x01, 0x80, 0x10, 0x27, 0x00, 0x00});
+    // Bit 16 of the time stamp comes from status byte 2.
+    hb = decodeAs<HeartbeatGDL90Message>({0x00, 0x01, 0x80, 0x10, 0x27, 0x00, 0x00});
     ASSERT_TRUE(hb);
     EXPECT_EQ(hb->timeStamp, 65536u + 10000u);
     EXPECT_FALSE(hb->isGPSPositionValid());
     EXPECT_FALSE(hb->isUTCOk());
 }
 
-TEST(GDL90Traffic, InterfaceDocumentExampleFields) {
+TEST(GDL90Traffic, InterfaceDocumentExampleFieldsAlsoAsOwnship) {
     auto t = decodeAs<TrafficGDL90Message>(ICD_TRAFFIC);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->getType(), IGDL90Message::TRAFFIC);
@@ -51,10 +50,8 @@ TEST(GDL90Traffic, InterfaceDocumentExampleFields) {
     EXPECT_EQ(t->emitterCategory, 1u);
     EXPECT_EQ(t->callSign, "N825V");
     EXPECT_EQ(t->emergencyCode, 0u);
-}
 
-TEST(GDL90Traffic, OwnshipSharesTheLayout) {
-    Bytes m = ICD_TRAFFIC;
+    Bytes m = ICD_TRAFFIC;  // ownship reports share the layout
     m[0] = 10;
     auto o = decodeAs<OwnShipGDL90Message>(m);
     ASSERT_TRUE(o);
@@ -189,6 +186,10 @@ TEST(GDL90Dispatch, UnknownKeepsItsIdAndShortFramesDecodeFromZeros) {
     auto s = decodeAs<StratuxHeartbeatMessage>({0xCC});
     ASSERT_TRUE(s);
     EXPECT_FALSE(s->gpsValid);
+    s = decodeAs<StratuxHeartbeatMessage>({0xCC, 0x07});
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(s->gpsValid && s->ahrsValid);
+    EXPECT_EQ(s->protocolVersion, 1u);
 }
 
 }  // namespace

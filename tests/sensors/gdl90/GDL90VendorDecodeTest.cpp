@@ -9,14 +9,6 @@
 
 namespace {
 
-TEST(GDL90Stratux, HeartbeatFlags) {
-    auto s = decodeAs<StratuxHeartbeatMessage>({0xCC, 0x07});
-    ASSERT_TRUE(s);
-    EXPECT_TRUE(s->gpsValid);
-    EXPECT_TRUE(s->ahrsValid);
-    EXPECT_EQ(s->protocolVersion, 1u);
-}
-
 TEST(GDL90Stratux, AHRSFieldsScalesAndInvalidMarkers) {
     Bytes m = {0x4C, 0x45, 0x01, 0x01};
     appendBe16(m, static_cast<uint16_t>(-123));  // roll -12.3
