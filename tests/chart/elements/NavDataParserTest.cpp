@@ -80,16 +80,12 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
     const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
     ASSERT_EQ(elements.size(), 3u);  // CYVR, its apron, the heliport
 
+    // Names, towers and runway ends on real rows: SalishSeaDataTest.
     const auto& cyvr = as<AirportElement>(elements[0]);
-    EXPECT_EQ(cyvr.ident, "CYVR");
-    EXPECT_EQ(cyvr.name, "Vancouver Intl");
     EXPECT_TRUE(cyvr.military);
     EXPECT_EQ(cyvr.elevation, 14);
-    EXPECT_TRUE(cyvr.towered);
     ASSERT_EQ(cyvr.runways.size(), 2u);  // the land runway and the water runway
     const Runway& r08 = cyvr.runways[0];
-    EXPECT_EQ(r08.endName[0], "08R");
-    EXPECT_EQ(r08.endName[1], "26L");
     EXPECT_EQ(r08.surface, Runway::SOLID);
     EXPECT_NEAR(r08.length, 11500, 60);  // 3505 m between the ends
     EXPECT_EQ(r08.width, 200);
@@ -107,7 +103,6 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
 
     const std::vector<std::wstring> com = cyvr.getComFrequencies();
     ASSERT_EQ(com.size(), 3u);
-    EXPECT_EQ(com[0], L"VANCOUVER TWR 118.700");  // the name the data gives
     EXPECT_EQ(com[2], L"VANCOUVER DEP 126.125");  // the file's 12612 is a 25 kHz channel
 
     const auto& apron = as<GroundGeometryElement>(elements[1]);
