@@ -162,6 +162,7 @@ TEST_F(GDL90SensorLogic, TalosAirDataAndGPS) {
     EXPECT_NEAR(sample<Temperature_Data>(ISensorData::OUTSIDE_TEMPERATURE)->temperature, -3, 1e-6);
     auto* gps = sample<GPS_Data>(ISensorData::GPS);
     EXPECT_NEAR(gps->latitude, 46.5, 1e-5);
+    EXPECT_NEAR(gps->longitude, 7.25, 1e-5);
     EXPECT_NEAR(gps->groundSpeed, 50, 1e-3);
     EXPECT_EQ(gps->satellites, 9);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 180, 1e-4);

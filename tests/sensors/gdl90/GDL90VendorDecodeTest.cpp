@@ -138,23 +138,13 @@ TEST(GDL90Levil, GPSStatus) {
     EXPECT_FALSE(s->has3DFix);
 }
 
-TEST(GDL90Talos, HeaderAndChannelsOfEveryKind) {
+// Pressure, temperature and GPS channels are checked through the samples
+// they feed, in GDL90SensorDeriveTest.
+TEST(GDL90Talos, HeaderAndChannelsOfTheOtherKinds) {
     auto p = decodeAs<TalosPressureMessage>(talosMessage(61, 1, 123456, {1013.0f, 5.5f, 300.0f, 51.4f, 53.0f}, 35));
     ASSERT_TRUE(p);
-    EXPECT_TRUE(p->isValidMsg());
-    EXPECT_TRUE(p->isTimeStampAvail());
+    EXPECT_TRUE(p->isValidMsg() && p->isTimeStampAvail());
     EXPECT_EQ(p->getTimeStampIfAvail(), 123456u);
-    EXPECT_FLOAT_EQ(p->getStaticPressure(), 1013.0f);
-    EXPECT_FLOAT_EQ(p->getPressureAltitude(), 300.0f);
-    EXPECT_FLOAT_EQ(p->getIndicatedAirspeed(), 51.4f);
-
-    auto t = decodeAs<TalosTemperatureMessage>(talosMessage(65, 1, 1, {-5.0f, 21.0f}, 19));
-    ASSERT_TRUE(t);
-    EXPECT_FLOAT_EQ(t->getOutsideTemperature(), -5.0f);
-    auto g = decodeAs<TalosGPSMessage>(talosMessage(66, 1, 1, {47.5f, 8.25f, 500.0f, 50.0f, 90.0f, 8.0f}, 34));
-    ASSERT_TRUE(g);
-    EXPECT_FLOAT_EQ(g->getLongitude(), 8.25f);
-    EXPECT_FLOAT_EQ(g->getTrack(), 90.0f);
     auto gyro = decodeAs<TalosGyroMessage>(talosMessage(62, 1, 1, {1, 2, 3}, 26));
     ASSERT_TRUE(gyro);
     EXPECT_FLOAT_EQ(gyro->getZ(), 3);
