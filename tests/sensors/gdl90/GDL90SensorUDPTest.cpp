@@ -4,7 +4,6 @@
 #include "sensors/PressureAltitude.h"
 
 #include <cmath>
-#include <random>
 
 namespace {
 
@@ -185,28 +184,6 @@ TEST_F(GDL90SensorOverUDP, UplinkPackagesLastOneUpdate) {
     EXPECT_EQ(sensor->lastTimeUpdated(ISensorData::UAT_UPLINK), 1u);
     sensor->Update();
     EXPECT_TRUE(sampleData->packages.empty());
-}
-
-TEST_F(GDL90SensorOverUDP, RandomBytesNeverProduceASample) {
-    std::mt19937 random(2024);
-    Bytes datagram(1000);
-    testing::internal::CaptureStderr();
-    for (int batch = 0; batch < 40; ++batch) {
-        for (int d = 0; d < 50; ++d) {
-            for (unsigned char& b : datagram) b = static_cast<unsigned char>(random());
-            sendRaw(datagram);
-        }
-        delay(1);
-        while (sensor->Update()) {
-        }
-        for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) {
-            ASSERT_EQ(sensor->lastTimeUpdated(ISensorData::Type(t)), 0u) << t;
-        }
-    }
-    testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(sensor->isConnected());
-    EXPECT_TRUE(sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic.empty());
-    EXPECT_DOUBLE_EQ(sample<Position_Data>(ISensorData::POSITION)->latitude, -10.0);
 }
 
 }  // namespace

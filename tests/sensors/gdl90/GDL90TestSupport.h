@@ -3,7 +3,9 @@
 #include "sensors/gdl90/GDL90Messages.h"
 #include "sensors/gdl90/GDL90Parser.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -36,6 +38,23 @@ std::unique_ptr<T> decodeAs(const Bytes& message) {
     if (!typed) return nullptr;
     messages[0].release();
     return std::unique_ptr<T>(typed);
+}
+
+// Every decoded field as "name=value", numbers to four decimals, "-" when invalid.
+inline std::string fieldsOf(const IGDL90Message& message) {
+    GDL90FieldList list;
+    message.describe(list);
+    std::string out;
+    for (const GDL90Field& f : list.fields()) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%.4f", f.number);
+        out += (out.empty() ? "" : " ") + f.name + "=" +
+               (!f.valid                           ? std::string("-")
+                : f.kind == GDL90Field::NUMBER ? std::string(number)
+                : f.kind == GDL90Field::TEXT   ? f.text
+                                                   : std::to_string(f.integer));
+    }
+    return out;
 }
 
 inline void appendBe16(Bytes& m, unsigned v) {
