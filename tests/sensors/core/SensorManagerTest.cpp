@@ -1,5 +1,3 @@
-// The sensor manager: loading the configuration, the per-frame update and
-// the values it derives.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -74,6 +72,9 @@ TEST_F(SensorManagerTest, WithoutSensorCountOnlyTheNullSensorExists) {
     EXPECT_EQ(ui.sensorChanges, 1);
     EXPECT_FALSE(manager.isBatteryAvailable());  // no power supply tree
     EXPECT_LT(manager.getBatteryLevel(), 0.0);
+    EXPECT_EQ(manager.getSensorDataFactory(ISensorData::TYPE_COUNT), nullptr);
+    EXPECT_EQ(manager.createSensorData(ISensorData::Type(-1)), nullptr);
+    EXPECT_EQ(SensorManager().createSensorData(ISensorData::GPS), nullptr);  // no factories
 }
 
 TEST_F(SensorManagerTest, DefaultSourceIndicesOutOfRangeSelectTheNullSensor) {
@@ -151,31 +152,24 @@ TEST_F(SensorManagerTest, PressureBelow100MillibarFallsBackToInsidePressure) {
 TEST_F(SensorManagerTest, VerticalSpeedFromPressureFiltersTenMetresInOneSecond) {
     load(threeSensors("D11 = 1\n"));
     auto* p = sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE);
-    p->pressure = calcPressureFromAltitude(500.0, kStandardSeaLevelPressure);
-    p->timeStamp = 1000;
-    now = 1.0;
-    manager.Update();
-    EXPECT_EQ(manager.getFilteredVerticalSpeed(), 0.0);  // first reading: no rate yet
-
-    p->pressure = calcPressureFromAltitude(510.0, kStandardSeaLevelPressure);
-    p->timeStamp = 2000;
-    now = 2.0;
-    manager.Update();
-    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), 10.0, 1e-6);  // the first input passes through
-
-    manager.Update();  // same time stamp: no new input
-    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), 10.0, 1e-6);
-
-    p->timeStamp = 3000;  // level now
-    now = 3.0;
-    manager.Update();
     const double a = 0.757858283;  // exp(-ln 2 / 2.5) after one second
-    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), a * 10.0, 1e-6);
-
-    p->timeStamp = 5500;  // 2.5 s later, still level: another half-life
-    now = 5.5;
-    manager.Update();
-    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), a * 10.0 / 2.0, 1e-6);
+    const struct {
+        uint32_t stamp;
+        double altitude, expected;
+    } steps[] = {
+        {1000, 500.0, 0.0},          // first reading: no rate yet
+        {2000, 510.0, 10.0},         // the first input passes through
+        {2000, 510.0, 10.0},         // same time stamp: no new input
+        {3000, 510.0, a * 10.0},     // level now
+        {5500, 510.0, a * 10.0 / 2},  // 2.5 s later, still level: another half-life
+    };
+    for (const auto& step : steps) {
+        p->pressure = calcPressureFromAltitude(step.altitude, kStandardSeaLevelPressure);
+        p->timeStamp = step.stamp;
+        now = step.stamp / 1000.0;
+        manager.Update();
+        EXPECT_NEAR(manager.getFilteredVerticalSpeed(), step.expected, 1e-6) << step.stamp;
+    }
 }
 
 TEST_F(SensorManagerTest, VerticalSpeedFromTheSensorWhenNotDerived) {
@@ -199,8 +193,7 @@ TEST_F(SensorManagerTest, BatteryMessagesFromAFakePowerSupplyTree) {
     ASSERT_TRUE(std::filesystem::create_directories(power / "BAT1"));
     manager.setPowerSupplyRoot(power.path());
     load("");
-    // Each step writes the battery files, updates at a time and lists the
-    // messages shown so far; the battery is read at most once per second.
+    // Battery files, update time and the messages shown so far; read at most once a second.
     struct Step {
         double at;
         const char *capacity, *status;
@@ -302,7 +295,6 @@ TEST_F(SensorManagerTest, AltimeterFromPressureAndAltitude) {
     sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE)->pressure =
         calcPressureFromAltitude(1000.0, kStandardSeaLevelPressure);
     sensor(1)->sample<Altitude_Data>(ISensorData::ALTITUDE)->altitude = 1200.0;
-    // Sea-level pressure computed so the altimeter agrees with the GNSS altitude.
     EXPECT_GT(manager.getSeaLevelPressure(), kStandardSeaLevelPressure);
     EXPECT_NEAR(manager.getIndicatedAltitude(), 1200.0, 1e-6);
     EXPECT_NE(manager.getAltimeterSetting().find(L"inHg"), std::wstring::npos);
@@ -383,13 +375,6 @@ TEST_F(SensorManagerTest, ShutdownAndUnload) {
     EXPECT_EQ(manager.getSensorInterfaceCount(), 0);
     EXPECT_EQ(manager.getDefaultSensor(ISensorData::GPS), nullptr);
     manager.Update();  // nothing loaded: still safe
-}
-
-TEST_F(SensorManagerTest, NoSampleForTypesOutOfRangeOrWithoutFactory) {
-    EXPECT_EQ(manager.getSensorDataFactory(ISensorData::TYPE_COUNT), nullptr);
-    EXPECT_EQ(manager.createSensorData(ISensorData::Type(-1)), nullptr);
-    SensorManager empty;
-    EXPECT_EQ(empty.createSensorData(ISensorData::GPS), nullptr);
 }
 
 }  // namespace
