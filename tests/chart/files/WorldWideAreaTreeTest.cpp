@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <set>
 
@@ -16,12 +17,10 @@ const WorldWideAreaTree& sharedTree() {
     return tree;
 }
 
-void expectCorners(const IArea* area, double west, double north, double east, double south) {
-    ASSERT_NE(area, nullptr);
-    EXPECT_DOUBLE_EQ(area->getNWEdge().longitude, west);
-    EXPECT_DOUBLE_EQ(area->getNWEdge().latitude, north);
-    EXPECT_DOUBLE_EQ(area->getSEEdge().longitude, east);
-    EXPECT_DOUBLE_EQ(area->getSEEdge().latitude, south);
+// West, north, east and south edge (all multiples of half a degree: exact).
+std::array<double, 4> corners(const IArea* area) {
+    return {area->getNWEdge().longitude, area->getNWEdge().latitude, area->getSEEdge().longitude,
+            area->getSEEdge().latitude};
 }
 
 std::vector<int> sortedUnique(std::vector<int> values) {
@@ -40,30 +39,25 @@ TEST(WorldWideAreaTreeTest, PreOrderNumbering) {
     const int kTopLevelSubtree = 17263;
     const struct {
         int number;
-        double west, north, east, south;
+        std::array<double, 4> corners;
     } areas[] = {
-        {0, 0, 90, 360, -90},  {1, 0, 90, 72, 54},    {2, 0, 90, 24, 78}, {3, 0, 90, 8, 86},
-        {4, 0, 90, 4, 88},     {5, 0, 90, 2, 89},     {6, 0, 90, 1, 89.5},
-        {7, 0, 90, 0.5, 89.5},    // the first leaf
-        {8, 0.5, 90, 1, 89.5},    // area 6 has two leaves, west then east
-        {9, 0, 89.5, 1, 89},      // then area 5's second child: latitude is the inner loop
-        {1 + kTopLevelSubtree, 0, 54, 72, 18},  // siblings follow whole subtrees
-        {1 + 5 * kTopLevelSubtree, 72, 90, 144, 54},
-        {1 + 24 * kTopLevelSubtree, 288, -54, 360, -90},
-        {431575, 359.5, -89.5, 360, -90},  // the last area
+        {0, {0, 90, 360, -90}},  {1, {0, 90, 72, 54}},    {2, {0, 90, 24, 78}}, {3, {0, 90, 8, 86}},
+        {4, {0, 90, 4, 88}},     {5, {0, 90, 2, 89}},     {6, {0, 90, 1, 89.5}},
+        {7, {0, 90, 0.5, 89.5}},    // the first leaf
+        {8, {0.5, 90, 1, 89.5}},    // area 6 has two leaves, west then east
+        {9, {0, 89.5, 1, 89}},      // then area 5's second child: latitude is the inner loop
+        {1 + kTopLevelSubtree, {0, 54, 72, 18}},  // siblings follow whole subtrees
+        {1 + 5 * kTopLevelSubtree, {72, 90, 144, 54}},
+        {1 + 24 * kTopLevelSubtree, {288, -54, 360, -90}},
+        {431575, {359.5, -89.5, 360, -90}},  // the last area
     };
     for (const auto& a : areas) {
-        SCOPED_TRACE(a.number);
-        expectCorners(tree.getArea(a.number), a.west, a.north, a.east, a.south);
+        ASSERT_NE(tree.getArea(a.number), nullptr) << a.number;
+        EXPECT_EQ(corners(tree.getArea(a.number)), a.corners) << a.number;
     }
-    EXPECT_EQ(tree.getArea(0)->getParentIndex(), -1);
-    EXPECT_EQ(tree.getArea(7)->getParentIndex(), 6);
-    EXPECT_TRUE(tree.getArea(7)->isLeaf() && tree.getArea(431575)->isLeaf());
-    EXPECT_FALSE(tree.getArea(6)->isLeaf());
-    EXPECT_EQ(tree.getArea(431576), nullptr);
-    EXPECT_EQ(tree.getArea(-1), nullptr);
-    EXPECT_EQ(tree.getLeaf(6), nullptr);
-    EXPECT_NE(tree.getLeaf(7), nullptr);
+    EXPECT_EQ(std::make_pair(tree.getArea(0)->getParentIndex(), tree.getArea(7)->getParentIndex()), std::make_pair(-1, 6));
+    EXPECT_TRUE(tree.getArea(7)->isLeaf() && tree.getArea(431575)->isLeaf() && !tree.getArea(6)->isLeaf());
+    EXPECT_TRUE(!tree.getArea(431576) && !tree.getArea(-1) && !tree.getLeaf(6) && tree.getLeaf(7));
 }
 
 TEST(WorldWideAreaTreeTest, EveryAreaLiesInItsParentAndLeavesTileTheWorld) {
@@ -75,10 +69,11 @@ TEST(WorldWideAreaTreeTest, EveryAreaLiesInItsParentAndLeavesTileTheWorld) {
         const IArea* parent = tree.getArea(area->getParentIndex());
         ASSERT_NE(parent, nullptr) << number;
         ASSERT_LT(area->getParentIndex(), number);
-        ASSERT_GE(area->getNWEdge().longitude, parent->getNWEdge().longitude);
-        ASSERT_LE(area->getSEEdge().longitude, parent->getSEEdge().longitude);
-        ASSERT_LE(area->getNWEdge().latitude, parent->getNWEdge().latitude);
-        ASSERT_GE(area->getSEEdge().latitude, parent->getSEEdge().latitude);
+        ASSERT_TRUE(area->getNWEdge().longitude >= parent->getNWEdge().longitude &&
+                    area->getSEEdge().longitude <= parent->getSEEdge().longitude &&
+                    area->getNWEdge().latitude <= parent->getNWEdge().latitude &&
+                    area->getSEEdge().latitude >= parent->getSEEdge().latitude)
+            << number;
         if (area->isLeaf()) {
             leaves++;
             leafArea += areaWidth(area) * (area->getNWEdge().latitude - area->getSEEdge().latitude);
@@ -92,21 +87,17 @@ TEST(WorldWideAreaTreeTest, PositionOnTheEastEdgeBelongsToBothNeighbours) {
     const WorldWideAreaTree& tree = sharedTree();
     const IArea* leaf = tree.getArea(7);
     const IArea* eastern = tree.getArea(tree.getLeafAt(ChartPosition(0.7, 89.7)));
-    ASSERT_NE(eastern, leaf);
-    expectCorners(eastern, 0.5, 90, 1, 89.5);
-    EXPECT_TRUE(leaf->isInside(ChartPosition(0.5, 89.7)));
+    EXPECT_EQ(corners(eastern), (std::array<double, 4>{0.5, 90, 1, 89.5}));
     EXPECT_TRUE(eastern->isInside(ChartPosition(0.5, 89.7)));
-    EXPECT_TRUE(leaf->isInside(ChartPosition(0.50009, 89.7)));
-    EXPECT_FALSE(leaf->isInside(ChartPosition(0.5002, 89.7)));
-    // South edge and its tolerance.
-    EXPECT_TRUE(leaf->isInside(ChartPosition(0.2, 89.49991)));
-    EXPECT_FALSE(leaf->isInside(ChartPosition(0.2, 89.4998)));
+    // The east and south edges and their tolerance.
+    const std::pair<ChartPosition, bool> edges[] = {{{0.5, 89.7}, true},     {{0.50009, 89.7}, true},
+                                                    {{0.5002, 89.7}, false}, {{0.2, 89.49991}, true},
+                                                    {{0.2, 89.4998}, false}};
+    for (const auto& [position, inside] : edges) EXPECT_EQ(leaf->isInside(position), inside) << position.longitude;
     // Longitudes given west of the meridian still find the cells below 360.
     const IArea* lastColumn = tree.getArea(tree.getLeafAt(ChartPosition(359.7, 10.2)));
-    EXPECT_TRUE(lastColumn->isInside(ChartPosition(-0.3, 10.2)));
-    EXPECT_TRUE(lastColumn->isInside(ChartPosition(0.0, 10.2)));
-    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(200, -45)));
-    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(359.99, -45)));
+    EXPECT_TRUE(lastColumn->isInside(ChartPosition(-0.3, 10.2)) && lastColumn->isInside(ChartPosition(0.0, 10.2)));
+    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(200, -45)) && tree.getArea(0)->isInside(ChartPosition(359.99, -45)));
     // The root's east edge is its west edge: only normalised longitudes are
     // inside it, which is why positions are normalised before insertion.
     EXPECT_FALSE(tree.getArea(0)->isInside(ChartPosition(-160, -45)));
@@ -120,8 +111,7 @@ TEST(WorldWideAreaTreeTest, LeafAtPositionContainsIt) {
         ChartPosition position(longitude(random), latitude(random));
         const IArea* leaf = tree.getArea(tree.getLeafAt(position));
         ASSERT_NE(leaf, nullptr);
-        EXPECT_TRUE(leaf->isLeaf());
-        EXPECT_TRUE(leaf->isInside(position)) << position.longitude << " " << position.latitude;
+        EXPECT_TRUE(leaf->isLeaf() && leaf->isInside(position)) << position.longitude << " " << position.latitude;
     }
     EXPECT_EQ(tree.getLeafAt(ChartPosition(0, 90)), 7);
     EXPECT_EQ(tree.getLeafAt(ChartPosition(359.9, -90)), 431575);
@@ -132,10 +122,8 @@ TEST(WorldWideAreaTreeTest, SmallViewGivesFineAreas) {
     std::vector<int> areas = tree.getBestFittingAreaList(ChartPosition(10, 42), ChartPosition(12, 40), 1.0);
     // Nodes of 2 x 1 degrees are no larger than the 4 square degree view.
     ASSERT_EQ(areas.size(), 2u);
-    for (int number : areas) {
-        EXPECT_DOUBLE_EQ(areaWidth(tree.getArea(number)), 2.0);
-        EXPECT_DOUBLE_EQ(tree.getArea(number)->getNWEdge().longitude, 10.0);
-    }
+    for (int number : areas)
+        EXPECT_EQ(std::make_pair(corners(tree.getArea(number))[0], areaWidth(tree.getArea(number))), std::make_pair(10.0, 2.0));
     std::vector<int> leaves = tree.getLeafesFromAreaList(areas);
     EXPECT_EQ(sortedUnique(leaves),
               sortedUnique(tree.getOverlappingLeafes(ChartPosition(10, 42), ChartPosition(12, 40))));
@@ -171,8 +159,7 @@ TEST(WorldWideAreaTreeTest, ViewAcrossTheMeridianIsSplit) {
         west |= tree.getArea(number)->getNWEdge().longitude >= 358;
         east |= tree.getArea(number)->getSEEdge().longitude <= 2;
     }
-    EXPECT_TRUE(west);
-    EXPECT_TRUE(east);
+    EXPECT_TRUE(west && east);
     std::vector<int> leaves = sortedUnique(tree.getLeafesFromAreaList(areas));
     std::vector<int> expected = sortedUnique(tree.getOverlappingLeafes(ChartPosition(-1, 51), ChartPosition(1, 50)));
     EXPECT_EQ(expected.size(), 8u);
