@@ -1,5 +1,3 @@
-// The behaviour the sensor base classes give every kind: autopilot output
-// and playback control of a seekable source.
 #include <gtest/gtest.h>
 
 #include "SensorTestSupport.h"
@@ -32,7 +30,6 @@ TEST(ASensorWithAutopilot, SendsTheRouteOrTheNoRouteSentence) {
     AutopilotSensor sensor;
     sensor.handleAutopilotPackages();
     EXPECT_TRUE(sensor.sent.empty());  // disabled by default
-
     sensor.setAutopilotEnabled(true);
     sensor.setAutopilotPeriodMs(0);
     sensor.linkUp = false;
@@ -41,13 +38,11 @@ TEST(ASensorWithAutopilot, SendsTheRouteOrTheNoRouteSentence) {
     sensor.handleAutopilotPackages();  // a failed send is retried at once
     ASSERT_EQ(sensor.sent.size(), 1u);
     EXPECT_EQ(sensor.sent[0], std::string("$GPRMB,V,,,---,,,,,,,,,V*4b\r\n"));
-
     sensor.setRouteSentenceSource(
         [] { return std::string("$GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,052.5,000.5,V*20"); });
     sensor.handleAutopilotPackages();
     ASSERT_EQ(sensor.sent.size(), 2u);
     EXPECT_EQ(sensor.sent[1].substr(0, 9), "$GPRMB,A,");
-
     sensor.setAutopilotPeriodMs(600000);
     sensor.handleAutopilotPackages();  // within the period: nothing
     EXPECT_EQ(sensor.sent.size(), 2u);
@@ -64,7 +59,6 @@ TEST(ASensorWithAutopilot, ReadsItsSettingsFromTheAutopilotConfiguration) {
     EXPECT_FALSE(sensor.isAutopilotEnabled());
     sensor.readAutopilotConfig(path + ".missing", "S1");
     EXPECT_FALSE(sensor.isAutopilotEnabled());
-
     std::vector<SettingsEntry> entries;
     EXPECT_TRUE(parseSettingsDescriptor(sensor.getSettingsGUICode(), entries));
     EXPECT_EQ(entries.size(), 2u);
@@ -109,7 +103,6 @@ TEST(SensorManagerPlayback, ControlsTheSeekableSource) {
     EXPECT_FALSE(manager.isPlaybackAvailable());
     manager.setPlaybackSpeed(4.0);  // remembered without a source
     EXPECT_EQ(manager.getPlaybackSpeed(), 4.0);
-
     ini.setFromString("SensorCount = 2\n[S1]\nFactoryIndex = 0\n");
     manager.loadSensorSettingsFromIni(&ini, false);
     ASSERT_TRUE(manager.isPlaybackAvailable());
@@ -117,10 +110,8 @@ TEST(SensorManagerPlayback, ControlsTheSeekableSource) {
     manager.setPlaybackSpeed(2.0);
     manager.setPlaybackLoop(true);
     manager.setPlayPosition(0.25);
-    EXPECT_TRUE(factory->made->paused);
-    EXPECT_EQ(factory->made->speed, 2.0);
-    EXPECT_TRUE(factory->made->loop);
-    EXPECT_EQ(manager.getPlayPosition(), 0.25);
+    EXPECT_TRUE(factory->made->paused && factory->made->loop);
+    EXPECT_EQ(std::make_pair(factory->made->speed, manager.getPlayPosition()), std::make_pair(2.0, 0.25));
     EXPECT_TRUE(manager.isPlaybackPaused() && manager.isPlaybackLoop());
 }
 

@@ -1,4 +1,3 @@
-// The registered kinds, presets and settings descriptors.
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -23,6 +22,14 @@ protected:
             for (IConfigOverride* o : section.overrides)
                 if (o->getName() == name) return o;
         return nullptr;
+    }
+
+    // "section/key=value" for each of `keys`, to compare at once.
+    std::string valuesOf(std::initializer_list<std::string> keys) {
+        std::string out;
+        for (const std::string& key : keys)
+            out += key + "=" + ini.get(key.substr(0, key.find('/')), key.substr(key.find('/') + 1)) + " ";
+        return out;
     }
 
     SensorManager manager;
@@ -60,12 +67,10 @@ TEST_F(SensorKindsTest, GDL90PresetWritesOneDeviceSection) {
     ini.set("", "SensorCount", "3");
     ini.set("S2", "FactoryIndex", "7");  // from an earlier configuration
     ASSERT_TRUE(preset(L"Generic GDL90 Device")->OnConfigChosen(&ini));
-    EXPECT_EQ(ini.get("", "SensorCount"), "2");
-    EXPECT_EQ(ini.get("S1", "FactoryName"), "GDL90 compatible device");
     EXPECT_FALSE(ini.isSectionAvailable("S2"));
-    EXPECT_EQ(ini.get("", "D4"), "1");   // position from the device
-    EXPECT_EQ(ini.get("", "D15"), "1");  // traffic
-    EXPECT_EQ(ini.get("", "D14"), "0");  // raw data: not a GDL90 type
+    // Position (D4) and traffic (D15) from the device; raw data (D14) is not a GDL90 type.
+    EXPECT_EQ(valuesOf({"/SensorCount", "S1/FactoryName", "/D4", "/D15", "/D14"}),
+              "/SensorCount=2 S1/FactoryName=GDL90 compatible device /D4=1 /D15=1 /D14=0 ");
 }
 
 TEST_F(SensorKindsTest, WeatherTrafficPresetAsksAndWritesTwoSensors) {
@@ -73,14 +78,10 @@ TEST_F(SensorKindsTest, WeatherTrafficPresetAsksAndWritesTwoSensors) {
     ASSERT_TRUE(preset(L"Tablet/Phone + GDL90 Traffic/Weather")->OnConfigChosen(&ini));
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.lastChoices.size(), 3u);
-    EXPECT_EQ(ini.get("", "SensorCount"), "3");
-    EXPECT_EQ(ini.get("S1", "FactoryName"), "Official SensorFusion");
-    EXPECT_EQ(ini.get("S1", "configMode"), "INTERNAL_GNSS_ONLY");
-    EXPECT_EQ(ini.get("S2", "FactoryName"), "GDL90 compatible device");
-    EXPECT_EQ(ini.get("", "D1"), "1");   // attitude from the fusion
-    EXPECT_EQ(ini.get("", "D15"), "2");  // traffic from the GDL90 device
-    EXPECT_EQ(ini.get("", "D18"), "2");  // uplink too
-
+    // Attitude (D1) from the fusion, traffic (D15) and uplink (D18) from the GDL90 device.
+    EXPECT_EQ(valuesOf({"/SensorCount", "S1/FactoryName", "S1/configMode", "S2/FactoryName", "/D1", "/D15", "/D18"}),
+              "/SensorCount=3 S1/FactoryName=Official SensorFusion S1/configMode=INTERNAL_GNSS_ONLY "
+              "S2/FactoryName=GDL90 compatible device /D1=1 /D15=2 /D18=2 ");
     IniFile untouched;
     ui.answer = 2;  // Cancel
     EXPECT_FALSE(preset(L"Tablet/Phone + GDL90 Traffic/Weather")->OnConfigChosen(&untouched));
@@ -150,15 +151,12 @@ TEST(SettingsDescriptor, ParsesEntriesChoicesAndDefaults) {
         entries));
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[0].key, "port");
-    EXPECT_EQ(entries[0].type, SettingsEntry::INT);
-    EXPECT_EQ(entries[1].type, SettingsEntry::ONE_OF);
+    EXPECT_EQ(std::vector<int>({entries[0].type, entries[1].type, entries[2].type, entries[3].type}),
+              std::vector<int>({SettingsEntry::INT, SettingsEntry::ONE_OF, SettingsEntry::BOOLEAN, SettingsEntry::STRING}));
     EXPECT_EQ(entries[1].choices, (std::vector<std::string>{"Generic", "Talos", "Levil"}));
-    EXPECT_EQ(entries[1].defaultValue, "Generic");  // the first choice
-    EXPECT_EQ(entries[2].type, SettingsEntry::BOOLEAN);
     EXPECT_EQ(entries[3].label, "Device Node: ");  // spaces kept
-    IniSection defaults = getSettingsDefaults(entries);
-    EXPECT_EQ(defaults["port"], "4000");
-    EXPECT_EQ(defaults["deviceNode"], "/dev/ttyUSB0");
+    EXPECT_EQ(getSettingsDefaults(entries), (IniSection{{"port", "4000"}, {"flavor", "Generic"}, {"useSerial", "0"},
+                                                        {"deviceNode", "/dev/ttyUSB0"}}));  // the first choice
 }
 
 TEST(SettingsDescriptor, WrongFieldCountIsASyntaxError) {
@@ -169,14 +167,13 @@ TEST(SettingsDescriptor, WrongFieldCountIsASyntaxError) {
                                          entries, &errors));
     testing::internal::GetCapturedStderr();
     ASSERT_EQ(entries.size(), 5u);
-    EXPECT_EQ(entries[1].type, SettingsEntry::SYNTAX_ERROR);
+    EXPECT_EQ(std::vector<int>({entries[1].type, entries[2].type, entries[3].type, entries[4].type}),
+              std::vector<int>({SettingsEntry::SYNTAX_ERROR, SettingsEntry::NOT_EDITABLE, SettingsEntry::SYNTAX_ERROR,
+                                SettingsEntry::SYNTAX_ERROR}));
     EXPECT_EQ(entries[1].label, "Syntax error");
-    EXPECT_EQ(entries[2].type, SettingsEntry::NOT_EDITABLE);
-    EXPECT_EQ(entries[3].type, SettingsEntry::SYNTAX_ERROR);
-    EXPECT_EQ(entries[4].type, SettingsEntry::SYNTAX_ERROR);
     ASSERT_EQ(errors.size(), 3u);
     EXPECT_EQ(errors[0], "ERROR: Wrong number of arguments (must be 4 for IniEditor).");
-    EXPECT_EQ(errors[1], "ERROR: Wrong number of arguments (must be 4 for IniEditor).");
+    EXPECT_EQ(errors[1], errors[0]);
     // Syntax errors contribute no defaults.
     EXPECT_EQ(getSettingsDefaults(entries).size(), 2u);
 }
