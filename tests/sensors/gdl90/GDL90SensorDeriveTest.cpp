@@ -42,10 +42,6 @@ protected:
 
     static Bytes ownship(int trackType, double track) {
         GDL90TrafficReport r;
-        r.latitude = 46;
-        r.longitude = 7;
-        r.pressureAltitudeFeet = 2000;
-        r.groundSpeedKnots = 90;
         r.trackType = trackType;
         r.track = track;
         return encodeTrafficReport(r, true);
@@ -60,6 +56,9 @@ protected:
     }
     static Bytes talos(unsigned char id, uint32_t timeStamp, std::vector<float> channels, size_t length) {
         return talosMessage(id, 1, timeStamp, channels, length);
+    }
+    double storedPressureTime() {
+        return sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE)->getTimeStampIfAvail();
     }
 
     double now = 0;
@@ -77,17 +76,18 @@ TEST_F(GDL90SensorLogic, MissingSerialDeviceIsReported) {
 TEST_F(GDL90SensorLogic, ForeFlightAttitudeExpiresAfterOneSecondOwnshipAfterThreeAndAQuarter) {
     receive(encodeForeFlightAHRS(20, 0, NAN, true, NAN, NAN), 10.0);
     receive(ownship(1, 90), 10.0);
-    cycle(10.99);
-    EXPECT_TRUE(updatedThisCycle(ISensorData::ATTITUDE));
-    cycle(11.0);
-    EXPECT_FALSE(updatedThisCycle(ISensorData::ATTITUDE));
-    EXPECT_TRUE(updatedThisCycle(ISensorData::POSITION));
-    cycle(13.24);
-    EXPECT_TRUE(updatedThisCycle(ISensorData::POSITION));
-    EXPECT_TRUE(updatedThisCycle(ISensorData::GPS));
-    cycle(13.25);
-    EXPECT_FALSE(updatedThisCycle(ISensorData::POSITION));
-    EXPECT_FALSE(updatedThisCycle(ISensorData::GPS));
+    // At each time: attitude, position and GPS updated in that cycle?
+    const std::pair<double, std::vector<bool>> cycles[] = {{10.99, {true, true, true}},
+                                                           {11.0, {false, true, true}},
+                                                           {13.24, {false, true, true}},
+                                                           {13.25, {false, false, false}}};
+    for (const auto& [t, updated] : cycles) {
+        cycle(t);
+        EXPECT_EQ(std::vector<bool>({updatedThisCycle(ISensorData::ATTITUDE), updatedThisCycle(ISensorData::POSITION),
+                                     updatedThisCycle(ISensorData::GPS)}),
+                  updated)
+            << t;
+    }
 }
 
 TEST_F(GDL90SensorLogic, AttitudeSourcesInOrderTalosStratuxForeFlight) {
@@ -134,17 +134,17 @@ TEST_F(GDL90SensorLogic, HeadingPrefersTrackThenTrueThenMagneticAndKeepsTheLast)
 TEST_F(GDL90SensorLogic, TalosMessagesNeedNewerDeviceTimeUnlessTheStoredOneIsOld) {
     receive(talos(61, 1000, {1000, 0, 100, 0, 0}, 35), 0.0);
     receive(talos(61, 900, {1010, 0, 100, 0, 0}, 35), 1.4);  // stale straggler
-    auto* stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
-    ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(stored->getTimeStampIfAvail(), 1000u);
+    ASSERT_NE(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE), nullptr);
+    EXPECT_EQ(storedPressureTime(), 1000u);
     receive(talos(61, 1100, {1010, 0, 100, 0, 0}, 35), 1.45);
-    stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
-    EXPECT_EQ(stored->getTimeStampIfAvail(), 1100u);
-    EXPECT_NEAR(stored->getStaticPressure(), 1003, 1e-3) << "0.3 new + 0.7 old";
+    EXPECT_EQ(storedPressureTime(), 1100u);
+    EXPECT_NEAR(static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE))
+                    ->getStaticPressure(),
+                1003, 1e-3)
+        << "0.3 new + 0.7 old";
     // Older than half its 3 s time-out: a device restart is accepted.
     receive(talos(61, 5, {1010, 0, 100, 0, 0}, 35), 3.0);
-    stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
-    EXPECT_EQ(stored->getTimeStampIfAvail(), 5u);
+    EXPECT_EQ(storedPressureTime(), 5u);
 
     Bytes invalid = talos(62, 1, {1, 2, 3}, 26);
     invalid[1] = 0;
@@ -192,11 +192,9 @@ TEST_F(GDL90SensorLogic, TrafficConversions) {
     const TrafficElement* e = targets.at(0x4B1234);
     EXPECT_NEAR(e->longitude, 359.5, 2.2e-5);
     EXPECT_NEAR(e->latitude, -33.9, 2.2e-5);
-    EXPECT_DOUBLE_EQ(e->altitude, -100000);
-    EXPECT_EQ(e->velocity, 250);
-    EXPECT_EQ(e->climbRate, -100000);
-    EXPECT_EQ(e->capabilityIndex, 8u);
-    EXPECT_EQ(e->name, "SWR12");
+    // No altitude and no climb rate (-100000); the NACp gives the capability.
+    EXPECT_EQ(std::make_tuple(e->altitude, e->velocity, e->climbRate, e->capabilityIndex, e->name),
+              std::make_tuple(-100000.0, 250, -100000, 8u, std::string("SWR12")));
     EXPECT_EQ(targets.at((2u << 24) | 0x4B1234)->capabilityIndex, 100000u);
     EXPECT_TRUE(updatedThisCycle(ISensorData::TRAFFIC));
 }
@@ -207,14 +205,14 @@ TEST_F(GDL90SensorLogic, FactoryReadsPortAndFlavourAndFallsBackToGeneric) {
     ini.set("S1", "flavor", "Levil");
     ini.set("S1", "port", "4321");
     factory.loadSetupFromIni(&ini, "S1");
-    EXPECT_EQ(factory.getSensorSettings().flavor, GDL90Sensor::Levil);
-    EXPECT_EQ(factory.getSensorSettings().port, 4321);
-    EXPECT_FALSE(factory.getSensorSettings().useSerial);
+    EXPECT_EQ(std::make_tuple(factory.getSensorSettings().flavor, factory.getSensorSettings().port,
+                              factory.getSensorSettings().useSerial),
+              std::make_tuple(GDL90Sensor::Levil, 4321, false));
     ini.set("S1", "flavor", "Garmin");
     factory.loadSetupFromIni(&ini, "S1");
     EXPECT_EQ(factory.getSensorSettings().flavor, GDL90Sensor::Generic);
-    EXPECT_TRUE(factory.isDataTypeSupported(ISensorData::TRAFFIC));
-    EXPECT_FALSE(factory.isDataTypeSupported(ISensorData::ENGINE_DATA));
+    EXPECT_TRUE(factory.isDataTypeSupported(ISensorData::TRAFFIC) &&
+                !factory.isDataTypeSupported(ISensorData::ENGINE_DATA));
 }
 
 }  // namespace
