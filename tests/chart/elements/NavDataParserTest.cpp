@@ -84,7 +84,6 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
     Collected errors;
     const ParsedElements elements = errors.parse(parseAptDat, APT_SAMPLE);
     ASSERT_EQ(elements.size(), 3u);  // CYVR, its apron, the heliport
-
     // Names, towers and runway ends on real rows: SalishSeaDataTest.
     const auto& cyvr = as<AirportElement>(elements[0]);
     EXPECT_TRUE(cyvr.military && cyvr.elevation == 14);
@@ -102,9 +101,7 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
     // The reference point is the middle of the thresholds.
     EXPECT_NEAR(cyvr.position.latitude, 49.185, 0.01);
     EXPECT_NEAR(cyvr.position.longitude, -123.18, 0.02);
-
     EXPECT_EQ(cyvr.getComFrequencies().at(2), L"VANCOUVER DEP 126.125");  // the file's 12612 is a 25 kHz channel
-
     const auto& apron = as<GroundGeometryElement>(elements[1]);
     EXPECT_TRUE(apron.kind == GroundGeometryElement::APRON && apron.geometryType == GroundGeometryElement::AREA);
     EXPECT_EQ(apron.name + " of " + apron.description, "Main apron of CYVR");
@@ -116,13 +113,11 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
         EXPECT_LE(p.latitude, 49.1951);
     }
     EXPECT_GT(apron.getStoredArea(), 0.0);
-
     const auto& heliport = as<AirportElement>(elements[2]);
     EXPECT_TRUE(heliport.ident == "CBC7" && heliport.heliport);
     ASSERT_EQ(heliport.runways.size(), 1u);
     EXPECT_EQ(heliport.runways[0].endName[0], "H1");
     EXPECT_NEAR(heliport.position.latitude, 49.287728, 1e-6);
-
     // Malformed lines are reported with their line numbers and skipped.
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 12, 25, 27}));
     for (const ParseError& e : errors.errors)
@@ -183,7 +178,6 @@ TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
                   std::to_string(ils.frequencyKHz),
               "CYVR 08R ILS 111.550");
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{11, 12}));
-
     ParsedElements airports = Collected().parse(parseAptDat, APT_SAMPLE);
     localizers.push_back(localizers[0]);
     localizers.back().runwayEnd = "99";
@@ -213,7 +207,6 @@ TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(as<WaypointElement>(points[0]).ident, "ACORD");
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 7}));
-
     Collected awyErrors;
     const ParsedElements segments = awyErrors.parse(parseAwyDat,
         "I\n640 Version\n\n"
@@ -231,7 +224,6 @@ TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
     EXPECT_EQ(std::make_pair(v23.start.latitude, v23.end.longitude), std::make_pair(48.790810, -122.509447));
     EXPECT_TRUE(as<AirwayElement>(segments[1]).highAltUsage);
     EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7, 8}));
-
     markAirwayUsage(points, segments);
     const auto& acord = as<WaypointElement>(points[0]);
     EXPECT_TRUE(acord.usedByAirways && acord.lowAltUsage && !acord.highAltUsage);
@@ -350,7 +342,6 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
     ASSERT_EQ(localizers.size(), 1u);
     EXPECT_EQ(localizers[0].airportIdent + " " + localizers[0].runwayEnd + " " + localizers[0].name, "CYVR 08R ILS");
     EXPECT_EQ(navErrors.lines(), (std::vector<unsigned>{7}));
-
     const std::string fixes =
         "I\n1200 Version\n\n"
         " 48.790808 -122.532958 ACORD ENRT K1 4530263 ACORD\n"
@@ -365,7 +356,6 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
     EXPECT_EQ(fixErrors.lines(), (std::vector<unsigned>{7}));
     for (auto& fix : fixPoints)
         points.push_back(std::move(fix));
-
     const std::string airways =
         "I\n1100 Version\n"
         "ACORD K1 11 EGRET K1 11 N 1 035 180 V23-V287\n"

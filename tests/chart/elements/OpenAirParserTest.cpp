@@ -69,11 +69,7 @@ TEST(OpenAirParser, PolygonWithArcCompilesToClosedPolygonInBounds) {
     // A control zone: a 5 NM arc north of the centre from 270° to 090°
     // clockwise, closed by a straight southern edge.
     const ParsedElements elements = parse(
-        "* illustrative\n"
-        "AC D\n"
-        "AN TEST CTR\n"
-        "AH 2500ft MSL\n"
-        "AL SFC\n"
+        "* illustrative\nAC D\nAN TEST CTR\nAH 2500ft MSL\nAL SFC\n"
         "V X=49:00:00 N 123:00:00 W\n"
         "DP 49:00:00 N 123:07:00 W\n"
         "V D=+\n"
@@ -81,11 +77,9 @@ TEST(OpenAirParser, PolygonWithArcCompilesToClosedPolygonInBounds) {
         "DP 49:00:00 N 122:53:00 W\n");
     ASSERT_EQ(elements.size(), 1u);
     const AirspaceElement& ctr = airspaceAt(elements, 0);
-    EXPECT_EQ(ctr.airspaceClass, "D");
-    EXPECT_EQ(ctr.name, "TEST CTR");
-    EXPECT_EQ(ctr.top, 2500);
-    EXPECT_EQ(ctr.topReference, AirspaceElement::MSL);
-    EXPECT_EQ(ctr.bottomReference, AirspaceElement::AGL);
+    EXPECT_EQ(ctr.airspaceClass + " " + ctr.name, "D TEST CTR");
+    EXPECT_EQ(std::make_tuple(ctr.top, ctr.topReference, ctr.bottomReference),
+              std::make_tuple(2500, uint8_t(AirspaceElement::MSL), uint8_t(AirspaceElement::AGL)));
     // 180° of arc in 5° steps: 37 points, plus the two DP points.
     ASSERT_EQ(ctr.points.size(), 39u);
     const ChartPosition centre(-123.0, 49.0);
@@ -116,9 +110,7 @@ TEST(OpenAirParser, CirclesAndArcsBetweenPoints) {
     EXPECT_EQ(circle.points.size(), 72u);
     for (const ChartPosition& p : circle.points)
         EXPECT_NEAR(calcDistance2(ChartPosition(-123.5, 48.5), p), 3 * units::kMetresPerNauticalMile, 10.0);
-    EXPECT_EQ(circle.top, 18000);
-    EXPECT_EQ(circle.topReference, AirspaceElement::FL);
-
+    EXPECT_TRUE(circle.top == 18000 && circle.topReference == AirspaceElement::FL);
     // Counter-clockwise from north to south passes through the west.
     const AirspaceElement& arc = airspaceAt(elements, 1);
     EXPECT_EQ(arc.points.front().latitude, 49.0 + 5.0 / 60.0);

@@ -21,7 +21,6 @@ TEST(ChartBackgroundTest, ParsesADescription) {
     EXPECT_EQ(description.kind, IArea::BG_VFR);
     EXPECT_TRUE(description.flag);
     EXPECT_EQ(description.areas, (std::vector<int>{7, 431575}));
-
     ASSERT_TRUE(parseBackgroundDescription("High\nPlaceholder\nifrh\n0\nPlaceholder\n", description, error));
     EXPECT_EQ(description.kind, IArea::BG_IFR_HIGH);
     EXPECT_TRUE(description.areas.empty());

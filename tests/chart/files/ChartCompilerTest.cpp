@@ -56,7 +56,6 @@ protected:
         delete chart;
         delete root;
     }
-
     template <typename Element>
     Element* find(const std::string& text, IChartElement::Type type) {
         for (int32_t identifier : chart->getMatchingChartElements(text, 50)) {
@@ -66,7 +65,6 @@ protected:
         }
         return nullptr;
     }
-
     // The nearest element of the kind within radiusNm of position that matches.
     template <typename Element, typename Predicate>
     Element* findNear(const ChartPosition& position, double radiusNm, Predicate matches) {
@@ -77,7 +75,6 @@ protected:
         }
         return nullptr;
     }
-
     static inline TempDir* root = nullptr;
     static inline ExtendedChart* chart = nullptr;
     static inline int exitStatus = -1;
@@ -109,7 +106,6 @@ TEST_F(CompiledDemoTest, AirportsAndNavaidsAreFoundByNameAndNearTheirPositions) 
     }
     const std::vector<std::wstring> com = byIdent->getComFrequencies();
     EXPECT_NE(std::find(com.begin(), com.end(), L"VANCOUVER TWR 118.700"), com.end());
-
     auto* vor = findNear<VORElement>(ChartPosition(-123.14908333, 49.07733333), 1.0,
                                      [](const VORElement& element) { return element.ident == "YVR"; });
     ASSERT_NE(vor, nullptr);

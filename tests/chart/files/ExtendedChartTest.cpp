@@ -37,13 +37,11 @@ protected:
         second.addElement(makeAirport("CYYJ", "Victoria Intl", 20.3, 50.1));
         writeSubChart(second, chartData(root), "b");
     }
-
     std::unique_ptr<ExtendedChart> load() {
         auto chart = std::make_unique<ExtendedChart>(root.path(), 100);
         chart->loadData();
         return chart;
     }
-
     TempDir root;
 };
 
@@ -89,15 +87,6 @@ TEST_F(TwoSubChartsTest, LeavesHoldIdentifiersAndStaticData) {
     EXPECT_EQ(getStaticType(airportLeaf->getStaticData(10)), IChartElement::AIRPORT);
     // An airport without runways says so in its static data.
     EXPECT_TRUE(static_cast<uint8_t>(airportLeaf->getStaticData(10)[1]) & 0x40);
-}
-
-TEST_F(TwoSubChartsTest, SearchFindsNamesOfBothSubCharts) {
-    auto chart = load();
-    EXPECT_EQ(chart->getMatchingChartElements("CYVR", 10), std::vector<int32_t>{10});
-    EXPECT_EQ(chart->getMatchingChartElements("Victoria", 10), std::vector<int32_t>{(1 << 23) + 10});
-    std::vector<int32_t> intl = chart->getMatchingChartElements("Intl", 10);
-    EXPECT_EQ(std::set<int32_t>(intl.begin(), intl.end()), (std::set<int32_t>{10, (1 << 23) + 10}));
-    EXPECT_TRUE(chart->getMatchingChartElements("XYZ", 10).empty());
 }
 
 TEST_F(TwoSubChartsTest, MissingLeafFileContributesNothing) {

@@ -124,7 +124,6 @@ TEST(TrieTest, MergeOfTwoSubChartsSharingANameKeepsBoth) {
     SubChartIndexCorrection subChart0(0), subChart1(1);
     ASSERT_TRUE(merged.mergeLoad(firstPath, &subChart0));
     ASSERT_TRUE(merged.mergeLoad(secondPath, &subChart1));
-
     EXPECT_EQ(merged.getMatching("VANCOUVER", 10), (std::vector<int32_t>{5, 5 | (1 << 23)}));
     EXPECT_EQ(merged.getMatching("KSEA", 10), std::vector<int32_t>{9 | (1 << 23)});
     EXPECT_EQ(merged.getMatching("MYFIELD", 10), std::vector<int32_t>{-1});

@@ -128,7 +128,6 @@ TEST(WorldWideAreaTreeTest, SmallViewGivesFineAreas) {
     EXPECT_EQ(sortedUnique(leaves),
               sortedUnique(tree.getOverlappingLeafes(ChartPosition(10, 42), ChartPosition(12, 40))));
     EXPECT_EQ(leaves.size(), 16u);
-
     // A smaller factor goes further down.
     std::vector<int> finer = tree.getBestFittingAreaList(ChartPosition(10, 42), ChartPosition(12, 40), 0.1);
     for (int number : finer)
@@ -195,14 +194,12 @@ TEST(WorldWideAreaTreeTest, LongEdgesAreSampledShortAndHugeOnesNot) {
         EXPECT_EQ(leaf->staticData, (std::vector<char>{0, 0x5A, 0x0F}));
     }
     EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(12.7, 45.2)))->elements.empty());
-
     FakeChartElement huge({ChartPosition(0.2, 0.2), ChartPosition(50.2, 0.2)});
     tree.updateAreaTree(0, &huge, 43);
     int touched = 0;
     for (int lon = 0; lon < 52; lon++)
         touched += !tree.getLeaf(tree.getLeafAt(ChartPosition(lon + 0.2, 0.2)))->elements.empty();
     EXPECT_EQ(touched, 2);
-
     // A closed polygon: the edge from the last point back to the first is sampled too.
     FakeChartElement triangle({ChartPosition(-1.8, 20.2), ChartPosition(-1.8, 23.2), ChartPosition(2.2, 20.2)});
     tree.updateAreaTree(0, &triangle, -3);
@@ -211,7 +208,6 @@ TEST(WorldWideAreaTreeTest, LongEdgesAreSampledShortAndHugeOnesNot) {
     EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.8, 22.7)))->elements.empty());
     // Inside the polygon but away from its edges: not touched.
     EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.25, 20.75)))->elements.empty());
-
     tree.deleteElementFromAreaTree(42);
     EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(11.2, 45.2)))->elements.empty());
 }

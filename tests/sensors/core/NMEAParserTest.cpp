@@ -61,7 +61,6 @@ TEST(NMEAParser, NoFixSentencesWaitForTheMinimumInterval) {
     EXPECT_EQ(parser.getGPSData().fixQuality, 0);
     EXPECT_FALSE(parser.getGPSData().altitudeAvail);  // empty altitude field
     EXPECT_TRUE(parser.getGPSData().positionAvail);   // last position is kept
-
     // A void RMC is subject to the same interval; a valid one is not.
     const std::string voidRMC = appendNMEAChecksum("$GPRMC,123521,V,,,,,,,230394,,");
     now += 0.5;
@@ -81,7 +80,6 @@ TEST(NMEAParser, VersionSelectsTheTalker) {
     EXPECT_TRUE(feedLine(any, gnrmc));
     EXPECT_FALSE(feedLine(gn, appendNMEAChecksum(kGGA)));
     EXPECT_TRUE(feedLine(any, appendNMEAChecksum("$BDGGA" + kGGA.substr(6))));
-
     // RMC of NMEA 4.1 carries a 14th field (navigational status).
     const std::string rmc41 =
         appendNMEAChecksum("$GNRMC,081411.000,A,5541.1955,N,03737.2872,E,0.60,301.29,260514,,,A,V");

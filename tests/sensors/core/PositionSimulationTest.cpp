@@ -27,7 +27,6 @@ protected:
             sim.Update();
         }
     }
-
     SensorManager manager;
     double now = 1000.0;
 };
@@ -47,7 +46,6 @@ TEST_F(PositionSimulationTest, FliesStraightAtItsGroundSpeed) {
     const ChartPosition reached(pos->longitude, pos->latitude);
     EXPECT_NEAR(calcDistance2(flight.start, reached), units::kMetresPerNauticalMile, 2.0);
     EXPECT_NEAR(calcBearing2(flight.start, reached), 90.0, 0.05);
-
     auto* gps = static_cast<GPS_Data*>(sim->getData(ISensorData::GPS));
     EXPECT_TRUE(gps->positionAvail && gps->speedAvail && gps->groundTrackAvail && gps->altitudeAvail);
     EXPECT_EQ(gps->latitude, pos->latitude);

@@ -15,7 +15,6 @@ public:
     bool isDataTypeSupported(ISensorData::Type) override { return false; }
     std::vector<ISensorData::Type> getSupportedDataTypes() override { return {}; }
     WarningLevel getWarning(ISensorData::Type) override { return WRONG; }
-
     std::vector<std::string> sent;
     bool linkUp = true;
 
@@ -81,7 +80,6 @@ public:
     void setPlaybackPaused(bool p) override { paused = p; }
     void setPlaybackSpeed(double s) override { speed = s; }
     void setPlaybackLoop(bool l) override { loop = l; }
-
     double position = 0, speed = 1;
     bool paused = false, loop = false;
 };

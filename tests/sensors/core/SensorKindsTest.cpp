@@ -16,14 +16,12 @@ protected:
         registerSensorKinds(manager);
         manager.setUI(&ui);
     }
-
     IConfigOverride* preset(const std::wstring& name) {
         for (const auto& section : manager.getSensorConfigOverrideSections())
             for (IConfigOverride* o : section.overrides)
                 if (o->getName() == name) return o;
         return nullptr;
     }
-
     // "section/key=value" for each of `keys`, to compare at once.
     std::string valuesOf(std::initializer_list<std::string> keys) {
         std::string out;
@@ -31,7 +29,6 @@ protected:
             out += key + "=" + ini.get(key.substr(0, key.find('/')), key.substr(key.find('/') + 1)) + " ";
         return out;
     }
-
     SensorManager manager;
     RecordingUI ui;
     IniFile ini;

@@ -30,22 +30,18 @@ protected:
             return true;
         });
     }
-
     // Loads the settings given as INI text.
     void load(const std::string& text) {
         ini = IniFile();
         ini.setFromString(text);
         manager.loadSensorSettingsFromIni(&ini, false);
     }
-
     ScriptedSensor* sensor(int index) { return static_cast<ScriptedSensor*>(manager.getSensorInterface(index)); }
-
     static std::string threeSensors(const std::string& extra = "") {
         return "SensorCount = 4\n" + extra +
                "[S1]\nFactoryIndex = 0\nlabel = one\n[S2]\nFactoryIndex = 0\nlabel = two\n"
                "[S3]\nFactoryIndex = 0\nlabel = three\n";
     }
-
     SensorManager manager;
     ScriptedSensorFactory* factory = nullptr;
     std::vector<std::string> forwardLog;
@@ -103,18 +99,15 @@ TEST_F(SensorManagerTest, ForwardsOnlyChangedRealSensorsInListOrder) {
     ASSERT_EQ(manager.getSensorForwarderCount(), 2);
     EXPECT_EQ(manager.getSensorForwarderConfigIndex(0), 0);
     EXPECT_EQ(manager.getSensorForwarderConfigIndex(1), 2);
-
     sensor(1)->nextUpdate = true;
     sensor(3)->nextUpdate = true;
     manager.Update();
     EXPECT_EQ(forwardLog, (std::vector<std::string>{"A:one", "B:one", "A:three", "B:three"}));
     EXPECT_EQ(sensor(2)->updates, 1);  // polled, not forwarded
-
     forwardLog.clear();
     sensor(1)->nextUpdate = false;
     manager.Update();
     EXPECT_EQ(forwardLog, (std::vector<std::string>{"A:three", "B:three"}));
-
     manager.setAllForwarderPause(true);
     EXPECT_TRUE(static_cast<RecordingForwarder*>(manager.getSensorForwarder(1))->paused);
     manager.deleteSensorForwarder(0);
@@ -237,14 +230,12 @@ TEST_F(SensorManagerTest, MagneticVariationIsRecomputedOnlyAfterMoreThan1000Metr
     EXPECT_EQ(modelCalls, 1);
     EXPECT_TRUE(manager.isMagneticVariationAvailable());
     EXPECT_EQ(manager.getMagneticVariation(), 10.0);
-
     ChartPosition p = calcChartPositionAtBearing(start, 45.0, 999.0);
     pos->longitude = p.longitude, pos->latitude = p.latitude;
     fakeDeclination = 11.0;
     manager.Update();
     EXPECT_EQ(modelCalls, 1);
     EXPECT_EQ(manager.getMagneticVariation(), 10.0);
-
     p = calcChartPositionAtBearing(start, 45.0, 1001.0);
     pos->longitude = p.longitude, pos->latitude = p.latitude;
     manager.Update();
@@ -308,7 +299,6 @@ TEST_F(SensorManagerTest, AltimeterFromPressureAndAltitude) {
     target.capabilityIndex = 1000;
     ASSERT_TRUE(manager.getAltitudeDifference(metres, &target));
     EXPECT_NEAR(metres, units::feetToMetres(5000) - 1200.0, 1e-6);
-
     manager.setAltimeterFallbackForced(true);
     manager.setFallbackSeaLevelPressure(kStandardSeaLevelPressure);
     EXPECT_NEAR(manager.getIndicatedAltitude(), 1000.0, 1e-6);
@@ -328,16 +318,13 @@ TEST_F(SensorManagerTest, UpdateOrderOfTrafficHookReceiversAndLogbook) {
     manager.registerSensorDataReceiver(&receiver);  // once only
     manager.setTrafficWarningHook([&](SensorManager&) { log.push_back("traffic"); });
     manager.setLogbookHook([&] { log.push_back("logbook"); });
-
     load(threeSensors("enableTrafficWarnings = 1\nD4 = 1\nD15 = 2\n"));
     manager.Update();
     EXPECT_EQ(log, (std::vector<std::string>{"traffic", "receiver", "logbook"}));
-
     log.clear();
     sensor(2)->warning = ISensor::WRONG;  // no traffic available
     manager.Update();
     EXPECT_EQ(log, (std::vector<std::string>{"receiver", "logbook"}));
-
     log.clear();
     manager.unregisterSensorDataReceiver(&receiver);
     load(threeSensors("enableTrafficWarnings = 0\nD4 = 1\nD15 = 2\n"));

@@ -59,7 +59,6 @@ TEST(GDL90Encoder, GeoAltitudeAndForeFlightRoundTrip) {
     g = decodeAs<OwnShipGeoAltGDL90Message>(encodeGeoAltitude(-30, -1, true));
     ASSERT_TRUE(g);
     EXPECT_EQ(fieldsOf(*g), "altitude=-9.1440 verticalWarning=1 verticalFigureOfMerit=-");
-
     // Heading 359.96 is clamped below 360.
     auto a = decodeAs<FFAHRSMessage>(encodeForeFlightAHRS(-25.04, 3.46, 359.96, true, 105, NAN));
     ASSERT_TRUE(a);
@@ -69,7 +68,6 @@ TEST(GDL90Encoder, GeoAltitudeAndForeFlightRoundTrip) {
     a = decodeAs<FFAHRSMessage>(encodeForeFlightAHRS(NAN, NAN, 90, false, NAN, NAN));
     ASSERT_TRUE(a);
     EXPECT_FALSE(a->rollValid || a->pitchValid || a->headingIsTrue);
-
     auto id = decodeAs<FFIdMessage>(encodeForeFlightId(42, "gdl90sim", "Cirrona GDL90 simulator", 1));
     ASSERT_TRUE(id);
     EXPECT_EQ(fieldsOf(*id),

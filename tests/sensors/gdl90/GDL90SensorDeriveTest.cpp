@@ -18,7 +18,6 @@ protected:
         settings.deviceNode = "/nonexistent/ttyGDL90";
         sensor = std::make_unique<GDL90Sensor>(manager, settings, [this] { return now; });
     }
-
     void receive(const Bytes& message, double at) {
         auto messages = parseAll(makeGDL90Frame(message));
         ASSERT_EQ(messages.size(), 1u);
@@ -39,7 +38,6 @@ protected:
         // For Yaw(0)·Pitch(0)·Roll(r): first column (cos r, sin r, 0).
         return std::atan2(m.m[1][0], m.m[0][0]) * units::kDegreesPerRadian;
     }
-
     static Bytes ownship(int trackType, double track) {
         GDL90TrafficReport r;
         r.trackType = trackType;
@@ -60,7 +58,6 @@ protected:
     double storedPressureTime() {
         return sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE)->getTimeStampIfAvail();
     }
-
     double now = 0;
     SensorManager manager;
     RecordingUI ui;
@@ -112,19 +109,16 @@ TEST_F(GDL90SensorLogic, HeadingPrefersTrackThenTrueThenMagneticAndKeepsTheLast)
     auto* extended = sample<ExtendedHeading_Data>(ISensorData::EXTENDED_HEADING);
     EXPECT_NEAR(extended->magneticHeading, 123.4, 1e-4);
     EXPECT_TRUE(std::isnan(extended->trueHeading));
-
     receive(ownship(3, 45), 1.0);  // true heading beats magnetic
     cycle(1.0);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 45, 1e-9);
     EXPECT_NEAR(extended->trueHeading, 45, 1e-4);
     EXPECT_NEAR(extended->magneticHeading, 123.4, 1e-4);
-
     receive(ownship(1, 90), 1.0);  // a true track beats both
     receive(stratuxAHRS(0, 0, 3000), 1.0);
     cycle(1.0);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 90, 1e-9);
     EXPECT_NEAR(extended->trueHeading, 300, 1e-4) << "Stratux heading";
-
     cycle(5.0);  // everything stale: the heading stays, but is not new
     EXPECT_FALSE(updatedThisCycle(ISensorData::HEADING));
     EXPECT_FALSE(updatedThisCycle(ISensorData::EXTENDED_HEADING));
@@ -145,7 +139,6 @@ TEST_F(GDL90SensorLogic, TalosMessagesNeedNewerDeviceTimeUnlessTheStoredOneIsOld
     // Older than half its 3 s time-out: a device restart is accepted.
     receive(talos(61, 5, {1010, 0, 100, 0, 0}, 35), 3.0);
     EXPECT_EQ(storedPressureTime(), 5u);
-
     Bytes invalid = talos(62, 1, {1, 2, 3}, 26);
     invalid[1] = 0;
     receive(invalid, 3.0);
@@ -166,7 +159,6 @@ TEST_F(GDL90SensorLogic, TalosAirDataAndGPS) {
     EXPECT_NEAR(gps->groundSpeed, 50, 1e-3);
     EXPECT_EQ(gps->satellites, 9);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 180, 1e-4);
-
     // 1 s later by the device clock and 10 m higher (after smoothing 0.3/0.7: 3 m).
     receive(talos(61, 2000, {950, 0, 510, 51.4444444f, 55}, 35), 2.0);
     cycle(2.0);

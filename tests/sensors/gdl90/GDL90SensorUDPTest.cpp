@@ -120,7 +120,6 @@ TEST_F(GDL90SensorOverUDP, TrafficExpiresAfterTwentySecondsOfSilence) {
     ASSERT_TRUE(updateUntilReceived());
     auto& targets = sample<Traffic_Data>(ISensorData::TRAFFIC)->traffic;
     ASSERT_EQ(targets.size(), 2u);
-
     now = heard + 19;
     sensor->Update();
     EXPECT_EQ(targets.size(), 2u) << "19 s of silence";

@@ -63,7 +63,6 @@ TEST(GDL90Traffic, InvalidMarkersSignedFieldsAndNoPosition) {
     t = decodeAs<TrafficGDL90Message>(m);
     ASSERT_TRUE(t && t->verticalVelocityValid);
     EXPECT_NEAR(t->verticalVelocity, -64 * units::kMetresPerSecondPerFootPerMinute, 1e-9);
-
     m = ICD_TRAFFIC;
     for (int k = 5; k <= 10; ++k) m[k] = 0;
     m[13] = 0x09;  // NIC 0 at 0/0: no position
@@ -79,7 +78,6 @@ TEST(GDL90GeoAltitudeAndUplink, SignedAltitudeMetricsAndReceptionTime) {
     g = decodeAs<OwnShipGeoAltGDL90Message>({0x0B, 0x00, 0xC8, 0x7F, 0xFF});
     ASSERT_TRUE(g);
     EXPECT_EQ(fieldsOf(*g), "altitude=304.8000 verticalWarning=0 verticalFigureOfMerit=-");
-
     Bytes m = {0x07, 0x10, 0x20, 0x30};
     for (int i = 0; i < 432; ++i) m.push_back(static_cast<unsigned char>(i * 7));
     auto u = decodeAs<UATUplinkGDL90Message>(m);

@@ -78,7 +78,6 @@ TEST(GDL90Levil, AngleOfAttackAndGPSStatus) {
     a = decodeAs<LevilAoAMessage>({0x4C, 0x45, 0x02, 0x00, 255, 255, 0, 0});
     ASSERT_TRUE(a);
     EXPECT_EQ(fieldsOf(*a), "angleOfAttack=- secondValue=- rawByte6=0 rawWord7=0");
-
     auto s = decodeAs<LevilGPSStatus>({0x4C, 0x45, 0x07, 0x01, 3, 9, 0x00, 0x19, 2, 0});
     ASSERT_TRUE(s);
     EXPECT_EQ(fieldsOf(*s), "fixType=3 has3DFix=1 satellites=9 accuracy=2.5000 status=2");
