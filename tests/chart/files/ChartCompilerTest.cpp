@@ -9,7 +9,6 @@
 #include "chart/files/ChartFileIO.h"
 #include "chart/files/ExtendedChart.h"
 #include "geo/Geodesy.h"
-#include "chart/elements/NDBElement.h"
 #include "chart/elements/VORElement.h"
 
 #include <gtest/gtest.h>
@@ -110,10 +109,6 @@ TEST_F(CompiledDemoTest, AirportsAndNavaidsAreFoundByNameAndNearTheirPositions) 
                                      [](const VORElement& element) { return element.ident == "YVR"; });
     ASSERT_NE(vor, nullptr);
     EXPECT_EQ(vor->getNavFrequencies().at(0), L"YVR 115.900");
-    auto* ndb = findNear<NDBElement>(ChartPosition(-123.05716667, 49.17286111), 0.5,
-                                     [](const NDBElement& element) { return element.ident == "VR"; });
-    ASSERT_NE(ndb, nullptr);
-    EXPECT_EQ(ndb->frequency, 266);
 }
 
 TEST_F(CompiledDemoTest, SharedAirwaySegmentIsFoundByEachAirwaysName) {

@@ -1,4 +1,3 @@
-// NMEA input: acceptance rules, field decoding and real receiver captures.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -41,10 +40,8 @@ TEST(NMEAParser, GGAWithFixUpdatesPositionAndTimeOnlyWithItsChecksum) {
     ASSERT_TRUE(feedLine(parser, appendNMEAChecksum(kGGA)));
     const GPS_Data& gps = parser.getGPSData();
     EXPECT_NEAR(gps.latitude, 48.1173, 1e-9);
-    EXPECT_EQ(gps.fixQuality, 1);
-    EXPECT_EQ(gps.hdop, 0.9);
     EXPECT_TRUE(gps.altitudeAvail);
-    EXPECT_EQ(gps.altitude, 545.4);
+    EXPECT_EQ(std::make_tuple(gps.fixQuality, gps.hdop, gps.altitude), std::make_tuple(1, 0.9, 545.4));
 }
 
 TEST(NMEAParser, NoFixSentencesWaitForTheMinimumInterval) {
@@ -59,8 +56,8 @@ TEST(NMEAParser, NoFixSentencesWaitForTheMinimumInterval) {
     now += 1.1;  // 1.2 s after the accepted update
     EXPECT_TRUE(feedLine(parser, noFix));
     EXPECT_EQ(parser.getGPSData().fixQuality, 0);
-    EXPECT_FALSE(parser.getGPSData().altitudeAvail);  // empty altitude field
-    EXPECT_TRUE(parser.getGPSData().positionAvail);   // last position is kept
+    // An empty altitude field; the last position is kept.
+    EXPECT_TRUE(!parser.getGPSData().altitudeAvail && parser.getGPSData().positionAvail);
     // A void RMC is subject to the same interval; a valid one is not.
     const std::string voidRMC = appendNMEAChecksum("$GPRMC,123521,V,,,,,,,230394,,");
     now += 0.5;
@@ -95,11 +92,9 @@ TEST(NMEAParser, RMCFieldsSpeedTrackDateAndHemispheres) {
     const GPS_Data& gps = parser.getGPSData();
     EXPECT_NEAR(gps.latitude, -49.274166666666667, 1e-9);
     EXPECT_NEAR(gps.longitude, -123.18533333333333, 1e-9);
-    EXPECT_TRUE(gps.dateAvail);
-    EXPECT_EQ(std::make_tuple(gps.day, gps.month, gps.year), std::make_tuple(19, 11, 1994));
-    EXPECT_EQ(gps.millisecond, 330);
-    EXPECT_FALSE(gps.magneticVariationAvail);
-    EXPECT_EQ(gps.status, 1);
+    EXPECT_TRUE(gps.dateAvail && !gps.magneticVariationAvail);
+    EXPECT_EQ(std::make_tuple(gps.day, gps.month, gps.year, gps.millisecond, gps.status),
+              std::make_tuple(19, 11, 1994, 330, 1));
     // A date with month 13 is a transmission error: the last date stays.
     ASSERT_TRUE(feedLine(parser, appendNMEAChecksum(
                                      "$GPRMC,225447,A,4916.45,S,12311.12,W,000.5,054.7,191394,020.3,E,A")));
@@ -111,15 +106,10 @@ TEST(NMEAParser, GSACountsSatellitesAndTakesAllThreeDops) {
     NMEA_Parser parser;
     ASSERT_TRUE(feedLine(parser, appendNMEAChecksum("$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1")));
     const GPS_Data& gps = parser.getGPSData();
-    EXPECT_EQ(gps.fixType, 3);
-    EXPECT_TRUE(gps.altitudeAvail);
-    EXPECT_EQ(gps.satellites, 5);
-    EXPECT_TRUE(gps.dilutionOfPrecisionAvail);
-    EXPECT_EQ(gps.pdop, 2.5);
-    EXPECT_EQ(gps.vdop, 2.1);
+    EXPECT_TRUE(gps.altitudeAvail && gps.dilutionOfPrecisionAvail);
+    EXPECT_EQ(std::make_tuple(gps.fixType, gps.satellites, gps.pdop, gps.vdop), std::make_tuple(3, 5, 2.5, 2.1));
     ASSERT_TRUE(feedLine(parser, appendNMEAChecksum("$GPGSA,A,2,04,05,,,,,,,,,,,2.5,1.3,")));
-    EXPECT_FALSE(gps.dilutionOfPrecisionAvail);
-    EXPECT_EQ(gps.fixType, 2);
+    EXPECT_TRUE(!gps.dilutionOfPrecisionAvail && gps.fixType == 2);
     EXPECT_FALSE(feedLine(parser, appendNMEAChecksum("$GPGSA,A,3,04,05")));
 }
 
@@ -141,10 +131,8 @@ TEST(NMEAParser, AdditionalParserSeesEverySentenceFirst) {
     EXPECT_FALSE(feedLine(parser, appendNMEAChecksum("$PGRMZ,48,f,3")));  // unknown to the GNSS parser
     EXPECT_TRUE(feedLine(parser, "$GPRMB,A,,,,,,,,,,,,V*00"));             // bad checksum: extra decides
     EXPECT_FALSE(parser.getGPSData().positionAvail);
-    ASSERT_EQ(extra.addresses.size(), 2u);
-    EXPECT_EQ(extra.addresses[0], "PGRMZ");
-    EXPECT_TRUE(extra.correct[0]);
-    EXPECT_FALSE(extra.correct[1]);
+    EXPECT_EQ(extra.addresses, (std::vector<std::string>{"PGRMZ", "GPRMB"}));
+    EXPECT_EQ(extra.correct, (std::vector<bool>{true, false}));
 }
 
 TEST(NMEAParser, FieldHelpersRejectMalformedText) {
@@ -167,11 +155,16 @@ TEST(NMEAParser, FieldHelpersRejectMalformedText) {
 
 // --- Real captures against the reference decoder's output.
 
+// One TPV report of the reference decoder; its time in milliseconds of the day, -1 when absent.
 struct JsonReport {
-    bool hasLat = false, hasTime = false, hasSpeed = false, hasTrack = false;
+    bool hasLat = false, hasSpeed = false, hasTrack = false;
     double lat = 0, lon = 0, speed = 0, track = 0;
-    int hour = 0, minute = 0, second = 0, millisecond = 0;
+    long timeMs = -1;
 };
+
+long millisecondsOfDay(int hour, int minute, int second, int millisecond) {
+    return ((hour * 60L + minute) * 60 + second) * 1000 + millisecond;
+}
 
 bool numberAfter(const std::string& json, const std::string& key, double& value) {
     const size_t at = json.find("\"" + key + "\":");
@@ -185,12 +178,10 @@ JsonReport readReport(const std::string& json) {
     r.hasLat = numberAfter(json, "lat", r.lat) && numberAfter(json, "lon", r.lon);
     r.hasSpeed = numberAfter(json, "speed", r.speed);
     r.hasTrack = numberAfter(json, "track", r.track);
-    const size_t t = json.find("\"time\":\"");
-    if (t != std::string::npos) {
-        // "2005-06-09T14:34:44.280Z"
-        const std::string time = json.substr(t + 8 + 11, 12);
-        r.hasTime = std::sscanf(time.c_str(), "%d:%d:%d.%d", &r.hour, &r.minute, &r.second, &r.millisecond) == 4;
-    }
+    const size_t t = json.find("\"time\":\"");  // "2005-06-09T14:34:44.280Z"
+    int h, m, s, ms;
+    if (t != std::string::npos && std::sscanf(json.c_str() + t + 8 + 11, "%d:%d:%d.%d", &h, &m, &s, &ms) == 4)
+        r.timeMs = millisecondsOfDay(h, m, s, ms);
     return r;
 }
 
@@ -232,11 +223,9 @@ CaptureCheck checkCapture(const std::string& name) {
             EXPECT_NEAR(gps.longitude, r.lon, 0.5e-4 / 60 + 1e-9) << where;
             ++checked.positions;
         }
-        if (lastTimeSentenceUsed && r.hasTime) {
+        if (lastTimeSentenceUsed && r.timeMs >= 0) {
             EXPECT_TRUE(gps.timeAvail) << where;
-            EXPECT_EQ(gps.hour * 3600000 + gps.minute * 60000 + gps.second * 1000 + gps.millisecond,
-                      r.hour * 3600000 + r.minute * 60000 + r.second * 1000 + r.millisecond)
-                << where;
+            EXPECT_EQ(millisecondsOfDay(gps.hour, gps.minute, gps.second, gps.millisecond), r.timeMs) << where;
             ++checked.times;
         }
         if (rmcUsed && r.hasSpeed) {
@@ -282,11 +271,9 @@ TEST(NMEAParserCaptures, NoPositionBeforeTheFirstFix) {
         ++linesBeforeFix;
     }
     EXPECT_GT(linesBeforeFix, 20);
-    EXPECT_FALSE(parser.getGPSData().positionAvail);
-    EXPECT_TRUE(parser.getGPSData().timeAvail);
+    EXPECT_TRUE(!parser.getGPSData().positionAvail && parser.getGPSData().timeAvail);
     EXPECT_EQ(parser.getGPSData().fixQuality, 0);
-    EXPECT_TRUE(feedLine(parser, line));
-    EXPECT_TRUE(parser.getGPSData().positionAvail);
+    EXPECT_TRUE(feedLine(parser, line) && parser.getGPSData().positionAvail);
     EXPECT_NEAR(parser.getGPSData().latitude, 31.24798166666667, 1e-9);
 }
 

@@ -53,10 +53,8 @@ TEST(GDL90Encoder, TrafficRoundTripAtTheEdgesOfTheRanges) {
 }
 
 TEST(GDL90Encoder, GeoAltitudeAndForeFlightRoundTrip) {
-    auto g = decodeAs<OwnShipGeoAltGDL90Message>(encodeGeoAltitude(4500, 10));
-    ASSERT_TRUE(g);
-    EXPECT_EQ(fieldsOf(*g), "altitude=1371.6000 verticalWarning=0 verticalFigureOfMerit=10");
-    g = decodeAs<OwnShipGeoAltGDL90Message>(encodeGeoAltitude(-30, -1, true));
+    // In-range values are checked through the loopback flight (GDL90SensorUDPTest).
+    auto g = decodeAs<OwnShipGeoAltGDL90Message>(encodeGeoAltitude(-30, -1, true));
     ASSERT_TRUE(g);
     EXPECT_EQ(fieldsOf(*g), "altitude=-9.1440 verticalWarning=1 verticalFigureOfMerit=-");
     // Heading 359.96 is clamped below 360.
