@@ -373,9 +373,8 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
     EXPECT_TRUE(both.name == "V23-V287" && !both.oneDirection && both.lowAltUsage && both.mea == 3500);
     EXPECT_NEAR(both.start.latitude, 48.790808, 1e-9);  // the ACORD next to EGRET
     EXPECT_NEAR(both.end.latitude, 48.711628, 1e-9);
-    const auto& backwards = as<AirwayElement>(segments[1]);
-    EXPECT_TRUE(backwards.oneDirection);
-    EXPECT_EQ(backwards.remarks, "ACORD - EGRET");  // turned to run the allowed way
+    const auto& backwards = as<AirwayElement>(segments[1]);  // turned to run the allowed way
+    EXPECT_TRUE(backwards.oneDirection && backwards.remarks == "ACORD - EGRET");
     EXPECT_NEAR(backwards.start.latitude, 48.790808, 1e-9);
     const auto& j5 = as<AirwayElement>(segments[2]);
     EXPECT_TRUE(j5.highAltUsage && j5.oneDirection);

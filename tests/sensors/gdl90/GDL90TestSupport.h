@@ -62,19 +62,17 @@ inline void appendBe16(Bytes& m, unsigned v) {
     m.push_back(v & 0xFF);
 }
 
-inline void appendLeFloat(Bytes& m, float f) {
-    unsigned char raw[4];
-    std::memcpy(raw, &f, 4);
-    m.insert(m.end(), raw, raw + 4);
-}
-
 // A Talos message: id, validity, the device's little-endian time stamp, then
 // float channels, padded with zeros to the message's length.
 inline Bytes talosMessage(unsigned char id, unsigned char validity, uint32_t timeStamp,
                           const std::vector<float>& channels, size_t length) {
     Bytes m = {id, validity};
     for (int shift = 0; shift < 32; shift += 8) m.push_back(static_cast<unsigned char>(timeStamp >> shift));
-    for (float f : channels) appendLeFloat(m, f);
+    for (float f : channels) {
+        unsigned char raw[4];
+        std::memcpy(raw, &f, 4);  // little-endian, as the devices send it
+        m.insert(m.end(), raw, raw + 4);
+    }
     m.resize(length, 0);
     return m;
 }
