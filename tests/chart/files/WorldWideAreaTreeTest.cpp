@@ -186,6 +186,7 @@ TEST(WorldWideAreaTreeTest, OverlappingLeafesAgreeWithTheTreeDescent) {
 
 TEST(WorldWideAreaTreeTest, LongEdgesAreSampledShortAndHugeOnesNot) {
     WorldWideAreaTree tree;
+    auto empty = [&](double lon, double lat) { return tree.getLeaf(tree.getLeafAt(ChartPosition(lon, lat)))->elements.empty(); };
     FakeChartElement line({ChartPosition(10.2, 45.2), ChartPosition(12.2, 45.2)});
     tree.updateAreaTree(0, &line, 42);
     for (double lon = 10.25; lon < 12.2; lon += 0.5) {
@@ -193,23 +194,20 @@ TEST(WorldWideAreaTreeTest, LongEdgesAreSampledShortAndHugeOnesNot) {
         ASSERT_EQ(leaf->elements, std::vector<int32_t>{42}) << lon;
         EXPECT_EQ(leaf->staticData, (std::vector<char>{0, 0x5A, 0x0F}));
     }
-    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(12.7, 45.2)))->elements.empty());
+    EXPECT_TRUE(empty(12.7, 45.2));
     FakeChartElement huge({ChartPosition(0.2, 0.2), ChartPosition(50.2, 0.2)});
     tree.updateAreaTree(0, &huge, 43);
     int touched = 0;
     for (int lon = 0; lon < 52; lon++)
-        touched += !tree.getLeaf(tree.getLeafAt(ChartPosition(lon + 0.2, 0.2)))->elements.empty();
+        touched += !empty(lon + 0.2, 0.2);
     EXPECT_EQ(touched, 2);
     // A closed polygon: the edge from the last point back to the first is sampled too.
     FakeChartElement triangle({ChartPosition(-1.8, 20.2), ChartPosition(-1.8, 23.2), ChartPosition(2.2, 20.2)});
     tree.updateAreaTree(0, &triangle, -3);
-    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(0.2, 20.2)))->elements.empty());
-    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(359.7, 20.2)))->elements.empty());
-    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.8, 22.7)))->elements.empty());
-    // Inside the polygon but away from its edges: not touched.
-    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.25, 20.75)))->elements.empty());
+    EXPECT_FALSE(empty(0.2, 20.2) || empty(359.7, 20.2) || empty(-1.8, 22.7));
+    EXPECT_TRUE(empty(-1.25, 20.75)) << "inside the polygon but away from its edges";
     tree.deleteElementFromAreaTree(42);
-    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(11.2, 45.2)))->elements.empty());
+    EXPECT_TRUE(empty(11.2, 45.2));
 }
 
 TEST(WorldWideAreaTreeTest, DeletingKeepsStaticDataInStep) {

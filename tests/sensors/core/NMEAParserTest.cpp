@@ -70,19 +70,22 @@ TEST(NMEAParser, NoFixSentencesWaitForTheMinimumInterval) {
 }
 
 TEST(NMEAParser, VersionSelectsTheTalker) {
-    const std::string gnrmc = appendNMEAChecksum("$GNRMC,081411.000,A,5541.1955,N,03737.2872,E,0.60,301.29,260514,,,A");
-    NMEA_Parser gp(NMEA_Parser::NMEA_GP), gn(NMEA_Parser::NMEA_GN), any(NMEA_Parser::NMEA_ANY);
-    EXPECT_FALSE(feedLine(gp, gnrmc));
-    EXPECT_TRUE(feedLine(gn, gnrmc));
-    EXPECT_TRUE(feedLine(any, gnrmc));
-    EXPECT_FALSE(feedLine(gn, appendNMEAChecksum(kGGA)));
-    EXPECT_TRUE(feedLine(any, appendNMEAChecksum("$BDGGA" + kGGA.substr(6))));
-    // RMC of NMEA 4.1 carries a 14th field (navigational status).
-    const std::string rmc41 =
-        appendNMEAChecksum("$GNRMC,081411.000,A,5541.1955,N,03737.2872,E,0.60,301.29,260514,,,A,V");
-    NMEA_Parser v1(NMEA_Parser::NMEA_GN), v2(NMEA_Parser::NMEA_GN_4_1);
-    EXPECT_FALSE(feedLine(v1, rmc41));
-    EXPECT_TRUE(feedLine(v2, rmc41));
+    const std::string gnrmc = "$GNRMC,081411.000,A,5541.1955,N,03737.2872,E,0.60,301.29,260514,,,A";
+    const std::string rmc41 = gnrmc + ",V";  // NMEA 4.1 adds the navigational status
+    const struct {
+        int version;
+        std::string sentence;
+        bool used;
+    } cases[] = {
+        {NMEA_Parser::NMEA_GP, gnrmc, false}, {NMEA_Parser::NMEA_GN, gnrmc, true},
+        {NMEA_Parser::NMEA_ANY, gnrmc, true}, {NMEA_Parser::NMEA_GN, kGGA, false},
+        {NMEA_Parser::NMEA_ANY, "$BDGGA" + kGGA.substr(6), true},
+        {NMEA_Parser::NMEA_GN, rmc41, false}, {NMEA_Parser::NMEA_GN_4_1, rmc41, true},
+    };
+    for (const auto& c : cases) {
+        NMEA_Parser parser(c.version);
+        EXPECT_EQ(feedLine(parser, appendNMEAChecksum(c.sentence)), c.used) << c.version << " " << c.sentence;
+    }
 }
 
 TEST(NMEAParser, RMCFieldsSpeedTrackDateAndHemispheres) {
