@@ -3,6 +3,8 @@
 #include "sensors/gdl90/GDL90Messages.h"
 #include "sensors/gdl90/GDL90Parser.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -29,13 +31,16 @@ inline std::vector<std::unique_ptr<IGDL90Message>> parseAll(const Bytes& stream)
     return parseAll(stream, parser);
 }
 
-// Frames the message and decodes it; null unless exactly one frame came out.
+// Frames the message and decodes it. Unless exactly one frame of type T came
+// out, the test fails here and gets an empty T to carry on with.
 template <typename T>
 std::unique_ptr<T> decodeAs(const Bytes& message) {
     auto messages = parseAll(makeGDL90Frame(message));
-    if (messages.size() != 1) return nullptr;
-    T* typed = dynamic_cast<T*>(messages[0].get());
-    if (!typed) return nullptr;
+    T* typed = messages.size() == 1 ? dynamic_cast<T*>(messages[0].get()) : nullptr;
+    if (!typed) {
+        ADD_FAILURE() << "the message did not decode as one of the expected type";
+        return std::make_unique<T>();
+    }
     messages[0].release();
     return std::unique_ptr<T>(typed);
 }
