@@ -52,9 +52,7 @@ TEST_F(TwoSubChartsTest, IdentifiersAddressSubChartAndIndex) {
     EXPECT_EQ(markName(chart->getChartElement(5)), "M5");
     EXPECT_EQ(markName(chart->getChartElement(8388613)), "N5");
     EXPECT_EQ(chart->getChartElement((1 << 23) + 10)->getType(), IChartElement::AIRPORT);
-    EXPECT_EQ(chart->getChartElement((1 << 23) + 11), nullptr);
-    EXPECT_EQ(chart->getChartElement(2 << 23), nullptr);
-    EXPECT_EQ(chart->getChartElement(-1), nullptr);
+    for (int32_t missing : {(1 << 23) + 11, 2 << 23, -1}) EXPECT_EQ(chart->getChartElement(missing), nullptr) << missing;
     EXPECT_EQ(chart->getSubChart(1)->getAreaName(), "Region B");
     EXPECT_EQ(chart->getName(), "Open");
 }
