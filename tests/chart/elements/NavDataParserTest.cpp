@@ -1,4 +1,5 @@
 #include "chart/elements/AirportElement.h"
+#include "base/Units.h"
 #include "chart/elements/AirspaceElement.h"
 #include "chart/elements/AirwayElement.h"
 #include "geo/Geodesy.h"
@@ -32,6 +33,12 @@ struct Collected {
         for (const ParseError& e : errors)
             result.push_back(e.line);
         return result;
+    }
+    // Parses `text` with one of the parsers, collecting its errors here.
+    template <typename Parse, typename... Extra>
+    ParsedElements parse(Parse parse, const std::string& text, Extra... extra) {
+        std::istringstream in(text);
+        return parse(in, "test.dat", sink(), extra...);
     }
 };
 
@@ -75,27 +82,18 @@ const char* const APT_SAMPLE =
 
 TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
     Collected errors;
-    std::istringstream in(APT_SAMPLE);
-    const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
+    const ParsedElements elements = errors.parse(parseAptDat, APT_SAMPLE);
     ASSERT_EQ(elements.size(), 3u);  // CYVR, its apron, the heliport
-
+    // Names, towers and runway ends on real rows: SalishSeaDataTest.
     const auto& cyvr = as<AirportElement>(elements[0]);
-    EXPECT_EQ(cyvr.ident, "CYVR");
-    EXPECT_EQ(cyvr.name, "Vancouver Intl");
-    EXPECT_TRUE(cyvr.military);
-    EXPECT_EQ(cyvr.elevation, 14);
-    EXPECT_TRUE(cyvr.towered);
+    EXPECT_TRUE(cyvr.military && cyvr.elevation == 14);
     ASSERT_EQ(cyvr.runways.size(), 2u);  // the land runway and the water runway
     const Runway& r08 = cyvr.runways[0];
-    EXPECT_EQ(r08.endName[0], "08R");
-    EXPECT_EQ(r08.endName[1], "26L");
-    EXPECT_EQ(r08.surface, Runway::SOLID);
+    EXPECT_TRUE(r08.surface == Runway::SOLID && r08.width == 200 && !r08.inaccurate);
     EXPECT_NEAR(r08.length, 11500, 60);  // 3505 m between the ends
-    EXPECT_EQ(r08.width, 200);
     EXPECT_NEAR(r08.direction, 100, 1);
-    EXPECT_FALSE(r08.inaccurate);
-    EXPECT_EQ(r08.trafficPattern[0], Runway::LEFT_PATTERN);
-    EXPECT_EQ(r08.trafficPattern[1], Runway::RIGHT_PATTERN);
+    EXPECT_EQ(std::make_pair(r08.trafficPattern[0], r08.trafficPattern[1]),
+              (std::pair<int, int>(Runway::LEFT_PATTERN, Runway::RIGHT_PATTERN)));
     // 26L's threshold is displaced 300 m towards 08R.
     EXPECT_NEAR(calcDistance2(r08.threshold[0], r08.threshold[1]), 3505.0 - 300.0, 5.0);
     EXPECT_LT(r08.threshold[1].longitude, -123.1605);
@@ -103,17 +101,10 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
     // The reference point is the middle of the thresholds.
     EXPECT_NEAR(cyvr.position.latitude, 49.185, 0.01);
     EXPECT_NEAR(cyvr.position.longitude, -123.18, 0.02);
-
-    const std::vector<std::wstring> com = cyvr.getComFrequencies();
-    ASSERT_EQ(com.size(), 3u);
-    EXPECT_EQ(com[0], L"VANCOUVER TWR 118.700");  // the name the data gives
-    EXPECT_EQ(com[2], L"VANCOUVER DEP 126.125");  // the file's 12612 is a 25 kHz channel
-
+    EXPECT_EQ(cyvr.getComFrequencies().at(2), L"VANCOUVER DEP 126.125");  // the file's 12612 is a 25 kHz channel
     const auto& apron = as<GroundGeometryElement>(elements[1]);
-    EXPECT_EQ(apron.kind, GroundGeometryElement::APRON);
-    EXPECT_EQ(apron.geometryType, GroundGeometryElement::AREA);
-    EXPECT_EQ(apron.name, "Main apron");
-    EXPECT_EQ(apron.description, "CYVR");
+    EXPECT_TRUE(apron.kind == GroundGeometryElement::APRON && apron.geometryType == GroundGeometryElement::AREA);
+    EXPECT_EQ(apron.name + " of " + apron.description, "Main apron of CYVR");
     EXPECT_GT(apron.points.size(), 3u);  // the bezier edge is sampled
     // The mirrored control point bends the edge arriving at the bezier node
     // slightly south of the straight line.
@@ -122,44 +113,40 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
         EXPECT_LE(p.latitude, 49.1951);
     }
     EXPECT_GT(apron.getStoredArea(), 0.0);
-
     const auto& heliport = as<AirportElement>(elements[2]);
-    EXPECT_EQ(heliport.ident, "CBC7");
-    EXPECT_TRUE(heliport.heliport);
+    EXPECT_TRUE(heliport.ident == "CBC7" && heliport.heliport);
     ASSERT_EQ(heliport.runways.size(), 1u);
     EXPECT_EQ(heliport.runways[0].endName[0], "H1");
     EXPECT_NEAR(heliport.position.latitude, 49.287728, 1e-6);
-
     // Malformed lines are reported with their line numbers and skipped.
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 12, 25, 27}));
     for (const ParseError& e : errors.errors)
-        EXPECT_EQ(e.fileName, "apt.dat");
+        EXPECT_EQ(e.fileName, "test.dat");
 }
 
 TEST(AptDatParser, ClosedMarkerAndOldTaxiwayRectangles) {
     Collected errors;
-    std::istringstream in(
+    const ParsedElements elements = errors.parse(parseAptDat,
         "I\n1000 Version\n"
         "1 100 0 0 XCLS [X] Old Field\n"
         "10   49.07254400 -123.00112700 xxx  37.00  4857 0.0 0.0   100 101101  1 0 0 0.00 0\n"
         "1 2147483647 0 0 HIGH Too high\n"  // line 5: skipped with its runway
         "100 60.96 1 1 0.00 1 2 0 08R 49.19 -123.2 0 0 3 2 1 0 26L 49.18 -123.16 0 0 3 1 0 0\n"
         "99\n");
-    const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
     ASSERT_EQ(elements.size(), 2u);
     const auto& field = as<AirportElement>(elements[0]);
-    EXPECT_TRUE(field.closed);
-    EXPECT_EQ(field.name, "Old Field");
+    EXPECT_TRUE(field.closed && field.name == "Old Field");
     const auto& taxiway = as<GroundGeometryElement>(elements[1]);
     ASSERT_EQ(taxiway.points.size(), 4u);
     // 4857 ft by 100 ft.
-    EXPECT_NEAR(calcPolyLineArea(taxiway.points), 4857 * 100 * 0.3048 * 0.3048, 2000.0);
+    EXPECT_NEAR(calcPolyLineArea(taxiway.points), units::feetToMetres(4857) * units::feetToMetres(100), 2000.0);
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{5}));
 }
 
 TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
     Collected errors;
-    std::istringstream in(
+    std::vector<LocalizerApproach> localizers;
+    const ParsedElements elements = errors.parse(parseNavDat,
         "I\n810 Version - test\n"
         "2  49.19138889 -123.21972222      0   368  50    0.0 ZVR  SEA ISLAND NDB\n"
         "3  49.07791667 -123.14944444     10 11590 130   20.0 YVR  VANCOUVER VORTAC\n"
@@ -171,40 +158,27 @@ TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
         "13 48.35489700 -122.66173600 51 11380 130 0.0 NUW  WHIDBEY ISLAND TACAN\n"
         "2  91.0 -123.0 0 300 50 0.0 BAD BAD NDB\n"  // line 11: latitude out of range
         "3 garbage\n"                                   // line 12
-        "99\n");
-    std::vector<LocalizerApproach> localizers;
-    const ParsedElements elements = parseNavDat(in, "nav.dat", errors.sink(), &localizers);
-    ASSERT_EQ(elements.size(), 5u);
-    const auto& ndb = as<NDBElement>(elements[0]);
-    EXPECT_EQ(ndb.ident, "ZVR");
-    EXPECT_EQ(ndb.name, "SEA ISLAND");
-    EXPECT_EQ(ndb.frequency, 368);
+        "99\n", &localizers);
+    ASSERT_EQ(elements.size(), 5u);  // the NDB's fields: SalishSeaDataTest, on this very row
+    EXPECT_EQ(elements[0]->getType(), IChartElement::NDB);
     const auto& yvr = as<VORElement>(elements[1]);
-    EXPECT_EQ(yvr.vorType, VORElement::VORTAC);
-    EXPECT_EQ(yvr.frequencyMHz, 115);
-    EXPECT_EQ(yvr.frequencyKHz, 900);
-    EXPECT_EQ(yvr.name, "VANCOUVER");
-    EXPECT_EQ(yvr.tacanChannel, "106X");
+    EXPECT_EQ(std::make_tuple(yvr.vorType, yvr.frequencyMHz, yvr.frequencyKHz, yvr.name, yvr.tacanChannel),
+              std::make_tuple(VORElement::VORTAC, 115, 900, std::string("VANCOUVER"), std::string("106X")));
     EXPECT_TRUE(yvr.highAltUsage);
     EXPECT_FLOAT_EQ(yvr.magneticVariation, 20.0f);
     EXPECT_EQ(as<VORElement>(elements[2]).vorType, VORElement::VORDME);
     EXPECT_EQ(as<VORElement>(elements[3]).vorType, VORElement::VOR_ONLY);
     EXPECT_FALSE(as<VORElement>(elements[3]).highAltUsage);
     const auto& tacan = as<VORElement>(elements[4]);
-    EXPECT_EQ(tacan.vorType, VORElement::TACAN);
-    EXPECT_EQ(tacan.tacanChannel, "85X");
-    EXPECT_EQ(tacan.name, "WHIDBEY ISLAND");
-
+    EXPECT_EQ(std::make_tuple(tacan.vorType, tacan.tacanChannel, tacan.name),
+              std::make_tuple(VORElement::TACAN, std::string("85X"), std::string("WHIDBEY ISLAND")));
     ASSERT_EQ(localizers.size(), 1u);
-    EXPECT_EQ(localizers[0].airportIdent, "CYVR");
-    EXPECT_EQ(localizers[0].runwayEnd, "08R");
-    EXPECT_EQ(localizers[0].name, "ILS");
-    EXPECT_EQ(localizers[0].frequencyMHz, 111u);
-    EXPECT_EQ(localizers[0].frequencyKHz, 550u);
+    const LocalizerApproach& ils = localizers[0];
+    EXPECT_EQ(ils.airportIdent + " " + ils.runwayEnd + " " + ils.name + " " + std::to_string(ils.frequencyMHz) + "." +
+                  std::to_string(ils.frequencyKHz),
+              "CYVR 08R ILS 111.550");
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{11, 12}));
-
-    std::istringstream apt(APT_SAMPLE);
-    ParsedElements airports = parseAptDat(apt, "apt.dat", nullptr);
+    ParsedElements airports = Collected().parse(parseAptDat, APT_SAMPLE);
     localizers.push_back(localizers[0]);
     localizers.back().runwayEnd = "99";
     Collected attachErrors;
@@ -216,59 +190,48 @@ TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
 }
 
 TEST(NavDatParser, TacanChannels) {
-    EXPECT_EQ(tacanChannelForFrequency(10800), "17X");
-    EXPECT_EQ(tacanChannelForFrequency(10805), "17Y");
-    EXPECT_EQ(tacanChannelForFrequency(11225), "59Y");
-    EXPECT_EQ(tacanChannelForFrequency(11230), "70X");
-    EXPECT_EQ(tacanChannelForFrequency(11795), "126Y");
-    EXPECT_EQ(tacanChannelForFrequency(11800), "");
+    const std::pair<int, const char*> cases[] = {{10800, "17X"}, {10805, "17Y"}, {11225, "59Y"},
+                                                 {11230, "70X"}, {11795, "126Y"}, {11800, ""}};
+    for (const auto& [frequency, channel] : cases) EXPECT_EQ(tacanChannelForFrequency(frequency), channel) << frequency;
 }
 
 TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
     Collected errors;
-    std::istringstream fixes(
+    ParsedElements points = errors.parse(parseFixDat,
         "I\n600 Version\n\n"
         " 48.790810 -122.532960 ACORD\n"
         " 48.711628 -122.509447 EGRET\n"
         " 48.0 ZZZZ\n"  // line 6
         " 50.0 -200.0 FAR\n"  // line 7
         "99\n");
-    ParsedElements points = parseFixDat(fixes, "fix.dat", errors.sink());
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(as<WaypointElement>(points[0]).ident, "ACORD");
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 7}));
-
     Collected awyErrors;
-    std::istringstream airways(
+    const ParsedElements segments = awyErrors.parse(parseAwyDat,
         "I\n640 Version\n\n"
         "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 1 035 180 V23-V287\n"
         "YVR11  48.894608 -123.124936 YVR20  48.745188 -123.105242 2 180 600 J126\n"
         "ACORD  48.790810 -122.532960 EGRET\n"  // line 6
         "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 3 035 180 V1\n"  // line 7: usage
         "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 1 035 99999999999999 V1\n"  // line 8
-        "99\n");
-    const ParsedElements segments = parseAwyDat(airways, "awy.dat", awyErrors.sink());
+        "99\n", nullptr);
     ASSERT_EQ(segments.size(), 2u);
     const auto& v23 = as<AirwayElement>(segments[0]);
     EXPECT_EQ(v23.name, "V23-V287");
-    EXPECT_TRUE(v23.lowAltUsage);
-    EXPECT_FALSE(v23.highAltUsage);
-    EXPECT_EQ(v23.mea, 3500);
-    EXPECT_EQ(v23.maa, 18000);
-    EXPECT_EQ(v23.start.latitude, 48.790810);
-    EXPECT_EQ(v23.end.longitude, -122.509447);
+    EXPECT_TRUE(v23.lowAltUsage && !v23.highAltUsage);
+    EXPECT_EQ(std::make_pair(v23.mea, v23.maa), std::make_pair(3500, 18000));
+    EXPECT_EQ(std::make_pair(v23.start.latitude, v23.end.longitude), std::make_pair(48.790810, -122.509447));
     EXPECT_TRUE(as<AirwayElement>(segments[1]).highAltUsage);
     EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7, 8}));
-
     markAirwayUsage(points, segments);
-    EXPECT_TRUE(as<WaypointElement>(points[0]).usedByAirways);
-    EXPECT_TRUE(as<WaypointElement>(points[0]).lowAltUsage);
-    EXPECT_FALSE(as<WaypointElement>(points[0]).highAltUsage);
+    const auto& acord = as<WaypointElement>(points[0]);
+    EXPECT_TRUE(acord.usedByAirways && acord.lowAltUsage && !acord.highAltUsage);
 }
 
 TEST(PoiDatParser, PlacesByKind) {
     Collected errors;
-    std::istringstream in(
+    const ParsedElements elements = errors.parse(parsePoiDat,
         "# poi.dat v1.02\n# ID | LAT | LON | NAME\n\n"
         "12 47.6038321 -122.3300624 Seattle\n"
         "14 50.4535925 -125.5175801 Gunnar's Landing\n"
@@ -276,7 +239,6 @@ TEST(PoiDatParser, PlacesByKind) {
         "99 1 1 Unknown kind\n"  // line 7
         "13 x y Broken\n"         // line 8
         "13 48.1\n");             // line 9
-    const ParsedElements elements = parsePoiDat(in, "poi.dat", errors.sink());
     ASSERT_EQ(elements.size(), 3u);
     EXPECT_EQ(as<POIElement>(elements[0]).poiType, POIElement::CITY);
     EXPECT_EQ(as<POIElement>(elements[1]).name, "Gunnar's Landing");
@@ -351,8 +313,7 @@ TEST(XPlane11Formats, AirportsWithKHzFrequencyRows) {
             "99\n";
         EXPECT_EQ(detectNavDataFormat(text), NavDataFormat::APT_DAT);
         Collected errors;
-        std::istringstream in(text);
-        const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
+        const ParsedElements elements = errors.parse(parseAptDat, text);
         ASSERT_EQ(elements.size(), 1u);
         const auto& cyxx = as<AirportElement>(elements[0]);
         EXPECT_TRUE(cyxx.towered);
@@ -373,17 +334,14 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
         "99\n";
     EXPECT_EQ(detectNavDataFormat(nav), NavDataFormat::NAV_DAT);
     Collected navErrors;
-    std::istringstream navIn(nav);
     std::vector<LocalizerApproach> localizers;
-    ParsedElements points = parseNavDat(navIn, "nav.dat", navErrors.sink(), &localizers);
+    ParsedElements points = navErrors.parse(parseNavDat, nav, &localizers);
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(as<NDBElement>(points[0]).name, "SEA ISLAND");
-    EXPECT_EQ(as<VORElement>(points[1]).name, "VANCOUVER");
-    EXPECT_EQ(as<VORElement>(points[1]).vorType, VORElement::VORDME);
+    EXPECT_TRUE(as<VORElement>(points[1]).name == "VANCOUVER" && as<VORElement>(points[1]).vorType == VORElement::VORDME);
     ASSERT_EQ(localizers.size(), 1u);
     EXPECT_EQ(localizers[0].airportIdent + " " + localizers[0].runwayEnd + " " + localizers[0].name, "CYVR 08R ILS");
     EXPECT_EQ(navErrors.lines(), (std::vector<unsigned>{7}));
-
     const std::string fixes =
         "I\n1200 Version\n\n"
         " 48.790808 -122.532958 ACORD ENRT K1 4530263 ACORD\n"
@@ -393,13 +351,11 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
         "99\n";
     EXPECT_EQ(detectNavDataFormat(fixes), NavDataFormat::FIX_DAT);
     Collected fixErrors;
-    std::istringstream fixIn(fixes);
-    ParsedElements fixPoints = parseFixDat(fixIn, "fix.dat", fixErrors.sink());
+    ParsedElements fixPoints = fixErrors.parse(parseFixDat, fixes);
     EXPECT_EQ(fixPoints.size(), 3u);
     EXPECT_EQ(fixErrors.lines(), (std::vector<unsigned>{7}));
     for (auto& fix : fixPoints)
         points.push_back(std::move(fix));
-
     const std::string airways =
         "I\n1100 Version\n"
         "ACORD K1 11 EGRET K1 11 N 1 035 180 V23-V287\n"
@@ -411,19 +367,14 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
         "99\n";
     EXPECT_EQ(detectNavDataFormat(airways), NavDataFormat::AWY_DAT);
     Collected awyErrors;
-    std::istringstream awyIn(airways);
-    const ParsedElements segments = parseAwyDat(awyIn, "awy.dat", awyErrors.sink(), &points);
+    const ParsedElements segments = awyErrors.parse(parseAwyDat, airways, &points);
     ASSERT_EQ(segments.size(), 3u);
     const auto& both = as<AirwayElement>(segments[0]);
-    EXPECT_EQ(both.name, "V23-V287");
-    EXPECT_FALSE(both.oneDirection);
-    EXPECT_TRUE(both.lowAltUsage);
-    EXPECT_EQ(both.mea, 3500);
+    EXPECT_TRUE(both.name == "V23-V287" && !both.oneDirection && both.lowAltUsage && both.mea == 3500);
     EXPECT_NEAR(both.start.latitude, 48.790808, 1e-9);  // the ACORD next to EGRET
     EXPECT_NEAR(both.end.latitude, 48.711628, 1e-9);
-    const auto& backwards = as<AirwayElement>(segments[1]);
-    EXPECT_TRUE(backwards.oneDirection);
-    EXPECT_EQ(backwards.remarks, "ACORD - EGRET");  // turned to run the allowed way
+    const auto& backwards = as<AirwayElement>(segments[1]);  // turned to run the allowed way
+    EXPECT_TRUE(backwards.oneDirection && backwards.remarks == "ACORD - EGRET");
     EXPECT_NEAR(backwards.start.latitude, 48.790808, 1e-9);
     const auto& j5 = as<AirwayElement>(segments[2]);
     EXPECT_TRUE(j5.highAltUsage && j5.oneDirection);
@@ -434,7 +385,7 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
 TEST(AptDatParser, PrivateUseFromTheNamesOfTheData) {
     // Airport rows of the world apt.dat (GPL-2+, see data/navdata/COPYING-flightgear-data).
     Collected errors;
-    std::istringstream in(
+    const ParsedElements elements = errors.parse(parseAptDat,
         "I\n1000 Version\n"
         "1      410 0 1 9H2  Adams - Private\n14 39.0 -90.0 0 0 T\n"
         "1      725 0 0 YTAV Avoca (Private)\n14 -37.0 143.0 0 0 T\n"
@@ -443,7 +394,6 @@ TEST(AptDatParser, PrivateUseFromTheNamesOfTheData) {
         "1       38 0 1 RPVT TAGBILARAN\n14 9.6 123.8 0 0 T\n"
         "1      100 0 0 XPRV Privateer Field\n14 40.0 -80.0 0 0 T\n"
         "99\n");
-    const ParsedElements elements = parseAptDat(in, "apt.dat", errors.sink());
     std::vector<bool> privateUse;
     for (const auto& element : elements)
         privateUse.push_back(as<AirportElement>(element).privateUse);

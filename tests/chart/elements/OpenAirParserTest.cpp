@@ -1,4 +1,5 @@
 #include "chart/elements/AirspaceElement.h"
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 #include "parsers/OpenAirParser.h"
 
@@ -22,63 +23,53 @@ const AirspaceElement& airspaceAt(const ParsedElements& elements, size_t i) {
 
 }  // namespace
 
-TEST(OpenAirCoordinates, CommonNotations) {
-    ChartPosition p;
-    ASSERT_TRUE(parseOpenAirCoordinate("49:12:30 N 123:10:00 W", p));
-    EXPECT_NEAR(p.latitude, 49.208333, 1e-6);
-    EXPECT_NEAR(p.longitude, -123.166667, 1e-6);
-    ASSERT_TRUE(parseOpenAirCoordinate("49:12.5N 123:10.2W", p));
-    EXPECT_NEAR(p.latitude, 49.208333, 1e-6);
-    EXPECT_NEAR(p.longitude, -123.17, 1e-6);
-    ASSERT_TRUE(parseOpenAirCoordinate("33:52:00 S 151:12:30.5 E", p));
-    EXPECT_LT(p.latitude, 0.0);
-    EXPECT_GT(p.longitude, 151.2);
-    EXPECT_FALSE(parseOpenAirCoordinate("49:61:00 N 123:00:00 W", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("91:00:00 N 123:00:00 W", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("49:00:00 N", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("49:00:00 123:00:00 W", p));
-    EXPECT_FALSE(parseOpenAirCoordinate("", p));
+TEST(OpenAirCoordinates, CommonNotationsAndOutOfRangeValues) {
+    const struct { const char* text; bool valid; double latitude, longitude; } cases[] = {
+        {"49:12:30 N 123:10:00 W", true, 49.208333, -123.166667},
+        {"49:12.5N 123:10.2W", true, 49.208333, -123.17},
+        {"33:52:00 S 151:12:30.5 E", true, -33.866667, 151.208472},
+        {"49:61:00 N 123:00:00 W", false, 0, 0}, {"91:00:00 N 123:00:00 W", false, 0, 0},
+        {"49:00:00 N", false, 0, 0},             {"49:00:00 123:00:00 W", false, 0, 0}, {"", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        ChartPosition p;
+        ASSERT_EQ(parseOpenAirCoordinate(c.text, p), c.valid) << c.text;
+        if (c.valid) {
+            EXPECT_NEAR(p.latitude, c.latitude, 1e-6) << c.text;
+            EXPECT_NEAR(p.longitude, c.longitude, 1e-6) << c.text;
+        }
+    }
 }
 
 TEST(OpenAirAltitudes, ReferencesAndUnits) {
-    int32_t feet = -1;
-    uint8_t ref = 99;
-    ASSERT_TRUE(parseOpenAirAltitude("FL95", feet, ref));
-    EXPECT_EQ(feet, 9500);
-    EXPECT_EQ(ref, AirspaceElement::FL);
-    ASSERT_TRUE(parseOpenAirAltitude("FL 125", feet, ref));
-    EXPECT_EQ(feet, 12500);
-    ASSERT_TRUE(parseOpenAirAltitude("4500ft MSL", feet, ref));
-    EXPECT_EQ(feet, 4500);
-    EXPECT_EQ(ref, AirspaceElement::MSL);
-    ASSERT_TRUE(parseOpenAirAltitude("2500", feet, ref));
-    EXPECT_EQ(ref, AirspaceElement::MSL);
-    ASSERT_TRUE(parseOpenAirAltitude("1000 ft AGL", feet, ref));
-    EXPECT_EQ(feet, 1000);
-    EXPECT_EQ(ref, AirspaceElement::AGL);
-    ASSERT_TRUE(parseOpenAirAltitude("SFC", feet, ref));
-    EXPECT_EQ(feet, 0);
-    EXPECT_EQ(ref, AirspaceElement::AGL);
-    ASSERT_TRUE(parseOpenAirAltitude("GND", feet, ref));
-    ASSERT_TRUE(parseOpenAirAltitude("UNL", feet, ref));
-    EXPECT_EQ(ref, AirspaceElement::FL);
-    ASSERT_TRUE(parseOpenAirAltitude("1000m MSL", feet, ref));
-    EXPECT_EQ(feet, 3281);
-    EXPECT_FALSE(parseOpenAirAltitude("high", feet, ref));
-    EXPECT_FALSE(parseOpenAirAltitude("2500 furlongs", feet, ref));
-    EXPECT_FALSE(parseOpenAirAltitude("FLx", feet, ref));
-    EXPECT_FALSE(parseOpenAirAltitude("", feet, ref));
+    const struct { const char* text; bool valid; int32_t feet; uint8_t reference; } cases[] = {
+        {"FL95", true, 9500, AirspaceElement::FL},
+        {"FL 125", true, 12500, AirspaceElement::FL},
+        {"4500ft MSL", true, 4500, AirspaceElement::MSL},
+        {"2500", true, 2500, AirspaceElement::MSL},
+        {"1000 ft AGL", true, 1000, AirspaceElement::AGL},
+        {"SFC", true, 0, AirspaceElement::AGL},
+        {"GND", true, 0, AirspaceElement::AGL},
+        {"1000m MSL", true, 3281, AirspaceElement::MSL},
+        {"UNL", true, 99900, AirspaceElement::FL},  // FL 999
+        {"high", false, 0, 0}, {"2500 furlongs", false, 0, 0}, {"FLx", false, 0, 0}, {"", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        int32_t feet = -1;
+        uint8_t reference = 99;
+        ASSERT_EQ(parseOpenAirAltitude(c.text, feet, reference), c.valid) << c.text;
+        if (c.valid) {
+            EXPECT_EQ(feet, c.feet) << c.text;
+            EXPECT_EQ(reference, c.reference) << c.text;
+        }
+    }
 }
 
 TEST(OpenAirParser, PolygonWithArcCompilesToClosedPolygonInBounds) {
     // A control zone: a 5 NM arc north of the centre from 270° to 090°
     // clockwise, closed by a straight southern edge.
     const ParsedElements elements = parse(
-        "* illustrative\n"
-        "AC D\n"
-        "AN TEST CTR\n"
-        "AH 2500ft MSL\n"
-        "AL SFC\n"
+        "* illustrative\nAC D\nAN TEST CTR\nAH 2500ft MSL\nAL SFC\n"
         "V X=49:00:00 N 123:00:00 W\n"
         "DP 49:00:00 N 123:07:00 W\n"
         "V D=+\n"
@@ -86,15 +77,13 @@ TEST(OpenAirParser, PolygonWithArcCompilesToClosedPolygonInBounds) {
         "DP 49:00:00 N 122:53:00 W\n");
     ASSERT_EQ(elements.size(), 1u);
     const AirspaceElement& ctr = airspaceAt(elements, 0);
-    EXPECT_EQ(ctr.airspaceClass, "D");
-    EXPECT_EQ(ctr.name, "TEST CTR");
-    EXPECT_EQ(ctr.top, 2500);
-    EXPECT_EQ(ctr.topReference, AirspaceElement::MSL);
-    EXPECT_EQ(ctr.bottomReference, AirspaceElement::AGL);
+    EXPECT_EQ(ctr.airspaceClass + " " + ctr.name, "D TEST CTR");
+    EXPECT_EQ(std::make_tuple(ctr.top, ctr.topReference, ctr.bottomReference),
+              std::make_tuple(2500, uint8_t(AirspaceElement::MSL), uint8_t(AirspaceElement::AGL)));
     // 180° of arc in 5° steps: 37 points, plus the two DP points.
     ASSERT_EQ(ctr.points.size(), 39u);
     const ChartPosition centre(-123.0, 49.0);
-    const double radius = 5 * 1852.0;
+    const double radius = 5 * units::kMetresPerNauticalMile;
     for (size_t i = 1; i + 1 < ctr.points.size(); ++i) {
         EXPECT_NEAR(calcDistance2(centre, ctr.points[i]), radius, 20.0) << i;
         EXPECT_GE(ctr.points[i].latitude, 49.0 - 1e-6);
@@ -120,10 +109,8 @@ TEST(OpenAirParser, CirclesAndArcsBetweenPoints) {
     const AirspaceElement& circle = airspaceAt(elements, 0);
     EXPECT_EQ(circle.points.size(), 72u);
     for (const ChartPosition& p : circle.points)
-        EXPECT_NEAR(calcDistance2(ChartPosition(-123.5, 48.5), p), 3 * 1852.0, 10.0);
-    EXPECT_EQ(circle.top, 18000);
-    EXPECT_EQ(circle.topReference, AirspaceElement::FL);
-
+        EXPECT_NEAR(calcDistance2(ChartPosition(-123.5, 48.5), p), 3 * units::kMetresPerNauticalMile, 10.0);
+    EXPECT_TRUE(circle.top == 18000 && circle.topReference == AirspaceElement::FL);
     // Counter-clockwise from north to south passes through the west.
     const AirspaceElement& arc = airspaceAt(elements, 1);
     EXPECT_EQ(arc.points.front().latitude, 49.0 + 5.0 / 60.0);

@@ -1,6 +1,7 @@
 #include "ChartCompiler.h"
 
 #include "ChartTestData.h"
+#include "base/Units.h"
 #include "base/DataLocationsFile.h"
 #include "chart/elements/AirwayElement.h"
 #include "chart/elements/AirspaceElement.h"
@@ -8,11 +9,12 @@
 #include "chart/files/ChartFileIO.h"
 #include "chart/files/ExtendedChart.h"
 #include "geo/Geodesy.h"
-#include "chart/elements/NDBElement.h"
 #include "chart/elements/VORElement.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -32,9 +34,9 @@ std::vector<std::string> demoInputs() {
 class CompiledDemoTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        root = new TemporaryDataRoot();
+        root = new TempDir();
         std::string error;
-        if (!createSelfContainedLocations(root->get()) || !findChartStoragePath(root->get(), &storagePath, &error))
+        if (!createSelfContainedLocations(root->path()) || !findChartStoragePath(root->path(), &storagePath, &error))
             storagePath = "/nonexistent/";
         ChartCompilerOptions options;
         options.vendor = "OpenNavData";
@@ -46,14 +48,13 @@ protected:
         exitStatus = compiler.run();
         compilerMessages = messages.str();
         elementCount = compiler.getElementCount();
-        chart = new ExtendedChart(root->get(), 100000, 80, nullptr, storagePath);
+        chart = new ExtendedChart(root->path(), 100000, 80, nullptr, storagePath);
         chart->loadData();
     }
     static void TearDownTestSuite() {
         delete chart;
         delete root;
     }
-
     template <typename Element>
     Element* find(const std::string& text, IChartElement::Type type) {
         for (int32_t identifier : chart->getMatchingChartElements(text, 50)) {
@@ -63,7 +64,6 @@ protected:
         }
         return nullptr;
     }
-
     // The nearest element of the kind within radiusNm of position that matches.
     template <typename Element, typename Predicate>
     Element* findNear(const ChartPosition& position, double radiusNm, Predicate matches) {
@@ -74,65 +74,41 @@ protected:
         }
         return nullptr;
     }
-
-    static TemporaryDataRoot* root;
-    static ExtendedChart* chart;
-    static int exitStatus;
-    static std::string compilerMessages;
-    static size_t elementCount;
-    static std::string storagePath;
+    static inline TempDir* root = nullptr;
+    static inline ExtendedChart* chart = nullptr;
+    static inline int exitStatus = -1;
+    static inline std::string compilerMessages, storagePath;
+    static inline size_t elementCount = 0;
 };
-
-TemporaryDataRoot* CompiledDemoTest::root = nullptr;
-ExtendedChart* CompiledDemoTest::chart = nullptr;
-int CompiledDemoTest::exitStatus = -1;
-std::string CompiledDemoTest::compilerMessages;
-size_t CompiledDemoTest::elementCount = 0;
-std::string CompiledDemoTest::storagePath;
 
 TEST_F(CompiledDemoTest, CompilesEveryInputIntoLoadableSubCharts) {
     ASSERT_EQ(exitStatus, 0) << compilerMessages;
-    EXPECT_EQ(storagePath, root->get() + ".Cirrona/");
+    EXPECT_EQ(storagePath, root->path() + ".Cirrona/");
     EXPECT_GT(elementCount, 1500u);
     EXPECT_EQ(chart->getStaticElementCount(), elementCount);
     EXPECT_EQ(chart->getName(), "OpenNavData");
-    EXPECT_GE(chart->getSubChartCount(), 1);
-    // No temporary folder is left behind.
     for (const std::string& name : listFilesWithExtension(storagePath + "ChartData/", ""))
         EXPECT_EQ(name.find(".chartc-"), std::string::npos) << name;
 }
 
-TEST_F(CompiledDemoTest, VancouverAirportIsFoundWithRunwaysAndTower) {
+// The parsers' reading of these records is checked on the same data in
+// SalishSeaDataTest; here they must survive compiling, storing and loading.
+TEST_F(CompiledDemoTest, AirportsAndNavaidsAreFoundByNameAndNearTheirPositions) {
     auto* byIdent = find<AirportElement>("CYVR", IChartElement::AIRPORT);
-    ASSERT_NE(byIdent, nullptr);
     auto* byName = find<AirportElement>("Vancouver", IChartElement::AIRPORT);
-    ASSERT_NE(byName, nullptr);
+    ASSERT_TRUE(byIdent && byName);
     EXPECT_EQ(byName->ident, "CYVR");
-    EXPECT_GE(byIdent->runways.size(), 3u);
+    EXPECT_EQ(byIdent->runways.size(), 5u);
     for (const Runway& runway : byIdent->runways) {
-        ASSERT_TRUE(runway.thresholdValid[0] && runway.thresholdValid[1]);
-        EXPECT_FALSE(runway.inaccurate);
-        // Both thresholds within 5 km of the reference point.
-        EXPECT_LT(calcDistance2(byIdent->position, runway.threshold[0]), 5000);
+        EXPECT_TRUE(runway.thresholdValid[0] && runway.thresholdValid[1] && !runway.inaccurate);
         EXPECT_LT(calcDistance2(byIdent->position, runway.threshold[1]), 5000);
     }
-    bool tower = false;
-    for (const AirportFrequency& frequency : byIdent->frequencies)
-        for (const auto& value : frequency.values)
-            tower |= frequency.service == "VANCOUVER TWR" && value.first == 118 && value.second == 700;
-    EXPECT_TRUE(tower);
-}
-
-TEST_F(CompiledDemoTest, NavaidsAreFoundNearTheirPositions) {
+    const std::vector<std::wstring> com = byIdent->getComFrequencies();
+    EXPECT_NE(std::find(com.begin(), com.end(), L"VANCOUVER TWR 118.700"), com.end());
     auto* vor = findNear<VORElement>(ChartPosition(-123.14908333, 49.07733333), 1.0,
                                      [](const VORElement& element) { return element.ident == "YVR"; });
     ASSERT_NE(vor, nullptr);
-    EXPECT_EQ(vor->frequencyMHz, 115);
-    EXPECT_EQ(vor->frequencyKHz, 900);
-    auto* ndb = findNear<NDBElement>(ChartPosition(-123.05716667, 49.17286111), 0.5,
-                                     [](const NDBElement& element) { return element.ident == "VR"; });
-    ASSERT_NE(ndb, nullptr);
-    EXPECT_EQ(ndb->frequency, 266);
+    EXPECT_EQ(vor->getNavFrequencies().at(0), L"YVR 115.900");
 }
 
 TEST_F(CompiledDemoTest, SharedAirwaySegmentIsFoundByEachAirwaysName) {
@@ -158,17 +134,13 @@ TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
     }
     ASSERT_NE(terminal, nullptr);
     ASSERT_GT(terminal->points.size(), 10u);
-    for (const ChartPosition& point : terminal->points) {
-        EXPECT_GE(point.latitude, 48.83);
-        EXPECT_LE(point.latitude, 49.50);
-        EXPECT_GE(point.longitude, -123.67);
-        EXPECT_LE(point.longitude, -122.50);
-    }
-    // The arc keeps its 25 NM radius about the VOR.
-    ChartPosition centre(-123.14972, 49.07361);
+    const ChartPosition centre(-123.14972, 49.07361);  // the arc keeps its 25 NM radius about the VOR
     size_t onArc = 0;
-    for (const ChartPosition& point : terminal->points)
-        onArc += std::fabs(calcDistance2(centre, point) - 25 * 1852.0) < 200;
+    for (const ChartPosition& point : terminal->points) {
+        EXPECT_TRUE(point.latitude >= 48.83 && point.latitude <= 49.50) << point.latitude;
+        EXPECT_TRUE(point.longitude >= -123.67 && point.longitude <= -122.50) << point.longitude;
+        onArc += std::fabs(calcDistance2(centre, point) - 25 * units::kMetresPerNauticalMile) < 200;
+    }
     EXPECT_GT(onArc, 5u);
     // Closed: the leaves around the polygon's edges list it.
     const WorldWideAreaTree& tree = chart->getAreaTree();
@@ -176,18 +148,18 @@ TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
 }
 
 // Compiles the one input file for vendor "Test" into the root's chart data.
-ChartCompilerOptions optionsForOneInput(const TemporaryDataRoot& root, const std::string& input) {
+ChartCompilerOptions optionsForOneInput(const TempDir& root, const std::string& input) {
     ChartCompilerOptions options;
     options.vendor = "Test";
-    options.outFolder = root.chartData();
+    options.outFolder = chartData(root);
     options.inputs = {input};
     options.quiet = true;
     return options;
 }
 
 TEST(ChartCompilerTest, MalformedLinesAreReportedAndSkipped) {
-    TemporaryDataRoot root;
-    std::string input = root.get() + "bad-fix.dat";
+    TempDir root;
+    const std::string input = root.path() + "bad-fix.dat";
     std::ofstream(input) << "I\n600 Version - data cycle 2013.10\n"
                             " 49.000000 -123.000000 GOOD1\n"
                             " not-a-latitude -123.0 BAD\n"
@@ -202,56 +174,54 @@ TEST(ChartCompilerTest, MalformedLinesAreReportedAndSkipped) {
 }
 
 TEST(ChartCompilerTest, UnknownInputWritesNothing) {
-    TemporaryDataRoot root;
-    std::string input = root.get() + "notes.txt";
+    TempDir root;
+    std::string input = root.path() + "notes.txt";
     std::ofstream(input) << "just some text\n";
     std::ostringstream messages;
     EXPECT_EQ(ChartCompiler(optionsForOneInput(root, input), messages).run(), 1);
     EXPECT_NE(messages.str().find("not a recognised input"), std::string::npos);
-    EXPECT_TRUE(listFilesWithExtension(root.chartData(), ".sci").empty());
+    EXPECT_TRUE(listFilesWithExtension(chartData(root), ".sci").empty());
 }
 
 TEST(ChartCompilerTest, HomesChartFolderFollowsItsDataLocation) {
-    TemporaryDataRoot home, elsewhere;
+    TempDir home, elsewhere;
     std::string storagePath, error;
-    EXPECT_FALSE(findChartStoragePath(home.get(), &storagePath, &error));
+    EXPECT_FALSE(findChartStoragePath(home.path(), &storagePath, &error));
     EXPECT_NE(error.find("data/data.ini"), std::string::npos) << error;
-
     // The pilot keeps chart data elsewhere: the demo set-up leaves that be.
-    ASSERT_TRUE(makePath(home.get() + "data"));
-    ASSERT_TRUE(writeStorageLocations(home.get() + "data/data.ini",
-                                      StorageLocations{home.get(), home.get(), elsewhere.get(), home.get()}));
-    ASSERT_TRUE(createSelfContainedLocations(home.get()));
-    ASSERT_TRUE(findChartStoragePath(home.get(), &storagePath, &error)) << error;
-    EXPECT_EQ(storagePath, elsewhere.get() + ".Cirrona/");
-
-    std::string input = home.get() + "fix.dat";
+    ASSERT_TRUE(makePath(home.path() + "data"));
+    ASSERT_TRUE(writeStorageLocations(home.path() + "data/data.ini",
+                                      StorageLocations{home.path(), home.path(), elsewhere.path(), home.path()}));
+    ASSERT_TRUE(createSelfContainedLocations(home.path()));
+    ASSERT_TRUE(findChartStoragePath(home.path(), &storagePath, &error)) << error;
+    EXPECT_EQ(storagePath, elsewhere.path() + ".Cirrona/");
+    std::string input = home.path() + "fix.dat";
     std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n99\n";
     ChartCompilerOptions options = optionsForOneInput(home, input);
     options.outFolder = storagePath + "ChartData";
     std::ostringstream messages;
     ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
-    ExtendedChart chart(home.get(), 100, 80, nullptr, storagePath);
+    ExtendedChart chart(home.path(), 100, 80, nullptr, storagePath);
     chart.loadData();
     EXPECT_EQ(chart.getStaticElementCount(), 1u);
 }
 
 TEST(ChartCompilerTest, RecompilingReplacesOnlyTheVendorsSubCharts) {
-    TemporaryDataRoot root;
+    TempDir root;
     SubChartWriter other("Other", "Elsewhere");
     other.addElement(makeMark("KEEP", 1, 1));
-    writeSubChart(other, root.chartData(), "other");
-    std::string input = root.get() + "fix.dat";
+    writeSubChart(other, chartData(root), "other");
+    std::string input = root.path() + "fix.dat";
     std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n 10.0 10.0 SECOND\n99\n";
     const ChartCompilerOptions options = optionsForOneInput(root, input);
     std::ostringstream messages;
     ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
-    EXPECT_EQ(listFilesWithExtension(root.chartData(), ".sci").size(), 3u);
+    EXPECT_EQ(listFilesWithExtension(chartData(root), ".sci").size(), 3u);
     // Same vendor again with one region less: the stale sub-chart goes.
     std::ofstream(input) << "I\n600 Version\n 49.0 -123.0 FIRST\n99\n";
     ASSERT_EQ(ChartCompiler(options, messages).run(), 0) << messages.str();
-    EXPECT_EQ(listFilesWithExtension(root.chartData(), ".sci").size(), 2u);
-    ExtendedChart chart(root.get());
+    EXPECT_EQ(listFilesWithExtension(chartData(root), ".sci").size(), 2u);
+    ExtendedChart chart(root.path());
     chart.loadData();
     EXPECT_EQ(chart.getVendorCount(), 2);
 }

@@ -3,30 +3,15 @@
 #include "chart/elements/MarkElement.h"
 #include "chart/files/SubChartWriter.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
-// A scratch data root for one test, removed afterwards.
-class TemporaryDataRoot {
-public:
-    TemporaryDataRoot() {
-        std::string pattern = ::testing::TempDir() + "chartfiles_XXXXXX";
-        char* made = mkdtemp(pattern.data());
-        path = made ? std::string(made) + "/" : std::string();
-    }
-    ~TemporaryDataRoot() {
-        if (!path.empty())
-            std::system(("rm -rf '" + path + "'").c_str());
-    }
-    const std::string& get() const { return path; }
-    std::string chartData() const { return path + "ChartData/"; }
-
-private:
-    std::string path;
-};
+// The chart data folder of a scratch data root.
+inline std::string chartData(const TempDir& root) { return root / "ChartData/"; }
 
 inline std::unique_ptr<MarkElement> makeMark(const std::string& name, double longitude, double latitude) {
     auto mark = std::make_unique<MarkElement>();

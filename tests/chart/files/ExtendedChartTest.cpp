@@ -5,6 +5,7 @@
 #include "chart/files/ChartFileIO.h"
 #include "geo/Geodesy.h"
 #include "chart/elements/StaticData.h"
+#include "base/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,6 @@
 #include <set>
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::vector<char> content;
-    if (!readWholeFile(path, content))
-        return "<missing>";
-    return std::string(content.begin(), content.end());
-}
-
-void overwriteFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-}
 
 std::string markName(IChartElement* element) {
     auto* mark = dynamic_cast<MarkElement*>(element);
@@ -41,21 +30,19 @@ protected:
         for (int i = 0; i < 10; i++)
             first.addElement(makeMark("M" + std::to_string(i), 10.0 + 0.01 * i, 45.0));
         first.addElement(makeAirport("CYVR", "Vancouver Intl", 10.3, 45.1));
-        writeSubChart(first, root.chartData(), "a");
+        writeSubChart(first, chartData(root), "a");
         SubChartWriter second("Open", "Region B");
         for (int i = 0; i < 10; i++)
             second.addElement(makeMark("N" + std::to_string(i), 20.0 + 0.01 * i, 50.0));
         second.addElement(makeAirport("CYYJ", "Victoria Intl", 20.3, 50.1));
-        writeSubChart(second, root.chartData(), "b");
+        writeSubChart(second, chartData(root), "b");
     }
-
     std::unique_ptr<ExtendedChart> load() {
-        auto chart = std::make_unique<ExtendedChart>(root.get(), 100);
+        auto chart = std::make_unique<ExtendedChart>(root.path(), 100);
         chart->loadData();
         return chart;
     }
-
-    TemporaryDataRoot root;
+    TempDir root;
 };
 
 TEST_F(TwoSubChartsTest, IdentifiersAddressSubChartAndIndex) {
@@ -65,9 +52,7 @@ TEST_F(TwoSubChartsTest, IdentifiersAddressSubChartAndIndex) {
     EXPECT_EQ(markName(chart->getChartElement(5)), "M5");
     EXPECT_EQ(markName(chart->getChartElement(8388613)), "N5");
     EXPECT_EQ(chart->getChartElement((1 << 23) + 10)->getType(), IChartElement::AIRPORT);
-    EXPECT_EQ(chart->getChartElement((1 << 23) + 11), nullptr);
-    EXPECT_EQ(chart->getChartElement(2 << 23), nullptr);
-    EXPECT_EQ(chart->getChartElement(-1), nullptr);
+    for (int32_t missing : {(1 << 23) + 11, 2 << 23, -1}) EXPECT_EQ(chart->getChartElement(missing), nullptr) << missing;
     EXPECT_EQ(chart->getSubChart(1)->getAreaName(), "Region B");
     EXPECT_EQ(chart->getName(), "Open");
 }
@@ -102,89 +87,55 @@ TEST_F(TwoSubChartsTest, LeavesHoldIdentifiersAndStaticData) {
     EXPECT_TRUE(static_cast<uint8_t>(airportLeaf->getStaticData(10)[1]) & 0x40);
 }
 
-TEST_F(TwoSubChartsTest, SearchFindsNamesOfBothSubCharts) {
-    auto chart = load();
-    EXPECT_EQ(chart->getMatchingChartElements("CYVR", 10), std::vector<int32_t>{10});
-    EXPECT_EQ(chart->getMatchingChartElements("Victoria", 10), std::vector<int32_t>{(1 << 23) + 10});
-    std::vector<int32_t> intl = chart->getMatchingChartElements("Intl", 10);
-    EXPECT_EQ(std::set<int32_t>(intl.begin(), intl.end()), (std::set<int32_t>{10, (1 << 23) + 10}));
-    EXPECT_TRUE(chart->getMatchingChartElements("XYZ", 10).empty());
-}
-
 TEST_F(TwoSubChartsTest, MissingLeafFileContributesNothing) {
-    std::remove((root.chartData() + "b/AreaLeafes.dat").c_str());
+    std::remove((chartData(root) + "b/AreaLeafes.dat").c_str());
     auto chart = load();
     const WorldWideAreaTree& tree = chart->getAreaTree();
     EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(20.05, 50.0)))->elements.empty());
     EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(10.05, 45.0)))->elements.empty());
-    // The elements themselves are still there.
     EXPECT_EQ(markName(chart->getChartElement(8388613)), "N5");
 }
 
-TEST_F(TwoSubChartsTest, DirtyStaticDataAreRecomputedAndRewritten) {
-    std::string accPath = root.chartData() + "a/AreaLeafesAcc.dat";
-    const std::string original = readFile(accPath);
-    std::string spoiled = original;
+TEST_F(TwoSubChartsTest, MissingStaleOrDirtyStaticDataAreRecomputedAndRewritten) {
+    const std::string accPath = chartData(root) + "b/AreaLeafesAcc.dat";
+    const std::string original = readWholeFile(accPath);
+    std::string spoiled = original;  // same size and header: only the dirty flag tells
     for (size_t i = 4 + 8; i < spoiled.size(); i++)
         spoiled[i] = '\x3F';
-    overwriteFile(accPath, spoiled);
-    IniFile dirty;
-    dirty.set("", "dirty", "1");
-    ASSERT_TRUE(dirty.save(accPath + ".dirty"));
-
-    auto chart = load();
-    EXPECT_EQ(readFile(accPath), original);
-    EXPECT_EQ(IniFile(accPath + ".dirty").get("", "dirty"), "0");
-    const WorldWideAreaTree& tree = chart->getAreaTree();
-    const AreaLeaf* leaf = tree.getLeaf(tree.getLeafAt(ChartPosition(10.05, 45.0)));
-    ASSERT_FALSE(leaf->elements.empty());
-    EXPECT_EQ(getStaticType(leaf->getStaticData(0)), IChartElement::MARK);
-}
-
-TEST_F(TwoSubChartsTest, MissingOrStaleStaticDataAreRecomputed) {
-    std::string accPath = root.chartData() + "b/AreaLeafesAcc.dat";
-    const std::string original = readFile(accPath);
-    std::remove(accPath.c_str());
-    load();
-    EXPECT_EQ(readFile(accPath), original);
-
-    // Another version, then a file that ends early.
-    overwriteFile(accPath, std::string("\x01\x00\x00\x00", 4) + original.substr(4));
-    load();
-    EXPECT_EQ(readFile(accPath), original);
-    overwriteFile(accPath, original.substr(0, original.size() - 2));
-    auto chart = load();
-    EXPECT_EQ(readFile(accPath), original);
-    const AreaLeaf* leaf = chart->getAreaTree().getLeaf(chart->getAreaTree().getLeafAt(ChartPosition(20.05, 50.0)));
-    EXPECT_EQ(leaf->staticData.size(), 3 * leaf->elements.size());
-}
-
-TEST_F(TwoSubChartsTest, LeafEntryWithoutElementGetsZeroStaticData) {
-    // One leaf record naming element 99 of a sub-chart of 11 elements.
-    std::string leaf("\x01", 1);
-    auto u32 = [](uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); };
-    leaf += u32(7) + u32(2) + u32(99) + u32(3);
-    overwriteFile(root.chartData() + "a/AreaLeafes.dat", leaf);
-    auto chart = load();
-    const AreaLeaf* corner = chart->getAreaTree().getLeaf(7);
-    ASSERT_EQ(corner->elements, (std::vector<int32_t>{99, 3}));
-    EXPECT_EQ(std::vector<char>(corner->staticData.begin(), corner->staticData.begin() + 3),
-              (std::vector<char>{0, 0, 0}));
-    EXPECT_EQ(getStaticType(corner->getStaticData(1)), IChartElement::MARK);
-    EXPECT_EQ(chart->getChartElement(99), nullptr);
+    const struct {
+        const char* what;
+        std::string content;
+        bool dirty;
+    } cases[] = {
+        {"missing", "", false},
+        {"another version", std::string("\x01\x00\x00\x00", 4) + original.substr(4), false},
+        {"ends early", original.substr(0, original.size() - 2), false},
+        {"marked dirty", spoiled, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.content.empty())
+            std::remove(accPath.c_str());
+        else
+            writeWholeFile(accPath, c.content);
+        IniFile dirty;
+        dirty.set("", "dirty", c.dirty ? "1" : "0");
+        ASSERT_TRUE(dirty.save(accPath + ".dirty"));
+        auto chart = load();
+        EXPECT_EQ(readWholeFile(accPath), original);
+        EXPECT_EQ(IniFile(accPath + ".dirty").get("", "dirty"), "0");
+        const AreaLeaf* leaf = chart->getAreaTree().getLeaf(chart->getAreaTree().getLeafAt(ChartPosition(20.05, 50.0)));
+        ASSERT_EQ(leaf->staticData.size(), 3 * leaf->elements.size());
+        EXPECT_EQ(getStaticType(leaf->getStaticData(0)), IChartElement::MARK);
+    }
 }
 
 TEST_F(TwoSubChartsTest, CorruptFilesAreSkippedNotFatal) {
-    // Elements.dat cut in the middle: the late records are gone, the early ones read.
-    std::string elementsPath = root.chartData() + "a/Elements.dat";
-    std::string elements = readFile(elementsPath);
-    overwriteFile(elementsPath, elements.substr(0, elements.size() / 2));
-    // Leaf file cut inside a record.
-    std::string leafPath = root.chartData() + "b/AreaLeafes.dat";
-    overwriteFile(leafPath, readFile(leafPath).substr(0, 15));
-    // A search index that is garbage.
-    overwriteFile(root.chartData() + "b/Names.dat", "garbage");
-
+    // Elements.dat cut in the middle, a leaf file cut inside a record, a garbage search index.
+    const std::string elementsPath = chartData(root) + "a/Elements.dat", leafPath = chartData(root) + "b/AreaLeafes.dat";
+    writeWholeFile(elementsPath, readWholeFile(elementsPath).substr(0, readWholeFile(elementsPath).size() / 2));
+    writeWholeFile(leafPath, readWholeFile(leafPath).substr(0, 15));
+    writeWholeFile(chartData(root) + "b/Names.dat", "garbage");
     auto chart = load();
     EXPECT_EQ(markName(chart->getChartElement(0)), "M0");
     EXPECT_EQ(chart->getChartElement(10), nullptr);
@@ -193,12 +144,12 @@ TEST_F(TwoSubChartsTest, CorruptFilesAreSkippedNotFatal) {
 }
 
 TEST_F(TwoSubChartsTest, OldDataFormatAsksForAnUpdate) {
-    std::string offsetsPath = root.chartData() + "b/ElementOffsets.dat";
-    std::string offsets = readFile(offsetsPath);
+    std::string offsetsPath = chartData(root) + "b/ElementOffsets.dat";
+    std::string offsets = readWholeFile(offsetsPath);
     offsets[0] = '\x01';
-    overwriteFile(offsetsPath, offsets);
+    writeWholeFile(offsetsPath, offsets);
     std::vector<std::string> messages;
-    ExtendedChart chart(root.get(), 100);
+    ExtendedChart chart(root.path(), 100);
     chart.setMessageCallback([&](const std::string& message) { messages.push_back(message); });
     chart.loadData();
     EXPECT_EQ(messages, std::vector<std::string>{"Error: Chart data and/or Cirrona Update required."});
@@ -208,12 +159,10 @@ TEST_F(TwoSubChartsTest, OldDataFormatAsksForAnUpdate) {
 }
 
 TEST_F(TwoSubChartsTest, DecreasingOffsetsEndTheProgram) {
-    std::string offsetsPath = root.chartData() + "a/ElementOffsets.dat";
-    std::string offsets = readFile(offsetsPath);
-    // Make the third offset smaller than the second.
-    offsets[8 + 2 * 4] = 0;
-    offsets[8 + 2 * 4 + 1] = 0;
-    overwriteFile(offsetsPath, offsets);
+    std::string offsetsPath = chartData(root) + "a/ElementOffsets.dat";
+    std::string offsets = readWholeFile(offsetsPath);
+    offsets[8 + 2 * 4] = offsets[8 + 2 * 4 + 1] = 0;  // the third offset below the second
+    writeWholeFile(offsetsPath, offsets);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(load(), ::testing::ExitedWithCode(1), "Monotony in offsets broken! Bad data!");
 }
@@ -221,18 +170,17 @@ TEST_F(TwoSubChartsTest, DecreasingOffsetsEndTheProgram) {
 TEST_F(TwoSubChartsTest, VendorsAreChosenByDataIni) {
     SubChartWriter other("Other", "Elsewhere");
     other.addElement(makeMark("OTHER", 30, 30));
-    writeSubChart(other, root.chartData(), "c");
+    writeSubChart(other, chartData(root), "c");
     auto chart = load();
     ASSERT_EQ(chart->getVendorCount(), 2);
     EXPECT_EQ(chart->getVendorName(chart->getCurrentVendor()), "Open");
     EXPECT_EQ(chart->getSubChartCount(), 2);
-
     int otherIndex = chart->getVendorName(0) == "Other" ? 0 : 1;
     ASSERT_TRUE(chart->setCurrentVendor(otherIndex));
     EXPECT_EQ(chart->getSubChartCount(), 1);
     EXPECT_EQ(markName(chart->getChartElement(0)), "OTHER");
     EXPECT_EQ(chart->getMatchingChartElements("OTHER", 10), std::vector<int32_t>{0});
-    EXPECT_EQ(IniFile(root.get() + "data/data.ini").get("", "Vendor"), "Other");
+    EXPECT_EQ(IniFile(root.path() + "data/data.ini").get("", "Vendor"), "Other");
     // The next start keeps the choice.
     EXPECT_EQ(load()->getName(), "Other");
     EXPECT_FALSE(chart->setCurrentVendor(5));
@@ -250,12 +198,10 @@ TEST_F(TwoSubChartsTest, CustomElementsJoinAndLeaveTreeAndSearch) {
     EXPECT_EQ(leafOf(15.2, 47.2)->elements, std::vector<int32_t>{-1});
     EXPECT_EQ(chart->getMatchingChartElements("MYHILL", 10), std::vector<int32_t>{-2});
     EXPECT_EQ(markName(chart->getChartElement(-2)), "MYHILL");
-
     // A fresh load finds them again.
     auto reloaded = load();
     EXPECT_EQ(reloaded->getCustomElementCount(), 2);
     EXPECT_EQ(reloaded->getMatchingChartElements("MYFIELD", 10), std::vector<int32_t>{-1});
-
     // Deleting the first moves the last into its number.
     ASSERT_TRUE(chart->deleteCustomChartElement(1));
     EXPECT_EQ(chart->getCustomElementCount(), 1);
@@ -265,7 +211,6 @@ TEST_F(TwoSubChartsTest, CustomElementsJoinAndLeaveTreeAndSearch) {
     EXPECT_EQ(leafOf(15.7, 47.2)->elements, std::vector<int32_t>{-1});
     EXPECT_EQ(markName(chart->getChartElement(-1)), "MYHILL");
     EXPECT_EQ(chart->getChartElement(-2), nullptr);
-
     // Replacing an element from its INI form moves it.
     IniFile ini;
     makeMark("MOVED", 16.2, 48.2)->writeToIni(&ini);
@@ -274,7 +219,6 @@ TEST_F(TwoSubChartsTest, CustomElementsJoinAndLeaveTreeAndSearch) {
     EXPECT_EQ(leafOf(16.2, 48.2)->elements, std::vector<int32_t>{-1});
     EXPECT_EQ(markName(chart->getChartElement(-1)), "MOVED");
     EXPECT_TRUE(chart->getMatchingChartElements("MYHILL", 10).empty());
-
     ASSERT_TRUE(chart->deleteCustomChartElement(1));
     EXPECT_EQ(chart->getCustomElementCount(), 0);
     EXPECT_FALSE(chart->deleteCustomChartElement(1));
@@ -285,7 +229,7 @@ TEST_F(TwoSubChartsTest, VicinityFindsAirportsAndSkipsPrivateHeliports) {
     SubChartWriter heliports("Open", "Heliports");
     heliports.addElement(makeAirport("HELI", "Private Pad", 10.31, 45.1, true, true));
     heliports.addElement(makeAirport("PUBH", "Public Pad", 10.32, 45.1, true, false));
-    writeSubChart(heliports, root.chartData(), "c");
+    writeSubChart(heliports, chartData(root), "c");
     auto chart = load();
     std::vector<int32_t> airports = chart->findChartElementsInVicinity(ChartPosition(10.3, 45.1), 5, true, true);
     EXPECT_EQ(airports, (std::vector<int32_t>{10, (2 << 23) + 1}));
@@ -318,7 +262,7 @@ TEST_F(TwoSubChartsTest, CorridorListsElementsBesideTheLeg) {
 }
 
 TEST(ExtendedChartVicinityTest, AgreesWithABruteForceScan) {
-    TemporaryDataRoot root;
+    TempDir root;
     std::mt19937 random(5);
     std::uniform_real_distribution<double> longitude(-3.0, 3.0), latitude(58.0, 62.0);
     SubChartWriter writer("Open", "Random");
@@ -327,17 +271,16 @@ TEST(ExtendedChartVicinityTest, AgreesWithABruteForceScan) {
         positions.emplace_back(longitude(random), latitude(random));
         writer.addElement(makeMark("R" + std::to_string(i), positions.back().longitude, positions.back().latitude));
     }
-    writeSubChart(writer, root.chartData(), "random");
-    ExtendedChart chart(root.get(), 100000);
+    writeSubChart(writer, chartData(root), "random");
+    ExtendedChart chart(root.path(), 100000);
     chart.loadData();
-
     std::uniform_real_distribution<double> radius(0.5, 60.0);
     for (int query = 0; query < 40; query++) {
         ChartPosition centre(longitude(random), latitude(random));
         double radiusNm = radius(random);
         std::set<int32_t> expected;
         for (size_t i = 0; i < positions.size(); i++)
-            if (calcDistance2(centre, positions[i]) <= radiusNm * 1852.0)
+            if (calcDistance2(centre, positions[i]) <= radiusNm * units::kMetresPerNauticalMile)
                 expected.insert(static_cast<int32_t>(i));
         std::vector<int32_t> found = chart.findChartElementsInVicinity(centre, radiusNm, false, true);
         EXPECT_EQ(std::set<int32_t>(found.begin(), found.end()), expected) << query;
@@ -348,21 +291,18 @@ TEST(ExtendedChartVicinityTest, AgreesWithABruteForceScan) {
 }
 
 TEST(ExtendedChartTest, EmptyDataRootGivesAnEmptyChart) {
-    TemporaryDataRoot root;
-    ExtendedChart chart(root.get());
+    TempDir root;
+    ExtendedChart chart(root.path());
     std::vector<std::string> texts;
     chart.loadData([&](const std::string& text, double) {
         if (texts.empty() || texts.back() != text)
             texts.push_back(text);
     });
-    EXPECT_EQ(chart.getVendorCount(), 0);
-    EXPECT_EQ(chart.getSubChartCount(), 0);
-    EXPECT_EQ(chart.getChartElement(0), nullptr);
+    EXPECT_TRUE(chart.getVendorCount() == 0 && chart.getSubChartCount() == 0 && !chart.getChartElement(0));
     EXPECT_TRUE(chart.findChartElementsInVicinity(ChartPosition(0, 0), 10, false, false).empty());
-    EXPECT_EQ(texts.at(0), "building SubCharts");
-    EXPECT_EQ(texts.at(1), "building AreaTree");
-    EXPECT_EQ(texts.at(2), "building Trie");
-    EXPECT_EQ(chart.getTextureCacheCapacity(), 320u);
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 3),
+              (std::vector<std::string>{"building SubCharts", "building AreaTree", "building Trie"}));
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
-#include <set>
 
 namespace {
 
@@ -16,12 +16,10 @@ const WorldWideAreaTree& sharedTree() {
     return tree;
 }
 
-void expectCorners(const IArea* area, double west, double north, double east, double south) {
-    ASSERT_NE(area, nullptr);
-    EXPECT_DOUBLE_EQ(area->getNWEdge().longitude, west);
-    EXPECT_DOUBLE_EQ(area->getNWEdge().latitude, north);
-    EXPECT_DOUBLE_EQ(area->getSEEdge().longitude, east);
-    EXPECT_DOUBLE_EQ(area->getSEEdge().latitude, south);
+// West, north, east and south edge (all multiples of half a degree: exact).
+std::array<double, 4> corners(const IArea* area) {
+    return {area->getNWEdge().longitude, area->getNWEdge().latitude, area->getSEEdge().longitude,
+            area->getSEEdge().latitude};
 }
 
 std::vector<int> sortedUnique(std::vector<int> values) {
@@ -34,43 +32,31 @@ double areaWidth(const IArea* area) {
     return area->getSEEdge().longitude - area->getNWEdge().longitude;
 }
 
-TEST(WorldWideAreaTreeTest, PreOrderNumberingOfTheFirstBranch) {
-    const WorldWideAreaTree& tree = sharedTree();
-    expectCorners(tree.getArea(0), 0, 90, 360, -90);
-    EXPECT_EQ(tree.getArea(0)->getParentIndex(), -1);
-    expectCorners(tree.getArea(1), 0, 90, 72, 54);
-    expectCorners(tree.getArea(2), 0, 90, 24, 78);
-    expectCorners(tree.getArea(3), 0, 90, 8, 86);
-    expectCorners(tree.getArea(4), 0, 90, 4, 88);
-    expectCorners(tree.getArea(5), 0, 90, 2, 89);
-    expectCorners(tree.getArea(6), 0, 90, 1, 89.5);
-    expectCorners(tree.getArea(7), 0, 90, 0.5, 89.5);
-    EXPECT_TRUE(tree.getArea(7)->isLeaf());
-    EXPECT_FALSE(tree.getArea(6)->isLeaf());
-    EXPECT_EQ(tree.getArea(7)->getParentIndex(), 6);
-    // Area 6 (1 x 0.5 degrees) has two leaves, west then east.
-    expectCorners(tree.getArea(8), 0.5, 90, 1, 89.5);
-    // Then area 5's second child, south of area 6 (latitude is the inner loop).
-    expectCorners(tree.getArea(9), 0, 89.5, 1, 89);
-}
-
-TEST(WorldWideAreaTreeTest, SiblingsFollowWholeSubtrees) {
+TEST(WorldWideAreaTreeTest, PreOrderNumbering) {
     const WorldWideAreaTree& tree = sharedTree();
     // Each of the 25 top-level areas holds (431576 - 1) / 25 areas.
-    const int topLevelSubtree = 17263;
-    expectCorners(tree.getArea(1 + topLevelSubtree), 0, 54, 72, 18);
-    expectCorners(tree.getArea(1 + 5 * topLevelSubtree), 72, 90, 144, 54);
-    expectCorners(tree.getArea(1 + 24 * topLevelSubtree), 288, -54, 360, -90);
-}
-
-TEST(WorldWideAreaTreeTest, LastAreaAndBeyond) {
-    const WorldWideAreaTree& tree = sharedTree();
-    expectCorners(tree.getArea(431575), 359.5, -89.5, 360, -90);
-    EXPECT_TRUE(tree.getArea(431575)->isLeaf());
-    EXPECT_EQ(tree.getArea(431576), nullptr);
-    EXPECT_EQ(tree.getArea(-1), nullptr);
-    EXPECT_EQ(tree.getLeaf(6), nullptr);
-    EXPECT_NE(tree.getLeaf(7), nullptr);
+    const int kTopLevelSubtree = 17263;
+    const struct {
+        int number;
+        std::array<double, 4> corners;
+    } areas[] = {
+        {0, {0, 90, 360, -90}},  {1, {0, 90, 72, 54}},    {2, {0, 90, 24, 78}}, {3, {0, 90, 8, 86}},
+        {4, {0, 90, 4, 88}},     {5, {0, 90, 2, 89}},     {6, {0, 90, 1, 89.5}},
+        {7, {0, 90, 0.5, 89.5}},    // the first leaf
+        {8, {0.5, 90, 1, 89.5}},    // area 6 has two leaves, west then east
+        {9, {0, 89.5, 1, 89}},      // then area 5's second child: latitude is the inner loop
+        {1 + kTopLevelSubtree, {0, 54, 72, 18}},  // siblings follow whole subtrees
+        {1 + 5 * kTopLevelSubtree, {72, 90, 144, 54}},
+        {1 + 24 * kTopLevelSubtree, {288, -54, 360, -90}},
+        {431575, {359.5, -89.5, 360, -90}},  // the last area
+    };
+    for (const auto& a : areas) {
+        ASSERT_NE(tree.getArea(a.number), nullptr) << a.number;
+        EXPECT_EQ(corners(tree.getArea(a.number)), a.corners) << a.number;
+    }
+    EXPECT_EQ(std::make_pair(tree.getArea(0)->getParentIndex(), tree.getArea(7)->getParentIndex()), std::make_pair(-1, 6));
+    EXPECT_TRUE(tree.getArea(7)->isLeaf() && tree.getArea(431575)->isLeaf() && !tree.getArea(6)->isLeaf());
+    EXPECT_TRUE(!tree.getArea(431576) && !tree.getArea(-1) && !tree.getLeaf(6) && tree.getLeaf(7));
 }
 
 TEST(WorldWideAreaTreeTest, EveryAreaLiesInItsParentAndLeavesTileTheWorld) {
@@ -82,10 +68,11 @@ TEST(WorldWideAreaTreeTest, EveryAreaLiesInItsParentAndLeavesTileTheWorld) {
         const IArea* parent = tree.getArea(area->getParentIndex());
         ASSERT_NE(parent, nullptr) << number;
         ASSERT_LT(area->getParentIndex(), number);
-        ASSERT_GE(area->getNWEdge().longitude, parent->getNWEdge().longitude);
-        ASSERT_LE(area->getSEEdge().longitude, parent->getSEEdge().longitude);
-        ASSERT_LE(area->getNWEdge().latitude, parent->getNWEdge().latitude);
-        ASSERT_GE(area->getSEEdge().latitude, parent->getSEEdge().latitude);
+        ASSERT_TRUE(area->getNWEdge().longitude >= parent->getNWEdge().longitude &&
+                    area->getSEEdge().longitude <= parent->getSEEdge().longitude &&
+                    area->getNWEdge().latitude <= parent->getNWEdge().latitude &&
+                    area->getSEEdge().latitude >= parent->getSEEdge().latitude)
+            << number;
         if (area->isLeaf()) {
             leaves++;
             leafArea += areaWidth(area) * (area->getNWEdge().latitude - area->getSEEdge().latitude);
@@ -99,21 +86,17 @@ TEST(WorldWideAreaTreeTest, PositionOnTheEastEdgeBelongsToBothNeighbours) {
     const WorldWideAreaTree& tree = sharedTree();
     const IArea* leaf = tree.getArea(7);
     const IArea* eastern = tree.getArea(tree.getLeafAt(ChartPosition(0.7, 89.7)));
-    ASSERT_NE(eastern, leaf);
-    expectCorners(eastern, 0.5, 90, 1, 89.5);
-    EXPECT_TRUE(leaf->isInside(ChartPosition(0.5, 89.7)));
+    EXPECT_EQ(corners(eastern), (std::array<double, 4>{0.5, 90, 1, 89.5}));
     EXPECT_TRUE(eastern->isInside(ChartPosition(0.5, 89.7)));
-    EXPECT_TRUE(leaf->isInside(ChartPosition(0.50009, 89.7)));
-    EXPECT_FALSE(leaf->isInside(ChartPosition(0.5002, 89.7)));
-    // South edge and its tolerance.
-    EXPECT_TRUE(leaf->isInside(ChartPosition(0.2, 89.49991)));
-    EXPECT_FALSE(leaf->isInside(ChartPosition(0.2, 89.4998)));
+    // The east and south edges and their tolerance.
+    const std::pair<ChartPosition, bool> edges[] = {{{0.5, 89.7}, true},     {{0.50009, 89.7}, true},
+                                                    {{0.5002, 89.7}, false}, {{0.2, 89.49991}, true},
+                                                    {{0.2, 89.4998}, false}};
+    for (const auto& [position, inside] : edges) EXPECT_EQ(leaf->isInside(position), inside) << position.longitude;
     // Longitudes given west of the meridian still find the cells below 360.
     const IArea* lastColumn = tree.getArea(tree.getLeafAt(ChartPosition(359.7, 10.2)));
-    EXPECT_TRUE(lastColumn->isInside(ChartPosition(-0.3, 10.2)));
-    EXPECT_TRUE(lastColumn->isInside(ChartPosition(0.0, 10.2)));
-    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(200, -45)));
-    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(359.99, -45)));
+    EXPECT_TRUE(lastColumn->isInside(ChartPosition(-0.3, 10.2)) && lastColumn->isInside(ChartPosition(0.0, 10.2)));
+    EXPECT_TRUE(tree.getArea(0)->isInside(ChartPosition(200, -45)) && tree.getArea(0)->isInside(ChartPosition(359.99, -45)));
     // The root's east edge is its west edge: only normalised longitudes are
     // inside it, which is why positions are normalised before insertion.
     EXPECT_FALSE(tree.getArea(0)->isInside(ChartPosition(-160, -45)));
@@ -127,8 +110,7 @@ TEST(WorldWideAreaTreeTest, LeafAtPositionContainsIt) {
         ChartPosition position(longitude(random), latitude(random));
         const IArea* leaf = tree.getArea(tree.getLeafAt(position));
         ASSERT_NE(leaf, nullptr);
-        EXPECT_TRUE(leaf->isLeaf());
-        EXPECT_TRUE(leaf->isInside(position)) << position.longitude << " " << position.latitude;
+        EXPECT_TRUE(leaf->isLeaf() && leaf->isInside(position)) << position.longitude << " " << position.latitude;
     }
     EXPECT_EQ(tree.getLeafAt(ChartPosition(0, 90)), 7);
     EXPECT_EQ(tree.getLeafAt(ChartPosition(359.9, -90)), 431575);
@@ -139,15 +121,12 @@ TEST(WorldWideAreaTreeTest, SmallViewGivesFineAreas) {
     std::vector<int> areas = tree.getBestFittingAreaList(ChartPosition(10, 42), ChartPosition(12, 40), 1.0);
     // Nodes of 2 x 1 degrees are no larger than the 4 square degree view.
     ASSERT_EQ(areas.size(), 2u);
-    for (int number : areas) {
-        EXPECT_DOUBLE_EQ(areaWidth(tree.getArea(number)), 2.0);
-        EXPECT_DOUBLE_EQ(tree.getArea(number)->getNWEdge().longitude, 10.0);
-    }
+    for (int number : areas)
+        EXPECT_EQ(std::make_pair(corners(tree.getArea(number))[0], areaWidth(tree.getArea(number))), std::make_pair(10.0, 2.0));
     std::vector<int> leaves = tree.getLeafesFromAreaList(areas);
     EXPECT_EQ(sortedUnique(leaves),
               sortedUnique(tree.getOverlappingLeafes(ChartPosition(10, 42), ChartPosition(12, 40))));
     EXPECT_EQ(leaves.size(), 16u);
-
     // A smaller factor goes further down.
     std::vector<int> finer = tree.getBestFittingAreaList(ChartPosition(10, 42), ChartPosition(12, 40), 0.1);
     for (int number : finer)
@@ -160,11 +139,9 @@ TEST(WorldWideAreaTreeTest, LargeViewGivesCoarseAreas) {
     ASSERT_FALSE(areas.empty());
     for (int number : areas)
         EXPECT_GE(areaWidth(tree.getArea(number)), 24.0) << number;
-    std::set<int> covered;
-    for (int leaf : tree.getLeafesFromAreaList(areas))
-        covered.insert(leaf);
-    for (int leaf : tree.getOverlappingLeafes(ChartPosition(0.5, 60), ChartPosition(100, 1)))
-        EXPECT_TRUE(covered.count(leaf)) << leaf;
+    const std::vector<int> covered = sortedUnique(tree.getLeafesFromAreaList(areas));
+    const std::vector<int> needed = sortedUnique(tree.getOverlappingLeafes(ChartPosition(0.5, 60), ChartPosition(100, 1)));
+    EXPECT_TRUE(std::includes(covered.begin(), covered.end(), needed.begin(), needed.end()));
     // The whole world in one view is the root.
     EXPECT_EQ(tree.getBestFittingAreaList(ChartPosition(0, 90), ChartPosition(360, -90), 1.0),
               std::vector<int>{0});
@@ -178,8 +155,7 @@ TEST(WorldWideAreaTreeTest, ViewAcrossTheMeridianIsSplit) {
         west |= tree.getArea(number)->getNWEdge().longitude >= 358;
         east |= tree.getArea(number)->getSEEdge().longitude <= 2;
     }
-    EXPECT_TRUE(west);
-    EXPECT_TRUE(east);
+    EXPECT_TRUE(west && east);
     std::vector<int> leaves = sortedUnique(tree.getLeafesFromAreaList(areas));
     std::vector<int> expected = sortedUnique(tree.getOverlappingLeafes(ChartPosition(-1, 51), ChartPosition(1, 50)));
     EXPECT_EQ(expected.size(), 8u);
@@ -207,6 +183,7 @@ TEST(WorldWideAreaTreeTest, OverlappingLeafesAgreeWithTheTreeDescent) {
 
 TEST(WorldWideAreaTreeTest, LongEdgesAreSampledShortAndHugeOnesNot) {
     WorldWideAreaTree tree;
+    auto empty = [&](double lon, double lat) { return tree.getLeaf(tree.getLeafAt(ChartPosition(lon, lat)))->elements.empty(); };
     FakeChartElement line({ChartPosition(10.2, 45.2), ChartPosition(12.2, 45.2)});
     tree.updateAreaTree(0, &line, 42);
     for (double lon = 10.25; lon < 12.2; lon += 0.5) {
@@ -214,26 +191,20 @@ TEST(WorldWideAreaTreeTest, LongEdgesAreSampledShortAndHugeOnesNot) {
         ASSERT_EQ(leaf->elements, std::vector<int32_t>{42}) << lon;
         EXPECT_EQ(leaf->staticData, (std::vector<char>{0, 0x5A, 0x0F}));
     }
-    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(12.7, 45.2)))->elements.empty());
-
+    EXPECT_TRUE(empty(12.7, 45.2));
     FakeChartElement huge({ChartPosition(0.2, 0.2), ChartPosition(50.2, 0.2)});
     tree.updateAreaTree(0, &huge, 43);
     int touched = 0;
     for (int lon = 0; lon < 52; lon++)
-        touched += !tree.getLeaf(tree.getLeafAt(ChartPosition(lon + 0.2, 0.2)))->elements.empty();
+        touched += !empty(lon + 0.2, 0.2);
     EXPECT_EQ(touched, 2);
-
     // A closed polygon: the edge from the last point back to the first is sampled too.
     FakeChartElement triangle({ChartPosition(-1.8, 20.2), ChartPosition(-1.8, 23.2), ChartPosition(2.2, 20.2)});
     tree.updateAreaTree(0, &triangle, -3);
-    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(0.2, 20.2)))->elements.empty());
-    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(359.7, 20.2)))->elements.empty());
-    EXPECT_FALSE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.8, 22.7)))->elements.empty());
-    // Inside the polygon but away from its edges: not touched.
-    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(-1.25, 20.75)))->elements.empty());
-
+    EXPECT_FALSE(empty(0.2, 20.2) || empty(359.7, 20.2) || empty(-1.8, 22.7));
+    EXPECT_TRUE(empty(-1.25, 20.75)) << "inside the polygon but away from its edges";
     tree.deleteElementFromAreaTree(42);
-    EXPECT_TRUE(tree.getLeaf(tree.getLeafAt(ChartPosition(11.2, 45.2)))->elements.empty());
+    EXPECT_TRUE(empty(11.2, 45.2));
 }
 
 TEST(WorldWideAreaTreeTest, DeletingKeepsStaticDataInStep) {

@@ -2,30 +2,17 @@
 // records, with the same checks the fuzz targets make.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "fuzz/SensorFuzzChecks.h"
+#include "support/FuzzReplay.h"
 
-namespace {
-
-const std::string kRegressions = std::string(CIRRONA_SOURCE_DIR) + "/tests/sensors/core/fuzz/regressions/";
-
-template <typename Check>
-int replay(const std::string& folder, Check check) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(kRegressions + folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_EQ(check(bytes.data(), bytes.size()), "") << entry.path();
-        ++count;
-    }
-    return count;
+TEST(FuzzRegression, KeptInputsPassTheFuzzChecks) {
+    const std::pair<const char*, std::string (*)(const unsigned char*, size_t)> folders[] = {
+        {"nmea", sensorfuzz::checkNMEA},
+        {"records", sensorfuzz::checkRecord},
+    };
+    for (const auto& [folder, check] : folders)
+        EXPECT_GT(replayFuzzInputs(std::string(CIRRONA_SOURCE_DIR) + "/tests/sensors/core/fuzz/regressions/" + folder,
+                                   check),
+                  0)
+            << folder;
 }
-
-TEST(FuzzRegression, NMEAInputs) { EXPECT_GT(replay("nmea", sensorfuzz::checkNMEA), 0); }
-
-TEST(FuzzRegression, SampleRecordInputs) { EXPECT_GT(replay("records", sensorfuzz::checkRecord), 0); }
-
-}  // namespace

@@ -1,9 +1,9 @@
-// The simulated aircraft: a consistent flight from its settings.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "SensorTestSupport.h"
+#include "base/Units.h"
 #include "geo/Geodesy.h"
 #include "sensors/PositionSimulationSensor.h"
 #include "sensors/PressureAltitude.h"
@@ -13,9 +13,7 @@ namespace {
 
 class PositionSimulationTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        registerSensorDataFactories(manager);
-    }
+    void SetUp() override { registerSensorDataFactories(manager); }
     std::unique_ptr<PositionSimulationSensor> make(const PositionSimulationSensor::Flight& flight) {
         return std::make_unique<PositionSimulationSensor>(manager, flight, [this] { return now; });
     }
@@ -26,7 +24,6 @@ protected:
             sim.Update();
         }
     }
-
     SensorManager manager;
     double now = 1000.0;
 };
@@ -44,18 +41,14 @@ TEST_F(PositionSimulationTest, FliesStraightAtItsGroundSpeed) {
     fly(*sim, 36.0);  // 100 kt for 36 s: one nautical mile
     auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
     const ChartPosition reached(pos->longitude, pos->latitude);
-    EXPECT_NEAR(calcDistance2(flight.start, reached), 1852.0, 2.0);
+    EXPECT_NEAR(calcDistance2(flight.start, reached), units::kMetresPerNauticalMile, 2.0);
     EXPECT_NEAR(calcBearing2(flight.start, reached), 90.0, 0.05);
-
     auto* gps = static_cast<GPS_Data*>(sim->getData(ISensorData::GPS));
     EXPECT_TRUE(gps->positionAvail && gps->speedAvail && gps->groundTrackAvail && gps->altitudeAvail);
-    EXPECT_EQ(gps->latitude, pos->latitude);
-    EXPECT_EQ(gps->groundSpeed, 100.0);
-    EXPECT_EQ(gps->fixType, 3);
+    EXPECT_EQ(std::make_tuple(gps->latitude, gps->groundSpeed, gps->fixType), std::make_tuple(pos->latitude, 100.0, 3));
     EXPECT_EQ(static_cast<GroundSpeed_Data*>(sim->getData(ISensorData::GROUNDSPEED))->groundSpeed, 100.0);
-    EXPECT_NEAR(static_cast<Altitude_Data*>(sim->getData(ISensorData::ALTITUDE))->altitude, 3000 * 0.3048, 1e-9);
-    EXPECT_EQ(sim->lastTimeUpdated(ISensorData::POSITION), pos->timeStamp);
-    EXPECT_EQ(sim->getData(ISensorData::TRAFFIC), nullptr);
+    EXPECT_NEAR(static_cast<Altitude_Data*>(sim->getData(ISensorData::ALTITUDE))->altitude, units::feetToMetres(3000), 1e-9);
+    EXPECT_TRUE(sim->lastTimeUpdated(ISensorData::POSITION) == pos->timeStamp && !sim->getData(ISensorData::TRAFFIC));
 }
 
 TEST_F(PositionSimulationTest, ACircleAtThreeDegreesPerSecondClosesInTwoMinutes) {
@@ -67,13 +60,12 @@ TEST_F(PositionSimulationTest, ACircleAtThreeDegreesPerSecondClosesInTwoMinutes)
     sim->Update();
     fly(*sim, 30.0);
     EXPECT_NEAR(sim->getTrack(), 90.0, 1e-6);
-    auto* heading = static_cast<Heading_Data*>(sim->getData(ISensorData::HEADING));
-    EXPECT_NEAR(heading->heading, 90.0, 1e-6);
+    EXPECT_NEAR(static_cast<Heading_Data*>(sim->getData(ISensorData::HEADING))->heading, 90.0, 1e-6);
     // A right turn banks right: the up vector leans to the inside (south when heading east).
     auto* attitude = static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE));
     const Vector3d up = attitude->orientation.getUpVector();
     EXPECT_LT(up.z, -0.1);
-    EXPECT_NEAR(std::acos(up.y) * 180.0 / M_PI, 15.3588, 1e-3);  // coordinated: tan(bank) = v * omega / g
+    EXPECT_NEAR(units::radiansToDegrees(std::acos(up.y)), 15.3588, 1e-3);  // coordinated: tan(bank) = v * omega / g
     EXPECT_NEAR(attitude->orientation.getForwardVector().x, 1.0, 1e-9);  // nose east
     fly(*sim, 90.0);
     auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
@@ -92,8 +84,8 @@ TEST_F(PositionSimulationTest, ClimbsAndDescendsBetweenItsLimits) {
     sim->Update();
     fly(*sim, 30.0, 1.0);
     EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
-    auto* vs = static_cast<VerticalSpeed_Data*>(sim->getData(ISensorData::VERTICALSPEED));
-    EXPECT_NEAR(vs->verticalSpeed, 600 * 0.3048 / 60, 1e-12);
+    EXPECT_NEAR(static_cast<VerticalSpeed_Data*>(sim->getData(ISensorData::VERTICALSPEED))->verticalSpeed,
+                600 * units::kMetresPerSecondPerFootPerMinute, 1e-12);
     EXPECT_GT(static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE))->orientation.getPitchDegrees(), 0.5);
     fly(*sim, 40.0, 1.0);  // reaches 2500 after 20 s, then descends for 20 s
     EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
@@ -109,7 +101,7 @@ TEST_F(PositionSimulationTest, AStalledLoopDoesNotMakeItJump) {
     sim->Update();
     auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
     const double metres = calcDistance2(flight.start, ChartPosition(pos->longitude, pos->latitude));
-    EXPECT_NEAR(metres, 100 * 0.514444444 * PositionSimulationSensor::kMaxStepSeconds, 0.5);
+    EXPECT_NEAR(metres, units::knotsToMetresPerSecond(100) * PositionSimulationSensor::kMaxStepSeconds, 0.5);
 }
 
 TEST_F(PositionSimulationTest, AirDataAgreesWithTheManagersDerivedValues) {
@@ -120,14 +112,13 @@ TEST_F(PositionSimulationTest, AirDataAgreesWithTheManagersDerivedValues) {
         return true;
     });
     IniFile ini;
-    std::string text = "SensorCount = 2\n[S1]\nFactoryIndex = 7\naltitude = 8000\ngroundSpeed = 120\ntrack = 200\n";
-    ini.setFromString(text);
+    ini.setFromString("SensorCount = 2\n[S1]\nFactoryIndex = 7\naltitude = 8000\ngroundSpeed = 120\ntrack = 200\n");
     for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) ini.set("", "D" + std::to_string(t), "1");
     manager.loadSensorSettingsFromIni(&ini, false);
     manager.Update();
     // Calm standard air: true airspeed from indicated airspeed and pressure equals the ground speed.
     EXPECT_NEAR(manager.getTrueAirspeed(), 120.0, 0.05);
-    EXPECT_NEAR(manager.getIndicatedAltitude(), 8000 * 0.3048, 1e-6);
+    EXPECT_NEAR(manager.getIndicatedAltitude(), units::feetToMetres(8000), 1e-6);
     EXPECT_NEAR(manager.getSeaLevelPressure(), kStandardSeaLevelPressure, 1e-6);
     EXPECT_NEAR(manager.getMagneticTrack(), 184.0, 1e-9);
     EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::GOOD);

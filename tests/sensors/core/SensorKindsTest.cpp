@@ -1,7 +1,9 @@
-// The registered kinds, presets and settings descriptors.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "SensorTestSupport.h"
+#include "sensors/ASettingsSensorFactory.h"
 #include "sensors/SensorKinds.h"
 #include "sensors/SensorPresets.h"
 #include "sensors/SettingsDescriptor.h"
@@ -14,112 +16,69 @@ protected:
         registerSensorKinds(manager);
         manager.setUI(&ui);
     }
-
     IConfigOverride* preset(const std::wstring& name) {
         for (const auto& section : manager.getSensorConfigOverrideSections())
             for (IConfigOverride* o : section.overrides)
                 if (o->getName() == name) return o;
         return nullptr;
     }
-
+    // "section/key=value" for each of `keys`, to compare at once.
+    std::string valuesOf(std::initializer_list<std::string> keys) {
+        std::string out;
+        for (const std::string& key : keys)
+            out += key + "=" + ini.get(key.substr(0, key.find('/')), key.substr(key.find('/') + 1)) + " ";
+        return out;
+    }
     SensorManager manager;
     RecordingUI ui;
     IniFile ini;
 };
 
-TEST_F(SensorKindsTest, FactoriesStandInTheirPersistedPlaces) {
-    const char* expected[] = {"Official SensorFusion",
-                              "LogFile",
-                              "UDP (forwarded data)",
-                              "Flybox Autopilot + Sensors",
-                              "FlightGear Flight Simulator",
-                              "XPlane Flight Simulator",
-                              "GDL90 compatible device",
-                              "Position Simulation",
-                              "RPCSensor",
-                              "PFD Sensors / ProbeUnit 2"};
+TEST_F(SensorKindsTest, KindsKeepTheirPersistedPlacesAndPresetsNameThem) {
+    // Settings files store a sensor by the index of its kind, so existing
+    // kinds keep their places; every preset must name the kind at its index.
+    const char* const kPersistedOrder[] = {"Official SensorFusion", "LogFile", "UDP (forwarded data)",
+                                           "Flybox Autopilot + Sensors", "FlightGear Flight Simulator",
+                                           "XPlane Flight Simulator", "GDL90 compatible device", "Position Simulation",
+                                           "RPCSensor", "PFD Sensors / ProbeUnit 2"};
     const auto& factories = manager.getSensorFactories();
-    ASSERT_EQ(factories.size(), 10u);
-    for (size_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(factories[i]->getName(), expected[i]);
-        EXPECT_EQ(manager.findSensorFactory(expected[i]), int(i));
-    }
+    ASSERT_EQ(factories.size(), std::size(kPersistedOrder));
+    for (size_t i = 0; i < factories.size(); ++i)
+        EXPECT_EQ(manager.findSensorFactory(kPersistedOrder[i]), int(i)) << kPersistedOrder[i];
     EXPECT_EQ(manager.findSensorFactory("No such kind"), -1);
-    ASSERT_EQ(manager.getSensorForwarderFactories().size(), 2u);
-    EXPECT_EQ(manager.getSensorForwarderFactories()[0]->getName(), "Flight Recording");
     for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
         EXPECT_NE(manager.getSensorDataFactory(ISensorData::Type(t)), nullptr);
-}
-
-TEST_F(SensorKindsTest, PresetsInTheirTitledSections) {
-    const auto& sections = manager.getSensorConfigOverrideSections();
-    ASSERT_EQ(sections.size(), 4u);
-    EXPECT_EQ(sections[0].title, L"1. Flight Planning:");
-    EXPECT_EQ(sections[1].title, L"2. Go Flying (no extra hardware):");
-    EXPECT_EQ(sections[2].title, L"3. Go Flying (with extra hardware):");
-    EXPECT_EQ(sections[3].title, L"4. Flight Review / Simulation / Other:");
-    std::vector<std::wstring> names;
-    for (const auto& s : sections)
-        for (IConfigOverride* o : s.overrides) {
-            names.push_back(o->getName());
-            EXPECT_FALSE(o->getDescription().empty());
-            EXPECT_EQ(o->getIcon().rfind("media/", 0), 0u);
+    for (const auto& section : manager.getSensorConfigOverrideSections())
+        for (IConfigOverride* o : section.overrides) {
+            if (o->getName() == L"Custom") continue;
+            IniFile chosen;
+            ui.answer = 0;
+            EXPECT_TRUE(o->OnConfigChosen(&chosen)) << std::string(o->getName().begin(), o->getName().end());
+            const int index = std::stoi(chosen.get("S1", "FactoryIndex"));
+            ASSERT_LT(size_t(index), factories.size());
+            EXPECT_EQ(factories[index]->getName(), chosen.get("S1", "FactoryName"));
         }
-    const std::vector<std::wstring> expected = {L"Flight Planning Mode",
-                                                L"Tablet/Phone Sensors",
-                                                L"Int. GPS/GNSS only",
-                                                L"Tavero Avionics ProbeUnit",
-                                                L"Tavero Avionics",
-                                                L"TalosAvionics Device",
-                                                L"Levil Aviation Device",
-                                                L"Generic GDL90 Device",
-                                                L"Tablet/Phone + GDL90 Traffic/Weather",
-                                                L"PilotAware",
-                                                L"Flybox Autopilot + Sensors",
-                                                L"Elektra Solar Interface",
-                                                L"Play Flight Recording",
-                                                L"Flight Simulator",
-                                                L"Custom"};
-    EXPECT_EQ(names, expected);
-    EXPECT_EQ(sections[0].overrides.size(), 1u);
-    EXPECT_EQ(sections[3].overrides.size(), 3u);
 }
 
 TEST_F(SensorKindsTest, GDL90PresetWritesOneDeviceSection) {
     ini.set("", "SensorCount", "3");
     ini.set("S2", "FactoryIndex", "7");  // from an earlier configuration
     ASSERT_TRUE(preset(L"Generic GDL90 Device")->OnConfigChosen(&ini));
-    EXPECT_EQ(ini.get("", "SensorCount"), "2");
-    EXPECT_EQ(ini.get("S1", "FactoryName"), "GDL90 compatible device");
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "6");
-    EXPECT_EQ(ini.get("S1", "port"), "4000");
-    EXPECT_EQ(ini.get("S1", "flavor"), "Generic");
     EXPECT_FALSE(ini.isSectionAvailable("S2"));
-    EXPECT_EQ(ini.get("", "D4"), "1");   // position from the device
-    EXPECT_EQ(ini.get("", "D15"), "1");  // traffic
-    EXPECT_EQ(ini.get("", "D14"), "0");  // raw data: not a GDL90 type
+    // Position (D4) and traffic (D15) from the device; raw data (D14) is not a GDL90 type.
+    EXPECT_EQ(valuesOf({"/SensorCount", "S1/FactoryName", "/D4", "/D15", "/D14"}),
+              "/SensorCount=2 S1/FactoryName=GDL90 compatible device /D4=1 /D15=1 /D14=0 ");
 }
 
 TEST_F(SensorKindsTest, WeatherTrafficPresetAsksAndWritesTwoSensors) {
     ui.answer = 1;  // "GPS/GNNS only"
     ASSERT_TRUE(preset(L"Tablet/Phone + GDL90 Traffic/Weather")->OnConfigChosen(&ini));
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0], L"Please select your prefered Tablet/Phone sensor usage:");
-    EXPECT_EQ(ui.lastChoices,
-              (std::vector<std::wstring>{L"Tablet/Phone Sensors with AHRS", L"GPS/GNNS only", L"Cancel"}));
-    EXPECT_EQ(ini.get("", "SensorCount"), "3");
-    EXPECT_EQ(ini.get("S1", "FactoryName"), "Official SensorFusion");
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "0");
-    EXPECT_EQ(ini.get("S1", "configMode"), "INTERNAL_GNSS_ONLY");
-    EXPECT_EQ(ini.get("S1", "AccSigma"), "0.33");
-    EXPECT_EQ(ini.get("S1", "timeout"), "2000");
-    EXPECT_EQ(ini.get("S2", "FactoryName"), "GDL90 compatible device");
-    EXPECT_EQ(ini.get("S2", "port"), "4000");
-    EXPECT_EQ(ini.get("S2", "flavor"), "Generic");
-    EXPECT_EQ(ini.get("", "D1"), "1");   // attitude from the fusion
-    EXPECT_EQ(ini.get("", "D15"), "2");  // traffic from the GDL90 device
-    EXPECT_EQ(ini.get("", "D18"), "2");  // uplink too
-
+    EXPECT_EQ(ui.lastChoices.size(), 3u);
+    // Attitude (D1) from the fusion, traffic (D15) and uplink (D18) from the GDL90 device.
+    EXPECT_EQ(valuesOf({"/SensorCount", "S1/FactoryName", "S1/configMode", "S2/FactoryName", "/D1", "/D15", "/D18"}),
+              "/SensorCount=3 S1/FactoryName=Official SensorFusion S1/configMode=INTERNAL_GNSS_ONLY "
+              "S2/FactoryName=GDL90 compatible device /D1=1 /D15=2 /D18=2 ");
     IniFile untouched;
     ui.answer = 2;  // Cancel
     EXPECT_FALSE(preset(L"Tablet/Phone + GDL90 Traffic/Weather")->OnConfigChosen(&untouched));
@@ -132,14 +91,11 @@ TEST_F(SensorKindsTest, WeatherTrafficPresetAsksAndWritesTwoSensors) {
 TEST_F(SensorKindsTest, FlightSimulatorPresetAndCustom) {
     ui.answer = 1;
     ASSERT_TRUE(preset(L"Flight Simulator")->OnConfigChosen(&ini));
-    EXPECT_EQ(ui.questions.back(), L"Please select your Flight Simulator:");
     EXPECT_EQ(ini.get("S1", "FactoryName"), "XPlane Flight Simulator");
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "5");
     ui.answer = -1;  // no UI answer: nothing changes
     EXPECT_FALSE(preset(L"Flight Simulator")->OnConfigChosen(&ini));
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "5");
     EXPECT_FALSE(preset(L"Custom")->OnConfigChosen(&ini));
-    EXPECT_EQ(ini.get("S1", "FactoryIndex"), "5");
+    EXPECT_EQ(ini.get("S1", "FactoryName"), "XPlane Flight Simulator");
 }
 
 TEST_F(SensorKindsTest, PresetForAMissingKindChangesNothing) {
@@ -184,27 +140,20 @@ TEST_F(SensorKindsTest, KindsNotYetAvailableSayItAndReportWrong) {
     EXPECT_EQ(manager.getSensorForwarderCount(), 0);
 }
 
-TEST(SettingsDescriptor, ParsesTheGDL90Descriptor) {
+TEST(SettingsDescriptor, ParsesEntriesChoicesAndDefaults) {
     std::vector<SettingsEntry> entries;
     ASSERT_TRUE(parseSettingsDescriptor(
-        "port,Port (UDP):,4000,INT;flavor,Flavor:,Generic\\;Talos\\;Levil\\;PilotAware\\;uAvionix,ONE_OF;"
-        "useSerial,Use Serial Port instead of UDP,0,BOOLEAN;deviceNode,Device Node: ,/dev/ttyUSB0,STRING;"
-        "baudRate,Baudrate: ,230400,INT;",
+        "port,Port (UDP):,4000,INT;flavor,Flavor:,Generic\\;Talos\\;Levil,ONE_OF;useSerial,Serial,0,BOOLEAN;"
+        "deviceNode,Device Node: ,/dev/ttyUSB0,STRING;",
         entries));
-    ASSERT_EQ(entries.size(), 5u);
+    ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[0].key, "port");
-    EXPECT_EQ(entries[0].label, "Port (UDP):");
-    EXPECT_EQ(entries[0].type, SettingsEntry::INT);
-    EXPECT_EQ(entries[1].type, SettingsEntry::ONE_OF);
-    EXPECT_EQ(entries[1].choices,
-              (std::vector<std::string>{"Generic", "Talos", "Levil", "PilotAware", "uAvionix"}));
-    EXPECT_EQ(entries[1].defaultValue, "Generic");
-    EXPECT_EQ(entries[2].type, SettingsEntry::BOOLEAN);
-    EXPECT_EQ(entries[3].label, "Device Node: ");
-    EXPECT_EQ(entries[3].defaultValue, "/dev/ttyUSB0");
-    IniSection defaults = getSettingsDefaults(entries);
-    EXPECT_EQ(defaults["baudRate"], "230400");
-    EXPECT_EQ(defaults["flavor"], "Generic");
+    EXPECT_EQ(std::vector<int>({entries[0].type, entries[1].type, entries[2].type, entries[3].type}),
+              std::vector<int>({SettingsEntry::INT, SettingsEntry::ONE_OF, SettingsEntry::BOOLEAN, SettingsEntry::STRING}));
+    EXPECT_EQ(entries[1].choices, (std::vector<std::string>{"Generic", "Talos", "Levil"}));
+    EXPECT_EQ(entries[3].label, "Device Node: ");  // spaces kept
+    EXPECT_EQ(getSettingsDefaults(entries), (IniSection{{"port", "4000"}, {"flavor", "Generic"}, {"useSerial", "0"},
+                                                        {"deviceNode", "/dev/ttyUSB0"}}));  // the first choice
 }
 
 TEST(SettingsDescriptor, WrongFieldCountIsASyntaxError) {
@@ -215,14 +164,13 @@ TEST(SettingsDescriptor, WrongFieldCountIsASyntaxError) {
                                          entries, &errors));
     testing::internal::GetCapturedStderr();
     ASSERT_EQ(entries.size(), 5u);
-    EXPECT_EQ(entries[1].type, SettingsEntry::SYNTAX_ERROR);
+    EXPECT_EQ(std::vector<int>({entries[1].type, entries[2].type, entries[3].type, entries[4].type}),
+              std::vector<int>({SettingsEntry::SYNTAX_ERROR, SettingsEntry::NOT_EDITABLE, SettingsEntry::SYNTAX_ERROR,
+                                SettingsEntry::SYNTAX_ERROR}));
     EXPECT_EQ(entries[1].label, "Syntax error");
-    EXPECT_EQ(entries[2].type, SettingsEntry::NOT_EDITABLE);
-    EXPECT_EQ(entries[3].type, SettingsEntry::SYNTAX_ERROR);
-    EXPECT_EQ(entries[4].type, SettingsEntry::SYNTAX_ERROR);
     ASSERT_EQ(errors.size(), 3u);
     EXPECT_EQ(errors[0], "ERROR: Wrong number of arguments (must be 4 for IniEditor).");
-    EXPECT_EQ(errors[1], "ERROR: Wrong number of arguments (must be 4 for IniEditor).");
+    EXPECT_EQ(errors[1], errors[0]);
     // Syntax errors contribute no defaults.
     EXPECT_EQ(getSettingsDefaults(entries).size(), 2u);
 }
@@ -230,13 +178,16 @@ TEST(SettingsDescriptor, WrongFieldCountIsASyntaxError) {
 TEST(SettingsDescriptor, SetupCompletesTheSectionWithDefaults) {
     SensorManager manager;
     registerSensorKinds(manager);
+    auto* sim = dynamic_cast<ASettingsSensorFactory*>(
+        manager.getSensorFactories()[manager.findSensorFactory("Position Simulation")]);
+    ASSERT_NE(sim, nullptr);
+    std::vector<SettingsEntry> entries;
+    ASSERT_TRUE(parseSettingsDescriptor(sim->getSettingsDescriptor(), entries));
     IniFile ini;
     ini.set("S1", "groundSpeed", "120");
-    ISensorFactory* sim = manager.getSensorFactories()[7];
     sim->setup(&ini, "S1");
-    EXPECT_EQ(ini.get("S1", "groundSpeed"), "120");
-    EXPECT_EQ(ini.get("S1", "updateRate"), "10");
-    EXPECT_EQ(ini.get("S1", "startLatitude"), "49.1947");
+    for (const auto& [key, value] : getSettingsDefaults(entries))
+        EXPECT_EQ(ini.get("S1", key), key == "groundSpeed" ? "120" : value) << key;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Scripted sensors, forwarders and a recording UI for the sensor-manager tests.
+// Scripted sensors, forwarders and a recording UI for the sensor tests.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -94,11 +95,13 @@ public:
     std::string name;
 };
 
+// Remembers what the manager and its sensors show and ask.
 class RecordingUI : public ISensorManagerUI {
 public:
-    void setMessage(const void*, const std::wstring& text, int colour, int) override {
+    void setMessage(const void*, const std::wstring& text, int colour, int durationMs) override {
         messages.push_back(text);
         colours.push_back(colour);
+        durations.push_back(durationMs);
     }
     void removeMessage(const void*) override {}
     void OnSensorChanged() override { ++sensorChanges; }
@@ -108,9 +111,12 @@ public:
         return answer;
     }
     IConfigOverride* chooseSensorConfigOverride(const std::vector<ConfigOverrideSection>&) override { return chosen; }
+    bool saw(const std::wstring& text) const {
+        return std::find(messages.begin(), messages.end(), text) != messages.end();
+    }
 
     std::vector<std::wstring> messages;
-    std::vector<int> colours;
+    std::vector<int> colours, durations;
     std::vector<std::wstring> questions;
     std::vector<std::wstring> lastChoices;
     int answer = -1;

@@ -1,10 +1,10 @@
 #include "GDL90SensorFixture.h"
 
+#include "base/Units.h"
+
 #include <cmath>
 
 namespace {
-
-const double PI = 3.14159265358979323846;
 
 // A sensor without any endpoint (its serial line does not exist), fed with
 // decoded messages directly at chosen times.
@@ -18,7 +18,6 @@ protected:
         settings.deviceNode = "/nonexistent/ttyGDL90";
         sensor = std::make_unique<GDL90Sensor>(manager, settings, [this] { return now; });
     }
-
     void receive(const Bytes& message, double at) {
         auto messages = parseAll(makeGDL90Frame(message));
         ASSERT_EQ(messages.size(), 1u);
@@ -37,15 +36,10 @@ protected:
     }
     double rollOf(const Matrix3x3& m) {
         // For Yaw(0)·Pitch(0)·Roll(r): first column (cos r, sin r, 0).
-        return std::atan2(m.m[1][0], m.m[0][0]) * 180 / PI;
+        return std::atan2(m.m[1][0], m.m[0][0]) * units::kDegreesPerRadian;
     }
-
     static Bytes ownship(int trackType, double track) {
         GDL90TrafficReport r;
-        r.latitude = 46;
-        r.longitude = 7;
-        r.pressureAltitudeFeet = 2000;
-        r.groundSpeedKnots = 90;
         r.trackType = trackType;
         r.track = track;
         return encodeTrafficReport(r, true);
@@ -61,7 +55,9 @@ protected:
     static Bytes talos(unsigned char id, uint32_t timeStamp, std::vector<float> channels, size_t length) {
         return talosMessage(id, 1, timeStamp, channels, length);
     }
-
+    double storedPressureTime() {
+        return sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE)->getTimeStampIfAvail();
+    }
     double now = 0;
     SensorManager manager;
     RecordingUI ui;
@@ -77,17 +73,18 @@ TEST_F(GDL90SensorLogic, MissingSerialDeviceIsReported) {
 TEST_F(GDL90SensorLogic, ForeFlightAttitudeExpiresAfterOneSecondOwnshipAfterThreeAndAQuarter) {
     receive(encodeForeFlightAHRS(20, 0, NAN, true, NAN, NAN), 10.0);
     receive(ownship(1, 90), 10.0);
-    cycle(10.99);
-    EXPECT_TRUE(updatedThisCycle(ISensorData::ATTITUDE));
-    cycle(11.0);
-    EXPECT_FALSE(updatedThisCycle(ISensorData::ATTITUDE));
-    EXPECT_TRUE(updatedThisCycle(ISensorData::POSITION));
-    cycle(13.24);
-    EXPECT_TRUE(updatedThisCycle(ISensorData::POSITION));
-    EXPECT_TRUE(updatedThisCycle(ISensorData::GPS));
-    cycle(13.25);
-    EXPECT_FALSE(updatedThisCycle(ISensorData::POSITION));
-    EXPECT_FALSE(updatedThisCycle(ISensorData::GPS));
+    // At each time: attitude, position and GPS updated in that cycle?
+    const std::pair<double, std::vector<bool>> cycles[] = {{10.99, {true, true, true}},
+                                                           {11.0, {false, true, true}},
+                                                           {13.24, {false, true, true}},
+                                                           {13.25, {false, false, false}}};
+    for (const auto& [t, updated] : cycles) {
+        cycle(t);
+        EXPECT_EQ(std::vector<bool>({updatedThisCycle(ISensorData::ATTITUDE), updatedThisCycle(ISensorData::POSITION),
+                                     updatedThisCycle(ISensorData::GPS)}),
+                  updated)
+            << t;
+    }
 }
 
 TEST_F(GDL90SensorLogic, AttitudeSourcesInOrderTalosStratuxForeFlight) {
@@ -100,7 +97,7 @@ TEST_F(GDL90SensorLogic, AttitudeSourcesInOrderTalosStratuxForeFlight) {
     sensor->setCalibration(2, 0);
     cycle(1.0);
     EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), 2 - 15, 1e-6);
-    receive(talos(71, 1, {static_cast<float>(5 * PI / 180), 0, 0}, 50), 1.0);
+    receive(talos(71, 1, {static_cast<float>(5 * units::kRadiansPerDegree), 0, 0}, 50), 1.0);
     cycle(1.0);
     EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), 5 + 2, 1e-4);
 }
@@ -112,19 +109,16 @@ TEST_F(GDL90SensorLogic, HeadingPrefersTrackThenTrueThenMagneticAndKeepsTheLast)
     auto* extended = sample<ExtendedHeading_Data>(ISensorData::EXTENDED_HEADING);
     EXPECT_NEAR(extended->magneticHeading, 123.4, 1e-4);
     EXPECT_TRUE(std::isnan(extended->trueHeading));
-
     receive(ownship(3, 45), 1.0);  // true heading beats magnetic
     cycle(1.0);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 45, 1e-9);
     EXPECT_NEAR(extended->trueHeading, 45, 1e-4);
     EXPECT_NEAR(extended->magneticHeading, 123.4, 1e-4);
-
     receive(ownship(1, 90), 1.0);  // a true track beats both
     receive(stratuxAHRS(0, 0, 3000), 1.0);
     cycle(1.0);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 90, 1e-9);
     EXPECT_NEAR(extended->trueHeading, 300, 1e-4) << "Stratux heading";
-
     cycle(5.0);  // everything stale: the heading stays, but is not new
     EXPECT_FALSE(updatedThisCycle(ISensorData::HEADING));
     EXPECT_FALSE(updatedThisCycle(ISensorData::EXTENDED_HEADING));
@@ -134,18 +128,17 @@ TEST_F(GDL90SensorLogic, HeadingPrefersTrackThenTrueThenMagneticAndKeepsTheLast)
 TEST_F(GDL90SensorLogic, TalosMessagesNeedNewerDeviceTimeUnlessTheStoredOneIsOld) {
     receive(talos(61, 1000, {1000, 0, 100, 0, 0}, 35), 0.0);
     receive(talos(61, 900, {1010, 0, 100, 0, 0}, 35), 1.4);  // stale straggler
-    auto* stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
-    ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(stored->getTimeStampIfAvail(), 1000u);
+    ASSERT_NE(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE), nullptr);
+    EXPECT_EQ(storedPressureTime(), 1000u);
     receive(talos(61, 1100, {1010, 0, 100, 0, 0}, 35), 1.45);
-    stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
-    EXPECT_EQ(stored->getTimeStampIfAvail(), 1100u);
-    EXPECT_NEAR(stored->getStaticPressure(), 1003, 1e-3) << "0.3 new + 0.7 old";
+    EXPECT_EQ(storedPressureTime(), 1100u);
+    EXPECT_NEAR(static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE))
+                    ->getStaticPressure(),
+                1003, 1e-3)
+        << "0.3 new + 0.7 old";
     // Older than half its 3 s time-out: a device restart is accepted.
     receive(talos(61, 5, {1010, 0, 100, 0, 0}, 35), 3.0);
-    stored = static_cast<const TalosPressureMessage*>(sensor->getStoredMessage(IGDL90Message::TALOS_PRESSURE));
-    EXPECT_EQ(stored->getTimeStampIfAvail(), 5u);
-
+    EXPECT_EQ(storedPressureTime(), 5u);
     Bytes invalid = talos(62, 1, {1, 2, 3}, 26);
     invalid[1] = 0;
     receive(invalid, 3.0);
@@ -162,10 +155,10 @@ TEST_F(GDL90SensorLogic, TalosAirDataAndGPS) {
     EXPECT_NEAR(sample<Temperature_Data>(ISensorData::OUTSIDE_TEMPERATURE)->temperature, -3, 1e-6);
     auto* gps = sample<GPS_Data>(ISensorData::GPS);
     EXPECT_NEAR(gps->latitude, 46.5, 1e-5);
+    EXPECT_NEAR(gps->longitude, 7.25, 1e-5);
     EXPECT_NEAR(gps->groundSpeed, 50, 1e-3);
     EXPECT_EQ(gps->satellites, 9);
     EXPECT_NEAR(sample<Heading_Data>(ISensorData::HEADING)->heading, 180, 1e-4);
-
     // 1 s later by the device clock and 10 m higher (after smoothing 0.3/0.7: 3 m).
     receive(talos(61, 2000, {950, 0, 510, 51.4444444f, 55}, 35), 2.0);
     cycle(2.0);
@@ -191,37 +184,27 @@ TEST_F(GDL90SensorLogic, TrafficConversions) {
     const TrafficElement* e = targets.at(0x4B1234);
     EXPECT_NEAR(e->longitude, 359.5, 2.2e-5);
     EXPECT_NEAR(e->latitude, -33.9, 2.2e-5);
-    EXPECT_DOUBLE_EQ(e->altitude, -100000);
-    EXPECT_EQ(e->velocity, 250);
-    EXPECT_EQ(e->climbRate, -100000);
-    EXPECT_EQ(e->capabilityIndex, 8u);
-    EXPECT_EQ(e->name, "SWR12");
+    // No altitude and no climb rate (-100000); the NACp gives the capability.
+    EXPECT_EQ(std::make_tuple(e->altitude, e->velocity, e->climbRate, e->capabilityIndex, e->name),
+              std::make_tuple(-100000.0, 250, -100000, 8u, std::string("SWR12")));
     EXPECT_EQ(targets.at((2u << 24) | 0x4B1234)->capabilityIndex, 100000u);
     EXPECT_TRUE(updatedThisCycle(ISensorData::TRAFFIC));
 }
 
-TEST_F(GDL90SensorLogic, FactoryNameSettingsAndFlavours) {
+TEST_F(GDL90SensorLogic, FactoryReadsPortAndFlavourAndFallsBackToGeneric) {
     GDL90SensorFactory factory(&manager);
-    EXPECT_EQ(factory.getName(), "GDL90 compatible device");
-    EXPECT_EQ(std::string(factory.getSettingsDescriptor()),
-              "port,Port (UDP):,4000,INT;flavor,Flavor:,Generic\\;Talos\\;Levil\\;PilotAware\\;uAvionix,ONE_OF;"
-              "useSerial,Use Serial Port instead of UDP,0,BOOLEAN;deviceNode,Device Node: ,/dev/ttyUSB0,STRING;"
-              "baudRate,Baudrate: ,230400,INT;");
     IniFile ini;
     ini.set("S1", "flavor", "Levil");
     ini.set("S1", "port", "4321");
     factory.loadSetupFromIni(&ini, "S1");
-    GDL90Sensor::Settings s = factory.getSensorSettings();
-    EXPECT_EQ(s.flavor, GDL90Sensor::Levil);
-    EXPECT_EQ(s.port, 4321);
-    EXPECT_FALSE(s.useSerial);
-    EXPECT_EQ(s.deviceNode, "/dev/ttyUSB0");
-    EXPECT_EQ(s.baudRate, 230400);
+    EXPECT_EQ(std::make_tuple(factory.getSensorSettings().flavor, factory.getSensorSettings().port,
+                              factory.getSensorSettings().useSerial),
+              std::make_tuple(GDL90Sensor::Levil, 4321, false));
     ini.set("S1", "flavor", "Garmin");
     factory.loadSetupFromIni(&ini, "S1");
     EXPECT_EQ(factory.getSensorSettings().flavor, GDL90Sensor::Generic);
-    EXPECT_TRUE(factory.isDataTypeSupported(ISensorData::TRAFFIC));
-    EXPECT_FALSE(factory.isDataTypeSupported(ISensorData::ENGINE_DATA));
+    EXPECT_TRUE(factory.isDataTypeSupported(ISensorData::TRAFFIC) &&
+                !factory.isDataTypeSupported(ISensorData::ENGINE_DATA));
 }
 
 }  // namespace

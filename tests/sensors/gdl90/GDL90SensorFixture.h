@@ -1,5 +1,6 @@
 #pragma once
 #include "GDL90TestSupport.h"
+#include "sensors/core/SensorTestSupport.h"
 
 #include "base/IniFile.h"
 #include "base/Time.h"
@@ -16,26 +17,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-// Remembers what sensors show on the message line.
-class RecordingUI : public ISensorManagerUI {
-public:
-    struct Message {
-        std::wstring text;
-        int colour;
-        int durationMs;
-    };
-    void setMessage(const void*, const std::wstring& text, int colour, int durationMs) override {
-        messages.push_back({text, colour, durationMs});
-    }
-    void removeMessage(const void*) override {}
-    bool saw(const std::wstring& text) const {
-        for (const Message& m : messages)
-            if (m.text == text) return true;
-        return false;
-    }
-    std::vector<Message> messages;
-};
 
 // A UDP port nobody uses right now, as the kernel hands them out.
 inline int freePort() {

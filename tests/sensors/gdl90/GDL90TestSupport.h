@@ -3,7 +3,11 @@
 #include "sensors/gdl90/GDL90Messages.h"
 #include "sensors/gdl90/GDL90Parser.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -27,26 +31,40 @@ inline std::vector<std::unique_ptr<IGDL90Message>> parseAll(const Bytes& stream)
     return parseAll(stream, parser);
 }
 
-// Frames the message and decodes it; null unless exactly one frame came out.
+// Frames the message and decodes it. Unless exactly one frame of type T came
+// out, the test fails here and gets an empty T to carry on with.
 template <typename T>
 std::unique_ptr<T> decodeAs(const Bytes& message) {
     auto messages = parseAll(makeGDL90Frame(message));
-    if (messages.size() != 1) return nullptr;
-    T* typed = dynamic_cast<T*>(messages[0].get());
-    if (!typed) return nullptr;
+    T* typed = messages.size() == 1 ? dynamic_cast<T*>(messages[0].get()) : nullptr;
+    if (!typed) {
+        ADD_FAILURE() << "the message did not decode as one of the expected type";
+        return std::make_unique<T>();
+    }
     messages[0].release();
     return std::unique_ptr<T>(typed);
+}
+
+// Every decoded field as "name=value", numbers to four decimals, "-" when invalid.
+inline std::string fieldsOf(const IGDL90Message& message) {
+    GDL90FieldList list;
+    message.describe(list);
+    std::string out;
+    for (const GDL90Field& f : list.fields()) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%.4f", f.number);
+        out += (out.empty() ? "" : " ") + f.name + "=" +
+               (!f.valid                           ? std::string("-")
+                : f.kind == GDL90Field::NUMBER ? std::string(number)
+                : f.kind == GDL90Field::TEXT   ? f.text
+                                                   : std::to_string(f.integer));
+    }
+    return out;
 }
 
 inline void appendBe16(Bytes& m, unsigned v) {
     m.push_back((v >> 8) & 0xFF);
     m.push_back(v & 0xFF);
-}
-
-inline void appendLeFloat(Bytes& m, float f) {
-    unsigned char raw[4];
-    std::memcpy(raw, &f, 4);
-    m.insert(m.end(), raw, raw + 4);
 }
 
 // A Talos message: id, validity, the device's little-endian time stamp, then
@@ -55,7 +73,11 @@ inline Bytes talosMessage(unsigned char id, unsigned char validity, uint32_t tim
                           const std::vector<float>& channels, size_t length) {
     Bytes m = {id, validity};
     for (int shift = 0; shift < 32; shift += 8) m.push_back(static_cast<unsigned char>(timeStamp >> shift));
-    for (float f : channels) appendLeFloat(m, f);
+    for (float f : channels) {
+        unsigned char raw[4];
+        std::memcpy(raw, &f, 4);  // little-endian, as the devices send it
+        m.insert(m.end(), raw, raw + 4);
+    }
     m.resize(length, 0);
     return m;
 }
