@@ -21,12 +21,7 @@ TEST(ChartBackgroundTest, ParsesADescription) {
     EXPECT_EQ(description.kind, IArea::BG_VFR);
     EXPECT_TRUE(description.flag);
     EXPECT_EQ(description.areas, (std::vector<int>{7, 431575}));
-    ASSERT_TRUE(parseBackgroundDescription("High\nPlaceholder\nifrh\n0\nPlaceholder\n", description, error));
-    EXPECT_EQ(description.kind, IArea::BG_IFR_HIGH);
-    EXPECT_TRUE(description.areas.empty());
     EXPECT_FALSE(parseBackgroundDescription("Name\nPlaceholder\nvfr\n1\n431576\nPlaceholder\n", description, error));
-    EXPECT_FALSE(error.empty()) << "area number past the last";
-    EXPECT_EQ(ChartBackground::getImageFileName(IArea::BG_IFR_LOW, 42), "ifr_42.png");
 }
 
 TEST(ChartBackgroundTest, MipMapLevelsGrowFromTheLeavesUp) {
@@ -43,9 +38,6 @@ TEST(ChartBackgroundTest, MipMapLevelsGrowFromTheLeavesUp) {
         EXPECT_TRUE(backgrounds.isComputed(IArea::BG_VFR, area)) << area;
     EXPECT_FALSE(backgrounds.isComputed(IArea::BG_VFR, 5));
     EXPECT_EQ(backgrounds.getComputedCount(IArea::BG_VFR), 6u);
-    EXPECT_TRUE(backgrounds.hasImage(IArea::BG_VFR, 5));
-    EXPECT_FALSE(backgrounds.hasImage(IArea::BG_VFR, 9));
-    EXPECT_FALSE(backgrounds.hasImage(IArea::BG_IFR_LOW, 7));
     EXPECT_EQ(backgrounds.getImagePath(IArea::BG_VFR, 8), "/charts/vfr_8.png");
     EXPECT_EQ(backgrounds.getImagePath(IArea::BG_VFR, 6), "");
 }
