@@ -33,13 +33,6 @@ TEST(Matrix3x3, HeadingEastAndPitchReadBackIncludingInvertedFlight) {
     EXPECT_NEAR(inverted.getPitchDegrees(), 170.0, 1e-9);
 }
 
-TEST(Matrix3x3, UpForwardConstructionFillsTheColumns) {
-    Vector3d up(0, 1, 0), forward(0, 0, 1);
-    Matrix3x3 m(up, forward);
-    expectNear(m.getColumn(0), up.crossProduct(forward));
-    EXPECT_EQ(m, Matrix3x3());  // up y, forward z is the identity
-}
-
 TEST(Matrix3x3, QuaternionMatchesTheEulerRotationAndTransposeInvertsIt) {
     const double a = 30 * kDeg;  // about y
     Matrix3x3 q = Matrix3x3::fromQuaternion(0, std::sin(a / 2), 0, std::cos(a / 2));

