@@ -71,15 +71,6 @@ protected:
 
     bool updateUntilReceived() { return ::updateUntilReceived(*sensor); }
 
-    // Datagrams sent together may take several reads: updates until `done`.
-    bool updateUntil(const std::function<bool()>& done) {
-        for (int i = 0; i < 50 && !done(); ++i) {
-            delay(2);
-            sensor->Update();
-        }
-        return done();
-    }
-
     template <typename T>
     T* sample(ISensorData::Type type) {
         return static_cast<T*>(manager.getDefaultSensor(type)->getData(type));

@@ -18,17 +18,12 @@ const Bytes ICD_TRAFFIC = {0x14, 0x00, 0xAB, 0x45, 0x49, 0x1F, 0xEF, 0x15, 0xA8,
                            0x07, 0xB0, 0x01, 0x20, 0x01, 0x4E, 0x38, 0x32, 0x35, 0x56, 0x20, 0x20, 0x20, 0x00};
 
 // Feeds a byte stream through one parser and decodes every accepted frame.
-inline std::vector<std::unique_ptr<IGDL90Message>> parseAll(const Bytes& stream, GDL90Parser& parser) {
-    std::vector<std::unique_ptr<IGDL90Message>> messages;
-    for (unsigned char b : stream) {
-        if (parser.parse(b)) messages.push_back(parser.createParsedMessage());
-    }
-    return messages;
-}
-
 inline std::vector<std::unique_ptr<IGDL90Message>> parseAll(const Bytes& stream) {
     GDL90Parser parser;
-    return parseAll(stream, parser);
+    std::vector<std::unique_ptr<IGDL90Message>> messages;
+    for (unsigned char b : stream)
+        if (parser.parse(b)) messages.push_back(parser.createParsedMessage());
+    return messages;
 }
 
 // Frames the message and decodes it. Unless exactly one frame of type T came
