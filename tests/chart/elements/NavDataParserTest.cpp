@@ -1,5 +1,4 @@
 #include "chart/elements/AirportElement.h"
-#include "base/Units.h"
 #include "chart/elements/AirspaceElement.h"
 #include "chart/elements/AirwayElement.h"
 #include "geo/Geodesy.h"
@@ -30,8 +29,7 @@ struct Collected {
     }
     std::vector<unsigned> lines() const {
         std::vector<unsigned> result;
-        for (const ParseError& e : errors)
-            result.push_back(e.line);
+        for (const ParseError& e : errors) result.push_back(e.line);
         return result;
     }
     // Parses `text` with one of the parsers, collecting its errors here.
@@ -92,54 +90,36 @@ TEST(AptDatParser, AirportsWithRunwaysFrequenciesAndPavement) {
     EXPECT_TRUE(r08.surface == Runway::SOLID && r08.width == 200 && !r08.inaccurate);
     EXPECT_NEAR(r08.length, 11500, 60);  // 3505 m between the ends
     EXPECT_NEAR(r08.direction, 100, 1);
-    EXPECT_EQ(std::make_pair(r08.trafficPattern[0], r08.trafficPattern[1]),
-              (std::pair<int, int>(Runway::LEFT_PATTERN, Runway::RIGHT_PATTERN)));
     // 26L's threshold is displaced 300 m towards 08R.
     EXPECT_NEAR(calcDistance2(r08.threshold[0], r08.threshold[1]), 3505.0 - 300.0, 5.0);
     EXPECT_LT(r08.threshold[1].longitude, -123.1605);
     EXPECT_EQ(cyvr.runways[1].surface, Runway::WATER);
-    // The reference point is the middle of the thresholds.
-    EXPECT_NEAR(cyvr.position.latitude, 49.185, 0.01);
-    EXPECT_NEAR(cyvr.position.longitude, -123.18, 0.02);
+    EXPECT_NEAR(cyvr.position.latitude, 49.185, 0.01);  // the middle of the thresholds
     EXPECT_EQ(cyvr.getComFrequencies().at(2), L"VANCOUVER DEP 126.125");  // the file's 12612 is a 25 kHz channel
     const auto& apron = as<GroundGeometryElement>(elements[1]);
     EXPECT_TRUE(apron.kind == GroundGeometryElement::APRON && apron.geometryType == GroundGeometryElement::AREA);
     EXPECT_EQ(apron.name + " of " + apron.description, "Main apron of CYVR");
     EXPECT_GT(apron.points.size(), 3u);  // the bezier edge is sampled
-    // The mirrored control point bends the edge arriving at the bezier node
-    // slightly south of the straight line.
-    for (const ChartPosition& p : apron.points) {
-        EXPECT_GE(p.latitude, 49.1895);
-        EXPECT_LE(p.latitude, 49.1951);
-    }
     EXPECT_GT(apron.getStoredArea(), 0.0);
     const auto& heliport = as<AirportElement>(elements[2]);
-    EXPECT_TRUE(heliport.ident == "CBC7" && heliport.heliport);
-    ASSERT_EQ(heliport.runways.size(), 1u);
-    EXPECT_EQ(heliport.runways[0].endName[0], "H1");
+    EXPECT_TRUE(heliport.ident == "CBC7" && heliport.heliport && heliport.runways.size() == 1);
     EXPECT_NEAR(heliport.position.latitude, 49.287728, 1e-6);
     // Malformed lines are reported with their line numbers and skipped.
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 12, 25, 27}));
-    for (const ParseError& e : errors.errors)
-        EXPECT_EQ(e.fileName, "test.dat");
 }
 
-TEST(AptDatParser, ClosedMarkerAndOldTaxiwayRectangles) {
+TEST(AptDatParser, ClosedMarkerOldTaxiwayRowAndOutOfRangeElevation) {
     Collected errors;
     const ParsedElements elements = errors.parse(parseAptDat,
         "I\n1000 Version\n"
         "1 100 0 0 XCLS [X] Old Field\n"
-        "10   49.07254400 -123.00112700 xxx  37.00  4857 0.0 0.0   100 101101  1 0 0 0.00 0\n"
+        "10   49.07254400 -123.00112700 xxx  37.00  4857 0.0 0.0   100 101101  1 0 0 0.00 0\n"  // gives the position
         "1 2147483647 0 0 HIGH Too high\n"  // line 5: skipped with its runway
         "100 60.96 1 1 0.00 1 2 0 08R 49.19 -123.2 0 0 3 2 1 0 26L 49.18 -123.16 0 0 3 1 0 0\n"
         "99\n");
-    ASSERT_EQ(elements.size(), 2u);
+    ASSERT_EQ(elements.size(), 2u);  // the field and its taxiway
     const auto& field = as<AirportElement>(elements[0]);
     EXPECT_TRUE(field.closed && field.name == "Old Field");
-    const auto& taxiway = as<GroundGeometryElement>(elements[1]);
-    ASSERT_EQ(taxiway.points.size(), 4u);
-    // 4857 ft by 100 ft.
-    EXPECT_NEAR(calcPolyLineArea(taxiway.points), units::feetToMetres(4857) * units::feetToMetres(100), 2000.0);
     EXPECT_EQ(errors.lines(), (std::vector<unsigned>{5}));
 }
 
@@ -150,34 +130,21 @@ TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
         "I\n810 Version - test\n"
         "2  49.19138889 -123.21972222      0   368  50    0.0 ZVR  SEA ISLAND NDB\n"
         "3  49.07791667 -123.14944444     10 11590 130   20.0 YVR  VANCOUVER VORTAC\n"
-        "3  47.91983333 -122.27783333    670 11060  40   20.0 PAE  PAINE VOR-DME\n"
         "3  49.21583333 -122.71500000      0 11240  40   17.0 YPK  PITT MEADOWS VOR\n"
         "4  49.18 -123.16 10 11155 18 98.0 IVR CYVR 08R ILS-cat-I\n"
         "6  49.18 -123.16 10 11155 10 300098.0 IVR CYVR 08R GS\n"
         "12 49.07791667 -123.14944444 10 11590 130 0.0 YVR VANCOUVER VORTAC DME\n"
         "13 48.35489700 -122.66173600 51 11380 130 0.0 NUW  WHIDBEY ISLAND TACAN\n"
-        "2  91.0 -123.0 0 300 50 0.0 BAD BAD NDB\n"  // line 11: latitude out of range
-        "3 garbage\n"                                   // line 12
+        "2  91.0 -123.0 0 300 50 0.0 BAD BAD NDB\n"  // line 10: latitude out of range
         "99\n", &localizers);
-    ASSERT_EQ(elements.size(), 5u);  // the NDB's fields: SalishSeaDataTest, on this very row
-    EXPECT_EQ(elements[0]->getType(), IChartElement::NDB);
+    ASSERT_EQ(elements.size(), 4u);  // the NDB's and VOR-DME's fields: SalishSeaDataTest
     const auto& yvr = as<VORElement>(elements[1]);
-    EXPECT_EQ(std::make_tuple(yvr.vorType, yvr.frequencyMHz, yvr.frequencyKHz, yvr.name, yvr.tacanChannel),
-              std::make_tuple(VORElement::VORTAC, 115, 900, std::string("VANCOUVER"), std::string("106X")));
-    EXPECT_TRUE(yvr.highAltUsage);
-    EXPECT_FLOAT_EQ(yvr.magneticVariation, 20.0f);
-    EXPECT_EQ(as<VORElement>(elements[2]).vorType, VORElement::VORDME);
-    EXPECT_EQ(as<VORElement>(elements[3]).vorType, VORElement::VOR_ONLY);
-    EXPECT_FALSE(as<VORElement>(elements[3]).highAltUsage);
-    const auto& tacan = as<VORElement>(elements[4]);
-    EXPECT_EQ(std::make_tuple(tacan.vorType, tacan.tacanChannel, tacan.name),
-              std::make_tuple(VORElement::TACAN, std::string("85X"), std::string("WHIDBEY ISLAND")));
+    EXPECT_EQ(std::make_tuple(yvr.vorType, yvr.frequencyMHz, yvr.frequencyKHz, yvr.tacanChannel, yvr.highAltUsage),
+              std::make_tuple(VORElement::VORTAC, 115, 900, std::string("106X"), true));
+    EXPECT_EQ(as<VORElement>(elements[2]).vorType, VORElement::VOR_ONLY);
+    EXPECT_EQ(as<VORElement>(elements[3]).vorType, VORElement::TACAN);
     ASSERT_EQ(localizers.size(), 1u);
-    const LocalizerApproach& ils = localizers[0];
-    EXPECT_EQ(ils.airportIdent + " " + ils.runwayEnd + " " + ils.name + " " + std::to_string(ils.frequencyMHz) + "." +
-                  std::to_string(ils.frequencyKHz),
-              "CYVR 08R ILS 111.550");
-    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{11, 12}));
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{10}));
     ParsedElements airports = Collected().parse(parseAptDat, APT_SAMPLE);
     localizers.push_back(localizers[0]);
     localizers.back().runwayEnd = "99";
@@ -186,13 +153,7 @@ TEST(NavDatParser, NavaidsOfEveryKindAndLocalizers) {
     const auto& cyvr = as<AirportElement>(airports[0]);
     ASSERT_EQ(cyvr.runways[0].approaches[0].size(), 1u);
     EXPECT_EQ(cyvr.getNavFrequencies().at(0), L"ILS 08R 111.550");
-    EXPECT_EQ(attachErrors.errors.size(), 1u);
-}
-
-TEST(NavDatParser, TacanChannels) {
-    const std::pair<int, const char*> cases[] = {{10800, "17X"}, {10805, "17Y"}, {11225, "59Y"},
-                                                 {11230, "70X"}, {11795, "126Y"}, {11800, ""}};
-    for (const auto& [frequency, channel] : cases) EXPECT_EQ(tacanChannelForFrequency(frequency), channel) << frequency;
+    EXPECT_EQ(attachErrors.errors.size(), 1u);  // runway 99
 }
 
 TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
@@ -201,29 +162,24 @@ TEST(FixAndAirwayParsers, FixesSegmentsAndTheirUsage) {
         "I\n600 Version\n\n"
         " 48.790810 -122.532960 ACORD\n"
         " 48.711628 -122.509447 EGRET\n"
-        " 48.0 ZZZZ\n"  // line 6
-        " 50.0 -200.0 FAR\n"  // line 7
+        " 50.0 -200.0 FAR\n"  // line 6
         "99\n");
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(as<WaypointElement>(points[0]).ident, "ACORD");
-    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6, 7}));
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{6}));
     Collected awyErrors;
     const ParsedElements segments = awyErrors.parse(parseAwyDat,
         "I\n640 Version\n\n"
         "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 1 035 180 V23-V287\n"
         "YVR11  48.894608 -123.124936 YVR20  48.745188 -123.105242 2 180 600 J126\n"
-        "ACORD  48.790810 -122.532960 EGRET\n"  // line 6
-        "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 3 035 180 V1\n"  // line 7: usage
-        "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 1 035 99999999999999 V1\n"  // line 8
+        "ACORD  48.790810 -122.532960 EGRET  48.711628 -122.509447 3 035 180 V1\n"  // line 6: usage
         "99\n", nullptr);
     ASSERT_EQ(segments.size(), 2u);
     const auto& v23 = as<AirwayElement>(segments[0]);
-    EXPECT_EQ(v23.name, "V23-V287");
-    EXPECT_TRUE(v23.lowAltUsage && !v23.highAltUsage);
+    EXPECT_TRUE(v23.name == "V23-V287" && v23.lowAltUsage && !v23.highAltUsage);
     EXPECT_EQ(std::make_pair(v23.mea, v23.maa), std::make_pair(3500, 18000));
-    EXPECT_EQ(std::make_pair(v23.start.latitude, v23.end.longitude), std::make_pair(48.790810, -122.509447));
     EXPECT_TRUE(as<AirwayElement>(segments[1]).highAltUsage);
-    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7, 8}));
+    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6}));
     markAirwayUsage(points, segments);
     const auto& acord = as<WaypointElement>(points[0]);
     EXPECT_TRUE(acord.usedByAirways && acord.lowAltUsage && !acord.highAltUsage);
@@ -237,27 +193,18 @@ TEST(PoiDatParser, PlacesByKind) {
         "14 50.4535925 -125.5175801 Gunnar's Landing\n"
         "10 12.7 122.7 Philippines\n"
         "99 1 1 Unknown kind\n"  // line 7
-        "13 x y Broken\n"         // line 8
-        "13 48.1\n");             // line 9
+        "13 x y Broken\n");      // line 8
     ASSERT_EQ(elements.size(), 3u);
-    EXPECT_EQ(as<POIElement>(elements[0]).poiType, POIElement::CITY);
     EXPECT_EQ(as<POIElement>(elements[1]).name, "Gunnar's Landing");
-    EXPECT_EQ(as<POIElement>(elements[1]).poiType, POIElement::VILLAGE);
-    EXPECT_EQ(as<POIElement>(elements[2]).poiType, POIElement::COUNTRY);
-    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{7, 8, 9}));
-}
-
-TEST(ParseSupport, Latin1NamesBecomeUtf8) {
-    EXPECT_EQ(toUtf8Text("Montr\xe9""al"), "Montr\xc3\xa9""al");
-    EXPECT_EQ(toUtf8Text("Montr\xc3\xa9""al"), "Montr\xc3\xa9""al");
-    EXPECT_EQ(toUtf8Text("plain"), "plain");
+    EXPECT_EQ(std::make_tuple(as<POIElement>(elements[0]).poiType, as<POIElement>(elements[1]).poiType,
+                              as<POIElement>(elements[2]).poiType),
+              std::make_tuple(POIElement::CITY, POIElement::VILLAGE, POIElement::COUNTRY));
+    EXPECT_EQ(errors.lines(), (std::vector<unsigned>{7, 8}));
 }
 
 TEST(NavDataFormat, RecognisedByContent) {
-    EXPECT_EQ(detectNavDataFormat("I\n1000 Version - data cycle\n"), NavDataFormat::APT_DAT);
+    // The other kinds: XPlane11Formats.
     EXPECT_EQ(detectNavDataFormat("\r\n810 Version - data\r\n"), NavDataFormat::NAV_DAT);
-    EXPECT_EQ(detectNavDataFormat("I\n600 Version\n"), NavDataFormat::FIX_DAT);
-    EXPECT_EQ(detectNavDataFormat("I\n640 Version\n"), NavDataFormat::AWY_DAT);
     EXPECT_EQ(detectNavDataFormat("# poi.dat v1.02\n"), NavDataFormat::POI_DAT);
     EXPECT_EQ(detectNavDataFormat("* airspace\n*\nAC D\nAN TEST\n"), NavDataFormat::OPENAIR);
     EXPECT_EQ(detectNavDataFormat("hello\n"), NavDataFormat::UNKNOWN);
@@ -265,29 +212,16 @@ TEST(NavDataFormat, RecognisedByContent) {
 
 TEST(FrequencyService, TheDatasOwnNameLabelsAndDecidesTheTower) {
     // Row service and text as the open data pair them.
-    const struct {
-        const char* row;
-        const char* text;
-        const char* label;
-        bool tower;
-    } cases[] = {
-        {"ATIS", "ABBOTSFORD FSS", "ABBOTSFORD FSS", false},
-        {"TWR", "TEST", "TEST", false},
-        {"TWR", "MF CAMPBELL RDO", "MF CAMPBELL RDO", false},
-        {"TWR", "AFIS", "AFIS", false},
-        {"UNICOM", "A/G VOICE RDO", "A/G VOICE RDO", false},
-        {"TWR", "TWR 126.3", "TWR", true},          // a repeated frequency is no name
-        {"TWR", "", "TWR", true},                   // no text: the row decides
-        {"TWR", "unnamed entity", "unnamed entity", true},
-        {"APP", "TWR/APP", "TWR/APP", true},
-        {"APP", "SEATTLE APP/DEP", "SEATTLE APP/DEP", false},
-        {"GND", "Brussels Radio", "Brussels Radio", false},
+    // The data's own rows (CYXX, KBFI, CYBL, CYPK, CYHC) are in SalishSeaDataTest.
+    const struct { const char *row, *text, *label; bool tower; } cases[] = {
+        {"TWR", "AFIS", "AFIS", false}, {"UNICOM", "A/G VOICE RDO", "A/G VOICE RDO", false},
+        {"TWR", "TWR 126.3", "TWR", true},  // a repeated frequency is no name
+        {"TWR", "unnamed entity", "unnamed entity", true}, {"APP", "TWR/APP", "TWR/APP", true},
+        {"APP", "SEATTLE APP/DEP", "SEATTLE APP/DEP", false}, {"GND", "Brussels Radio", "Brussels Radio", false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.row) + " / " + c.text);
         const FrequencyService service = classifyFrequencyService(c.row, c.text);
-        EXPECT_EQ(service.label, c.label);
-        EXPECT_EQ(service.tower, c.tower);
+        EXPECT_TRUE(service.label == c.label && service.tower == c.tower) << c.row << " / " << c.text;
     }
 }
 
@@ -330,7 +264,6 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
         "3  49.07733333 -123.14908333     17 11590 130   17.0 YVR  ENRT CY VANCOUVER VOR-DME\n"
         "4  49.18438600 -123.15899400      4 10950  18     100.165 IVR  CYVR CY 08R ILS-cat-II\n"
         "12  49.07731944 -123.14907222     17 11590 130    0.0 YVR  ENRT CY VANCOUVER VOR-DME\n"
-        "3  49.07733333 -123.14908333     17 11590 130   17.0 YVR\n"  // line 7: no region, no name
         "99\n";
     EXPECT_EQ(detectNavDataFormat(nav), NavDataFormat::NAV_DAT);
     Collected navErrors;
@@ -341,19 +274,17 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
     EXPECT_TRUE(as<VORElement>(points[1]).name == "VANCOUVER" && as<VORElement>(points[1]).vorType == VORElement::VORDME);
     ASSERT_EQ(localizers.size(), 1u);
     EXPECT_EQ(localizers[0].airportIdent + " " + localizers[0].runwayEnd + " " + localizers[0].name, "CYVR 08R ILS");
-    EXPECT_EQ(navErrors.lines(), (std::vector<unsigned>{7}));
+    EXPECT_TRUE(navErrors.errors.empty());
     const std::string fixes =
         "I\n1200 Version\n\n"
         " 48.790808 -122.532958 ACORD ENRT K1 4530263 ACORD\n"
         " 48.711628 -122.509447 EGRET ENRT K1 4530263\n"
         "-33.000000  151.000000 ACORD ENRT YM 4530263\n"  // the same ident far away
-        " 48.711628 -122.509447 ZZZZ\n"                   // line 7: no region
         "99\n";
     EXPECT_EQ(detectNavDataFormat(fixes), NavDataFormat::FIX_DAT);
     Collected fixErrors;
     ParsedElements fixPoints = fixErrors.parse(parseFixDat, fixes);
-    EXPECT_EQ(fixPoints.size(), 3u);
-    EXPECT_EQ(fixErrors.lines(), (std::vector<unsigned>{7}));
+    EXPECT_TRUE(fixPoints.size() == 3u && fixErrors.errors.empty());
     for (auto& fix : fixPoints)
         points.push_back(std::move(fix));
     const std::string airways =
@@ -363,7 +294,6 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
         "YVR CY 3 ZVR CY 2 F 2 180 600 J5\n"
         "ACORD K1 11 NOWHERE K1 11 N 1 035 180 V1\n"  // line 6: unknown end
         "ACORD K1 11 YVR CY 11 N 1 035 180 V1\n"      // line 7: YVR is no fix
-        "ACORD K1 11 EGRET K1 11 X 1 035 180 V1\n"    // line 8: direction
         "99\n";
     EXPECT_EQ(detectNavDataFormat(airways), NavDataFormat::AWY_DAT);
     Collected awyErrors;
@@ -379,7 +309,7 @@ TEST(XPlane11Formats, NavaidsFixesAndAirwaysByRegion) {
     const auto& j5 = as<AirwayElement>(segments[2]);
     EXPECT_TRUE(j5.highAltUsage && j5.oneDirection);
     EXPECT_NEAR(j5.end.longitude, -123.21972222, 1e-9);
-    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7, 8}));
+    EXPECT_EQ(awyErrors.lines(), (std::vector<unsigned>{6, 7}));
 }
 
 TEST(AptDatParser, PrivateUseFromTheNamesOfTheData) {
@@ -390,13 +320,11 @@ TEST(AptDatParser, PrivateUseFromTheNamesOfTheData) {
         "1      410 0 1 9H2  Adams - Private\n14 39.0 -90.0 0 0 T\n"
         "1      725 0 0 YTAV Avoca (Private)\n14 -37.0 143.0 0 0 T\n"
         "1      292 1 0 YB2  Arty Hearns Pvt Strip\n14 -27.0 153.0 0 0 T\n"
-        "17     894 0 1 IA82 [H] Mercy Hospital Medical Center - Privat\n14 41.0 -93.0 0 0 T\n"
         "1       38 0 1 RPVT TAGBILARAN\n14 9.6 123.8 0 0 T\n"
         "1      100 0 0 XPRV Privateer Field\n14 40.0 -80.0 0 0 T\n"
         "99\n");
     std::vector<bool> privateUse;
-    for (const auto& element : elements)
-        privateUse.push_back(as<AirportElement>(element).privateUse);
-    EXPECT_EQ(privateUse, (std::vector<bool>{true, true, true, true, false, false}));
+    for (const auto& element : elements) privateUse.push_back(as<AirportElement>(element).privateUse);
+    EXPECT_EQ(privateUse, (std::vector<bool>{true, true, true, false, false}));
     EXPECT_TRUE(errors.errors.empty());
 }

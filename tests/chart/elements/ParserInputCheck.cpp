@@ -12,8 +12,7 @@
 #include <sstream>
 
 std::string checkParserInput(const uint8_t* data, size_t size) {
-    if (size == 0)
-        return std::string();
+    if (size == 0) return std::string();
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     std::istringstream in(text);
     const ParseErrorSink sink = [](const ParseError&) {};
@@ -43,8 +42,7 @@ std::string checkParserInput(const uint8_t* data, size_t size) {
         const std::string record = out.str();
         const std::string problem =
             checkElementRecord(reinterpret_cast<const uint8_t*>(record.data()), record.size());
-        if (!problem.empty())
-            return problem;
+        if (!problem.empty()) return problem;
     }
     return std::string();
 }
