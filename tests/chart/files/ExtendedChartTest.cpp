@@ -107,6 +107,17 @@ TEST_F(TwoSubChartsTest, OldDataFormatAsksForAnUpdate) {
     EXPECT_EQ(chart.getChartElement(8388613), nullptr);
 }
 
+// Offsets that go backwards mean the data is corrupt beyond repair: the
+// program stops (exit 1) rather than show a pilot wrong elements.
+TEST_F(TwoSubChartsTest, DecreasingOffsetsEndTheProgram) {
+    std::string offsetsPath = chartData(root) + "a/ElementOffsets.dat";
+    std::string offsets = readWholeFile(offsetsPath);
+    offsets[8 + 2 * 4] = offsets[8 + 2 * 4 + 1] = 0;  // the third offset below the second
+    writeWholeFile(offsetsPath, offsets);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(1), "Monotony in offsets broken! Bad data!");
+}
+
 TEST_F(TwoSubChartsTest, VendorsAreChosenByDataIni) {
     SubChartWriter other("Other", "Elsewhere");
     other.addElement(makeMark("OTHER", 30, 30));
