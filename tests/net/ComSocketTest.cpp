@@ -19,14 +19,9 @@ public:
     }
     void close() override { closed = true; }
     int getAvailableBytes() override { return 0; }
-    int recv(char* buffer, unsigned length) override {
-        if (length == 0) return 0;
-        buffer[0] = 'r';
-        return 1;
-    }
+    int recv(char* buffer, unsigned length) override { return length == 0 ? 0 : (buffer[0] = 'r', 1); }
     bool send(const char* data, unsigned length) override {
-        // Interleaved writers would show up as torn messages.
-        for (unsigned i = 0; i < length; ++i) sent.push_back(data[i]);
+        sent.append(data, length);  // interleaved writers would show up as torn messages
         return true;
     }
     bool reachable = true;

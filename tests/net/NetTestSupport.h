@@ -8,23 +8,19 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
-// Waits until the descriptor has something to read.
-inline bool waitReadable(int handle, int timeoutMs = 2000) {
-    pollfd entry{handle, POLLIN, 0};
-    return poll(&entry, 1, timeoutMs) == 1;
-}
-
-// Collects `wanted` bytes from a non-blocking endpoint, or what arrived
-// before the time-out.
-inline std::string receiveAll(ICommunicationEndpoint& endpoint, size_t wanted, unsigned timeoutMs = 2000) {
+// Collects `wanted` bytes from a non-blocking endpoint, `chunk` bytes at most
+// a call, or what arrived before the time-out.
+inline std::string receiveAll(ICommunicationEndpoint& endpoint, size_t wanted, unsigned timeoutMs = 2000,
+                              unsigned chunk = 65536) {
     std::string received;
-    char buffer[65536];
+    std::vector<char> buffer(chunk);
     uint32_t start = getMilliSecs();
     while (received.size() < wanted && getMilliSecs() - start <= timeoutMs) {
-        int count = endpoint.recv(buffer, sizeof(buffer));
+        int count = endpoint.recv(buffer.data(), chunk);
         if (count > 0)
-            received.append(buffer, static_cast<size_t>(count));
+            received.append(buffer.data(), static_cast<size_t>(count));
         else
             delay(1);  // only an empty poll waits
     }

@@ -33,7 +33,6 @@ TEST(Thread, StackSizeBelowTheSystemMinimumIsRaisedNotRefused) {
 
 TEST(ThreadPool, RunsAsManyFunctionsAsItHasThreads) {
     ThreadPool pool(2);
-    EXPECT_EQ(2u, pool.getThreadCount());
     EXPECT_FALSE(pool.hasRunningThreads());
     Gate gate;
     ASSERT_TRUE(pool.startThreadedFunction(&waitAtGate, &gate));
