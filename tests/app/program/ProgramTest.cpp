@@ -130,7 +130,7 @@ TEST(Program, StartsDrawsItsBackgroundAndEndsCleanlyOnSigterm) {
     if (window) {
         XWindowAttributes attributes;
         XGetWindowAttributes(display, window, &attributes);
-        EXPECT_EQ(attributes.width * 1000 + attributes.height, 800480);
+        EXPECT_EQ(std::make_pair(attributes.width, attributes.height), std::make_pair(800, 480));
         // After the loading screen, the empty frame is the skin's background.
         long pixel = -1;
         EXPECT_TRUE(eventually([&] { return (pixel = windowPixel(display, window, 400, 300)) == kBackground; },
