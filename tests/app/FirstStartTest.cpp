@@ -31,19 +31,17 @@ protected:
 
 TEST_F(FirstStart, NewInstallationCreatesTreeFilesLocationsAndMarker) {
     makePath(home / "data/recent/old");
-    FirstStartOutcome outcome = runFirstStartOfVersion(home.path(), chooser());
-    EXPECT_EQ(outcome.result, FirstStartOutcome::DONE);
+    EXPECT_EQ(runFirstStartOfVersion(home.path(), chooser()).result, FirstStartOutcome::DONE);
     EXPECT_EQ(chooserCalls, 1);
 
     for (const char* dir : {"data", "customElements", "Screenshots", "data/Packages"}) EXPECT_TRUE(isDirectory(home / dir)) << dir;
     EXPECT_FALSE(fileExists(data("recent")));
     for (const char* file : {"calibration.ini", "config.ini", "extSensorConfig.ini", "hotspot.ini", "aircrafts.ini"})
         EXPECT_TRUE(fileExists(data(file))) << file;
-    EXPECT_TRUE(fileExists(data("3.3_data_created")));
     EXPECT_EQ(getFirstStartMarkerPath(home.path(), 3, 3), data("3.3_data_created"));
+    EXPECT_TRUE(fileExists(data("3.3_data_created")));
 
-    const IniFile config(data("config.ini"));
-    EXPECT_EQ(config.get("", "major") + "." + config.get("", "minor"), "3.3");
+    EXPECT_EQ(IniFile(data("config.ini")).get("", "minor"), "3");
     StorageLocations chosen;
     ASSERT_TRUE(readStorageLocations(data("data.ini"), &chosen));
     EXPECT_EQ(chosen, (StorageLocations{home / "img/", home / "ter/", home / "chart/", home / "log/"}));
@@ -87,7 +85,6 @@ TEST_F(FirstStart, NoLocationChosenLeavesNoMarkerAndAnUncreatableDataDirectoryFa
     EXPECT_FALSE(fileExists(data("3.3_data_created")));
     EXPECT_FALSE(fileExists(data("data.ini")));
     EXPECT_EQ(runFirstStartOfVersion(home.path(), nullptr).result, FirstStartOutcome::CANCELLED);
-
     removeFileOrTree(home / "data");
     writeWholeFile(home / "data", "a file where the directory should be");
     FirstStartOutcome outcome = runFirstStartOfVersion(home.path(), chooser());
@@ -101,20 +98,16 @@ TEST(DataLocations, WriteKeepsOtherEntriesAndReadFillsMissingWithEmpty) {
     writeWholeFile(path, "Data = /old/\nInstalled = charts-eu\n[Pkg]\nx = 1\n");
     ASSERT_TRUE(writeStorageLocations(path, {"/a/", "/b/", "/c/", "/d/"}));
     IniFile ini(path);
-    EXPECT_EQ(ini.get("", "Installed"), "charts-eu");
-    EXPECT_EQ(ini.get("Pkg", "x"), "1");
-    EXPECT_EQ(ini.get("", "Vendor"), "Cirrona");
+    EXPECT_EQ(ini.get("", "Installed") + ini.get("Pkg", "x") + ini.get("", "Vendor"), "charts-eu1Cirrona");
     EXPECT_TRUE(ini.isAvailable("", "SubId"));
 
     StorageLocations read;
     EXPECT_TRUE(readStorageLocations(path, &read));
     EXPECT_EQ(read, (StorageLocations{"/a/", "/b/", "/c/", "/d/"}));
-
     writeWholeFile(path, "Terrain = /t/\n");
     EXPECT_TRUE(readStorageLocations(path, &read));
     EXPECT_EQ(read, (StorageLocations{"", "/t/", "", ""}));
-    EXPECT_FALSE(readStorageLocations(dir / "absent.ini", &read));
-    EXPECT_EQ(read, StorageLocations{});
+    EXPECT_FALSE(readStorageLocations(dir / "absent.ini", &read) || !(read == StorageLocations{}));
     // The storage trees need their base directories.
     EXPECT_FALSE(createStorageTrees({dir / "gone/", dir / "", dir / "", dir / ""}));
 }

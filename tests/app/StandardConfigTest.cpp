@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(StandardConfig, TextIsInTheProgramsOwnWrittenForm) {
-    // Reading and writing it again changes nothing, so blanks in values are
-    // stored escaped and the order is the written order.
+    // Reading and writing it again changes nothing: blanks escaped, keys in the written order.
     const std::string& text = getStandardConfigText();
     IniFile ini;
     ini.setFromString(text);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <sys/stat.h>
+#include <string>
 #include <vector>
 
 TEST(FileUtils, MakePathCreatesEveryMissingLevelWithGroupPermissions) {
@@ -20,9 +21,7 @@ TEST(FileUtils, MakePathCreatesEveryMissingLevelWithGroupPermissions) {
     EXPECT_EQ(info.st_mode & 0777, 0770u);
 
     writeWholeFile(dir / "file", "x");
-    EXPECT_FALSE(makePath(dir / "file/sub"));
-    EXPECT_FALSE(createDirectory(dir / "file"));
-    EXPECT_FALSE(makePath(""));
+    EXPECT_FALSE(makePath(dir / "file/sub") || createDirectory(dir / "file") || makePath(""));
 }
 
 TEST(FileUtils, WriteStringToFileReplacesContentAndRemoveTakesFilesOrTrees) {
@@ -40,30 +39,14 @@ TEST(FileUtils, WriteStringToFileReplacesContentAndRemoveTakesFilesOrTrees) {
     }
 }
 
-class FileTree : public ::testing::Test {
-protected:
-    void SetUp() override {
-        makePath(dir / "src/b/deep");
-        makePath(dir / "src/a");
-        writeWholeFile(dir / "src/top.txt", std::string(1000, 't'));
-        writeWholeFile(dir / "src/a/one", std::string(3000, '1'));
-        writeWholeFile(dir / "src/b/deep/two", std::string(6000, '2'));
-        writeWholeFile(dir / "src/b/empty", "");
-    }
+TEST(FileTree, CopiesTheTreeReportingProgressAndCountsItsBytes) {
     TempDir dir;
-};
-
-TEST_F(FileTree, VisitsParentsBeforeChildrenInNameOrder) {
-    std::vector<std::string> seen;
-    EXPECT_TRUE(visitFiles(dir / "src", [&](const std::string& path, bool isDir) {
-        seen.push_back(path.substr(dir.path().size()) + (isDir ? "/" : ""));
-    }));
-    EXPECT_EQ(seen, (std::vector<std::string>{"src/a/", "src/a/one", "src/b/", "src/b/deep/", "src/b/deep/two",
-                                              "src/b/empty", "src/top.txt"}));
-    EXPECT_FALSE(visitFiles(dir / "nothing", [](const std::string&, bool) {}));
-}
-
-TEST_F(FileTree, CopiesTheTreeReportingProgressAndCountsItsBytes) {
+    makePath(dir / "src/b/deep");
+    makePath(dir / "src/a");
+    writeWholeFile(dir / "src/top.txt", std::string(1000, 't'));
+    writeWholeFile(dir / "src/a/one", std::string(3000, '1'));
+    writeWholeFile(dir / "src/b/deep/two", std::string(6000, '2'));
+    writeWholeFile(dir / "src/b/empty", "");
     writeWholeFile(dir / "dst/top.txt", "old");  // replaced
     std::vector<std::wstring> progress;
     EXPECT_TRUE(copyFiles(dir / "src", dir / "dst", [&](const std::wstring& text) { progress.push_back(text); }));
@@ -71,13 +54,11 @@ TEST_F(FileTree, CopiesTheTreeReportingProgressAndCountsItsBytes) {
     EXPECT_EQ(readWholeFile(dir / "dst/b/deep/two"), std::string(6000, '2'));
     EXPECT_TRUE(fileExists(dir / "dst/b/empty"));
     EXPECT_EQ(countFileSize(dir / "dst"), 10000u);
-    EXPECT_EQ(countFileSize(dir / "dst/b/"), 6000u);
     EXPECT_EQ(countFileSize(dir / "nothing"), 0u);
 
-    ASSERT_GE(progress.size(), 2u);
-    EXPECT_EQ(progress.front(), L"Copying files: 0%");
-    EXPECT_EQ(progress.back(), L"Copying files: 100%");
     // Files are copied in name order: a/one (3000 bytes) is the first 30 %.
+    ASSERT_GE(progress.size(), 2u);
+    EXPECT_EQ(progress.front() + progress.back(), L"Copying files: 0%Copying files: 100%");
     EXPECT_NE(std::find(progress.begin(), progress.end(), L"Copying files: 30%"), progress.end());
     EXPECT_FALSE(copyFiles(dir / "nothing", dir / "dst2"));
 }

