@@ -2,12 +2,10 @@
 
 #include <cstdio>
 
-#include "base/RecordCodec.h"
-
 bool Engine_Data::deserialize(const void* data, int size) {
     if (size < kRecordLength) return false;
     // Another version has another layout: only its version is taken.
-    RecordReader(data, size).get(version);
+    readRecord(data, size_t(size), version);
     return version == kVersion && FixedRecordSample::deserialize(data, size);
 }
 

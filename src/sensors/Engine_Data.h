@@ -29,9 +29,9 @@ public:
     bool deserialize(const void* data, int size) override;
     void print() const override;
 
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(version), record.field(analog), record.field(spare), record.field(thermocouple);
-        for (Counter& c : counter) record.field(c.flag), record.field(c.valueA), record.field(c.count);
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(version, analog, spare, thermocouple);
+        for (Counter& c : counter) v(c.flag, c.valueA, c.count);
     }
 };

@@ -41,21 +41,12 @@ public:
     std::wstring toString() const;
 
     // The fields above in their order; the flags one byte each.
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(hour), record.field(minute), record.field(second), record.field(millisecond);
-        record.field(timeStamp);
-        record.field(latitude), record.field(longitude);
-        record.field(fixQuality), record.field(satellites);
-        record.field(altitude);
-        record.field(fixType);
-        record.field(pdop), record.field(hdop), record.field(vdop);
-        record.field(status);
-        record.field(day), record.field(month), record.field(year);
-        record.field(groundSpeed), record.field(groundTrack), record.field(magneticVariation);
-        record.field(timeAvail), record.field(positionAvail), record.field(altitudeAvail);
-        record.field(dilutionOfPrecisionAvail), record.field(dateAvail), record.field(speedAvail);
-        record.field(groundTrackAvail), record.field(magneticVariationAvail);
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(hour, minute, second, millisecond, timeStamp, latitude, longitude, fixQuality, satellites, altitude, fixType,
+          pdop, hdop, vdop, status, day, month, year, groundSpeed, groundTrack, magneticVariation);
+        v(timeAvail, positionAvail, altitudeAvail, dilutionOfPrecisionAvail, dateAvail, speedAvail, groundTrackAvail,
+          magneticVariationAvail);
     }
 };
 

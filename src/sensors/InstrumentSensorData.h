@@ -21,10 +21,8 @@ public:
     Type getType() const override { return EXTENDED_HEADING; }
     void print() const override;
 
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(trueHeading), record.field(magneticHeading), record.field(timeStamp);
-    }
+    template <class Visitor>
+    void fields(Visitor& v) { v(trueHeading, magneticHeading, timeStamp); }
 };
 
 class AngleOfAttack_Data : public FixedRecordSample<AngleOfAttack_Data, 13> {
@@ -44,10 +42,8 @@ public:
     Type getType() const override { return ANGLE_OF_ATTACK; }
     void print() const override;
 
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(angle), record.field(maxAngle), record.field(timeStamp), record.field(unit);
-    }
+    template <class Visitor>
+    void fields(Visitor& v) { v(angle, maxAngle, timeStamp, unit); }
 };
 
 // The two modulation amplitudes of an ILS receiver, for the localizer (16)
@@ -64,10 +60,8 @@ public:
     Type getType() const override { return type; }
     void print() const override;
 
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(amplitude90Hz), record.field(amplitude150Hz);
-    }
+    template <class Visitor>
+    void fields(Visitor& v) { v(amplitude90Hz, amplitude150Hz); }
 
 private:
     Type type;

@@ -18,10 +18,8 @@ public:
     Type getType() const override { return POSITION; }
     void print() const override;
 
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(longitude), record.field(latitude), record.field(timeStamp);
-    }
+    template <class Visitor>
+    void fields(Visitor& v) { v(longitude, latitude, timeStamp); }
 };
 
 class Acceleration_Data : public FixedRecordSample<Acceleration_Data, 28> {
@@ -36,10 +34,8 @@ public:
     Type getType() const override { return ACCELERATION; }
     void print() const override;
 
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(x), record.field(y), record.field(z), record.field(timeStamp);
-    }
+    template <class Visitor>
+    void fields(Visitor& v) { v(x, y, z, timeStamp); }
 };
 
 // The aircraft's orientation; see Matrix3x3 for the frame. `reset` tells
@@ -66,8 +62,6 @@ public:
     void print() const override;
 
     // The matrix in row order, then reset and timeStamp.
-    template <class Record>
-    void recordFields(Record& record) {
-        record.field(orientation.m), record.field(reset), record.field(timeStamp);
-    }
+    template <class Visitor>
+    void fields(Visitor& v) { v(orientation.m, reset, timeStamp); }
 };

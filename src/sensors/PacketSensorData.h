@@ -12,11 +12,15 @@ public:
     void addPackage(std::vector<unsigned char>&& payload) { packages.push_back(std::move(payload)); }
 
     Type getType() const override { return UAT_UPLINK; }
-    void* serialize(int* size) override;
+    void* serialize(int* size) override { return buffer.write(GrowingRecordBuffer::DOUBLING, size, *this); }
     // Discards the previous packages. A count that cannot fit the record
     // reads nothing; a package running past the end discards all read so far.
     bool deserialize(const void* data, int size) override;
     void print() const override;
+
+    // The package count (u32), then each package: its length (u32) and bytes.
+    template <class Visitor>
+    void fields(Visitor& v) { v(packages); }
 };
 
 // Blocks of wide-band receiver data behind a header word.
@@ -30,8 +34,17 @@ public:
 
     Type getType() const override { return WIDEBAND_DATA; }
     // Blocks longer than kMaxBlockLength are cut to that length.
-    void* serialize(int* size) override;
-    // A truncated record leaves what was read before the damage and returns false.
-    bool deserialize(const void* data, int size) override;
+    void* serialize(int* size) override { return buffer.write(GrowingRecordBuffer::DOUBLING, size, *this); }
+    // A damaged record keeps the blocks read in full before the damage and
+    // returns false.
+    bool deserialize(const void* data, int size) override { return sampleReader(data, size)(*this).ok(); }
     void print() const override;
+
+    // The header, the block count (u32), then each block: its length (u16) and bytes.
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(header, record::counted<uint32_t>(blocks, [](auto& w, std::vector<unsigned char>& block) {
+              w(record::counted<uint16_t>(block));
+          }));
+    }
 };

@@ -8,9 +8,6 @@
 // One sample of raw inertial and GNSS input for the fusion service.
 class Raw_Data : public GrowingRecordSample {
 public:
-    // Record length without the GPS record and the text.
-    static constexpr int kFixedRecordLength = 244;
-
     GPS_Data gps;
     // Free text the raw source passes along (e.g. the source's own NMEA line).
     std::string text;
@@ -22,14 +19,17 @@ public:
     double deltaT0 = 0.0, deltaT1 = 0.0;
 
     Type getType() const override { return RAW; }
-    void* serialize(int* size) override;
+    void* serialize(int* size) override { return buffer.write(GrowingRecordBuffer::EXACT, size, *this); }
     // Leaves the sample unchanged and returns false when the record is
     // truncated or its embedded GPS record is shorter than a GPS record.
     bool deserialize(const void* data, int size) override;
     void print() const override;
 
-private:
-    // The fixed-length fields after the GPS record and the text.
-    template <class Record>
-    void fixedFields(Record& record);
+    // The GPS record behind its length (u32), the text, then fixed fields.
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(record::sized<uint32_t>(gps), text);
+        for (Vector3d* vector : {&acc, &gyr, &mag}) v(vector->x, vector->y, vector->z);
+        v(accAvail, gyrAvail, magAvail, gpsAvail, m.m, delta.m, deltaT0, deltaT1);
+    }
 };

@@ -7,7 +7,6 @@
 
 // One traffic target. Sentinels mark unknown values.
 struct TrafficElement {
-    static constexpr int kRecordLength = 53;
     static constexpr size_t kNameLength = 9;
 
     uint32_t icaoAddress = 0;
@@ -21,10 +20,13 @@ struct TrafficElement {
     std::string name;                   // call sign
 
     bool hasPosition() const;
-    // Writes exactly kRecordLength bytes.
-    void writeRecord(RecordWriter& out) const;
-    // Reads kRecordLength bytes; false (and unchanged) when fewer remain.
-    bool readRecord(RecordReader& in);
+
+    // 53 bytes; the altitude as whole feet (i32), the name zero padded.
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(icaoAddress, longitude, latitude, record::as<int32_t>(altitude), velocity, climbRate, squawk,
+          capabilityIndex, track, record::fixedText<kNameLength>(name));
+    }
 };
 
 // All traffic targets of one source, keyed and ordered by address. The
@@ -45,6 +47,7 @@ public:
     TrafficElement* set(const TrafficElement& element);
 
     Type getType() const override { return TRAFFIC; }
+    // The version, then one element record per target in address order.
     void* serialize(int* size) override;
     // Discards all previous elements, then reads the version and element
     // records while bytes remain; a partial element ends the read with

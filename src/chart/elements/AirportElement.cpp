@@ -2,16 +2,12 @@
 
 #include "chart/elements/ChartElementDuplicates.h"
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-constexpr unsigned MIN_FREQUENCY_ENTRY_SIZE = 8;
-constexpr unsigned FREQUENCY_VALUE_SIZE = 8;
 
 bool isNameSeparator(char c) {
     return c == '\t' || c == ' ' || (c != 0 && std::strchr("#&'()*+,-./:;<=>[\\]_{|}~", c) != nullptr);
@@ -65,78 +61,6 @@ void AirportElement::merge(const IChartElement* other) {
     if (remarks.empty())
         remarks = o->remarks;
     towered = towered || o->towered;
-}
-
-void AirportElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(AIRPORT);
-    w.writeLatLong(position);
-    w.writeString(remarks);
-    w.writeU32(static_cast<uint32_t>(runways.size()));
-    for (const Runway& runway : runways)
-        runway.write(w);
-    w.writeI32(elevation);
-    w.writeString(ident);
-    w.writeString(name);
-    w.writeString(fuel);
-    w.writeU32(static_cast<uint32_t>(frequencies.size()));
-    for (const AirportFrequency& frequency : frequencies) {
-        w.writeString(frequency.service);
-        w.writeU32(static_cast<uint32_t>(frequency.values.size()));
-        for (const auto& value : frequency.values) {
-            w.writeU32(value.first);
-            w.writeU32(value.second);
-        }
-    }
-    w.writeBool(closed);
-    w.writeBool(heliport);
-    w.writeBool(privateUse);
-    w.writeBool(glider);
-    w.writeBool(towered);
-    w.writeBool(military);
-    w.writeI32(trafficPatternAltitude);
-    w.writeU8(accuracy);
-}
-
-bool AirportElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readLatLong(position);
-    r.readString(remarks);
-    uint32_t count = 0;
-    runways.clear();
-    if (!r.readCount(count, MIN_RUNWAY_RECORD_SIZE))
-        return false;
-    runways.resize(count);
-    for (Runway& runway : runways)
-        if (!runway.read(r))
-            return false;
-    r.readI32(elevation);
-    r.readString(ident);
-    r.readString(name);
-    r.readString(fuel);
-    frequencies.clear();
-    if (!r.readCount(count, MIN_FREQUENCY_ENTRY_SIZE))
-        return false;
-    frequencies.resize(count);
-    for (AirportFrequency& frequency : frequencies) {
-        uint32_t valueCount = 0;
-        if (!r.readString(frequency.service) || !r.readCount(valueCount, FREQUENCY_VALUE_SIZE))
-            return false;
-        frequency.values.resize(valueCount);
-        for (auto& value : frequency.values) {
-            r.readU32(value.first);
-            r.readU32(value.second);
-        }
-    }
-    r.readBool(closed);
-    r.readBool(heliport);
-    r.readBool(privateUse);
-    r.readBool(glider);
-    r.readBool(towered);
-    r.readBool(military);
-    r.readI32(trafficPatternAltitude);
-    r.readU8(accuracy);
-    return r.ok();
 }
 
 void AirportElement::setFromIni(const IniFile* ini) {

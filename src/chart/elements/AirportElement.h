@@ -10,10 +10,13 @@ struct AirportFrequency {
     std::string service;
     // MHz and kHz parts: 118.100 is {118, 100}.
     std::vector<std::pair<uint32_t, uint32_t>> values;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(service, values); }
 };
 
 // An airport, heliport or seaplane base with its runways and frequencies.
-class AirportElement : public APointChartElement {
+class AirportElement : public RecordElement<AirportElement, APointChartElement> {
 public:
     std::vector<Runway> runways;
     int32_t elevation = 0;  // ft
@@ -34,8 +37,6 @@ public:
     int getAccuracy() const override { return accuracy; }
     bool equals(const IChartElement* other) const override;
     void merge(const IChartElement* other) override;
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -46,6 +47,12 @@ public:
     std::vector<std::wstring> getNavFrequencies() const override;
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(record::latLong(position), remarks, runways, elevation, ident, name, fuel, frequencies, closed, heliport,
+          privateUse, glider, towered, military, trafficPatternAltitude, accuracy);
+    }
 
     // Adds a frequency to the list of its service, creating it as needed.
     void addFrequency(const std::string& service, uint32_t megahertz, uint32_t kilohertz);

@@ -3,7 +3,6 @@
 #include "base/Units.h"
 #include "geo/Angles.h"
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "geo/Geodesy.h"
 
 #include <algorithm>
@@ -14,7 +13,6 @@ namespace {
 constexpr double UNKNOWN_RUNWAY_LENGTH_M = 600.0;
 constexpr double MIN_RUNWAY_LENGTH_M = 10.0;
 constexpr double MAX_THRESHOLD_MISMATCH_M = 1000.0;
-constexpr unsigned MIN_APPROACH_RECORD_SIZE = 12;
 
 const char* const SURFACE_NAMES[Runway::SURFACE_COUNT] = {"SOLID", "GRASS", "WATER", "CRACKED", "UNKNOWN"};
 
@@ -31,77 +29,6 @@ uint32_t Runway::getSurfaceFromName(const std::string& name) {
         if (name == SURFACE_NAMES[i])
             return i;
     return UNKNOWN_SURFACE;
-}
-
-void Runway::write(ChartRecordWriter& w) const {
-    w.writeU32(surface);
-    w.writeI32(length);
-    w.writeI32(width);
-    w.writeI32(direction);
-    w.writeI32(trafficPattern[0]);
-    w.writeI32(trafficPattern[1]);
-    w.writeU8(lighting);
-    for (int end = 0; end < 2; ++end) {
-        w.writeLongLat(threshold[end]);
-        w.writeBool(thresholdValid[end]);
-    }
-    for (int end = 0; end < 2; ++end) {
-        w.writeI32(elevation[end]);
-        w.writeBool(elevationValid[end]);
-    }
-    for (int end = 0; end < 2; ++end) {
-        w.writeI32(slope[end]);
-        w.writeBool(slopeValid[end]);
-    }
-    w.writeString(endName[0]);
-    w.writeString(endName[1]);
-    for (int end = 0; end < 2; ++end) {
-        w.writeU32(static_cast<uint32_t>(approaches[end].size()));
-        for (const Approach& approach : approaches[end]) {
-            w.writeString(approach.name);
-            w.writeU32(approach.frequencyMHz);
-            w.writeU32(approach.frequencyKHz);
-        }
-    }
-    w.writeBool(inaccurate);
-}
-
-bool Runway::read(ChartRecordReader& r) {
-    r.readU32(surface);
-    r.readI32(length);
-    r.readI32(width);
-    r.readI32(direction);
-    r.readI32(trafficPattern[0]);
-    r.readI32(trafficPattern[1]);
-    r.readU8(lighting);
-    for (int end = 0; end < 2; ++end) {
-        r.readLongLat(threshold[end]);
-        r.readBool(thresholdValid[end]);
-    }
-    for (int end = 0; end < 2; ++end) {
-        r.readI32(elevation[end]);
-        r.readBool(elevationValid[end]);
-    }
-    for (int end = 0; end < 2; ++end) {
-        r.readI32(slope[end]);
-        r.readBool(slopeValid[end]);
-    }
-    r.readString(endName[0]);
-    r.readString(endName[1]);
-    for (int end = 0; end < 2; ++end) {
-        approaches[end].clear();
-        uint32_t count = 0;
-        if (!r.readCount(count, MIN_APPROACH_RECORD_SIZE))
-            return false;
-        approaches[end].resize(count);
-        for (Approach& approach : approaches[end]) {
-            r.readString(approach.name);
-            r.readU32(approach.frequencyMHz);
-            r.readU32(approach.frequencyKHz);
-        }
-    }
-    r.readBool(inaccurate);
-    return r.ok();
 }
 
 void Runway::setFromIni(const IniSection& s, const std::string& prefix) {

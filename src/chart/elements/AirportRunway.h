@@ -1,19 +1,20 @@
 #pragma once
 #include "base/IniFile.h"
+#include "base/RecordCodec.h"
 #include "geo/ChartPosition.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class ChartRecordReader;
-class ChartRecordWriter;
-
 // An instrument approach to one runway end, with its navigation frequency.
 struct Approach {
     std::string name;
     uint32_t frequencyMHz = 0;
     uint32_t frequencyKHz = 0;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(name, frequencyMHz, frequencyKHz); }
 };
 
 // One runway of an airport; end 0 is the end whose true heading is
@@ -39,8 +40,18 @@ public:
     std::vector<Approach> approaches[2];
     bool inaccurate = false;
 
-    void write(ChartRecordWriter& writer) const;
-    bool read(ChartRecordReader& reader);
+    // The record inside an airport record; thresholds longitude first.
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(surface, length, width, direction, trafficPattern, lighting);
+        for (int end = 0; end < 2; ++end)
+            v(record::longLat(threshold[end]), thresholdValid[end]);
+        for (int end = 0; end < 2; ++end)
+            v(elevation[end], elevationValid[end]);
+        for (int end = 0; end < 2; ++end)
+            v(slope[end], slopeValid[end]);
+        v(endName, approaches, inaccurate);
+    }
     // Keys are the runway's prefix (e.g. "Run[0].") followed by the field's key.
     void setFromIni(const IniSection& section, const std::string& prefix);
     void writeToIni(IniSection& section, const std::string& prefix) const;
@@ -60,7 +71,3 @@ public:
     static const char* getSurfaceName(uint32_t surface);
     static uint32_t getSurfaceFromName(const std::string& name);
 };
-
-// Smallest possible runway record in bytes; lets a reader reject counts
-// that cannot fit into a record.
-constexpr unsigned MIN_RUNWAY_RECORD_SIZE = 96;

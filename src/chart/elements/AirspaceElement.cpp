@@ -1,7 +1,6 @@
 #include "chart/elements/AirspaceElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 #include "chart/elements/StaticData.h"
 
@@ -25,35 +24,6 @@ std::wstring AirspaceElement::formatLimit(int32_t feet, int reference, const uni
     if (reference == AGL)
         return feet == 0 ? L"GND" : formatFeet(feet, converter) + L" AGL";
     return formatFeet(feet, converter);
-}
-
-void AirspaceElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(AIRSPACE);
-    w.writeBool(excluded);
-    w.writeU8(topReference);
-    w.writeU8(bottomReference);
-    w.writeI32(top);
-    w.writeI32(bottom);
-    w.writeString(airspaceClass);
-    w.writeString(name);
-    w.writeString(remarks);
-    writePoints(w);
-}
-
-bool AirspaceElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readBool(excluded);
-    r.readU8(topReference);
-    r.readU8(bottomReference);
-    r.readI32(top);
-    r.readI32(bottom);
-    r.readString(airspaceClass);
-    r.readString(name);
-    r.readString(remarks);
-    readPoints(r);
-    updateBoundingBox();
-    return r.ok();
 }
 
 void AirspaceElement::setFromIni(const IniFile* ini) {

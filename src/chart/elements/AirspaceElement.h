@@ -5,7 +5,7 @@
 
 // A volume of controlled, restricted or otherwise special airspace: a
 // closed polygon with lower and upper limits.
-class AirspaceElement : public AShapeChartElement {
+class AirspaceElement : public RecordElement<AirspaceElement, AShapeChartElement> {
 public:
     enum AltitudeReference { AGL = 0, MSL = 1, FL = 2 };
 
@@ -19,8 +19,6 @@ public:
     std::string remarks;
 
     AirspaceElement() { setDefaults(); }
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -34,6 +32,11 @@ public:
     bool isHighAltitudeRelevant() const override;
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(excluded, topReference, bottomReference, top, bottom, airspaceClass, name, remarks, record::longLat(points));
+    }
 
     // "AGL", "MSL" or "FL"; "" for an unknown reference.
     static const char* getLabelForAltitudeReference(int reference);

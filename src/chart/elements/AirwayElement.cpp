@@ -1,7 +1,6 @@
 #include "chart/elements/AirwayElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 #include "geo/Geodesy.h"
 
@@ -11,42 +10,6 @@ const char* AirwayElement::getIniDescriptor() {
            "Remarks:,-,STRING;SD,Only one direction,0,BOOLEAN;mea,MEA:,0,INT;meaAvail,MEA available,0,BOOLEAN;moca,"
            "MOCA:,0,INT;mocaAvail,MOCA available,0,BOOLEAN;maa,MAA:,0,INT;maaAvail,MAA available,0,BOOLEAN;"
            "highAltUsage,High altitude usage,0,BOOLEAN;lowAltUsage,Low altitude usage,0,BOOLEAN;";
-}
-
-void AirwayElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(AIRWAY);
-    w.writeLongLat(start);
-    w.writeLongLat(end);
-    w.writeBool(oneDirection);
-    w.writeString(name);
-    w.writeString(remarks);
-    w.writeI32(mea);
-    w.writeBool(meaAvail);
-    w.writeI32(moca);
-    w.writeBool(mocaAvail);
-    w.writeI32(maa);
-    w.writeBool(maaAvail);
-    w.writeBool(highAltUsage);
-    w.writeBool(lowAltUsage);
-}
-
-bool AirwayElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readLongLat(start);
-    r.readLongLat(end);
-    r.readBool(oneDirection);
-    r.readString(name);
-    r.readString(remarks);
-    r.readI32(mea);
-    r.readBool(meaAvail);
-    r.readI32(moca);
-    r.readBool(mocaAvail);
-    r.readI32(maa);
-    r.readBool(maaAvail);
-    r.readBool(highAltUsage);
-    r.readBool(lowAltUsage);
-    return r.ok();
 }
 
 void AirwayElement::setFromIni(const IniFile* ini) {

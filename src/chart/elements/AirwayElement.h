@@ -1,10 +1,10 @@
 #pragma once
-#include "chart/elements/IChartElement.h"
+#include "chart/elements/ChartElementBases.h"
 
 #include <cstdint>
 
 // One segment of an airway between two fixes.
-class AirwayElement : public IChartElement {
+class AirwayElement : public RecordElement<AirwayElement, IChartElement> {
 public:
     ChartPosition start, end;
     bool oneDirection = false;
@@ -20,8 +20,6 @@ public:
     bool lowAltUsage = false;
 
     AirwayElement() { setDefaults(); }
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -42,6 +40,12 @@ public:
     bool isHighAltitudeRelevant() const override { return highAltUsage; }
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(record::longLat(start), record::longLat(end), oneDirection, name, remarks, mea, meaAvail, moca, mocaAvail,
+          maa, maaAvail, highAltUsage, lowAltUsage);
+    }
 
     // The settings descriptor the element editor builds its dialog from.
     static const char* getIniDescriptor();

@@ -2,14 +2,8 @@
 
 #include "chart/elements/ChartElementDuplicates.h"
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 #include "geo/Geodesy.h"
-
-namespace {
-// A point record: two doubles.
-constexpr unsigned POINT_RECORD_SIZE = 16;
-}  // namespace
 
 std::wstring APointChartElement::getRemarks() const { return widen(remarks); }
 
@@ -48,18 +42,6 @@ void AAirwayPointChartElement::mergeUsage(const AAirwayPointChartElement* other)
     highAltUsage = highAltUsage || other->highAltUsage;
     lowAltUsage = lowAltUsage || other->lowAltUsage;
     usedByAirways = usedByAirways || other->usedByAirways;
-}
-
-void AAirwayPointChartElement::writeUsage(ChartRecordWriter& writer) const {
-    writer.writeBool(highAltUsage);
-    writer.writeBool(lowAltUsage);
-    writer.writeBool(usedByAirways);
-}
-
-void AAirwayPointChartElement::readUsage(ChartRecordReader& reader) {
-    reader.readBool(highAltUsage);
-    reader.readBool(lowAltUsage);
-    reader.readBool(usedByAirways);
 }
 
 void AAirwayPointChartElement::writeUsageToIni(IniSection& section) const {
@@ -107,22 +89,6 @@ void ANavaidChartElement::setNavaidDefaults() {
 void AShapeChartElement::updateBoundingBox() {
     boundingBoxArea = 0.0;
     boundingBoxValid = calculateBoundingBox(northWest, southEast, boundingBoxArea, points);
-}
-
-void AShapeChartElement::writePoints(ChartRecordWriter& writer) const {
-    writer.writeU32(static_cast<uint32_t>(points.size()));
-    for (const ChartPosition& point : points)
-        writer.writeLongLat(point);
-}
-
-void AShapeChartElement::readPoints(ChartRecordReader& reader) {
-    uint32_t count = 0;
-    points.clear();
-    if (reader.readCount(count, POINT_RECORD_SIZE)) {
-        points.resize(count);
-        for (ChartPosition& point : points)
-            reader.readLongLat(point);
-    }
 }
 
 void AShapeChartElement::writePointsToIni(IniSection& section) const {

@@ -1,12 +1,11 @@
 #pragma once
 #include "base/IniFile.h"
+#include "base/RecordCodec.h"
 #include "chart/elements/IChartElement.h"
 
 #include <string>
+#include <type_traits>
 #include <vector>
-
-class ChartRecordReader;
-class ChartRecordWriter;
 
 // Base of the kinds that stand at one position (airports, navaids,
 // waypoints, marks, obstructions, points of interest).
@@ -49,12 +48,9 @@ public:
     void updateBoundingBox();
 
 protected:
-    // The point list as it stands in the binary records (a count, then
-    // longitude and latitude of each point) and in the ini form ("posCount",
-    // "Long[i]", "Lat[i]"). The ini reader keeps the points when the
-    // section has no "posCount".
-    void writePoints(ChartRecordWriter& writer) const;
-    void readPoints(ChartRecordReader& reader);
+    // The point list in the ini form ("posCount", "Long[i]", "Lat[i]"); the
+    // reader keeps the points when the section has no "posCount". In the
+    // binary records it is record::longLat(points).
     void writePointsToIni(IniSection& section) const;
     void readPointsFromIni(const IniSection& section);
 
@@ -81,9 +77,11 @@ protected:
     // A point used by either duplicate is used by the merged one.
     void mergeUsage(const AAirwayPointChartElement* other);
     // The three usage flags as they stand in the binary records (three
-    // booleans), in the ini form and in the static data (bits 0-2).
-    void writeUsage(ChartRecordWriter& writer) const;
-    void readUsage(ChartRecordReader& reader);
+    // booleans, a field of fields()), in the ini form and in the static data
+    // (bits 0-2).
+    auto usageFields() {
+        return [this](auto& v) { v(highAltUsage, lowAltUsage, usedByAirways); };
+    }
     void writeUsageToIni(IniSection& section) const;
     void readUsageFromIni(const IniSection& section);
     char getUsageBits() const;
@@ -104,4 +102,28 @@ protected:
     bool equalsNavaid(const ANavaidChartElement* other) const { return equalsAirwayPoint(other); }
     void mergeNavaid(const ANavaidChartElement* other);
     void setNavaidDefaults();
+};
+
+// Writes and reads the binary record of an element kind through its one
+// field list, a public member of Element (see base/RecordCodec.h)
+//     template <class Visitor> void fields(Visitor& v)
+// that lists the record after the type code. Shapes compute their bounding
+// box after reading.
+template <class Element, class Base>
+class RecordElement : public Base {
+public:
+    void write(std::ostream& out) const override {
+        writeRecord(out, static_cast<uint32_t>(this->getType()), static_cast<const Element&>(*this));
+    }
+    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override {
+        if (position > size)
+            return false;
+        Element& element = static_cast<Element&>(*this);
+        RecordReader reader(buffer + position, size - position);
+        reader(element);
+        position += static_cast<unsigned>(reader.consumed());
+        if constexpr (std::is_base_of<AShapeChartElement, Element>::value)
+            element.updateBoundingBox();
+        return reader.ok();
+    }
 };

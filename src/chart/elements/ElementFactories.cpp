@@ -1,7 +1,7 @@
 #include "chart/elements/ElementFactories.h"
 
+#include "base/RecordCodec.h"
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 
 ChartElementFactoryList createChartElementFactories() {
     ChartElementFactoryList factories;
@@ -34,15 +34,14 @@ IChartElementFactory* findChartElementFactory(const ChartElementFactoryList& fac
 
 std::unique_ptr<IChartElement> readChartElementRecord(const ChartElementFactoryList& factories, const char* record,
                                                       unsigned size, IIndexCorrectionCallback* callback) {
-    unsigned position = 0;
-    ChartRecordReader reader(record, position, size);
     uint32_t typeCode = 0;
-    if (!reader.readU32(typeCode) || typeCode >= IChartElement::TYPE_COUNT)
+    if (!readRecord(record, size, typeCode) || typeCode >= IChartElement::TYPE_COUNT)
         return nullptr;
     IChartElementFactory* factory = findChartElementFactory(factories, typeCode);
     if (!factory)
         return nullptr;
     std::unique_ptr<IChartElement> element(factory->Create(callback));
+    unsigned position = sizeof(typeCode);
     if (!element->readFromBuffer(record, position, size))
         return nullptr;
     return element;

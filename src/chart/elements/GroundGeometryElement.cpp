@@ -1,7 +1,6 @@
 #include "chart/elements/GroundGeometryElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 #include "chart/elements/StaticData.h"
 
@@ -41,35 +40,6 @@ void GroundGeometryElement::setStoredArea(double squareMetres) {
     if (value == 0 && squareMetres > 0.0)
         value = 1;
     additionalData = (additionalData & ~uint64_t(0xFFFF)) | value;
-}
-
-void GroundGeometryElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(GROUNDGEOMETRY);
-    w.writeU8(kind);
-    w.writeU8(geometryType);
-    w.writeU16(altitude);
-    w.writeU64(additionalData);
-    w.writeU16(maxWeight);
-    w.writeU16(maxWeightPerTire);
-    writePoints(w);
-    w.writeString(name);
-    w.writeString(description);
-}
-
-bool GroundGeometryElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readU8(kind);
-    r.readU8(geometryType);
-    r.readU16(altitude);
-    r.readU64(additionalData);
-    r.readU16(maxWeight);
-    r.readU16(maxWeightPerTire);
-    readPoints(r);
-    r.readString(name);
-    r.readString(description);
-    updateBoundingBox();
-    return r.ok();
 }
 
 void GroundGeometryElement::setFromIni(const IniFile* ini) {

@@ -5,7 +5,7 @@
 
 // Taxiways, aprons, roads, railways, water, borders and the like: a line
 // or an area drawn under everything else.
-class GroundGeometryElement : public AShapeChartElement {
+class GroundGeometryElement : public RecordElement<GroundGeometryElement, AShapeChartElement> {
 public:
     // The kind of thing; five bits in the static data.
     enum Kind {
@@ -26,8 +26,6 @@ public:
     std::string description;
 
     GroundGeometryElement() { setDefaults(); }
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -39,6 +37,12 @@ public:
     std::string getTrieInsertionName(int) const override { return std::string(); }
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(kind, geometryType, altitude, additionalData, maxWeight, maxWeightPerTire, record::longLat(points), name,
+          description);
+    }
 
     // Width of a line in metres.
     double getLineWidth() const { return geometryType == LINE ? (additionalData & 0xFFFFFFFFu) * 0.5 : 0.0; }

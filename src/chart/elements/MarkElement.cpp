@@ -1,24 +1,7 @@
 #include "chart/elements/MarkElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
-
-void MarkElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(MARK);
-    w.writeLatLong(position);
-    w.writeString(name);
-    w.writeString(remarks);
-}
-
-bool MarkElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readLatLong(position);
-    r.readString(name);
-    r.readString(remarks);
-    return r.ok();
-}
 
 void MarkElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);

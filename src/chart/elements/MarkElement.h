@@ -2,13 +2,11 @@
 #include "chart/elements/ChartElementBases.h"
 
 // A flag the pilot put on the map.
-class MarkElement : public APointChartElement {
+class MarkElement : public RecordElement<MarkElement, APointChartElement> {
 public:
     std::string name;
 
     MarkElement() { setDefaults(); }
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -17,6 +15,9 @@ public:
     std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(record::latLong(position), name, remarks); }
 
 protected:
     std::vector<std::string> getInsertionNames() const override;

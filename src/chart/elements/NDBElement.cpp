@@ -1,7 +1,6 @@
 #include "chart/elements/NDBElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 
 bool NDBElement::equals(const IChartElement* other) const {
@@ -15,30 +14,6 @@ void NDBElement::merge(const IChartElement* other) {
     mergeNavaid(o);
     if (frequency == 0)
         frequency = o->frequency;
-}
-
-void NDBElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(NDB);
-    w.writeLatLong(position);
-    w.writeI32(frequency);
-    w.writeString(ident);
-    w.writeString(name);
-    w.writeString(remarks);
-    writeUsage(w);
-    w.writeFloat(magneticVariation);
-}
-
-bool NDBElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readLatLong(position);
-    r.readI32(frequency);
-    r.readString(ident);
-    r.readString(name);
-    r.readString(remarks);
-    readUsage(r);
-    r.readFloat(magneticVariation);
-    return r.ok();
 }
 
 void NDBElement::setFromIni(const IniFile* ini) {

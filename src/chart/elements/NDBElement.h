@@ -2,15 +2,13 @@
 #include "chart/elements/ChartElementBases.h"
 
 // A non-directional beacon.
-class NDBElement : public ANavaidChartElement {
+class NDBElement : public RecordElement<NDBElement, ANavaidChartElement> {
 public:
     int32_t frequency = 0;  // kHz
 
     NDBElement() { setDefaults(); }
     bool equals(const IChartElement* other) const override;
     void merge(const IChartElement* other) override;
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -21,4 +19,9 @@ public:
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
 
     std::wstring getFrequencyText() const;
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(record::latLong(position), frequency, ident, name, remarks, usageFields(), magneticVariation);
+    }
 };

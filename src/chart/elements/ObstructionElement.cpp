@@ -1,33 +1,8 @@
 #include "chart/elements/ObstructionElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 #include "chart/elements/StaticData.h"
-
-void ObstructionElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(OBSTRUCTION);
-    w.writeLatLong(position);
-    w.writeBool(group);
-    w.writeI32(heightAGL);
-    w.writeI32(topMSL);
-    w.writeBool(knownLighting);
-    w.writeBool(accuratePosition);
-    w.writeString(remarks);
-}
-
-bool ObstructionElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readLatLong(position);
-    r.readBool(group);
-    r.readI32(heightAGL);
-    r.readI32(topMSL);
-    r.readBool(knownLighting);
-    r.readBool(accuratePosition);
-    r.readString(remarks);
-    return r.ok();
-}
 
 void ObstructionElement::setFromIni(const IniFile* ini) {
     const IniSection& s = getElementIniSection(ini);

@@ -2,7 +2,7 @@
 #include "chart/elements/ChartElementBases.h"
 
 // A mast, tower, building or group of them.
-class ObstructionElement : public APointChartElement {
+class ObstructionElement : public RecordElement<ObstructionElement, APointChartElement> {
 public:
     bool group = false;
     int32_t heightAGL = 0;  // ft
@@ -12,8 +12,6 @@ public:
 
     ObstructionElement() { setDefaults(); }
     int getAccuracy() const override { return accuratePosition ? 1 : UNKNOWN_ACCURACY; }
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -22,6 +20,11 @@ public:
     std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(record::latLong(position), group, heightAGL, topMSL, knownLighting, accuratePosition, remarks);
+    }
 
 protected:
     std::vector<std::string> getInsertionNames() const override { return {}; }

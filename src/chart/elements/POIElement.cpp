@@ -1,7 +1,6 @@
 #include "chart/elements/POIElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 
 namespace {
@@ -20,24 +19,6 @@ int POIElement::getTypeFromString(const std::string& text) {
 
 const char* POIElement::getStringFromType(int type) {
     return type >= 0 && type < POI_TYPE_COUNT ? POI_TYPE_NAMES[type] : "";
-}
-
-void POIElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(POI);
-    w.writeU8(poiType);
-    w.writeString(name);
-    w.writeLongLat(position);
-    w.writeI16(altitude);
-}
-
-bool POIElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readU8(poiType);
-    r.readString(name);
-    r.readLongLat(position);
-    r.readI16(altitude);
-    return r.ok();
 }
 
 void POIElement::setFromIni(const IniFile* ini) {

@@ -2,7 +2,7 @@
 #include "chart/elements/ChartElementBases.h"
 
 // A place or a natural feature: a town, a peak, a lake.
-class POIElement : public APointChartElement {
+class POIElement : public RecordElement<POIElement, APointChartElement> {
 public:
     enum POIType {
         COUNTRY, STATE, REGION, PROVINCE, DISTRICT, COUNTY, MUNICIPALITY, CITY, BOROUGH, SUBURB, TOWN, VILLAGE, HAMLET,
@@ -16,8 +16,6 @@ public:
     int16_t altitude = UNKNOWN_ALTITUDE;  // ft
 
     POIElement() { setDefaults(); }
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -26,6 +24,9 @@ public:
     std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(poiType, name, record::longLat(position), altitude); }
 
     // The type word ("city", "peak", "LAKE_10" ...); -1 for an unknown word.
     static int getTypeFromString(const std::string& text);

@@ -1,7 +1,6 @@
 #include "chart/elements/VORElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 
 namespace {
@@ -38,38 +37,6 @@ void VORElement::merge(const IChartElement* other) {
         tacanChannel = o->tacanChannel;
     if (vorType == VOR_ONLY)
         vorType = o->vorType;
-}
-
-void VORElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(VOR);
-    w.writeLatLong(position);
-    w.writeI32(frequencyMHz);
-    w.writeI32(frequencyKHz);
-    w.writeString(ident);
-    w.writeString(name);
-    w.writeString(fss);
-    w.writeString(remarks);
-    w.writeU32(vorType);
-    w.writeString(tacanChannel);
-    writeUsage(w);
-    w.writeFloat(magneticVariation);
-}
-
-bool VORElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readLatLong(position);
-    r.readI32(frequencyMHz);
-    r.readI32(frequencyKHz);
-    r.readString(ident);
-    r.readString(name);
-    r.readString(fss);
-    r.readString(remarks);
-    r.readU32(vorType);
-    r.readString(tacanChannel);
-    readUsage(r);
-    r.readFloat(magneticVariation);
-    return r.ok();
 }
 
 void VORElement::setFromIni(const IniFile* ini) {

@@ -2,7 +2,7 @@
 #include "chart/elements/ChartElementBases.h"
 
 // A VOR, VOR-DME, VORTAC or TACAN station.
-class VORElement : public ANavaidChartElement {
+class VORElement : public RecordElement<VORElement, ANavaidChartElement> {
 public:
     enum VORType { VOR_ONLY = 0, VORDME = 1, VORTAC = 2, TACAN = 3, VOR_TYPE_COUNT = 4 };
 
@@ -15,8 +15,6 @@ public:
     VORElement() { setDefaults(); }
     bool equals(const IChartElement* other) const override;
     void merge(const IChartElement* other) override;
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -29,4 +27,10 @@ public:
     // "VOR", "VORDME", "VORTAC" or "TACAN"; unknown codes read as "VOR".
     static const char* getVORTypeName(uint32_t type);
     static uint32_t getVORTypeFromName(const std::string& name);
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(record::latLong(position), frequencyMHz, frequencyKHz, ident, name, fss, remarks, vorType, tacanChannel,
+          usageFields(), magneticVariation);
+    }
 };

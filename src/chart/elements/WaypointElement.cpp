@@ -1,7 +1,6 @@
 #include "chart/elements/WaypointElement.h"
 
 #include "chart/elements/ChartElementIni.h"
-#include "chart/elements/ChartElementRecord.h"
 #include "chart/elements/ChartElementText.h"
 
 bool WaypointElement::equals(const IChartElement* other) const {
@@ -19,28 +18,6 @@ void WaypointElement::merge(const IChartElement* other) {
     rp = rp || o->rp;
     if (remarks.empty())
         remarks = o->remarks;
-}
-
-void WaypointElement::write(std::ostream& out) const {
-    ChartRecordWriter w(out);
-    w.writeU32(WAYPOINT);
-    w.writeLatLong(position);
-    w.writeString(ident);
-    w.writeString(remarks);
-    writeUsage(w);
-    w.writeBool(pub);
-    w.writeBool(rp);
-}
-
-bool WaypointElement::readFromBuffer(const char* buffer, unsigned& pos, unsigned size) {
-    ChartRecordReader r(buffer, pos, size);
-    r.readLatLong(position);
-    r.readString(ident);
-    r.readString(remarks);
-    readUsage(r);
-    r.readBool(pub);
-    r.readBool(rp);
-    return r.ok();
 }
 
 void WaypointElement::setFromIni(const IniFile* ini) {

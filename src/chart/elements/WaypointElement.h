@@ -2,7 +2,7 @@
 #include "chart/elements/ChartElementBases.h"
 
 // A named fix (intersection, reporting point, RNAV waypoint).
-class WaypointElement : public AAirwayPointChartElement {
+class WaypointElement : public RecordElement<WaypointElement, AAirwayPointChartElement> {
 public:
     bool pub = false;  // public
     bool rp = false;   // reporting point
@@ -10,8 +10,6 @@ public:
     WaypointElement() { setDefaults(); }
     bool equals(const IChartElement* other) const override;
     void merge(const IChartElement* other) override;
-    void write(std::ostream& out) const override;
-    bool readFromBuffer(const char* buffer, unsigned& position, unsigned size) override;
     void setFromIni(const IniFile* ini) override;
     void writeToIni(IniFile* ini) const override;
     void setDefaults() override;
@@ -20,6 +18,9 @@ public:
     std::wstring getIndicatedLabel(bool full, const units::UnitConverter* converter) const override;
     std::wstring createAML(const units::UnitConverter* converter, const std::string& style) const override;
     void writeStaticData(char* staticData) const override;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(record::latLong(position), ident, remarks, usageFields(), pub, rp); }
 
 protected:
     std::vector<std::string> getInsertionNames() const override;

@@ -1,4 +1,6 @@
 #pragma once
+#include "base/RecordCodec.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -14,6 +16,19 @@ constexpr uint32_t AREA_LEAFES_ACC_VERSION = 2;
 struct AreaLeafRecord {
     uint32_t area;
     std::vector<uint32_t> entries;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(area, entries); }
+};
+
+// One record of "AreaLeafesAcc.dat": the 3-byte static data of each entry
+// of the leaf record of the same area, behind the number of entries.
+struct AreaStaticDataRecord {
+    uint32_t area;
+    std::vector<char> staticData;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(area, record::counted<uint32_t, 3>(staticData)); }
 };
 
 // Reads "AreaLeafes.dat" content: false for another version. Records of

@@ -1,36 +1,9 @@
 #pragma once
-#include <cstddef>
-#include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
-// Little-endian primitives shared by the chart's own data files (offsets,
-// leaf lists, static data, search index). Reading goes through a bounds-checked
-// cursor so that a truncated or corrupt file is noticed instead of overrun.
-
-class ByteReader {
-public:
-    ByteReader(const char* data, size_t size) : data(data), size(size) {}
-    explicit ByteReader(const std::vector<char>& buffer) : data(buffer.data()), size(buffer.size()) {}
-
-    bool readU8(uint8_t& value);
-    bool readU32(uint32_t& value);
-    // Hands out a pointer to the next `count` bytes and moves past them.
-    bool readBytes(size_t count, const char*& bytes);
-
-    size_t position() const { return pos; }
-    size_t remaining() const { return size - pos; }
-    bool atEnd() const { return pos >= size; }
-
-private:
-    const char* data;
-    size_t size;
-    size_t pos = 0;
-};
-
-void writeU8(std::ostream& out, uint8_t value);
-void writeU32(std::ostream& out, uint32_t value);
+// File helpers of the chart's own data files. Their contents are records of
+// the one codec (base/RecordCodec.h).
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::vector<char>& content);

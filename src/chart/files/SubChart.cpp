@@ -85,28 +85,28 @@ bool SubChart::readOffsets() {
         logMessage("SubChart: " + error);
         return false;
     }
-    ByteReader reader(content);
-    uint32_t version = 0, count = 0;
-    if (!reader.readU32(version)) {
+    ElementOffsetsFile file{0, {}};
+    RecordReader reader(content.data(), content.size());
+    reader(file);
+    if (reader.consumed() == 0) {
         error = "empty " + getFilePath(ELEMENT_OFFSETS_FILE);
         logMessage("SubChart: " + error);
         return false;
     }
-    if (version != ELEMENT_OFFSETS_VERSION) {
+    if (file.version != ELEMENT_OFFSETS_VERSION) {
         dataUpdateNeeded = true;
-        error = "data format version " + std::to_string(version) + " in " + getFilePath(ELEMENT_OFFSETS_FILE);
+        error = "data format version " + std::to_string(file.version) + " in " + getFilePath(ELEMENT_OFFSETS_FILE);
         logMessage("SubChart: " + error);
         return false;
     }
-    if (!reader.readU32(count) || count > reader.remaining() / 4 || count > SUBCHART_INDEX_MASK + 1u) {
+    if (!reader.ok() || file.offsets.size() > SUBCHART_INDEX_MASK + 1u) {
         error = "truncated " + getFilePath(ELEMENT_OFFSETS_FILE);
         logMessage("SubChart: " + error);
         return false;
     }
-    offsets.resize(count);
-    for (uint32_t i = 0; i < count; i++) {
-        reader.readU32(offsets[i]);
-        if (i > 0 && offsets[i] < offsets[i - 1]) {
+    offsets = std::move(file.offsets);
+    for (size_t i = 1; i < offsets.size(); i++) {
+        if (offsets[i] < offsets[i - 1]) {
             // The element lookup relies on the order; data like this come
             // from a broken installation and cannot be trusted at all.
             logMessage("Monotony in offsets broken! Bad data!");
@@ -218,12 +218,9 @@ void SubChart::computeStaticData(const std::vector<LeafRecord>& records, std::ve
 bool SubChart::writeStaticData(const std::vector<LeafRecord>& records,
                                const std::vector<std::vector<char>>& staticData) const {
     std::ostringstream out;
-    writeU32(out, AREA_LEAFES_ACC_VERSION);
-    for (size_t r = 0; r < records.size(); r++) {
-        writeU32(out, records[r].area);
-        writeU32(out, static_cast<uint32_t>(records[r].entries.size()));
-        out.write(staticData[r].data(), static_cast<std::streamsize>(staticData[r].size()));
-    }
+    writeRecord(out, AREA_LEAFES_ACC_VERSION);
+    for (size_t r = 0; r < records.size(); r++)
+        writeRecord(out, AreaStaticDataRecord{records[r].area, staticData[r]});
     if (!replaceFileAtomically(getFilePath(AREA_LEAFES_ACC_FILE), out.str())) {
         logMessage("SubChart: cannot write " + getFilePath(AREA_LEAFES_ACC_FILE));
         return false;

@@ -22,6 +22,16 @@ constexpr const char* AREA_LEAFES_ACC_FILE = "AreaLeafesAcc.dat";
 constexpr const char* DIRTY_SUFFIX = ".dirty";
 constexpr uint32_t ELEMENT_OFFSETS_VERSION = 2;
 
+// "ElementOffsets.dat": the format version, then the count and the offset of
+// every element record in "Elements.dat".
+struct ElementOffsetsFile {
+    uint32_t version = ELEMENT_OFFSETS_VERSION;
+    std::vector<uint32_t> offsets;
+
+    template <class Visitor>
+    void fields(Visitor& v) { v(version, offsets); }
+};
+
 // Reports long work: a text for the pilot and the fraction done (0 to 1).
 using ChartProgressCallback = std::function<void(const std::string& text, double fraction)>;
 

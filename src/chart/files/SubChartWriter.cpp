@@ -62,20 +62,19 @@ bool SubChartWriter::write(const std::string& chartDataFolder, const std::string
 }
 
 bool SubChartWriter::writeElements(const std::string& folder, std::string& error) const {
-    std::ostringstream records, offsets;
-    writeU32(offsets, ELEMENT_OFFSETS_VERSION);
-    writeU32(offsets, static_cast<uint32_t>(elements.size()));
+    std::ostringstream records;
+    ElementOffsetsFile offsets;
     for (const auto& element : elements) {
         auto offset = static_cast<uint64_t>(records.tellp());
         if (offset > UINT32_MAX) {
             error = "Elements.dat grows beyond 4 GB; split the input into more sub-charts";
             return false;
         }
-        writeU32(offsets, static_cast<uint32_t>(offset));
+        offsets.offsets.push_back(static_cast<uint32_t>(offset));
         element->write(records);
     }
     return storeFile(folder + ELEMENTS_FILE, records.str(), error) &&
-           storeFile(folder + ELEMENT_OFFSETS_FILE, offsets.str(), error);
+           storeFile(folder + ELEMENT_OFFSETS_FILE, recordBytes(offsets), error);
 }
 
 bool SubChartWriter::writeNames(const std::string& folder, std::string& error) const {
@@ -96,21 +95,15 @@ bool SubChartWriter::writeNames(const std::string& folder, std::string& error) c
 bool SubChartWriter::writeAreaLeafes(const std::string& folder, std::string& error, WorldWideAreaTree& tree) const {
     for (size_t index = 0; index < elements.size(); index++)
         tree.updateAreaTree(0, elements[index].get(), static_cast<int32_t>(index));
-    std::ostringstream leafes, staticData;
-    writeU8(leafes, AREA_LEAFES_VERSION);
-    writeU32(staticData, AREA_LEAFES_ACC_VERSION);
+    std::string leafes = recordBytes(AREA_LEAFES_VERSION), staticData = recordBytes(AREA_LEAFES_ACC_VERSION);
     for (int area = 0; area < WorldWideAreaTree::AREA_COUNT; area++) {
         const AreaLeaf* leaf = tree.getLeaf(area);
         if (!leaf || leaf->elements.empty())
             continue;
-        writeU32(leafes, static_cast<uint32_t>(area));
-        writeU32(leafes, static_cast<uint32_t>(leaf->elements.size()));
-        for (int32_t index : leaf->elements)
-            writeU32(leafes, static_cast<uint32_t>(index));
-        writeU32(staticData, static_cast<uint32_t>(area));
-        writeU32(staticData, static_cast<uint32_t>(leaf->elements.size()));
-        staticData.write(leaf->staticData.data(), static_cast<std::streamsize>(leaf->staticData.size()));
+        const auto number = static_cast<uint32_t>(area);
+        leafes += recordBytes(AreaLeafRecord{number, {leaf->elements.begin(), leaf->elements.end()}});
+        staticData += recordBytes(AreaStaticDataRecord{number, leaf->staticData});
     }
-    return storeFile(folder + AREA_LEAFES_FILE, leafes.str(), error) &&
-           storeFile(folder + AREA_LEAFES_ACC_FILE, staticData.str(), error);
+    return storeFile(folder + AREA_LEAFES_FILE, leafes, error) &&
+           storeFile(folder + AREA_LEAFES_ACC_FILE, staticData, error);
 }

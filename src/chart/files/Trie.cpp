@@ -149,26 +149,26 @@ uint32_t Trie::getElementCount() const {
     return nodes[0].subtreeCount;
 }
 
-void Trie::saveNode(uint32_t node, std::ostream& out) const {
+void Trie::saveNode(uint32_t node, RecordWriter<StreamSink>& out) const {
     uint32_t childCount = 0;
     for (uint32_t child = nodes[node].firstChild; child != NONE; child = nodes[child].nextSibling)
         childCount++;
-    writeU32(out, childCount);
+    out(childCount);
     for (uint32_t child = nodes[node].firstChild; child != NONE; child = nodes[child].nextSibling) {
-        writeU8(out, static_cast<uint8_t>(nodes[child].character));
+        out(nodes[child].character);
         saveNode(child, out);
     }
-    writeU32(out, nodes[node].subtreeCount);
     uint32_t identifierCount = 0;
     for (uint32_t entry = nodes[node].firstIdentifier; entry != NONE; entry = identifiers[entry].next)
         identifierCount++;
-    writeU32(out, identifierCount);
+    out(nodes[node].subtreeCount, identifierCount);
     for (uint32_t entry = nodes[node].firstIdentifier; entry != NONE; entry = identifiers[entry].next)
-        writeU32(out, static_cast<uint32_t>(identifiers[entry].identifier));
+        out(identifiers[entry].identifier);
 }
 
 bool Trie::save(std::ostream& out) const {
-    saveNode(0, out);
+    RecordWriter<StreamSink> writer({out});
+    saveNode(0, writer);
     return static_cast<bool>(out);
 }
 
@@ -187,15 +187,15 @@ bool Trie::mergeLoad(const std::string& path, IIndexCorrectionCallback* callback
 
 bool Trie::mergeBuffer(const std::vector<char>& content, IIndexCorrectionCallback* callback) {
     uint32_t added = 0;
-    ByteReader check(content);
-    if (!readNode(check, NONE, nullptr, 0, added) || !check.atEnd())
+    RecordReader check(content.data(), content.size());
+    if (!readNode(check, NONE, nullptr, 0, added) || check.remaining() > 0)
         return false;
     // A saved node takes at least 13 bytes: room for the new ones at once,
     // growing geometrically so that many merges stay linear.
     size_t needed = nodes.size() + content.size() / 13;
     if (needed > nodes.capacity())
         nodes.reserve(std::max(needed, 2 * nodes.capacity()));
-    ByteReader reader(content);
+    RecordReader reader(content.data(), content.size());
     added = 0;
     readNode(reader, 0, callback, 0, added);
     return true;
@@ -215,10 +215,10 @@ std::unique_ptr<Trie> Trie::LoadTrie(const std::string& path) {
     return trie;
 }
 
-bool Trie::readNode(ByteReader& reader, uint32_t target, IIndexCorrectionCallback* callback, size_t depth,
+bool Trie::readNode(RecordReader& reader, uint32_t target, IIndexCorrectionCallback* callback, size_t depth,
                     uint32_t& added) {
     uint32_t childCount = 0;
-    if (!reader.readU32(childCount) || childCount > 256)
+    if (!reader(childCount).ok() || childCount > 256)
         return false;
     if (childCount > 0 && depth >= MAX_NAME_LENGTH)
         return false;
@@ -228,10 +228,9 @@ bool Trie::readNode(ByteReader& reader, uint32_t target, IIndexCorrectionCallbac
     uint32_t previous = NONE;
     char lastCharacter = 0;
     for (uint32_t i = 0; i < childCount; i++) {
-        uint8_t character = 0;
-        if (!reader.readU8(character))
+        char c = 0;
+        if (!reader(c).ok())
             return false;
-        auto c = static_cast<char>(character);
         if (i > 0 && c <= lastCharacter)
             previous = NONE;  // out of order (not written by us): search from the start
         lastCharacter = c;
@@ -242,17 +241,13 @@ bool Trie::readNode(ByteReader& reader, uint32_t target, IIndexCorrectionCallbac
         addedHere += addedBelow;
     }
     uint32_t storedSubtreeCount = 0, identifierCount = 0;
-    if (!reader.readU32(storedSubtreeCount) || !reader.readU32(identifierCount))
-        return false;
-    if (identifierCount > reader.remaining() / 4)
+    if (!reader(storedSubtreeCount, identifierCount).ok() || identifierCount > reader.remaining() / 4)
         return false;
     for (uint32_t i = 0; i < identifierCount; i++) {
-        uint32_t stored = 0;
-        reader.readU32(stored);
-        if (target != NONE) {
-            auto identifier = static_cast<int32_t>(stored);
+        int32_t identifier = 0;
+        reader(identifier);
+        if (target != NONE)
             appendIdentifier(target, callback ? callback->OnIndexCorrect(identifier) : identifier);
-        }
     }
     addedHere += identifierCount;
     if (target != NONE)

@@ -1,4 +1,6 @@
 #pragma once
+#include "base/RecordCodec.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <istream>
@@ -8,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-class ByteReader;
 class IIndexCorrectionCallback;
 
 // Prefix tree of element names for the search. Every node knows how many
@@ -84,12 +85,12 @@ private:
     void appendIdentifier(uint32_t node, int32_t identifier);
     void collect(uint32_t node, std::vector<int32_t>& out) const;
     uint32_t removeFrom(uint32_t node, int32_t identifier);
-    void saveNode(uint32_t node, std::ostream& out) const;
+    void saveNode(uint32_t node, RecordWriter<StreamSink>& out) const;
     // Reads one saved node. With target NONE it only checks the layout;
     // otherwise it merges into target and reports through `added` how many
     // identifiers arrived in the subtree (subtree counts are recomputed, not
     // trusted).
-    bool readNode(ByteReader& reader, uint32_t target, IIndexCorrectionCallback* callback, size_t depth,
+    bool readNode(RecordReader& reader, uint32_t target, IIndexCorrectionCallback* callback, size_t depth,
                   uint32_t& added);
 
     std::vector<Node> nodes;  // nodes[0] is the root

@@ -1,0 +1,149 @@
+// The record codec's own rules: layout of each kind of field, bounds checks,
+// the sticky failure and the count check.
+#include "base/RecordCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+struct Position {
+    double longitude, latitude;
+};
+
+enum class Colour : uint16_t { RED = 0x0102 };
+
+struct Sample {
+    bool flag = true;
+    Colour colour = Colour::RED;
+    int16_t numbers[2] = {-2, 3};
+    std::string text = "AB";
+    std::vector<std::pair<uint8_t, uint8_t>> pairs = {{1, 2}};
+    Position position{1.0, 2.0};
+    double feet = -7.9;
+    std::string name = "XYZ";
+
+    template <class Visitor>
+    void fields(Visitor& v) {
+        v(flag, colour, numbers, text, pairs, record::latLong(position), record::as<int32_t>(feet),
+          record::fixedText<4>(name));
+    }
+};
+
+std::string hex(const std::string& bytes) {
+    std::string text;
+    char two[3];
+    for (unsigned char b : bytes) text += (std::snprintf(two, sizeof two, "%02x", b), two);
+    return text;
+}
+
+std::string bytes(const std::string& hexText) {
+    std::string out;
+    for (size_t i = 0; i + 1 < hexText.size(); i += 2) out += char(std::stoi(hexText.substr(i, 2), nullptr, 16));
+    return out;
+}
+
+const std::string kSampleHex = "01" "0201" "feff0300" "02000000" "4142" "01000000" "0102"
+                               "0000000000000040" "000000000000f03f" "f9ffffff" "58595a00";
+
+TEST(RecordCodec, EveryKindOfFieldHasItsLayout) {
+    Sample sample;
+    EXPECT_EQ(hex(recordBytes(sample)), kSampleHex);
+    EXPECT_EQ(recordLength(sample), kSampleHex.size() / 2);
+    std::ostringstream stream;
+    writeRecord(stream, sample);
+    EXPECT_EQ(stream.str(), recordBytes(sample));
+    EXPECT_EQ(hex(recordBytes(record::longLat(sample.position))), "000000000000f03f0000000000000040");
+}
+
+TEST(RecordCodec, ReadsBackWhatWasWritten) {
+    const std::string record = bytes(kSampleHex);
+    Sample copy;
+    copy.flag = false, copy.colour = Colour(0), copy.text.clear(), copy.pairs.clear(), copy.name = "Q";
+    ASSERT_TRUE(readRecord(record.data(), record.size(), copy));
+    Sample expected;
+    expected.feet = -7.0;  // whole feet
+    EXPECT_EQ(recordText(copy), recordText(expected));
+    EXPECT_EQ(copy.feet, -7.0);
+}
+
+TEST(RecordCodec, AnyNonZeroByteIsTrue) {
+    bool flag = false;
+    ASSERT_TRUE(readRecord("\x7f", 1, flag));
+    EXPECT_TRUE(flag);
+}
+
+TEST(RecordCodec, AReadPastTheEndLeavesTheTargetAndFailsEveryLaterRead) {
+    const uint8_t data[5] = {1, 2, 3, 4, 5};
+    uint32_t word = 7;
+    uint16_t half = 7;
+    RecordReader reader(data, 3);
+    reader(word);
+    EXPECT_FALSE(reader.ok());
+    EXPECT_EQ(word, 7u);
+    reader(half);  // two bytes would be there, but the reader has failed
+    EXPECT_EQ(half, 7u);
+    EXPECT_EQ(reader.consumed(), 0u);
+}
+
+TEST(RecordCodec, EveryTruncationOfARecordFails) {
+    const std::string record = recordBytes(Sample());
+    for (size_t length = 0; length < record.size(); ++length) {
+        std::vector<char> prefix(record.begin(), record.begin() + length);
+        Sample sample;
+        EXPECT_FALSE(readRecord(prefix.data(), prefix.size(), sample)) << length;
+    }
+}
+
+TEST(RecordCodec, ACountThatCannotFitEmptiesTheListWithoutAllocating) {
+    std::vector<uint32_t> list = {9, 9};
+    const std::string huge = bytes("ffffff7f" "01000000");
+    EXPECT_FALSE(readRecord(huge.data(), huge.size(), list));
+    EXPECT_TRUE(list.empty());
+    // Entries are measured at their shortest: two empty strings take 8 bytes.
+    std::vector<std::string> texts;
+    const std::string two = bytes("02000000" "00000000" "000000");
+    EXPECT_FALSE(readRecord(two.data(), two.size(), texts));
+    const std::string fits = bytes("02000000" "00000000" "00000000");
+    EXPECT_TRUE(readRecord(fits.data(), fits.size(), texts));
+    EXPECT_EQ(texts.size(), 2u);
+}
+
+TEST(RecordCodec, AListCutShortKeepsTheEntriesReadInFull) {
+    std::vector<std::string> texts;
+    const std::string cut = bytes("03000000" "01000000" "41" "05000000" "424300");
+    EXPECT_FALSE(readRecord(cut.data(), cut.size(), texts));
+    EXPECT_EQ(texts, std::vector<std::string>{"A"});
+}
+
+TEST(RecordCodec, NarrowCountsCutLongListsAndGroupsShareACount) {
+    std::vector<uint8_t> block(70000, 1);
+    EXPECT_EQ(recordLength(record::counted<uint16_t>(block)), 2u + 0xFFFF);
+    std::vector<char> triples = {1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(hex(recordBytes(record::counted<uint32_t, 3>(triples))), "02000000010203040506");
+}
+
+TEST(RecordCodec, SizedRecordsSkipTheirRestAndFailWhenTooShort) {
+    const std::string longer = bytes("06000000" "0100" "ffffffff" "02");
+    uint16_t nested = 0;
+    uint8_t next = 0;
+    ASSERT_TRUE(readRecord(longer.data(), longer.size(), record::sized<uint32_t>(nested), next));
+    EXPECT_EQ(nested, 1u);
+    EXPECT_EQ(next, 2u);
+    EXPECT_EQ(hex(recordBytes(record::sized<uint32_t>(nested))), "020000000100");
+    const std::string shorter = bytes("01000000" "01");
+    EXPECT_FALSE(readRecord(shorter.data(), shorter.size(), record::sized<uint32_t>(nested)));
+}
+
+TEST(RecordCodec, FloatingValuesNarrowedToIntegersAreClamped) {
+    for (double feet : {1e12, -1e12, std::nan("")}) {
+        int32_t wire = 0;
+        const std::string record = recordBytes(record::as<int32_t>(feet));
+        ASSERT_TRUE(readRecord(record.data(), record.size(), wire));
+        EXPECT_EQ(wire, feet > 0 ? INT32_MAX : feet < 0 ? INT32_MIN : 0);
+    }
+}
+
+}  // namespace
