@@ -1,5 +1,7 @@
 # Helpers that keep each folder's CMakeLists.txt to a few lines.
 
+set(CIRRONA_TARGETS_DIR ${CMAKE_CURRENT_LIST_DIR})
+
 # cirrona_library(<name> [DEPS <targets...>] [IRRLICHT])
 # Builds the static library cirrona_<name> from every .cpp in the calling
 # folder and its subfolders (except a subfolder with a CMakeLists.txt of its
@@ -117,4 +119,39 @@ function(cirrona_check_engine_free)
       endforeach()
     endwhile()
   endforeach()
+endfunction()
+
+# cirrona_fuzz_target(<name> SOURCES <files...> DEPS <targets...> [CORPUS <folders...>])
+# A libFuzzer executable, built only in the fuzzing tree (-DCIRRONA_FUZZ=ON with
+# clang), where every library it links is already instrumented (see the top
+# CMakeLists.txt). CORPUS names the calling folder's subfolders of kept inputs;
+# ctest (label "fuzz") runs the target for CIRRONA_FUZZ_SMOKE_SECONDS on a
+# copy of them, so a crash fails the tests and nothing is written into the
+# source tree.
+set(CIRRONA_FUZZ_SMOKE_SECONDS 10 CACHE STRING "How long ctest runs each fuzz target")
+function(cirrona_fuzz_target name)
+  if(NOT CIRRONA_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;CORPUS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  # A fuzz folder sits in its suite's folder, whose replay tests share its checks.
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/..)
+  cirrona_check_engine_free(${name})
+  # One name for all of them: scripts/test builds "cirrona_fuzzers".
+  if(NOT TARGET cirrona_fuzzers)
+    add_custom_target(cirrona_fuzzers)
+  endif()
+  add_dependencies(cirrona_fuzzers ${name})
+
+  list(TRANSFORM ARG_CORPUS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  # A list would be split into separate arguments on the way to the script.
+  string(REPLACE ";" "|" corpus "${ARG_CORPUS}")
+  add_test(NAME ${name}_smoke
+    COMMAND ${CMAKE_COMMAND} -DFUZZER=$<TARGET_FILE:${name}> -DCORPUS=${corpus}
+      -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}-smoke -DSECONDS=${CIRRONA_FUZZ_SMOKE_SECONDS}
+      -P ${CIRRONA_TARGETS_DIR}/FuzzSmoke.cmake)
+  set_tests_properties(${name}_smoke PROPERTIES LABELS fuzz)
 endfunction()

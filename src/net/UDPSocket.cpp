@@ -25,7 +25,16 @@ bool UDPSocketOf<FamilySocket>::configureDescriptor() {
 
 template <class FamilySocket>
 bool UDPSocketOf<FamilySocket>::bind(int port, bool reusePort) {
-    if (!FamilySocket::bind(port, reusePort)) return false;
+    if (!FamilySocket::bind(port, reusePort)) {
+        // The failure has been reported already; keep why for the caller.
+        bindError = errno ? errno : EINVAL;
+        return false;
+    }
+    if (!reusePort && !this->setOption(SOL_SOCKET, SO_REUSEADDR, 0)) {
+        bindError = errno;
+        return false;
+    }
+    bindError = 0;
     used = true;
     return true;
 }

@@ -13,7 +13,15 @@
 template <class FamilySocket>
 class UDPSocketOf : public FamilySocket {
 public:
+    // Without reusePort the port is this socket's alone. Linux lets every
+    // datagram socket that set SO_REUSEADDR bind a port already bound that way
+    // and then hands each unicast datagram to the newest one only, so a second
+    // listener would silently take all the traffic: once bound, SO_REUSEADDR
+    // is cleared again and any later bind of the port fails. With reusePort,
+    // the sockets sharing the port split the datagrams between them.
     bool bind(int port, bool reusePort) override;
+    // Why the last bind failed (an errno value); 0 after one that worked.
+    int getBindError() const { return bindError; }
     // Where send() goes.
     void setUDPTarget(const IIPAddress& address);
     const IIPAddress* getUDPTarget() const { return target.get(); }
@@ -32,6 +40,7 @@ protected:
 
 private:
     bool used = false;
+    int bindError = 0;
     std::unique_ptr<IIPAddress> target;
     // Kept raw: converting every datagram's sender into an object would cost
     // more than the receive itself.

@@ -159,7 +159,7 @@ void Context::calculateScreenDependentParams() {
     screenParams = ::calcScreenDependentParams(size.Width, size.Height);
 }
 
-int Context::yieldAndUpdate() {
+ScreenChangeTracker::Result Context::yieldAndUpdate() {
     delay(frameSleepMs(TimeDiff(getMilliSecs(), previousFrameStamp)));
     previousFrameStamp = getMilliSecs();
 
@@ -173,11 +173,11 @@ int Context::yieldAndUpdate() {
         logMessage("screen change detected", Logger::CONSOLE);
     }
     switch (decision) {
-        case ScreenChangeTracker::NO_CHANGE: return 0;
-        case ScreenChangeTracker::WAIT: return 2;
-        case ScreenChangeTracker::PROCESS_NOW: processScreenChange(); return 1;
+        case ScreenChangeTracker::NO_CHANGE: return ScreenChangeTracker::NOTHING;
+        case ScreenChangeTracker::WAIT: return ScreenChangeTracker::PENDING;
+        case ScreenChangeTracker::PROCESS_NOW: processScreenChange(); return ScreenChangeTracker::PROCESSED;
     }
-    return 0;
+    return ScreenChangeTracker::NOTHING;
 }
 
 void Context::processScreenChange() {

@@ -44,9 +44,9 @@ public:
     void setSoftInputVisibility(bool) override {}
     void gotoURL(const std::string& url) override;
 
-    // Per frame: pacing and screen-change handling. 0 nothing happened,
-    // 2 a screen change is pending, 1 a change was processed now.
-    int yieldAndUpdate();
+    // Per frame: pacing and screen-change handling. Tells whether a screen
+    // change was processed now, is still pending, or nothing happened.
+    ScreenChangeTracker::Result yieldAndUpdate();
     void calculateScreenDependentParams();
     int addResizeCallback(const std::function<void()>& callback) { return resizeCallbacks.add(callback); }
     void removeResizeCallback(int id) { resizeCallbacks.remove(id); }

@@ -9,6 +9,8 @@
 #include "sensors/SensorData.h"
 #include "sensors/SensorManager.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 
 namespace {
@@ -22,11 +24,34 @@ const int CONNECTED_MESSAGE_MS = 10000;
 
 std::wstring widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
-std::unique_ptr<IPv6UDPSocket> openDualStackUDP(int port) {
+// What the pilot reads when a port cannot be had, e.g. "GDL90: cannot listen
+// on UDP port 4000 (address in use)."
+std::wstring cannotListenText(const char* protocol, int port, int error) {
+    std::string reason;
+    if (error == EADDRINUSE) {
+        reason = " (address in use)";
+    } else if (error == EACCES) {
+        reason = " (permission denied)";
+    } else if (error != 0) {
+        reason = std::string(" (") + std::strerror(error) + ")";
+    }
+    return widen(std::string("GDL90: cannot listen on ") + protocol + " port " + std::to_string(port) + reason + ".");
+}
+
+void addProblem(std::wstring& problems, const std::wstring& text) {
+    if (!problems.empty()) problems += L" ";
+    problems += text;
+}
+
+// The port is bound for this sensor alone: sharing it (SO_REUSEPORT) would
+// split the device's datagrams between the listeners, and each would lose
+// traffic without a word.
+std::unique_ptr<IPv6UDPSocket> openDualStackUDP(int port, std::wstring& problems) {
     auto socket = std::make_unique<IPv6UDPSocket>();
     socket->setIPv4ReceptionEnabled(true);
-    if (!socket->bind(port, true)) return nullptr;
-    return socket;
+    if (socket->bind(port, false)) return socket;
+    addProblem(problems, cannotListenText("UDP", port, socket->getBindError()));
+    return nullptr;
 }
 }  // namespace
 
@@ -80,19 +105,21 @@ void GDL90Sensor::openEndpoints() {
         return;
     }
     source = UDP;
-    if (auto udp = openDualStackUDP(settings.port)) {
+    std::wstring problems;
+    if (auto udp = openDualStackUDP(settings.port, problems)) {
         endpoints.push_back(std::make_unique<Endpoint>());
         endpoints.back()->link = std::move(udp);
     }
     if (settings.flavor == Talos) {
-        if (auto udp = openDualStackUDP(TALOS_UDP_PORT)) {
+        if (auto udp = openDualStackUDP(TALOS_UDP_PORT, problems)) {
             endpoints.push_back(std::make_unique<Endpoint>());
             endpoints.back()->link = std::move(udp);
         }
         talosListener = std::make_unique<IPv6TCPSocket>();
         talosListener->setIPv4ReceptionEnabled(true);
-        if (!talosListener->bind(TALOS_TCP_PORT, true) || !talosListener->listen(TALOS_TCP_BACKLOG)) {
+        if (!talosListener->bind(TALOS_TCP_PORT, false) || !talosListener->listen(TALOS_TCP_BACKLOG)) {
             talosListener.reset();
+            addProblem(problems, cannotListenText("TCP", TALOS_TCP_PORT, 0));
         }
     } else if (settings.flavor == Levil) {
         auto sender = std::make_unique<IPv4UDPSocket>();
@@ -101,6 +128,7 @@ void GDL90Sensor::openEndpoints() {
         endpoints.push_back(std::make_unique<Endpoint>());
         endpoints.back()->link = std::move(sender);
     }
+    if (!problems.empty()) manager.showMessage(this, problems, ISensorManagerUI::WARNING, -1);
 }
 
 int GDL90Sensor::getEndpointCount() const { return static_cast<int>(endpoints.size()); }
