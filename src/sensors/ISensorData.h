@@ -8,7 +8,7 @@ class ISensorData {
 public:
     // The value is also the index sensors use in their per-type tables and
     // the number persisted in configuration files and recordings: fixed.
-    enum Type {
+    enum Type : int {
         GPS = 0,
         ATTITUDE = 1,
         HEADING = 2,
