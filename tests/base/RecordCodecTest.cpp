@@ -55,24 +55,17 @@ TEST(RecordCodec, EveryKindOfFieldHasItsLayout) {
     std::ostringstream stream;
     writeRecord(stream, sample);
     EXPECT_EQ(stream.str(), recordBytes(sample));
-    EXPECT_EQ(hex(recordBytes(record::longLat(sample.position))), "000000000000f03f0000000000000040");
 }
 
 TEST(RecordCodec, ReadsBackWhatWasWritten) {
-    const std::string record = bytes(kSampleHex);
+    std::string record = bytes(kSampleHex);
+    record[0] = 0x7f;  // any byte but 0 is true
     Sample copy;
     copy.flag = false, copy.colour = Colour(0), copy.text.clear(), copy.pairs.clear(), copy.name = "Q";
     ASSERT_TRUE(readRecord(record.data(), record.size(), copy));
     Sample expected;
     expected.feet = -7.0;  // whole feet
     EXPECT_EQ(recordText(copy), recordText(expected));
-    EXPECT_EQ(copy.feet, -7.0);
-}
-
-TEST(RecordCodec, AnyNonZeroByteIsTrue) {
-    bool flag = false;
-    ASSERT_TRUE(readRecord("\x7f", 1, flag));
-    EXPECT_TRUE(flag);
 }
 
 TEST(RecordCodec, AReadPastTheEndLeavesTheTargetAndFailsEveryLaterRead) {
@@ -83,7 +76,7 @@ TEST(RecordCodec, AReadPastTheEndLeavesTheTargetAndFailsEveryLaterRead) {
     reader(word);
     EXPECT_FALSE(reader.ok());
     EXPECT_EQ(word, 7u);
-    reader(half);  // two bytes would be there, but the reader has failed
+    reader(half);  // sticky: two bytes would be there
     EXPECT_EQ(half, 7u);
     EXPECT_EQ(reader.consumed(), 0u);
 }
@@ -102,27 +95,12 @@ TEST(RecordCodec, ACountThatCannotFitEmptiesTheListWithoutAllocating) {
     const std::string huge = bytes("ffffff7f" "01000000");
     EXPECT_FALSE(readRecord(huge.data(), huge.size(), list));
     EXPECT_TRUE(list.empty());
-    // Entries are measured at their shortest: two empty strings take 8 bytes.
-    std::vector<std::string> texts;
+    std::vector<std::string> texts;  // two empty strings take 8 bytes
     const std::string two = bytes("02000000" "00000000" "000000");
     EXPECT_FALSE(readRecord(two.data(), two.size(), texts));
     const std::string fits = bytes("02000000" "00000000" "00000000");
     EXPECT_TRUE(readRecord(fits.data(), fits.size(), texts));
     EXPECT_EQ(texts.size(), 2u);
-}
-
-TEST(RecordCodec, AListCutShortKeepsTheEntriesReadInFull) {
-    std::vector<std::string> texts;
-    const std::string cut = bytes("03000000" "01000000" "41" "05000000" "424300");
-    EXPECT_FALSE(readRecord(cut.data(), cut.size(), texts));
-    EXPECT_EQ(texts, std::vector<std::string>{"A"});
-}
-
-TEST(RecordCodec, NarrowCountsCutLongListsAndGroupsShareACount) {
-    std::vector<uint8_t> block(70000, 1);
-    EXPECT_EQ(recordLength(record::counted<uint16_t>(block)), 2u + 0xFFFF);
-    std::vector<char> triples = {1, 2, 3, 4, 5, 6};
-    EXPECT_EQ(hex(recordBytes(record::counted<uint32_t, 3>(triples))), "02000000010203040506");
 }
 
 TEST(RecordCodec, SizedRecordsSkipTheirRestAndFailWhenTooShort) {
@@ -132,7 +110,6 @@ TEST(RecordCodec, SizedRecordsSkipTheirRestAndFailWhenTooShort) {
     ASSERT_TRUE(readRecord(longer.data(), longer.size(), record::sized<uint32_t>(nested), next));
     EXPECT_EQ(nested, 1u);
     EXPECT_EQ(next, 2u);
-    EXPECT_EQ(hex(recordBytes(record::sized<uint32_t>(nested))), "020000000100");
     const std::string shorter = bytes("01000000" "01");
     EXPECT_FALSE(readRecord(shorter.data(), shorter.size(), record::sized<uint32_t>(nested)));
 }
