@@ -91,24 +91,18 @@ TEST(ElementIni, UnknownOrMissingTypeGivesNoElement) {
     ini.set("", "Type", "AIRWAY_SEGMENT");
     auto airway = createChartElementFromIni(factories, &ini);
     ASSERT_TRUE(airway);
-    // Keys that are missing keep the defaults of the editor's descriptor.
-    EXPECT_EQ(static_cast<AirwayElement*>(airway.get())->name, "Airway");
-    EXPECT_EQ(static_cast<AirwayElement*>(airway.get())->remarks, "-");
+    AirwayElement defaults;  // missing keys keep the editor descriptor's defaults
+    defaults.name = "Airway", defaults.remarks = "-";
+    EXPECT_EQ(fieldsOf(*airway), fieldsOf(defaults));
 }
 
 TEST(ElementIni, KeysAreThoseOfTheFileFormat) {
-    IniFile ini;
-    makeSampleAirport().writeToIni(&ini);
-    EXPECT_EQ(ini.get("", "Type"), "AIRPORT");
-    EXPECT_EQ(ini.get("", "Ident"), "CYVR");
-    EXPECT_EQ(ini.get("", "RunCnt"), "2");
-    EXPECT_EQ(ini.get("", "Run[1].Type"), "GRASS");
-    EXPECT_EQ(ini.get("", "Run[0].App1[1].MHZ"), "110");
-    EXPECT_EQ(ini.get("", "Lat"), "49.1939");
-    IniFile poi;
-    makeSamplePOI().writeToIni(&poi);
-    EXPECT_EQ(poi.get("", "type"), "peak");
-    EXPECT_EQ(poi.get("", "Type"), "POI");
+    IniFile ini, poi;
+    makeSampleAirport().writeToIni(&ini), makeSamplePOI().writeToIni(&poi);
+    for (auto [key, value] : {std::pair("Type", "AIRPORT"), {"Ident", "CYVR"}, {"RunCnt", "2"}, {"Run[1].Type", "GRASS"},
+                              {"Run[0].App1[1].MHZ", "110"}, {"Lat", "49.1939"}})
+        EXPECT_EQ(ini.get("", key), value) << key;
+    EXPECT_EQ(poi.get("", "type") + poi.get("", "Type"), "peakPOI");
 }
 
 TEST(ChartElementFactories, RegisteredInContextOrderWithTheirKeywords) {

@@ -101,7 +101,7 @@ POIElement makeSamplePOI() {
 }
 
 template <class... Kinds>
-std::vector<std::unique_ptr<IChartElement>> samplesOf(Kinds... kinds) {
+static std::vector<std::unique_ptr<IChartElement>> samplesOf(Kinds... kinds) {
     std::vector<std::unique_ptr<IChartElement>> all;
     (all.emplace_back(new Kinds(std::move(kinds))), ...);
     return all;
@@ -113,22 +113,17 @@ std::vector<std::unique_ptr<IChartElement>> makeAllSamples() {
                      makeSampleGroundGeometry(), makeSamplePOI());
 }
 
-namespace {
-
 template <class... Kinds>
-std::string fieldsOfKind(const IChartElement& element) {
+static std::string fieldsOfKind(const IChartElement& element) {
     std::string text;
     auto tryKind = [&](const auto* kind) {
         if ((kind = dynamic_cast<decltype(kind)>(&element)))
             text = recordText(static_cast<uint32_t>(element.getType()), *kind);
     };
     (tryKind(static_cast<const Kinds*>(nullptr)), ...);
-    if (text.empty())
-        ADD_FAILURE() << "no field list for element type " << element.getType();
+    EXPECT_FALSE(text.empty()) << "no field list for element type " << element.getType();
     return text;
 }
-
-}  // namespace
 
 std::string fieldsOf(const IChartElement& element) {
     return fieldsOfKind<AirspaceElement, AirwayElement, ObstructionElement, WaypointElement, MarkElement, NDBElement,

@@ -44,8 +44,7 @@ TEST(StaticAirspace, ClassIndexAndBottomShareTwoBytes) {
     Summary s = summaryOf(tra);
     EXPECT_EQ(readStaticAirspaceClass(s.bytes), 13);
     EXPECT_EQ(getStaticWord(s.bytes) & 0xFFF, 216);
-    tra.airspaceClass = "C";
-    tra.bottom = 40000;  // above the 12-bit range
+    tra.airspaceClass = "C", tra.bottom = 40000;  // above the 12-bit range
     s = summaryOf(tra);
     EXPECT_EQ(readStaticAirspaceClass(s.bytes), 0);
     EXPECT_EQ(getStaticWord(s.bytes) & 0xFFF, 4095);
@@ -57,15 +56,11 @@ TEST(StaticAirspace, ClassIndexAndBottomShareTwoBytes) {
 }
 
 TEST(StaticAirspace, RASLocalTypeIsTheLastWordNearTheEnd) {
-    EXPECT_EQ(extractRASLocalType("RAS MOA"), "MOA");
-    EXPECT_EQ(extractRASLocalType("CYR 101 ALERT"), "ALERT");
-    EXPECT_EQ(extractRASLocalType("NOBLANK"), "");
-    // A trailing blank is not searched (the search starts one before the end).
-    EXPECT_EQ(extractRASLocalType("AB "), "");
-    EXPECT_EQ(extractRASLocalType("A B "), "B ");
-    // Only the last 20 characters are searched.
-    EXPECT_EQ(extractRASLocalType("X 12345678901234567890"), "");
-    EXPECT_EQ(extractRASLocalType("X 1234567890123456789"), "1234567890123456789");
+    // A trailing blank is not searched, and only the last 20 characters are.
+    const std::pair<const char*, const char*> cases[] = {
+        {"RAS MOA", "MOA"}, {"CYR 101 ALERT", "ALERT"}, {"NOBLANK", ""}, {"AB ", ""}, {"A B ", "B "},
+        {"X 12345678901234567890", ""}, {"X 1234567890123456789", "1234567890123456789"}};
+    for (const auto& [name, type] : cases) EXPECT_EQ(extractRASLocalType(name), type) << name;
 }
 
 TEST(StaticSummary, ByteZeroIsTheTypeCode) {
@@ -101,8 +96,7 @@ TEST(StaticSummary, GroundGeometryAreaByteAndFlags) {
     EXPECT_EQ(s[2], GroundGeometryElement::APRON | 0x80);
     GroundGeometryElement road;
     road.kind = GroundGeometryElement::ROAD, road.geometryType = GroundGeometryElement::LINE;
-    road.setLineWidth(7.5);
-    road.points = {{-123.0, 49.0}, {-122.0, 49.5}};
+    road.setLineWidth(7.5), road.points = {{-123.0, 49.0}, {-122.0, 49.5}};
     road.updateBoundingBox();
     s = summaryOf(road);
     EXPECT_EQ(s[1], 0);
@@ -111,10 +105,8 @@ TEST(StaticSummary, GroundGeometryAreaByteAndFlags) {
 }
 
 TEST(StaticSummary, AreaByteScale) {
-    EXPECT_EQ(ggeAreaToByte(0.0), 0);
-    EXPECT_EQ(ggeAreaToByte(GGE_AREA_UNIT_M2), 0);
-    EXPECT_EQ(ggeAreaToByte(GGE_AREA_UNIT_M2 * 65536.0), 255);
-    EXPECT_EQ(ggeAreaToByte(1e15), 255);
+    for (auto [area, byte] : {std::pair(0.0, 0), {GGE_AREA_UNIT_M2, 0}, {GGE_AREA_UNIT_M2 * 65536.0, 255}, {1e15, 255}})
+        EXPECT_EQ(ggeAreaToByte(area), byte) << area;
     for (int b = 1; b < 255; b += 17)
         EXPECT_EQ(ggeAreaToByte(ggeByteToArea(static_cast<uint8_t>(b))), b);
 }

@@ -24,6 +24,11 @@ void roundTrip(Sample original, Sample copy = Sample()) {
     EXPECT_EQ(recordText(copy), recordText(original));
 }
 
+template <typename... Samples>
+void roundTripEach(const Samples&... samples) {
+    (roundTrip(samples), ...);
+}
+
 template <typename T>
 T valueAt(const std::vector<unsigned char>& record, size_t offset) {
     T value;
@@ -64,25 +69,16 @@ GPS_Data sampleFix() {
 }
 
 TEST(SampleRecord, RoundTripOfEveryFixedType) {
-    roundTrip(Altitude_Data(1500.25, 11));
-    roundTrip(Heading_Data(271.5, 12));
-    roundTrip(GroundSpeed_Data(98.0, 13));
-    roundTrip(VerticalSpeed_Data(-3.5, 14));
-    roundTrip(TurnRate_Data(3.0, 15));
-    roundTrip(AirSpeed_Data(105.0, 16));
-    roundTrip(Pressure_Data(1001.5, false, 17));
-    roundTrip(Temperature_Data(-12.5, false, 18));
-    roundTrip(Position_Data(-122.25, 49.125, 19));
-    roundTrip(Acceleration_Data(0.5, -9.81, 1.25, 20));
-    roundTrip(ExtendedHeading_Data(12.5f, NAN, 22));
-    roundTrip(AngleOfAttack_Data(7.5f, 18.0f, AngleOfAttack_Data::DEGREES, 23));
-    roundTrip(sampleFix());
     LocGs_Data loc(false);
     loc.amplitude90Hz = 0.25f, loc.amplitude150Hz = 0.75f;
-    roundTrip(loc);
     Attitude_Data attitude(Matrix3x3::fromEuler(0.3, 0.1, -0.2), 21);
     attitude.reset = Attitude_Data::RESET_ORIENTATION_MATRIX;
-    roundTrip(attitude);
+    roundTripEach(Altitude_Data(1500.25, 11), Heading_Data(271.5, 12), GroundSpeed_Data(98.0, 13),
+                  VerticalSpeed_Data(-3.5, 14), TurnRate_Data(3.0, 15), AirSpeed_Data(105.0, 16),
+                  Pressure_Data(1001.5, false, 17), Temperature_Data(-12.5, false, 18),
+                  Position_Data(-122.25, 49.125, 19), Acceleration_Data(0.5, -9.81, 1.25, 20),
+                  ExtendedHeading_Data(12.5f, NAN, 22), sampleFix(), loc, attitude,
+                  AngleOfAttack_Data(7.5f, 18.0f, AngleOfAttack_Data::DEGREES, 23));
     EXPECT_STREQ(Attitude_Data::resetName(attitude.reset), "Reset Orientation Matrix");
 }
 
@@ -93,26 +89,21 @@ TEST(SampleRecord, GpsFormatsCoordinatesAndListsAvailableFields) {
     EXPECT_EQ(gps.calcLongitudeString(), L"W 000\u00b030.000'");
     gps.latitude = 59.99999999;  // rounds up into the next degree, never 60'
     EXPECT_EQ(gps.calcLatitudeString(), L"N 60\u00b000.000'");
-    std::wstring text = gps.toString();
-    EXPECT_NE(text.find(L"Time (UTC): 14:34:44.280"), std::wstring::npos);
-    EXPECT_NE(text.find(L"GroundSpeed: "), std::wstring::npos);
-    EXPECT_EQ(text.find(L"Latitude: "), std::wstring::npos);
+    EXPECT_NE(gps.toString().find(L"Time (UTC): 14:34:44.280"), std::wstring::npos);
+    EXPECT_EQ(gps.toString().find(L"Latitude: "), std::wstring::npos);  // only available fields
 }
 
 TEST(SampleRecord, RawDataCarriesGpsAndTextAndGrowsItsBuffer) {
-    Raw_Data a, b;
+    Raw_Data a, b, c;
     a.gps = sampleFix();
     a.text = "$GPGGA,hello";
     a.acc = {1, 2, 3}, a.gyr = {4, 5, 6}, a.mag = {7, 8, 9}, a.accAvail = a.gpsAvail = true;
     a.m = Matrix3x3::fromEuler(1, 0, 0), a.delta = Matrix3x3::fromEuler(0, 0.01, 0), a.deltaT0 = 0.02;
-    EXPECT_EQ(recordOf(a).size(), 244u + 128 + 12);
     EXPECT_EQ(a.getRecordBufferSize(), 1024u);
-    roundTrip(a, b);
     a.text.assign(2000, 'x');
     std::vector<unsigned char> record = recordOf(a);
     EXPECT_EQ(a.getRecordBufferSize(), 244u + 128 + 2000);
     roundTrip(a, b);
-    Raw_Data c;
     record[0] = 127;  // a GPS record too short
     EXPECT_FALSE(c.deserialize(record.data(), int(record.size())));
     EXPECT_EQ(recordText(c), recordText(Raw_Data()));
@@ -139,15 +130,9 @@ TEST(SampleRecord, TrafficRecordsAreSortedByAddressAndCallSignsCut) {
     EXPECT_EQ(recordOf(copy), record);
 }
 
-TEST(SampleRecord, TrafficWithoutPositionAndBrokenRecords) {
-    TrafficElement e;
-    e.longitude = 7.0;
-    EXPECT_FALSE(e.hasPosition());  // latitude still -360
-    e.latitude = 46.0;
-    EXPECT_TRUE(e.hasPosition());
+TEST(SampleRecord, BrokenTrafficRecords) {
     Traffic_Data traffic, copy;
-    traffic.set(target(1, "A"));
-    traffic.set(target(2, "B"));
+    traffic.set(target(1, "A")), traffic.set(target(2, "B"));
     std::vector<unsigned char> record = recordOf(traffic);
     copy.set(target(99, "OLD"));
     EXPECT_FALSE(copy.deserialize(record.data(), int(record.size()) - 1));  // keeps the first only
@@ -174,8 +159,7 @@ TEST(SampleRecord, BuffersDoubleOrGrowToNeed) {
 
 TEST(SampleRecord, UplinkRoundTripAndFailureRules) {
     UATUplink_Data a, b;
-    a.addPackage(std::vector<unsigned char>(432, 0xAB));
-    a.addPackage(std::vector<unsigned char>{1, 2, 3});
+    a.addPackage(std::vector<unsigned char>(432, 0xAB)), a.addPackage({1, 2, 3});
     std::vector<unsigned char> record = recordOf(a);
     EXPECT_EQ(record.size(), 4u + 4 + 432 + 4 + 3);
     roundTrip(a, b);
@@ -203,7 +187,7 @@ TEST(SampleRecord, EngineRoundTripAndVersionCheck) {
     a.spare = 77, a.thermocouple[7] = -123, a.counter[1] = {1, 0xDEADBEEF, 4711};
     std::vector<unsigned char> record = recordOf(a);
     roundTrip(a, b);
-    record[0] = 2;
+    record[0] = 2;  // an unknown version is refused
     EXPECT_FALSE(b.deserialize(record.data(), 63));
     EXPECT_EQ(b.version, 2);
     EXPECT_EQ(b.analog[1], 0);
@@ -211,8 +195,7 @@ TEST(SampleRecord, EngineRoundTripAndVersionCheck) {
 
 TEST(SampleRecord, ShortRecordsLeaveFixedSamplesUnchanged) {
     Position_Data p(1, 2, 3);
-    unsigned char junk[19] = {};
-    EXPECT_FALSE(p.deserialize(junk, sizeof junk));
+    EXPECT_FALSE(p.deserialize(std::vector<unsigned char>(19).data(), 19));
     EXPECT_EQ(recordText(p), recordText(Position_Data(1, 2, 3)));
 }
 
