@@ -17,13 +17,10 @@ const ChartElementFactoryList& factories() {
 void exerciseTexts(const IChartElement& element) {
     element.getPosition(), element.getRemarks(), element.createDescriptionString();
     element.getIndicatedLabel(true, nullptr), element.getIndicatedLabel(false, nullptr);
-    for (int i = 0; i < element.getTrieInsertionNameCount(); ++i)
-        element.getTrieInsertionName(i);
-    for (int i = 0; i < element.getAreaDefiningPointCount(); ++i)
-        element.getAreaDefiningPoint(i);
+    for (int i = 0; i < element.getTrieInsertionNameCount(); ++i) element.getTrieInsertionName(i);
+    for (int i = 0; i < element.getAreaDefiningPointCount(); ++i) element.getAreaDefiningPoint(i);
     element.getComFrequencies(), element.getNavFrequencies();
-    element.createAML(nullptr, "default");
-    element.isLowAltitudeRelevant(), element.isHighAltitudeRelevant();
+    element.createAML(nullptr, "default"), element.isLowAltitudeRelevant(), element.isHighAltitudeRelevant();
     char staticData[3];
     element.writeStaticData(staticData);
 }

@@ -46,7 +46,7 @@ AirwayElement makeSampleAirway() {
     return a;
 }
 
-ObstructionElement makeSampleObstruction() {
+static ObstructionElement makeSampleObstruction() {
     ObstructionElement o;
     o.position = ChartPosition(-122.9, 49.3), o.group = o.knownLighting = true, o.accuratePosition = false;
     o.heightAGL = 420, o.topMSL = 1390, o.remarks = "Mast";

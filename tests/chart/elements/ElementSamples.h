@@ -12,7 +12,6 @@
 AirportElement makeSampleAirport();
 AirspaceElement makeSampleAirspace();
 AirwayElement makeSampleAirway();
-ObstructionElement makeSampleObstruction();
 WaypointElement makeSampleWaypoint();
 MarkElement makeSampleMark();
 NDBElement makeSampleNDB();

