@@ -68,8 +68,8 @@ MarkElement makeSampleMark() {
 
 NDBElement makeSampleNDB() {
     NDBElement n;
-    n.position = ChartPosition(-123.21972222, 49.19138889);
-    n.frequency = 368, n.ident = "ZVR", n.name = "SEA ISLAND", n.remarks = "H";
+    n.position = ChartPosition(-123.21972222, 49.19138889), n.frequency = 368, n.ident = "ZVR";
+    n.name = "SEA ISLAND", n.remarks = "H";
     n.highAltUsage = false, n.lowAltUsage = n.usedByAirways = true, n.magneticVariation = 17.5f;
     return n;
 }

@@ -67,8 +67,7 @@ TEST(StaticSummary, AirportFlagsAndTheNoRunwaysBit) {
     Summary s = summaryOf(airport);
     EXPECT_EQ(s[1], 2 | 8 | 16);  // heliport, glider, towered
     EXPECT_EQ(s[2], 0);
-    airport.runways.clear();
-    airport.heliport = airport.glider = airport.towered = false;
+    airport.runways.clear(), airport.heliport = airport.glider = airport.towered = false;
     airport.closed = airport.privateUse = airport.military = true;
     s = summaryOf(airport);
     EXPECT_EQ(s[1], 1 | 4 | 32 | 64);
@@ -84,8 +83,7 @@ TEST(StaticSummary, PointKindsUsageBits) {
 }
 
 TEST(StaticSummary, GroundGeometryAreaByteAndFlags) {
-    GroundGeometryElement apron = makeSampleGroundGeometry();  // area value 13, small box
-    Summary s = summaryOf(apron);
+    Summary s = summaryOf(makeSampleGroundGeometry());  // area value 13, small box
     EXPECT_EQ(s[1], ggeAreaToByte(13 * GGE_AREA_UNIT_M2));
     EXPECT_EQ(s[2], GroundGeometryElement::APRON | 0x80);
     GroundGeometryElement road;
