@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// Reads an arbitrary byte string as one element record, exactly as the
-// chart hands records to the readers, and exercises everything a reader's
-// result is used for. Returns an empty string when all is well, else what
-// went wrong. Shared by the fuzzer and the regression test of its finds.
+// Reads arbitrary bytes as one element record, as the chart hands records to
+// the readers, and uses the result every way the program does. Returns what
+// went wrong, or an empty string. Shared by the fuzzer and its regression test.
 std::string checkElementRecord(const uint8_t* data, size_t size);

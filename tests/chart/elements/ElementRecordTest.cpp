@@ -6,41 +6,22 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-std::unique_ptr<IChartElement> readRecordOf(const std::string& record) {
+static std::unique_ptr<IChartElement> readRecordOf(const std::string& record) {
     static const ChartElementFactoryList factories = createChartElementFactories();
     return readChartElementRecord(factories, record.data(), static_cast<unsigned>(record.size()));
 }
 
-std::string hex(const std::string& bytes) {
-    std::string text;
-    char two[3];
-    for (unsigned char b : bytes)
-        text += (std::snprintf(two, sizeof two, "%02x", b), two);
-    return text;
-}
-
-}  // namespace
-
-TEST(ElementRecord, EveryKindSurvivesWriteAndRead) {
+TEST(ElementRecord, EveryKindSurvivesWriteAndReadAndEndsAtItsLength) {
     for (const auto& original : makeAllSamples()) {
         const std::string record = recordOf(*original);
         std::unique_ptr<IChartElement> copy = readRecordOf(record);
         ASSERT_TRUE(copy) << original->getType();
         EXPECT_EQ(fieldsOf(*copy), fieldsOf(*original));
         EXPECT_EQ(recordOf(*copy), record);
-    }
-}
-
-TEST(ElementRecord, ReadAdvancesExactlyOverTheBody) {
-    // Records lie back to back in the chart files; a reader that takes one
-    // byte too many or too few shifts every following element.
-    for (const auto& original : makeAllSamples()) {
-        std::string record = recordOf(*original) + "trailing";
+        const std::string followed = record + "trailing";  // records lie back to back
         unsigned position = 4;
-        ASSERT_TRUE(original->readFromBuffer(record.data(), position, static_cast<unsigned>(record.size())));
-        EXPECT_EQ(position, record.size() - 8) << original->getType();
+        ASSERT_TRUE(copy->readFromBuffer(followed.data(), position, static_cast<unsigned>(followed.size())));
+        EXPECT_EQ(position, record.size()) << original->getType();
     }
 }
 
@@ -49,8 +30,7 @@ TEST(ElementRecord, EveryTruncationIsRejected) {
         const std::string record = recordOf(*original);
         const ChartElementFactoryList factories = createChartElementFactories();
         for (size_t length = 0; length < record.size(); ++length) {
-            // A fresh copy of the prefix, so that reading past it is an
-            // out-of-bounds access that the sanitizer builds report.
+            // A fresh buffer: sanitizers see any read past it.
             std::vector<char> prefix(record.begin(), record.begin() + length);
             EXPECT_FALSE(readChartElementRecord(factories, prefix.data(), static_cast<unsigned>(length)))
                 << original->getType() << " cut to " << length;
@@ -58,46 +38,17 @@ TEST(ElementRecord, EveryTruncationIsRejected) {
     }
 }
 
-TEST(ElementRecord, HugeCountsAndLengthsAreRejectedWithoutAllocating) {
-    const uint32_t huge = 0xFFFFFFF0u;
-    std::string airspace = recordOf(makeSampleAirspace());
-    // The point count sits right before the 4 points of 16 bytes.
-    std::memcpy(&airspace[airspace.size() - 4 * 16 - 4], &huge, 4);
-    EXPECT_FALSE(readRecordOf(airspace));
-    std::string mark = recordOf(makeSampleMark());
-    std::memcpy(&mark[4 + 16], &huge, 4);  // length of the name
-    EXPECT_FALSE(readRecordOf(mark));
-}
-
 TEST(ElementRecord, UnknownTypeCodesYieldNoElement) {
     std::string record = recordOf(makeSampleMark());
-    for (uint32_t code : {10u, 11u, 255u, 0xFFFFFFFFu}) {
+    const ChartElementFactoryList none;
+    EXPECT_FALSE(readChartElementRecord(none, record.data(), static_cast<unsigned>(record.size())));
+    for (uint32_t code : {10u, 255u, 0xFFFFFFFFu}) {
         std::memcpy(&record[0], &code, 4);
         EXPECT_FALSE(readRecordOf(record));
     }
-    record = recordOf(makeSampleMark());
-    ChartElementFactoryList none;
-    EXPECT_FALSE(readChartElementRecord(none, record.data(), static_cast<unsigned>(record.size())));
-}
-
-TEST(ElementRecord, KnownBytes) {
-    MarkElement mark;
-    mark.position = ChartPosition(1.0, 2.0);
-    mark.name = "AB";
-    mark.remarks.clear();
-    // type, latitude, longitude, name (length-prefixed, no terminator), remarks
-    EXPECT_EQ(hex(recordOf(mark)), "04000000" "0000000000000040" "000000000000f03f" "02000000" "4142" "00000000");
-    POIElement poi;
-    poi.poiType = POIElement::PEAK;
-    poi.name = "X";
-    poi.position = ChartPosition(1.0, 2.0);
-    poi.altitude = -2;
-    // type, POI type, name, longitude, latitude, altitude
-    EXPECT_EQ(hex(recordOf(poi)), "09000000" "13" "01000000" "58" "000000000000f03f" "0000000000000040" "feff");
 }
 
 TEST(ElementRecord, SamplesGiveTheKnownBytesOfEveryKind) {
-    // The fuzzers' seeds are the samples' records as the chart files have always held them.
     const char* seeds[] = {"airspace", "airway", "obstruction", "waypoint", "mark",
                            "ndb",      "vor",    "airport",     "groundgeometry", "poi"};
     const auto samples = makeAllSamples();
@@ -112,7 +63,6 @@ TEST(ElementIni, EveryKindSurvivesIniAndBack) {
     for (const auto& original : makeAllSamples()) {
         IniFile ini;
         original->writeToIni(&ini);
-        // Through the text form, as the file on disk holds it.
         IniFile reread;
         reread.setFromString(ini.toString());
         std::unique_ptr<IChartElement> copy = createChartElementFromIni(factories, &reread);
@@ -137,33 +87,18 @@ TEST(ElementIni, UnknownOrMissingTypeGivesNoElement) {
     ini.set("", "Type", "AIRWAY_SEGMENT");
     auto airway = createChartElementFromIni(factories, &ini);
     ASSERT_TRUE(airway);
-    // Keys that are missing keep the defaults of the editor's descriptor.
-    EXPECT_EQ(static_cast<AirwayElement*>(airway.get())->name, "Airway");
-    EXPECT_EQ(static_cast<AirwayElement*>(airway.get())->remarks, "-");
+    AirwayElement defaults;  // missing keys keep the editor descriptor's defaults
+    defaults.name = "Airway", defaults.remarks = "-";
+    EXPECT_EQ(fieldsOf(*airway), fieldsOf(defaults));
 }
 
 TEST(ElementIni, KeysAreThoseOfTheFileFormat) {
-    IniFile ini;
-    makeSampleAirport().writeToIni(&ini);
-    EXPECT_EQ(ini.get("", "Type"), "AIRPORT");
-    EXPECT_EQ(ini.get("", "Ident"), "CYVR");
-    EXPECT_EQ(ini.get("", "RunCnt"), "2");
-    EXPECT_EQ(ini.get("", "Run[0].Type"), "SOLID");
-    EXPECT_EQ(ini.get("", "Run[1].Type"), "GRASS");
-    EXPECT_EQ(ini.get("", "Run[0].App1Cnt"), "2");
-    EXPECT_EQ(ini.get("", "Run[0].App1[1].Name"), "LOC");
-    EXPECT_EQ(ini.get("", "Run[0].App1[1].MHZ"), "110");
-    EXPECT_EQ(ini.get("", "FreqCnt"), "2");
-    EXPECT_EQ(ini.get("", "Towered"), "1");
-    EXPECT_EQ(ini.get("", "Lat"), "49.1939");
-
-    IniFile vor;
-    makeSampleVOR().writeToIni(&vor);
-    EXPECT_EQ(vor.get("", "VORType"), "VORTAC");
-    IniFile poi;
-    makeSamplePOI().writeToIni(&poi);
-    EXPECT_EQ(poi.get("", "type"), "peak");
-    EXPECT_EQ(poi.get("", "Type"), "POI");
+    IniFile ini, poi;
+    makeSampleAirport().writeToIni(&ini), makeSamplePOI().writeToIni(&poi);
+    for (auto [key, value] : {std::pair("Type", "AIRPORT"), {"Ident", "CYVR"}, {"RunCnt", "2"},
+                              {"Run[1].Type", "GRASS"}, {"Run[0].App1[1].MHZ", "110"}, {"Lat", "49.1939"}})
+        EXPECT_EQ(ini.get("", key), value) << key;
+    EXPECT_EQ(poi.get("", "type") + poi.get("", "Type"), "peakPOI");
 }
 
 TEST(ChartElementFactories, RegisteredInContextOrderWithTheirKeywords) {
@@ -176,8 +111,6 @@ TEST(ChartElementFactories, RegisteredInContextOrderWithTheirKeywords) {
         std::unique_ptr<IChartElement> element(factories[i]->Create(nullptr));
         EXPECT_EQ(element->getType(), factories[i]->getElementType());
     }
-    EXPECT_EQ(factories[1]->getName(), L"Airway");
-    EXPECT_EQ(factories[8]->getName(), L"GroundGeometry");
     for (uint32_t code = 0; code < IChartElement::TYPE_COUNT; ++code)
         ASSERT_TRUE(findChartElementFactory(factories, code)) << code;
     EXPECT_EQ(findChartElementFactory(factories, 10u), nullptr);

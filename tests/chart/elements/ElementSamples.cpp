@@ -2,17 +2,14 @@
 
 #include <sstream>
 
-// The values are chosen so that every field differs from its default and
-// neighbouring fields differ from each other: a swapped pair of fields in
-// a record or INI form shows up as a mismatch.
+// Every field differs from its default and from its neighbours, so a swapped
+// pair of fields shows up as a mismatch.
 
 AirportElement makeSampleAirport() {
     AirportElement a;
     a.position = ChartPosition(-123.184, 49.1939);
     a.remarks = "Customs available", a.ident = "CYVR", a.name = "Vancouver Intl", a.fuel = "100LL, JET A-1";
-    a.addFrequency("TWR", 118, 700);
-    a.addFrequency("TWR", 119, 550);
-    a.addFrequency("ATIS", 124, 600);
+    a.addFrequency("TWR", 118, 700), a.addFrequency("TWR", 119, 550), a.addFrequency("ATIS", 124, 600);
     a.heliport = a.glider = a.towered = true;
     a.elevation = 14, a.trafficPatternAltitude = 1014, a.accuracy = 2;
     Runway r;
@@ -22,8 +19,7 @@ AirportElement makeSampleAirport() {
     r.elevation[0] = 9, r.elevation[1] = 13, r.slope[0] = -1, r.slope[1] = 2;
     r.thresholdValid[0] = r.elevationValid[0] = r.slopeValid[0] = r.slopeValid[1] = true;
     r.endName[0] = "08R", r.endName[1] = "26L";
-    r.approaches[0] = {{"ILS", 111, 550}};
-    r.approaches[1] = {{"ILS", 109, 500}, {"LOC", 110, 300}};
+    r.approaches[0] = {{"ILS", 111, 550}}, r.approaches[1] = {{"ILS", 109, 500}, {"LOC", 110, 300}};
     r.inaccurate = true;
     Runway grass;
     grass.surface = Runway::GRASS, grass.length = 1500, grass.endName[0] = "13", grass.endName[1] = "31";
@@ -33,8 +29,7 @@ AirportElement makeSampleAirport() {
 
 AirspaceElement makeSampleAirspace() {
     AirspaceElement a;
-    a.excluded = true;
-    a.topReference = AirspaceElement::FL, a.bottomReference = AirspaceElement::AGL;
+    a.excluded = true, a.topReference = AirspaceElement::FL, a.bottomReference = AirspaceElement::AGL;
     a.top = 12500, a.bottom = 700;
     a.airspaceClass = "TRA", a.name = "Vancouver TCA", a.remarks = "Active 0700-2300";
     a.points = {{-123.5, 49.0}, {-122.8, 49.0}, {-122.8, 49.4}, {-123.5, 49.4}};
@@ -45,48 +40,43 @@ AirspaceElement makeSampleAirspace() {
 AirwayElement makeSampleAirway() {
     AirwayElement a;
     a.start = ChartPosition(-123.1, 49.1), a.end = ChartPosition(-122.3, 48.2);
-    a.oneDirection = true;
-    a.name = "V23", a.remarks = "Low";
+    a.oneDirection = true, a.name = "V23", a.remarks = "Low";
     a.mea = 7000, a.meaAvail = true, a.moca = 5100, a.mocaAvail = false, a.maa = 17500, a.maaAvail = true;
     a.highAltUsage = false, a.lowAltUsage = true;
     return a;
 }
 
-ObstructionElement makeSampleObstruction() {
+static ObstructionElement makeSampleObstruction() {
     ObstructionElement o;
-    o.position = ChartPosition(-122.9, 49.3);
-    o.group = o.knownLighting = true, o.accuratePosition = false;
+    o.position = ChartPosition(-122.9, 49.3), o.group = o.knownLighting = true, o.accuratePosition = false;
     o.heightAGL = 420, o.topMSL = 1390, o.remarks = "Mast";
     return o;
 }
 
 WaypointElement makeSampleWaypoint() {
     WaypointElement w;
-    w.position = ChartPosition(-123.4, 48.7);
-    w.ident = "ACTIV", w.remarks = "Reporting";
+    w.position = ChartPosition(-123.4, 48.7), w.ident = "ACTIV", w.remarks = "Reporting";
     w.highAltUsage = w.usedByAirways = w.rp = true, w.lowAltUsage = w.pub = false;
     return w;
 }
 
 MarkElement makeSampleMark() {
     MarkElement m;
-    m.position = ChartPosition(-124.05, 49.55);
-    m.name = "Fuel stop", m.remarks = "Café open weekends";
+    m.position = ChartPosition(-124.05, 49.55), m.name = "Fuel stop", m.remarks = "Café open weekends";
     return m;
 }
 
 NDBElement makeSampleNDB() {
     NDBElement n;
-    n.position = ChartPosition(-123.21972222, 49.19138889);
-    n.frequency = 368, n.ident = "ZVR", n.name = "SEA ISLAND", n.remarks = "H";
+    n.position = ChartPosition(-123.21972222, 49.19138889), n.frequency = 368, n.ident = "ZVR";
+    n.name = "SEA ISLAND", n.remarks = "H";
     n.highAltUsage = false, n.lowAltUsage = n.usedByAirways = true, n.magneticVariation = 17.5f;
     return n;
 }
 
 VORElement makeSampleVOR() {
     VORElement v;
-    v.position = ChartPosition(-123.15, 49.08);
-    v.frequencyMHz = 115, v.frequencyKHz = 900;
+    v.position = ChartPosition(-123.15, 49.08), v.frequencyMHz = 115, v.frequencyKHz = 900;
     v.ident = "YVR", v.name = "VANCOUVER", v.fss = "Kamloops", v.remarks = "Restricted 270-300";
     v.vorType = VORElement::VORTAC, v.tacanChannel = "106X";
     v.highAltUsage = v.usedByAirways = true, v.lowAltUsage = false, v.magneticVariation = -19.25f;
@@ -110,37 +100,30 @@ POIElement makeSamplePOI() {
     return p;
 }
 
-std::vector<std::unique_ptr<IChartElement>> makeAllSamples() {
+template <class... Kinds>
+static std::vector<std::unique_ptr<IChartElement>> samplesOf(Kinds... kinds) {
     std::vector<std::unique_ptr<IChartElement>> all;
-    all.emplace_back(new AirspaceElement(makeSampleAirspace()));
-    all.emplace_back(new AirwayElement(makeSampleAirway()));
-    all.emplace_back(new ObstructionElement(makeSampleObstruction()));
-    all.emplace_back(new WaypointElement(makeSampleWaypoint()));
-    all.emplace_back(new MarkElement(makeSampleMark()));
-    all.emplace_back(new NDBElement(makeSampleNDB()));
-    all.emplace_back(new VORElement(makeSampleVOR()));
-    all.emplace_back(new AirportElement(makeSampleAirport()));
-    all.emplace_back(new GroundGeometryElement(makeSampleGroundGeometry()));
-    all.emplace_back(new POIElement(makeSamplePOI()));
+    (all.emplace_back(new Kinds(std::move(kinds))), ...);
     return all;
 }
 
-namespace {
+std::vector<std::unique_ptr<IChartElement>> makeAllSamples() {
+    return samplesOf(makeSampleAirspace(), makeSampleAirway(), makeSampleObstruction(), makeSampleWaypoint(),
+                     makeSampleMark(), makeSampleNDB(), makeSampleVOR(), makeSampleAirport(),
+                     makeSampleGroundGeometry(), makeSamplePOI());
+}
 
 template <class... Kinds>
-std::string fieldsOfKind(const IChartElement& element) {
+static std::string fieldsOfKind(const IChartElement& element) {
     std::string text;
     auto tryKind = [&](const auto* kind) {
         if ((kind = dynamic_cast<decltype(kind)>(&element)))
             text = recordText(static_cast<uint32_t>(element.getType()), *kind);
     };
     (tryKind(static_cast<const Kinds*>(nullptr)), ...);
-    if (text.empty())
-        ADD_FAILURE() << "no field list for element type " << element.getType();
+    EXPECT_FALSE(text.empty()) << "no field list for element type " << element.getType();
     return text;
 }
-
-}  // namespace
 
 std::string fieldsOf(const IChartElement& element) {
     return fieldsOfKind<AirspaceElement, AirwayElement, ObstructionElement, WaypointElement, MarkElement, NDBElement,

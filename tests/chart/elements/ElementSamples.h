@@ -1,6 +1,6 @@
 #pragma once
-// Fully populated elements of every kind, and their comparison through the
-// kinds' field lists, shared by the record, INI and factory tests.
+// Fully populated elements of every kind (their records are the fuzz corpus
+// seeds), and their comparison through the kinds' field lists.
 #include "chart/elements/ElementFactories.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +12,12 @@
 AirportElement makeSampleAirport();
 AirspaceElement makeSampleAirspace();
 AirwayElement makeSampleAirway();
-ObstructionElement makeSampleObstruction();
 WaypointElement makeSampleWaypoint();
 MarkElement makeSampleMark();
 NDBElement makeSampleNDB();
 VORElement makeSampleVOR();
 GroundGeometryElement makeSampleGroundGeometry();
 POIElement makeSamplePOI();
-// One of each kind, in type code order.
-std::vector<std::unique_ptr<IChartElement>> makeAllSamples();
-
-// The type code and every record field, one per line: two elements hold the
-// same data exactly when these are equal, and a failed EXPECT_EQ shows the
-// fields that differ.
-std::string fieldsOf(const IChartElement& element);
+std::vector<std::unique_ptr<IChartElement>> makeAllSamples();  // one of each kind, in type code order
+std::string fieldsOf(const IChartElement& element);            // type code and every record field
 std::string recordOf(const IChartElement& element);

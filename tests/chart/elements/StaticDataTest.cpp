@@ -1,65 +1,47 @@
 #include "ElementSamples.h"
 
+#include "base/Units.h"
 #include "chart/elements/StaticData.h"
 
 #include <cmath>
-
-namespace {
 
 struct Summary {
     char bytes[3] = {0x55, 0x55, 0x55};
     uint8_t operator[](int i) const { return static_cast<uint8_t>(bytes[i]); }
 };
 
-Summary summaryOf(const IChartElement& element) {
+static Summary summaryOf(const IChartElement& element) {
     Summary s;
     element.writeStaticData(s.bytes);
     return s;
 }
 
-}  // namespace
-
 TEST(StaticAltitude, TwelveBitEncodingAtItsEdges) {
-    EXPECT_EQ(encodeStaticAltitude12(0.0), 216);
-    EXPECT_NEAR(decodeStaticAltitude12(216), 0.0, 1.2);
-    EXPECT_EQ(encodeStaticAltitude12(10000.0), 4095);
-    EXPECT_EQ(encodeStaticAltitude12(9000.0), 4095);
-    EXPECT_EQ(encodeStaticAltitude12(-500.0), 0);
-    EXPECT_EQ(encodeStaticAltitude12(-501.0), 0);
-    EXPECT_EQ(encodeStaticAltitude12(std::nan("")), 0);
-    EXPECT_DOUBLE_EQ(decodeStaticAltitude12(0), -500.0);
-    EXPECT_DOUBLE_EQ(decodeStaticAltitude12(4095), 9000.0);
-    // Every step is 2.3 m, so a round trip is within half of that.
+    const std::pair<double, int> edges[] = {{0, 216}, {9000, 4095}, {1e4, 4095}, {-500, 0}, {NAN, 0}};
+    for (const auto& [metres, code] : edges) EXPECT_EQ(encodeStaticAltitude12(metres), code) << metres;
     for (double m = -500.0; m <= 9000.0; m += 37.3)
         EXPECT_NEAR(decodeStaticAltitude12(encodeStaticAltitude12(m)), m, 9500.0 / 4095 / 2 + 1e-9);
 }
 
 TEST(StaticAltitude, SixteenBitEncodingOfObstacles) {
     EXPECT_EQ(encodeStaticAltitude16(300.0), 5519);
-    EXPECT_NEAR(decodeStaticAltitude16(5519), 300.0, 0.1);
     EXPECT_EQ(encodeStaticAltitude16(9000.5), 65535);
     EXPECT_EQ(encodeStaticAltitude16(-600.0), 0);
-
     ObstructionElement mast;
-    mast.topMSL = static_cast<int32_t>(std::lround(300.0 / 0.3048));  // 984 ft
-    EXPECT_NEAR(readStaticObstructionElevation(summaryOf(mast).bytes), 984 * 0.3048, 0.1);
+    mast.topMSL = static_cast<int32_t>(std::lround(units::metresToFeet(300.0)));  // 984 ft
+    EXPECT_NEAR(readStaticObstructionElevation(summaryOf(mast).bytes), 984 * units::kMetresPerFoot, 0.1);
 }
 
 TEST(StaticAirspace, ClassIndexAndBottomShareTwoBytes) {
     AirspaceElement tra = makeSampleAirspace();
-    tra.airspaceClass = "TRA";
     tra.bottom = 0;
     Summary s = summaryOf(tra);
-    EXPECT_EQ(getStaticWord(s.bytes) >> 12, 13);
     EXPECT_EQ(readStaticAirspaceClass(s.bytes), 13);
     EXPECT_EQ(getStaticWord(s.bytes) & 0xFFF, 216);
-
-    tra.airspaceClass = "C";
-    tra.bottom = 40000;  // above the 12-bit range
+    tra.airspaceClass = "C", tra.bottom = 40000;  // above the 12-bit range
     s = summaryOf(tra);
     EXPECT_EQ(readStaticAirspaceClass(s.bytes), 0);
     EXPECT_EQ(getStaticWord(s.bytes) & 0xFFF, 4095);
-
     EXPECT_EQ(getStaticAirspaceClassIndex("tra"), 0);  // compared exactly
     EXPECT_EQ(getStaticAirspaceClassIndex("TRA "), 0);
     // 15 is no class of the table and reads as "none of these".
@@ -68,16 +50,11 @@ TEST(StaticAirspace, ClassIndexAndBottomShareTwoBytes) {
 }
 
 TEST(StaticAirspace, RASLocalTypeIsTheLastWordNearTheEnd) {
-    EXPECT_EQ(extractRASLocalType("RAS MOA"), "MOA");
-    EXPECT_EQ(extractRASLocalType("CYR 101 ALERT"), "ALERT");
-    EXPECT_EQ(extractRASLocalType("NOBLANK"), "");
-    EXPECT_EQ(extractRASLocalType(""), "");
-    // A trailing blank is not searched (the search starts one before the end).
-    EXPECT_EQ(extractRASLocalType("AB "), "");
-    EXPECT_EQ(extractRASLocalType("A B "), "B ");
-    // Only the last 20 characters are searched.
-    EXPECT_EQ(extractRASLocalType("X 12345678901234567890"), "");
-    EXPECT_EQ(extractRASLocalType("X 1234567890123456789"), "1234567890123456789");
+    // A trailing blank is not searched, and only the last 20 characters are.
+    const std::pair<const char*, const char*> cases[] = {
+        {"RAS MOA", "MOA"}, {"CYR 101 ALERT", "ALERT"}, {"NOBLANK", ""}, {"AB ", ""}, {"A B ", "B "},
+        {"X 12345678901234567890", ""}, {"X 1234567890123456789", "1234567890123456789"}};
+    for (const auto& [name, type] : cases) EXPECT_EQ(extractRASLocalType(name), type) << name;
 }
 
 TEST(StaticSummary, ByteZeroIsTheTypeCode) {
@@ -90,9 +67,7 @@ TEST(StaticSummary, AirportFlagsAndTheNoRunwaysBit) {
     Summary s = summaryOf(airport);
     EXPECT_EQ(s[1], 2 | 8 | 16);  // heliport, glider, towered
     EXPECT_EQ(s[2], 0);
-
-    airport.runways.clear();
-    airport.heliport = airport.glider = airport.towered = false;
+    airport.runways.clear(), airport.heliport = airport.glider = airport.towered = false;
     airport.closed = airport.privateUse = airport.military = true;
     s = summaryOf(airport);
     EXPECT_EQ(s[1], 1 | 4 | 32 | 64);
@@ -103,24 +78,17 @@ TEST(StaticSummary, PointKindsUsageBits) {
     EXPECT_EQ(summaryOf(makeSampleNDB())[1], 2 | 4);
     EXPECT_EQ(summaryOf(makeSampleVOR())[1], 1 | 4);
     EXPECT_EQ(summaryOf(makeSampleAirway())[1], 2);
-    const Summary mark = summaryOf(makeSampleMark());
-    EXPECT_EQ(mark[1] | mark[2], 0);
-    const Summary poi = summaryOf(makeSamplePOI());
-    EXPECT_EQ(poi[1], POIElement::PEAK);
-    EXPECT_EQ(poi[2], 0);
+    EXPECT_EQ(summaryOf(makeSampleMark())[1] | summaryOf(makeSampleMark())[2], 0);
+    EXPECT_EQ(summaryOf(makeSamplePOI())[1], POIElement::PEAK);
 }
 
 TEST(StaticSummary, GroundGeometryAreaByteAndFlags) {
-    GroundGeometryElement apron = makeSampleGroundGeometry();  // area value 13, small box
-    Summary s = summaryOf(apron);
+    Summary s = summaryOf(makeSampleGroundGeometry());  // area value 13, small box
     EXPECT_EQ(s[1], ggeAreaToByte(13 * GGE_AREA_UNIT_M2));
     EXPECT_EQ(s[2], GroundGeometryElement::APRON | 0x80);
-
     GroundGeometryElement road;
-    road.kind = GroundGeometryElement::ROAD;
-    road.geometryType = GroundGeometryElement::LINE;
-    road.setLineWidth(7.5);
-    road.points = {{-123.0, 49.0}, {-122.0, 49.5}};
+    road.kind = GroundGeometryElement::ROAD, road.geometryType = GroundGeometryElement::LINE;
+    road.setLineWidth(7.5), road.points = {{-123.0, 49.0}, {-122.0, 49.5}};
     road.updateBoundingBox();
     s = summaryOf(road);
     EXPECT_EQ(s[1], 0);
@@ -129,13 +97,8 @@ TEST(StaticSummary, GroundGeometryAreaByteAndFlags) {
 }
 
 TEST(StaticSummary, AreaByteScale) {
-    EXPECT_EQ(ggeAreaToByte(0.0), 0);
-    EXPECT_EQ(ggeAreaToByte(1e-9), 0);
-    EXPECT_EQ(ggeAreaToByte(GGE_AREA_UNIT_M2), 0);
-    EXPECT_EQ(ggeAreaToByte(GGE_AREA_UNIT_M2 * 65536.0), 255);
-    EXPECT_EQ(ggeAreaToByte(1e15), 255);
-    EXPECT_NEAR(ggeByteToArea(255), GGE_AREA_UNIT_M2 * 65536.0, 1.0);
-    EXPECT_DOUBLE_EQ(ggeByteToArea(0), GGE_AREA_UNIT_M2);
+    for (auto [area, byte] : {std::pair(0.0, 0), {GGE_AREA_UNIT_M2, 0}, {GGE_AREA_UNIT_M2 * 65536.0, 255}, {1e15, 255}})
+        EXPECT_EQ(ggeAreaToByte(area), byte) << area;
     for (int b = 1; b < 255; b += 17)
         EXPECT_EQ(ggeAreaToByte(ggeByteToArea(static_cast<uint8_t>(b))), b);
 }
