@@ -5,6 +5,10 @@
 
 using namespace irr;
 
+namespace {
+const wchar_t* const kClose = L"Close";
+}
+
 void MessageArea::setMessage(const void* owner, const std::wstring& text, int colour, int durationMs,
                              uint32_t nowMs) {
     Message& m = messages[owner];
@@ -34,6 +38,7 @@ std::wstring MessageArea::getText(const void* owner) const {
 }
 
 void MessageArea::render(video::IVideoDriver* driver, gui::IGUIFont* font, uint32_t nowMs) {
+    bounds = core::rect<s32>();
     if (expire(nowMs) == 0 || !font) return;
     std::vector<const Message*> ordered;
     for (const auto& entry : messages) ordered.push_back(&entry.second);
@@ -49,6 +54,12 @@ void MessageArea::render(video::IVideoDriver* driver, gui::IGUIFont* font, uint3
                                                          : video::SColor(200, 0, 0, 0);
         driver->draw2DRectangle(back, box);
         font->draw(m->text.c_str(), box, video::SColor(255, 255, 255, 255), true, true);
+        const core::dimension2d<u32> close = font->getDimension(kClose);
+        const core::rect<s32> closeBox(box.LowerRightCorner.X - close.Width - 8, box.UpperLeftCorner.Y,
+                                       box.LowerRightCorner.X, box.LowerRightCorner.Y);
+        font->draw(kClose, closeBox, video::SColor(255, 255, 230, 120), true, true);
+        if (bounds.getArea() == 0) bounds = box;
+        else bounds.addInternalPoint(box.UpperLeftCorner);
         bottom -= height;
         if (bottom <= 0) break;
     }

@@ -16,13 +16,18 @@ public:
     // durationMs < 0: until replaced or removed.
     void setMessage(const void* owner, const std::wstring& text, int colour, int durationMs, uint32_t nowMs);
     void removeMessage(const void* owner);
+    void clear() { messages.clear(); }
     // Drops expired messages; returns how many remain.
     size_t expire(uint32_t nowMs);
     size_t size() const { return messages.size(); }
     // The text of the owner's message, empty if it has none.
     std::wstring getText(const void* owner) const;
 
+    // Draws the messages with a "Close" mark; a click anywhere on them
+    // closes them all, so getBounds() is the close area.
     void render(irr::video::IVideoDriver* driver, irr::gui::IGUIFont* font, uint32_t nowMs);
+    // Where the last render put the messages; empty when none were drawn.
+    irr::core::rect<irr::s32> getBounds() const { return bounds; }
 
 private:
     struct Message {
@@ -34,4 +39,5 @@ private:
     };
     std::map<const void*, Message> messages;
     uint64_t nextOrder = 0;
+    irr::core::rect<irr::s32> bounds;
 };

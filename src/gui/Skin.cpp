@@ -8,6 +8,12 @@ using namespace irr;
 Skin::Skin(gui::IGUIEnvironment* env, int skinMode) : environment(env), mode(skinMode) {
     guiSkin = environment->createSkin(gui::EGST_WINDOWS_METALLIC);
     environment->setSkin(guiSkin);
+    setMode(skinMode);
+    OnScreenChanged();
+}
+
+void Skin::setMode(int newMode) {
+    mode = newMode;
     switch (mode) {
         case MODERN_LIGHT:
             background = video::SColor(255, 226, 230, 234);
@@ -23,7 +29,6 @@ Skin::Skin(gui::IGUIEnvironment* env, int skinMode) : environment(env), mode(ski
             break;
     }
     applyColours(230);
-    OnScreenChanged();
 }
 
 Skin::~Skin() {

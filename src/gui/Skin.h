@@ -12,6 +12,8 @@ public:
     ~Skin();
 
     int getMode() const { return mode; }
+    // Switches the colours (day and night); GUI elements follow at once.
+    void setMode(int mode);
     irr::video::SColor getBackgroundColor() const { return background; }
     irr::video::SColor getTextColor() const { return text; }
 

@@ -17,6 +17,9 @@
 #include "gui/Drawer2D.h"
 #include "gui/FlexibleFont.h"
 #include "gui/Skin.h"
+#include "panels/Menu.h"
+#include "panels/PanelKinds.h"
+#include "panels/PanelManager.h"
 #include "sensors/ISensorManagerUI.h"
 #include "sensors/SensorKinds.h"
 #include "sensors/SensorManager.h"
@@ -29,17 +32,18 @@ constexpr float kLoadingStep = 1.0f / 13.0f;
 }  // namespace
 
 // Sensor messages ("Connection lost." and the like) go to the pilot's
-// message line.
+// message line; a change of sensors reaches the panels.
 class SensorMessages : public ISensorManagerUI {
 public:
-    explicit SensorMessages(MessageArea& area) : area(area) {}
+    explicit SensorMessages(PanelManager& panels) : panels(panels) {}
     void setMessage(const void* owner, const std::wstring& text, int colour, int durationMs) override {
-        area.setMessage(owner, text, colour, durationMs, getMilliSecs());
+        panels.setMessage(owner, text, colour, durationMs);
     }
-    void removeMessage(const void* owner) override { area.removeMessage(owner); }
+    void removeMessage(const void* owner) override { panels.removeMessage(owner); }
+    void OnSensorChanged() override { panels.OnSensorChanged(); }
 
 private:
-    MessageArea& area;
+    PanelManager& panels;
 };
 
 Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
@@ -70,10 +74,14 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     loading->nextStep();
 
     logMessage("cpp: Create Managers");
-    logMessage("cpp: Load Font");
-    sensorMessages = std::make_unique<SensorMessages>(messages);
+    panelManager = std::make_unique<PanelManager>(this, getSkin());
+    panelManager->setResizeLock([this] { grabResizeLock(); }, [this] { dropResizeLock(); });
+    logMessage("cpp: Load Font", Logger::BOTH);
+    panelManager->loadFontSettingsFromIni(&ini);
+    sensorMessages = std::make_unique<SensorMessages>(*panelManager);
     sensorManager = std::make_unique<SensorManager>();
     sensorManager->setUI(sensorMessages.get());
+    sensorManager->registerSensorDataReceiver(panelManager->getSensorDataReceiver());
     eventReceiver = std::make_unique<EventReceiver>(this, kEventQueueCapacity);
     device->setEventReceiver(eventReceiver.get());
     loading->nextStep();
@@ -82,6 +90,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     chartElementFactories = createChartElementFactories();
     loading->draw();
     registerSensorKinds(*sensorManager);
+    registerPanelKinds(*panelManager, this);
     loading->nextStep();
 
     logMessage("cpp: Load Settings");
@@ -95,8 +104,11 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
 
     const double t0 = getSecs();
     loading->nextStep();
+    logMessage("cpp: Load Panels", Logger::BOTH);
+    panelManager->loadPanelSettingsFromIni(&ini, [this](const std::wstring&) { loading->draw(); }, true, false);
+    addMenuEntries();
     loading->nextStep();
-    if (!updateMessage.empty()) messages.setMessage(this, updateMessage, MessageArea::NOTICE, 30000, getMilliSecs());
+    if (!updateMessage.empty()) panelManager->setMessage(this, updateMessage, PanelManager::NOTICE, 30000);
     keepLoadingScreenUp(t0);
     loading->nextStep();
     loading.reset();
@@ -106,7 +118,9 @@ Context::~Context() {
     device->setEventReceiver(nullptr);
     eventReceiver.reset();
     if (sensorManager) sensorManager->tryShutdown();
+    if (sensorManager && panelManager) sensorManager->unregisterSensorDataReceiver(panelManager->getSensorDataReceiver());
     sensorManager.reset();
+    panelManager.reset();
     sensorMessages.reset();
     drawer.reset();
     logger = nullptr;
@@ -190,11 +204,15 @@ void Context::processScreenChange() {
     driver->endScene();
     if (getSkin()) getSkin()->OnScreenChanged();
     resizeCallbacks.callAll();
+    IniFile ini(getPath("data/config.ini"));
+    if (panelManager) {
+        panelManager->OnScreenChanged(&ini);
+        addMenuEntries();
+    }
 }
 
 void Context::loadSettingFromIni(IniFile* ini) {
     preLandingReminder = convertUtf8ToWString(ini->get("", "preLandingReminder"));
-    drawFPS = convertStringTo<int>(ini->get("", "drawFPS")) != 0;
 }
 
 void Context::reloadAllSettings(IniFile* ini, bool flag) {
@@ -207,9 +225,27 @@ void Context::reloadAllSettings(IniFile* ini, bool flag) {
         if (sensorManager->loadSensorSettingsFromIni(ini, flag)) ini->save(getPath("data/config.ini"));
         device->run();
     }
+    if (panelManager) {
+        panelManager->unload(false);
+        panelManager->loadPanelSettingsFromIni(ini, nullptr, true, true);
+        addMenuEntries();
+    }
 }
 
-void Context::OnMustFreeMemory() {}
+void Context::addMenuEntries() {
+    Menu* menu = panelManager->getMenu();
+    if (!menu) return;
+    menu->addEntry(L"Day / Night", [this] {
+        Skin* skin = getSkin();
+        if (skin) skin->setMode(skin->getMode() == Skin::MODERN_LIGHT ? Skin::MODERN_DARK : Skin::MODERN_LIGHT);
+        panelManager->OnChartStyleChanged();
+    });
+    menu->addEntry(L"Exit", [this] { setShallExit(true); });
+}
+
+void Context::OnMustFreeMemory() {
+    if (panelManager) panelManager->OnMustFreeMemory();
+}
 
 void Context::assertExistance(std::string path) {
     if (SystemManager::fileExists(path)) return;

@@ -12,7 +12,6 @@
 #include "base/UnitConverter.h"
 #include "geo/ChartPosition.h"
 #include "chart/elements/ElementFactories.h"
-#include "gui/MessageArea.h"
 
 class EventReceiver;
 class Drawer2D;
@@ -24,6 +23,7 @@ class LoadingProgressCallback;
 class Logger;
 class Skin;
 class SensorManager;
+class PanelManager;
 class SystemManager;
 class SensorMessages;
 
@@ -70,7 +70,6 @@ public:
     void setStyle2D(int style) { style2D = style; }
     int getStyle2D() const { return style2D; }
     const std::wstring& getPreLandingReminder() const { return preLandingReminder; }
-    bool shallDrawFPS() const { return drawFPS; }
 
     uint32_t getScreenWidth() const { return screenWidth; }
     uint32_t getScreenHeight() const { return screenHeight; }
@@ -82,7 +81,7 @@ public:
     Skin* getSkin();
     LanguageManager* getLanguageManager() { return languageManager.get(); }
     SensorManager* getSensorManager() { return sensorManager.get(); }
-    MessageArea& getMessageArea() { return messages; }
+    PanelManager* getPanelManager() { return panelManager.get(); }
     // The units the pilot reads values in, as configured.
     const units::UnitConverter& getUnitConverter() const { return unitConverter; }
     const ChartElementFactoryList& getChartElementFactories() const { return chartElementFactories; }
@@ -91,6 +90,7 @@ private:
     void processScreenChange();
     void checkConfigVersion();
     void keepLoadingScreenUp(double since);
+    void addMenuEntries();
 
     irr::IrrlichtDevice* device;
     std::unique_ptr<FlexibleFontManager> fontManager;
@@ -102,9 +102,9 @@ private:
     std::unique_ptr<EventReceiver> eventReceiver;
     std::unique_ptr<SensorMessages> sensorMessages;
     std::unique_ptr<SensorManager> sensorManager;
+    std::unique_ptr<PanelManager> panelManager;
     ChartElementFactoryList chartElementFactories;
     units::UnitConverter unitConverter;
-    MessageArea messages;
     FlexibleFont* defaultFont = nullptr;
 
     uint32_t screenWidth = 0;
@@ -113,7 +113,6 @@ private:
     int style2D = 0;
     std::wstring preLandingReminder;
     std::wstring updateMessage;
-    bool drawFPS = false;
     bool exitRequested = false;
     int resizeLock = 0;
     ResizeCallbacks resizeCallbacks;

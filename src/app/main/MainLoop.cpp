@@ -9,8 +9,8 @@
 #include "app/Screenshot.h"
 #include "app/ShutdownSignal.h"
 #include "app/main/Context.h"
-#include "base/Time.h"
 #include "gui/Skin.h"
+#include "panels/PanelManager.h"
 #include "sensors/SensorManager.h"
 
 using namespace irr;
@@ -49,19 +49,25 @@ void runMainLoop(IrrlichtDevice* device, Context& context) {
             break;
         }
         if (SensorManager* sensors = context.getSensorManager()) sensors->Update();
+        PanelManager* panels = context.getPanelManager();
         EventReceiver* events = context.getEventReceiver();
         while (events && events->isEventAvailable()) {
             const SEvent event = events->popEvent();
-            (void)event;  // handed to the panel and aircraft managers once they exist
+            if (panels) panels->processEvent(event);
         }
         context.yieldAndUpdate();
+        panels = context.getPanelManager();
 
         Skin* skin = context.getSkin();
         const video::SColor background = skin ? skin->getBackgroundColor() : video::SColor(255, 0, 0, 0);
         driver->beginScene(true, true, background);
+        if (panels) panels->Render();
         device->getGUIEnvironment()->drawAll();
-        context.getMessageArea().render(driver, skin ? skin->getDefaultFont() : nullptr, getMilliSecs());
-        if (context.shallDrawFPS()) drawFrameRate(device, skin, lastFps < 0 ? 0 : lastFps);
+        if (panels) {
+            panels->renderInMenuPreview();
+            panels->RenderAfterGUI();
+        }
+        if (panels && panels->shallDrawFPS()) drawFrameRate(device, skin, lastFps < 0 ? 0 : lastFps);
         if (events && events->takeScreenshotRequest()) {
             const std::string file = saveScreenshot(driver, context.getPath("Screenshots/"));
             logMessage(file.empty() ? std::string("screenshot failed") : "screenshot saved: " + file);

@@ -1,0 +1,8 @@
+#pragma once
+
+class ICommonAppContext;
+class PanelManager;
+
+// Registers every panel kind in its persisted order: the position in the
+// list is the "FactoryIndex" of the configuration's panel sections.
+void registerPanelKinds(PanelManager& panels, ICommonAppContext* context);
