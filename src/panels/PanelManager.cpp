@@ -295,6 +295,9 @@ void PanelManager::hideDetails() {
 
 void PanelManager::setMessage(const void* owner, const std::wstring& text, int colour, int durationMs) {
     if (!acceptMessages || settings.messagesDisabled) return;
+    // What the pilot was told goes to the log too, so a flight can be
+    // reconstructed afterwards; repeats of the same text are not logged.
+    if (messages.getText(owner) != text) logMessage("message: " + convertWStringToUtf8String(text), Logger::FILE);
     messages.setMessage(owner, text, colour, durationMs, getMilliSecs());
 }
 

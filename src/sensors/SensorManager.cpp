@@ -224,6 +224,13 @@ void SensorManager::unload() {
     overallWarning = ISensor::WRONG;
 }
 
+void SensorManager::OnScreenChanged() {
+    // Set-up screens of sensors and forwarders lay themselves out anew.
+    for (ISensorFactory* f : sensorFactories) f->OnScreenChanged();
+    for (ISensorForwarderFactory* f : forwarderFactories) f->OnScreenChanged();
+    for (ISensor* s : sensors) s->OnScreenChanged();
+}
+
 void SensorManager::tryShutdown() {
     std::printf("tryShutdown\n");
     for (ISensor* s : sensors) s->OnShutdown();

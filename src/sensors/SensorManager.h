@@ -102,6 +102,7 @@ public:
     // Destroys forwarders and sensors.
     void unload();
     // Lets every sensor close its devices before exit.
+    void OnScreenChanged();
     void tryShutdown();
 
     // Once per main-loop iteration.

@@ -209,6 +209,7 @@ void Context::processScreenChange() {
         panelManager->OnScreenChanged(&ini);
         addMenuEntries();
     }
+    if (sensorManager) sensorManager->OnScreenChanged();
 }
 
 void Context::loadSettingFromIni(IniFile* ini) {
