@@ -103,7 +103,11 @@ void Drawer2D::drawTriangles(const shapes::Triangles& input, video::SColor colou
     material.BackfaceCulling = false;
     // A texture brings its own transparency; plain shapes carry it in the
     // vertex colour.
-    material.MaterialType = texture ? video::EMT_TRANSPARENT_ALPHA_CHANNEL : materialType;
+    const bool fading =
+        texture && colour.getAlpha() < 255 && fadingTextureMaterial != video::EMT_TRANSPARENT_ALPHA_CHANNEL;
+    material.MaterialType = fading    ? fadingTextureMaterial
+                            : texture ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
+                                      : materialType;
     material.setTexture(0, texture);
     driver->setMaterial(material);
     // 16-bit indices: hand the triangles over in batches that fit.
@@ -127,8 +131,31 @@ void Drawer2D::drawTriangles(const shapes::Triangles& input, video::SColor colou
             indices.push_back(static_cast<u16>(flipped ? i + 2 : i + 1));
             indices.push_back(static_cast<u16>(flipped ? i + 1 : i + 2));
         }
-        driver->draw2DVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(),
-                                          static_cast<u32>(count / 3), video::EVT_STANDARD, scene::EPT_TRIANGLES,
-                                          video::EIT_16BIT);
+        if (fading) drawTrianglesIn3D(static_cast<u32>(count / 3));
+        else
+            driver->draw2DVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(),
+                                              static_cast<u32>(count / 3), video::EVT_STANDARD, scene::EPT_TRIANGLES,
+                                              video::EIT_16BIT);
     }
+}
+
+void Drawer2D::drawTrianglesIn3D(u32 primitiveCount) {
+    const core::matrix4 projection = driver->getTransform(video::ETS_PROJECTION);
+    const core::matrix4 view = driver->getTransform(video::ETS_VIEW);
+    const core::matrix4 world = driver->getTransform(video::ETS_WORLD);
+    const core::dimension2d<u32> size = driver->getCurrentRenderTargetSize();
+    // Pixels (x right, y down) to the unit cube.
+    core::matrix4 pixels(core::matrix4::EM4CONST_IDENTITY);
+    pixels[0] = 2.0f / size.Width;
+    pixels[5] = -2.0f / size.Height;
+    pixels[12] = -1.0f;
+    pixels[13] = 1.0f;
+    driver->setTransform(video::ETS_PROJECTION, pixels);
+    driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
+    driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
+    driver->drawVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(), primitiveCount,
+                                    video::EVT_STANDARD, scene::EPT_TRIANGLES, video::EIT_16BIT);
+    driver->setTransform(video::ETS_PROJECTION, projection);
+    driver->setTransform(video::ETS_VIEW, view);
+    driver->setTransform(video::ETS_WORLD, world);
 }

@@ -65,6 +65,10 @@ public:
     // the material manager provides another).
     void setMaterialType(irr::video::E_MATERIAL_TYPE type) { materialType = type; }
     irr::video::E_MATERIAL_TYPE getMaterialType() const { return materialType; }
+    // The material that multiplies a texture's alpha by the colour's (see
+    // MaterialManager). Until it is set, textures tinted with a translucent
+    // colour are drawn with their own alpha only.
+    void setFadingTextureMaterial(irr::video::E_MATERIAL_TYPE type) { fadingTextureMaterial = type; }
 
 private:
     void drawTriangles(const shapes::Triangles& triangles, irr::video::SColor colour, irr::video::ITexture* texture,
@@ -72,7 +76,12 @@ private:
 
     irr::IrrlichtDevice* device;
     irr::video::IVideoDriver* driver;
+    // Draws through the engine's 3D path with a projection that maps pixels,
+    // the only path that honours a material of the program's own.
+    void drawTrianglesIn3D(irr::u32 primitiveCount);
+
     irr::video::E_MATERIAL_TYPE materialType = irr::video::EMT_TRANSPARENT_VERTEX_ALPHA;
+    irr::video::E_MATERIAL_TYPE fadingTextureMaterial = irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL;
     bool hasClip = false;
     irr::core::rect<irr::s32> currentClip;
     std::vector<irr::video::S3DVertex> vertices;  // reused between calls

@@ -1,6 +1,7 @@
 // Draws each kind of shape in a real OpenGL window and reads the colours at
 // points the geometry puts inside, outside and beyond the clip.
 #include "gui/Drawer2D.h"
+#include "gui/MaterialManager.h"
 #include "GuiWindow.h"
 
 using namespace irr;
@@ -86,4 +87,27 @@ TEST_F(Drawer2DWindow, ShapesStayInsideTheClipAndVertexAlphaBlends) {
          {{500, 200}, kBlack},  // right of the current clip
          {{300, 350}, kBlack},  // below both
          {{600, 420}, video::SColor(255, 128, 128, 128)}});
+}
+
+TEST_F(Drawer2DWindow, FadingTextureMultipliesItsAlphaByTheColoursOnce) {
+    const MaterialManager first(driver), second(driver);
+    EXPECT_EQ(first.getVertexAndTextureColorMaterial(), second.getVertexAndTextureColorMaterial());
+    EXPECT_GE(first.getVertexAndTextureColorMaterial(), video::EMT_ONETEXTURE_BLEND + 1);
+    // White, the right half transparent; drawn half faded in red.
+    video::IImage* image = driver->createImage(video::ECF_A8R8G8B8, core::dimension2d<u32>(16, 16));
+    for (u32 y = 0; y < 16; ++y)
+        for (u32 x = 0; x < 16; ++x) image->setPixel(x, y, x < 8 ? kWhite : video::SColor(0, 255, 255, 255));
+    video::ITexture* texture = driver->addTexture("fading", image);
+    image->drop();
+    expectColours(
+        [&](Drawer2D& d) {
+            first.configure(d);
+            d.draw(texture, {100, 100}, {80, 80}, 0, {0.5f, 0.5f}, video::SColor(128, 255, 0, 0));
+            d.draw(texture, {300, 100}, {80, 80}, 180, {0.5f, 0.5f}, video::SColor(255, 0, 255, 0));
+        },
+        {{{120, 140}, video::SColor(255, 128, 0, 0)},
+         {{160, 140}, kBlack},  // faded, transparent half
+         {{360, 140}, kGreen},
+         {{320, 140}, kBlack}});  // opaque, turned half round
+    driver->removeTexture(texture);
 }
