@@ -1,23 +1,161 @@
 #include "gui/Drawer2D.h"
 
+#include <algorithm>
+
 using namespace irr;
 
 namespace {
 bool staticsReady = false;
+
+shapes::Vertex toVertex(const core::vector2df& p) {
+    shapes::Vertex v;
+    v.x = p.X;
+    v.y = p.Y;
+    return v;
 }
+
+std::vector<shapes::Vertex> toVertices(const Drawer2D::Points& points) {
+    std::vector<shapes::Vertex> out;
+    out.reserve(points.size());
+    for (const core::vector2df& p : points) out.push_back(toVertex(p));
+    return out;
+}
+
+shapes::Rect toRect(const core::rect<s32>& r) {
+    return shapes::Rect{double(r.UpperLeftCorner.X), double(r.UpperLeftCorner.Y), double(r.LowerRightCorner.X),
+                        double(r.LowerRightCorner.Y)};
+}
+}  // namespace
 
 Drawer2D::Drawer2D(IrrlichtDevice* dev) : device(dev), driver(dev->getVideoDriver()) {}
 
 void Drawer2D::initStaticVars() { staticsReady = true; }
 
 void Drawer2D::fillRectangle(const core::rect<s32>& area, video::SColor colour) {
-    driver->draw2DRectangle(colour, area);
+    driver->draw2DRectangle(colour, area, hasClip ? &currentClip : nullptr);
 }
 
 void Drawer2D::drawTextCentred(gui::IGUIFont* font, const std::wstring& text, const core::rect<s32>& area,
                                video::SColor colour) {
     if (!font) font = device->getGUIEnvironment()->getBuiltInFont();
-    if (font) font->draw(text.c_str(), area, colour, true, true);
+    if (font) font->draw(text.c_str(), area, colour, true, true, hasClip ? &currentClip : nullptr);
 }
 
 core::rect<s32> Drawer2D::getViewport() const { return driver->getViewPort(); }
+
+void Drawer2D::setClipRect(const core::rect<s32>* clip) {
+    hasClip = clip != nullptr;
+    if (clip) currentClip = *clip;
+}
+
+void Drawer2D::draw(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
+                    f32 rotation, const core::vector2df& centre, video::SColor colour, const core::rect<s32>* clip) {
+    if (!texture) return;
+    drawTriangles(shapes::quadTriangles(
+                      shapes::rotatedQuad(position.X, position.Y, size.X, size.Y, rotation, centre.X, centre.Y)),
+                  colour, texture, clip);
+}
+
+void Drawer2D::drawLine(const core::vector2df& from, const core::vector2df& to, f32 width, video::SColor colour,
+                        const core::rect<s32>* clip) {
+    drawPolyline({from, to}, width, colour, false, clip);
+}
+
+void Drawer2D::drawPolyline(const Points& points, f32 width, video::SColor colour, bool closed,
+                            const core::rect<s32>* clip) {
+    drawTriangles(shapes::thickPolyline(toVertices(points), width, closed), colour, nullptr, clip);
+}
+
+void Drawer2D::fillPolygon(const Points& points, video::SColor colour, const core::rect<s32>* clip) {
+    drawTriangles(shapes::triangulatePolygon(toVertices(points)), colour, nullptr, clip);
+}
+
+void Drawer2D::drawArc(const core::vector2df& centre, f32 radius, f32 width, f32 startDegrees, f32 endDegrees,
+                       video::SColor colour, const core::rect<s32>* clip) {
+    drawTriangles(shapes::thickArc(centre.X, centre.Y, radius, width, startDegrees, endDegrees), colour, nullptr, clip);
+}
+
+void Drawer2D::drawCircle(const core::vector2df& centre, f32 radius, f32 width, video::SColor colour,
+                          const core::rect<s32>* clip) {
+    drawArc(centre, radius, width, 0, 360, colour, clip);
+}
+
+void Drawer2D::fillCircle(const core::vector2df& centre, f32 radius, video::SColor colour,
+                          const core::rect<s32>* clip) {
+    drawTriangles(shapes::filledCircle(centre.X, centre.Y, radius), colour, nullptr, clip);
+}
+
+void Drawer2D::drawTriangles(const shapes::Triangles& input, video::SColor colour, video::ITexture* texture,
+                             const core::rect<s32>* clip) {
+    if (input.empty()) return;
+    const shapes::Triangles* triangles = &input;
+    shapes::Triangles clipped;
+    if (hasClip || clip) {
+        shapes::Rect area = hasClip ? toRect(currentClip) : toRect(*clip);
+        if (hasClip && clip) area = shapes::intersect(area, toRect(*clip));
+        clipped = shapes::clipTriangles(input, area);
+        triangles = &clipped;
+    }
+    video::SMaterial material;
+    material.Lighting = false;
+    material.ZBuffer = video::ECFN_NEVER;
+    material.ZWriteEnable = false;
+    material.BackfaceCulling = false;
+    // A texture brings its own transparency; plain shapes carry it in the
+    // vertex colour.
+    const bool fading =
+        texture && colour.getAlpha() < 255 && fadingTextureMaterial != video::EMT_TRANSPARENT_ALPHA_CHANNEL;
+    material.MaterialType = fading    ? fadingTextureMaterial
+                            : texture ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
+                                      : materialType;
+    material.setTexture(0, texture);
+    driver->setMaterial(material);
+    // 16-bit indices: hand the triangles over in batches that fit.
+    constexpr size_t kBatch = 65535 / 3 * 3;
+    for (size_t start = 0; start < triangles->size(); start += kBatch) {
+        const size_t count = std::min(kBatch, triangles->size() - start);
+        vertices.clear();
+        indices.clear();
+        for (size_t i = 0; i < count; ++i) {
+            const shapes::Vertex& v = (*triangles)[start + i];
+            vertices.emplace_back(f32(v.x), f32(v.y), 0.f, 0.f, 0.f, -1.f, colour, f32(v.u), f32(v.v));
+        }
+        // The engine's 2D mode culls triangles by their winding; shapes come
+        // in either, so each is turned to the one it draws.
+        for (size_t i = 0; i + 2 < vertices.size(); i += 3) {
+            const core::vector3df& a = vertices[i].Pos;
+            const core::vector3df& b = vertices[i + 1].Pos;
+            const core::vector3df& c = vertices[i + 2].Pos;
+            const bool flipped = (b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X) < 0;
+            indices.push_back(static_cast<u16>(i));
+            indices.push_back(static_cast<u16>(flipped ? i + 2 : i + 1));
+            indices.push_back(static_cast<u16>(flipped ? i + 1 : i + 2));
+        }
+        if (fading) drawTrianglesIn3D(static_cast<u32>(count / 3));
+        else
+            driver->draw2DVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(),
+                                              static_cast<u32>(count / 3), video::EVT_STANDARD, scene::EPT_TRIANGLES,
+                                              video::EIT_16BIT);
+    }
+}
+
+void Drawer2D::drawTrianglesIn3D(u32 primitiveCount) {
+    const core::matrix4 projection = driver->getTransform(video::ETS_PROJECTION);
+    const core::matrix4 view = driver->getTransform(video::ETS_VIEW);
+    const core::matrix4 world = driver->getTransform(video::ETS_WORLD);
+    const core::dimension2d<u32> size = driver->getCurrentRenderTargetSize();
+    // Pixels (x right, y down) to the unit cube.
+    core::matrix4 pixels(core::matrix4::EM4CONST_IDENTITY);
+    pixels[0] = 2.0f / size.Width;
+    pixels[5] = -2.0f / size.Height;
+    pixels[12] = -1.0f;
+    pixels[13] = 1.0f;
+    driver->setTransform(video::ETS_PROJECTION, pixels);
+    driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
+    driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
+    driver->drawVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(), primitiveCount,
+                                    video::EVT_STANDARD, scene::EPT_TRIANGLES, video::EIT_16BIT);
+    driver->setTransform(video::ETS_PROJECTION, projection);
+    driver->setTransform(video::ETS_VIEW, view);
+    driver->setTransform(video::ETS_WORLD, world);
+}

@@ -2,11 +2,22 @@
 #include <irrlicht.h>
 
 #include <string>
+#include <vector>
 
-// Small 2D drawing conveniences on top of the video driver that the panels
-// and overlays share.
+#include "gui/logic/Shapes.h"
+
+// The 2D drawing the panels, instruments and overlays share: textures turned
+// about a centre, lines with a width, filled polygons, arcs and circles, all
+// cut to a clip rectangle. The geometry comes from shapes (exact and tested
+// without the engine); this class only hands the triangles to the driver.
+//
+// Angles are in degrees, counter-clockwise positive on the screen, 0 to the
+// right; a needle that turns clockwise with its value is drawn with the
+// negated angle.
 class Drawer2D {
 public:
+    using Points = std::vector<irr::core::vector2df>;
+
     explicit Drawer2D(irr::IrrlichtDevice* device);
 
     // Per-process tables shared by all drawers (set up once at start).
@@ -24,11 +35,55 @@ public:
     // The whole viewport as a rectangle.
     irr::core::rect<irr::s32> getViewport() const;
 
+    // Every shape below is cut to the current clip rectangle and, when given,
+    // to the clip of the call as well. Null removes the current clip.
+    void setClipRect(const irr::core::rect<irr::s32>* clip);
+
+    // The texture stretched over size with its upper left corner at position,
+    // then turned by rotation about the point at the fractions centre of the
+    // size ((0.5, 0.5): its middle). The colour tints it (white: as it is).
+    void draw(irr::video::ITexture* texture, const irr::core::vector2df& position, const irr::core::vector2df& size,
+              irr::f32 rotation, const irr::core::vector2df& centre = irr::core::vector2df(0.5f, 0.5f),
+              irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255),
+              const irr::core::rect<irr::s32>* clip = nullptr);
+
+    void drawLine(const irr::core::vector2df& from, const irr::core::vector2df& to, irr::f32 width,
+                  irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
+    void drawPolyline(const Points& points, irr::f32 width, irr::video::SColor colour, bool closed,
+                      const irr::core::rect<irr::s32>* clip = nullptr);
+    // Convex or concave, either winding; the outline must not cross itself.
+    void fillPolygon(const Points& points, irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
+    // From startDegrees counter-clockwise to endDegrees.
+    void drawArc(const irr::core::vector2df& centre, irr::f32 radius, irr::f32 width, irr::f32 startDegrees,
+                 irr::f32 endDegrees, irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
+    void drawCircle(const irr::core::vector2df& centre, irr::f32 radius, irr::f32 width, irr::video::SColor colour,
+                    const irr::core::rect<irr::s32>* clip = nullptr);
+    void fillCircle(const irr::core::vector2df& centre, irr::f32 radius, irr::video::SColor colour,
+                    const irr::core::rect<irr::s32>* clip = nullptr);
+
+    // The material of untextured shapes (vertex colours with alpha unless
+    // the material manager provides another).
     void setMaterialType(irr::video::E_MATERIAL_TYPE type) { materialType = type; }
     irr::video::E_MATERIAL_TYPE getMaterialType() const { return materialType; }
+    // The material that multiplies a texture's alpha by the colour's (see
+    // MaterialManager). Until it is set, textures tinted with a translucent
+    // colour are drawn with their own alpha only.
+    void setFadingTextureMaterial(irr::video::E_MATERIAL_TYPE type) { fadingTextureMaterial = type; }
 
 private:
+    void drawTriangles(const shapes::Triangles& triangles, irr::video::SColor colour, irr::video::ITexture* texture,
+                       const irr::core::rect<irr::s32>* clip);
+
     irr::IrrlichtDevice* device;
     irr::video::IVideoDriver* driver;
+    // Draws through the engine's 3D path with a projection that maps pixels,
+    // the only path that honours a material of the program's own.
+    void drawTrianglesIn3D(irr::u32 primitiveCount);
+
     irr::video::E_MATERIAL_TYPE materialType = irr::video::EMT_TRANSPARENT_VERTEX_ALPHA;
+    irr::video::E_MATERIAL_TYPE fadingTextureMaterial = irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL;
+    bool hasClip = false;
+    irr::core::rect<irr::s32> currentClip;
+    std::vector<irr::video::S3DVertex> vertices;  // reused between calls
+    std::vector<irr::u16> indices;
 };

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 
+#include "gui/logic/FontResolver.h"
+
 using namespace irr;
 
 namespace {
 constexpr int kPageSize = 512;
 constexpr int kPadding = 1;  // keeps bilinear sampling from bleeding between glyphs
-}
+}  // namespace
 
 FlexibleFont::FlexibleFont(video::IVideoDriver* drv, std::shared_ptr<FT_LibraryRec_> lib, const std::string& path,
                            unsigned size)
@@ -95,7 +97,8 @@ void FlexibleFont::uploadDirtyPages() {
         // Glyph pages are drawn 1:1; mip maps would only blur them.
         const bool mipmaps = driver->getTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS);
         driver->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, false);
-        std::string name = "flexiblefont:" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ":" + std::to_string(i);
+        std::string name =
+            "flexiblefont:" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ":" + std::to_string(i);
         p.texture = driver->addTexture(name.c_str(), p.image);
         driver->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, mipmaps);
     }
@@ -136,19 +139,25 @@ s32 FlexibleFont::getCharacterFromPos(const wchar_t* text, s32 pixelX) const {
     return -1;
 }
 
-void FlexibleFont::draw(const core::stringw& text, const core::rect<s32>& position, video::SColor color,
-                        bool hcenter, bool vcenter, const core::rect<s32>* clip) {
-    if (!face) return;
+void FlexibleFont::draw(const core::stringw& text, const core::rect<s32>& position, video::SColor color, bool hcenter,
+                        bool vcenter, const core::rect<s32>* clip) {
+    queue(text.c_str(), position, color, hcenter, vcenter, clip);
+    flush();
+}
+
+void FlexibleFont::queue(const wchar_t* text, const core::rect<s32>& position, video::SColor color, bool hcenter,
+                         bool vcenter, const core::rect<s32>* clip) {
+    if (!face || !text) return;
     // Rasterise first so every page is uploaded before anything is drawn.
-    const core::dimension2d<u32> size = getDimension(text.c_str());
+    const core::dimension2d<u32> size = getDimension(text);
     uploadDirtyPages();
     int penX = position.UpperLeftCorner.X;
     int penY = position.UpperLeftCorner.Y;
     if (hcenter) penX += (position.getWidth() - static_cast<int>(size.Width)) / 2;
     if (vcenter) penY += (position.getHeight() - static_cast<int>(size.Height)) / 2;
     const int startX = penX;
-    for (u32 i = 0; i < text.size(); ++i) {
-        const wchar_t c = text[i];
+    for (const wchar_t* at = text; *at; ++at) {
+        const wchar_t c = *at;
         if (c == L'\n') {
             penX = startX;
             penY += lineHeight();
@@ -156,11 +165,56 @@ void FlexibleFont::draw(const core::stringw& text, const core::rect<s32>& positi
         }
         const Glyph& g = glyph(c);
         if (g.page >= 0 && invisible.find(c) == std::wstring::npos && pages[g.page].texture) {
-            core::position2d<s32> at(penX + g.left, penY + ascender - g.top);
-            driver->draw2DImage(pages[g.page].texture, at, g.source, clip, color, true);
+            const s32 x = penX + g.left, y = penY + ascender - g.top;
+            addGlyphQuad(pages[g.page], core::rect<s32>(x, y, x + g.source.getWidth(), y + g.source.getHeight()),
+                         g.source, color, clip);
         }
         penX += g.advance + extraKerningWidth;
     }
+}
+
+void FlexibleFont::flush() {
+    for (Page& p : pages) {
+        if (p.indices.empty()) continue;
+        video::SMaterial material;
+        material.Lighting = false;
+        material.ZBuffer = video::ECFN_NEVER;
+        material.ZWriteEnable = false;
+        material.MaterialType = video::EMT_TRANSPARENT_ALPHA_CHANNEL;
+        material.setTexture(0, p.texture);
+        material.TextureLayer[0].BilinearFilter = false;
+        driver->setMaterial(material);
+        driver->draw2DVertexPrimitiveList(p.vertices.data(), static_cast<u32>(p.vertices.size()), p.indices.data(),
+                                          static_cast<u32>(p.indices.size() / 3), video::EVT_STANDARD,
+                                          scene::EPT_TRIANGLES, video::EIT_16BIT);
+        p.vertices.clear();
+        p.indices.clear();
+    }
+}
+
+void FlexibleFont::addGlyphQuad(Page& page, core::rect<s32> target, core::rect<s32> source, video::SColor colour,
+                                const core::rect<s32>* clip) {
+    if (clip) {
+        // Glyphs are drawn 1:1, so cutting the target cuts the source alike.
+        core::rect<s32> cut = target;
+        cut.clipAgainst(*clip);
+        if (!cut.isValid() || cut.getArea() == 0) return;
+        source.UpperLeftCorner += cut.UpperLeftCorner - target.UpperLeftCorner;
+        source.LowerRightCorner += cut.LowerRightCorner - target.LowerRightCorner;
+        target = cut;
+    }
+    if (page.vertices.size() + 4 > 65535) flush();
+    const f32 scale = 1.0f / kPageSize;
+    const f32 u0 = source.UpperLeftCorner.X * scale, v0 = source.UpperLeftCorner.Y * scale;
+    const f32 u1 = source.LowerRightCorner.X * scale, v1 = source.LowerRightCorner.Y * scale;
+    const f32 x0 = f32(target.UpperLeftCorner.X), y0 = f32(target.UpperLeftCorner.Y);
+    const f32 x1 = f32(target.LowerRightCorner.X), y1 = f32(target.LowerRightCorner.Y);
+    const u16 first = static_cast<u16>(page.vertices.size());
+    page.vertices.emplace_back(x0, y0, 0.f, 0.f, 0.f, -1.f, colour, u0, v0);
+    page.vertices.emplace_back(x1, y0, 0.f, 0.f, 0.f, -1.f, colour, u1, v0);
+    page.vertices.emplace_back(x1, y1, 0.f, 0.f, 0.f, -1.f, colour, u1, v1);
+    page.vertices.emplace_back(x0, y1, 0.f, 0.f, 0.f, -1.f, colour, u0, v1);
+    for (u16 k : {0, 1, 2, 0, 2, 3}) page.indices.push_back(static_cast<u16>(first + k));
 }
 
 FlexibleFontManager::FlexibleFontManager(video::IVideoDriver* drv) : driver(drv) {
@@ -183,4 +237,12 @@ FlexibleFont* FlexibleFontManager::getFont(const std::string& path, unsigned pix
     }
     fonts[key] = font;
     return font;
+}
+
+FlexibleFont* FlexibleFontManager::getFontByName(const std::string& name, const std::string& ownFontDirectory,
+                                                 unsigned pixelSize) {
+    auto found = resolvedPaths.find(name);
+    if (found == resolvedPaths.end())
+        found = resolvedPaths.emplace(name, resolveFont(name, ownFontDirectory).path).first;
+    return getFont(found->second, pixelSize);
 }

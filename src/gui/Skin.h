@@ -30,6 +30,11 @@ public:
 
     irr::gui::IGUISkin* getGUISkin() const { return guiSkin; }
 
+    // The material the program's own buttons are drawn with (a grey texture
+    // tinted per button; see MaterialManager).
+    void setButtonMaterial(irr::video::E_MATERIAL_TYPE type) { buttonMaterial = type; }
+    irr::video::E_MATERIAL_TYPE getButtonMaterial() const { return buttonMaterial; }
+
 private:
     void applyColours(irr::u32 alpha);
 
@@ -38,4 +43,5 @@ private:
     int mode;
     irr::video::SColor background;
     irr::video::SColor text;
+    irr::video::E_MATERIAL_TYPE buttonMaterial = irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL;
 };

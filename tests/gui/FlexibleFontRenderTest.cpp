@@ -1,12 +1,11 @@
 // Draws text with the scalable font in a real OpenGL window and looks at the
 // pixels: glyphs must land where the layout says, in the colour asked for.
 #include "gui/FlexibleFont.h"
-#include "gui/FrameCapture.h"
+#include "GuiWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
+#include <memory>
 #include <string>
 
 using namespace irr;
@@ -14,40 +13,13 @@ using namespace irr;
 namespace {
 const std::string kRoboto = "/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/Roboto-Regular.ttf";
 
-// One window for the whole suite: this engine cannot open a second OpenGL
-// window in a process after closing the first.
-class FontWindow : public ::testing::Test {
+class FontWindow : public GuiWindow {
 protected:
-    static void SetUpTestSuite() {
-        if (!std::getenv("DISPLAY")) return;
-        SIrrlichtCreationParameters p;
-        p.DriverType = video::EDT_OPENGL;
-        p.WindowSize = core::dimension2d<u32>(320, 120);
-        p.LoggingLevel = ELL_NONE;
-        device = createDeviceEx(p);
-        if (device) fonts = new FlexibleFontManager(device->getVideoDriver());
-    }
-    static void TearDownTestSuite() {
-        delete fonts;
-        fonts = nullptr;
-        if (device) device->drop();
-        device = nullptr;
-    }
     void SetUp() override {
-        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (run the suite under xvfb-run)";
-        ASSERT_NE(device, nullptr);
-        driver = device->getVideoDriver();
+        GuiWindow::SetUp();
+        if (!fonts) fonts = std::make_unique<FlexibleFontManager>(driver);
     }
-
-    // Renders one frame and returns it (the back buffer, before it is shown).
-    video::IImage* render(const std::function<void()>& draw) {
-        device->run();
-        driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
-        draw();
-        video::IImage* image = captureFrame(driver);
-        driver->endScene();
-        return image;
-    }
+    static void TearDownTestSuite() { fonts.reset(); }
 
     static int countBright(video::IImage* image, const core::rect<s32>& area) {
         int count = 0;
@@ -57,12 +29,9 @@ protected:
         return count;
     }
 
-    static IrrlichtDevice* device;
-    static FlexibleFontManager* fonts;
-    video::IVideoDriver* driver = nullptr;
+    static std::unique_ptr<FlexibleFontManager> fonts;
 };
-IrrlichtDevice* FontWindow::device = nullptr;
-FlexibleFontManager* FontWindow::fonts = nullptr;
+std::unique_ptr<FlexibleFontManager> FontWindow::fonts;
 }  // namespace
 
 TEST_F(FontWindow, GlyphsLandOnlyInTheMeasuredOrCentredBox) {

@@ -1,0 +1,292 @@
+#include "gui/logic/Shapes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace shapes {
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kEpsilon = 1e-9;
+
+double radians(double degrees) { return degrees * kPi / 180.0; }
+
+double cross(const Vertex& o, const Vertex& a, const Vertex& b) {
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+double signedArea(const std::vector<Vertex>& polygon) {
+    double sum = 0;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++)
+        sum += polygon[j].x * polygon[i].y - polygon[i].x * polygon[j].y;
+    return sum / 2;
+}
+
+Vertex at(double x, double y) {
+    Vertex v;
+    v.x = x;
+    v.y = y;
+    return v;
+}
+
+Vertex lerp(const Vertex& a, const Vertex& b, double t) {
+    Vertex v;
+    v.x = a.x + (b.x - a.x) * t;
+    v.y = a.y + (b.y - a.y) * t;
+    v.u = a.u + (b.u - a.u) * t;
+    v.v = a.v + (b.v - a.v) * t;
+    return v;
+}
+
+void addTriangle(Triangles& out, const Vertex& a, const Vertex& b, const Vertex& c) {
+    out.push_back(a);
+    out.push_back(b);
+    out.push_back(c);
+}
+
+// p strictly inside or on the border of triangle abc (counter-clockwise in
+// the sense of `orientation`).
+bool inTriangle(const Vertex& p, const Vertex& a, const Vertex& b, const Vertex& c, double orientation) {
+    return cross(a, b, p) * orientation >= -kEpsilon && cross(b, c, p) * orientation >= -kEpsilon &&
+           cross(c, a, p) * orientation >= -kEpsilon;
+}
+
+bool samePoint(const Vertex& a, const Vertex& b) {
+    return std::fabs(a.x - b.x) < kEpsilon && std::fabs(a.y - b.y) < kEpsilon;
+}
+
+// Corners without repeats and without points on a straight run, which would
+// make zero-area ears.
+std::vector<Vertex> cleanPolygon(const std::vector<Vertex>& polygon) {
+    std::vector<Vertex> points;
+    for (const Vertex& p : polygon)
+        if (points.empty() || !samePoint(points.back(), p)) points.push_back(p);
+    while (points.size() > 1 && samePoint(points.front(), points.back())) points.pop_back();
+    bool removed = true;
+    while (removed && points.size() >= 3) {
+        removed = false;
+        for (size_t i = 0; i < points.size(); ++i) {
+            const Vertex& prev = points[(i + points.size() - 1) % points.size()];
+            const Vertex& next = points[(i + 1) % points.size()];
+            if (std::fabs(cross(prev, points[i], next)) < kEpsilon) {
+                points.erase(points.begin() + static_cast<long>(i));
+                removed = true;
+                break;
+            }
+        }
+    }
+    return points;
+}
+
+// The part of the polygon on the inner side of one clip edge.
+template <typename Inside, typename Cut>
+std::vector<Vertex> clipEdge(const std::vector<Vertex>& polygon, Inside inside, Cut cutAt) {
+    std::vector<Vertex> out;
+    for (size_t i = 0; i < polygon.size(); ++i) {
+        const Vertex& a = polygon[i];
+        const Vertex& b = polygon[(i + 1) % polygon.size()];
+        const bool aIn = inside(a), bIn = inside(b);
+        if (aIn) out.push_back(a);
+        if (aIn != bIn) out.push_back(lerp(a, b, cutAt(a, b)));
+    }
+    return out;
+}
+}  // namespace
+
+Vertex rotateAbout(const Vertex& p, double centreX, double centreY, double angleDegrees) {
+    // With y pointing down, a counter-clockwise turn as seen on the screen
+    // moves a point right of the centre upwards (towards smaller y).
+    const double c = std::cos(radians(angleDegrees)), s = std::sin(radians(angleDegrees));
+    const double dx = p.x - centreX, dy = p.y - centreY;
+    Vertex r = p;
+    r.x = centreX + dx * c + dy * s;
+    r.y = centreY - dx * s + dy * c;
+    return r;
+}
+
+std::vector<Vertex> rotatedQuad(double x, double y, double width, double height, double angleDegrees, double centreU,
+                                double centreV) {
+    const double cx = x + width * centreU, cy = y + height * centreV;
+    std::vector<Vertex> corners;
+    const double us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
+    for (int i = 0; i < 4; ++i) {
+        Vertex v = at(x + us[i] * width, y + vs[i] * height);
+        v.u = us[i];
+        v.v = vs[i];
+        corners.push_back(rotateAbout(v, cx, cy, angleDegrees));
+    }
+    return corners;
+}
+
+Triangles quadTriangles(const std::vector<Vertex>& c) {
+    Triangles out;
+    if (c.size() != 4) return out;
+    addTriangle(out, c[0], c[1], c[2]);
+    addTriangle(out, c[0], c[2], c[3]);
+    return out;
+}
+
+Triangles triangulatePolygon(const std::vector<Vertex>& polygon) {
+    Triangles out;
+    std::vector<Vertex> points = cleanPolygon(polygon);
+    if (points.size() < 3) return out;
+    const double orientation = signedArea(points) > 0 ? 1.0 : -1.0;
+    while (points.size() > 3) {
+        const size_t n = points.size();
+        size_t ear = n;
+        for (size_t i = 0; i < n && ear == n; ++i) {
+            const Vertex& a = points[(i + n - 1) % n];
+            const Vertex& b = points[i];
+            const Vertex& c = points[(i + 1) % n];
+            if (cross(a, b, c) * orientation <= kEpsilon) continue;  // reflex corner
+            bool empty = true;
+            for (size_t j = 0; j < n && empty; ++j) {
+                const Vertex& p = points[j];
+                if (samePoint(p, a) || samePoint(p, b) || samePoint(p, c)) continue;
+                empty = !inTriangle(p, a, b, c, orientation);
+            }
+            if (empty) ear = i;
+        }
+        // A self-intersecting outline has no ear at some point: cutting any
+        // convex corner still fills it roughly instead of looping forever.
+        if (ear == n) {
+            for (size_t i = 0; i < n && ear == n; ++i)
+                if (cross(points[(i + n - 1) % n], points[i], points[(i + 1) % n]) * orientation > 0) ear = i;
+            if (ear == n) return out;
+        }
+        addTriangle(out, points[(ear + n - 1) % n], points[ear], points[(ear + 1) % n]);
+        points.erase(points.begin() + static_cast<long>(ear));
+    }
+    addTriangle(out, points[0], points[1], points[2]);
+    return out;
+}
+
+Triangles thickPolyline(const std::vector<Vertex>& input, double width, bool closed) {
+    Triangles out;
+    std::vector<Vertex> points;
+    for (const Vertex& p : input)
+        if (points.empty() || !samePoint(points.back(), p)) points.push_back(p);
+    if (closed && points.size() > 2 && samePoint(points.front(), points.back())) points.pop_back();
+    if (points.size() < 2 || width <= 0) return out;
+    const double half = width / 2;
+    const size_t segments = closed ? points.size() : points.size() - 1;
+    // Unit normal (to the left of the direction of travel) of each segment.
+    std::vector<Vertex> normals;
+    for (size_t i = 0; i < segments; ++i) {
+        const Vertex& a = points[i];
+        const Vertex& b = points[(i + 1) % points.size()];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        normals.push_back(at(-(b.y - a.y) / length, (b.x - a.x) / length));
+    }
+    for (size_t i = 0; i < segments; ++i) {
+        const Vertex& a = points[i];
+        const Vertex& b = points[(i + 1) % points.size()];
+        const Vertex& n = normals[i];
+        const std::vector<Vertex> quad = {
+            at(a.x + n.x * half, a.y + n.y * half), at(b.x + n.x * half, b.y + n.y * half),
+            at(b.x - n.x * half, b.y - n.y * half), at(a.x - n.x * half, a.y - n.y * half)};
+        const Triangles t = quadTriangles(quad);
+        out.insert(out.end(), t.begin(), t.end());
+    }
+    // Joins: the segments' rectangles overlap on the inner side of a turn;
+    // the wedge they leave open on the outer side is filled.
+    const size_t first = closed ? 0 : 1;
+    for (size_t i = first; i < points.size() - (closed ? 0 : 1); ++i) {
+        const Vertex& p = points[i];
+        const Vertex& n1 = normals[(i + segments - 1) % segments];
+        const Vertex& n2 = normals[i % segments];
+        const double turn = n1.x * n2.y - n1.y * n2.x;                              // sign tells the outer side
+        if (std::fabs(turn) < kEpsilon && n1.x * n2.x + n1.y * n2.y > 0) continue;  // straight on
+        const double side = turn > 0 ? -1.0 : 1.0;
+        const Vertex o1 = at(p.x + side * n1.x * half, p.y + side * n1.y * half);
+        const Vertex o2 = at(p.x + side * n2.x * half, p.y + side * n2.y * half);
+        addTriangle(out, p, o1, o2);
+        const double mx = n1.x + n2.x, my = n1.y + n2.y;
+        const double mLength = std::hypot(mx, my);
+        if (mLength < kEpsilon) continue;
+        const double cosHalf = (mx * n1.x + my * n1.y) / mLength;  // cosine of half the turn
+        const double tipDistance = half / cosHalf;
+        if (tipDistance > width) continue;  // bevel: a mitre would poke out too far
+        const Vertex tip = at(p.x + side * mx / mLength * tipDistance, p.y + side * my / mLength * tipDistance);
+        addTriangle(out, o1, tip, o2);
+    }
+    return out;
+}
+
+int circleSegments(double radius) {
+    if (radius <= 0.25) return 8;
+    const double step = 2 * std::acos(1 - 0.25 / radius);
+    return std::clamp(static_cast<int>(std::ceil(2 * kPi / step)), 8, 512);
+}
+
+std::vector<Vertex> arcPoints(double centreX, double centreY, double radius, double startDegrees, double endDegrees) {
+    std::vector<Vertex> points;
+    if (endDegrees == startDegrees) return points;
+    while (endDegrees < startDegrees) endDegrees += 360;
+    const double sweep = std::min(endDegrees - startDegrees, 360.0);
+    const int steps = std::max(1, static_cast<int>(std::ceil(circleSegments(radius) * sweep / 360.0)));
+    for (int i = 0; i <= steps; ++i) {
+        const double a = radians(startDegrees + sweep * i / steps);
+        points.push_back(at(centreX + radius * std::cos(a), centreY - radius * std::sin(a)));
+    }
+    return points;
+}
+
+Triangles thickArc(double centreX, double centreY, double radius, double width, double startDegrees,
+                   double endDegrees) {
+    Triangles out;
+    const double inner = std::max(0.0, radius - width / 2), outer = radius + width / 2;
+    const std::vector<Vertex> middle = arcPoints(centreX, centreY, radius, startDegrees, endDegrees);
+    auto scaled = [&](const Vertex& p, double r) {
+        return at(centreX + (p.x - centreX) * r / radius, centreY + (p.y - centreY) * r / radius);
+    };
+    for (size_t i = 0; i + 1 < middle.size(); ++i) {
+        const Triangles t = quadTriangles({scaled(middle[i], inner), scaled(middle[i], outer),
+                                           scaled(middle[i + 1], outer), scaled(middle[i + 1], inner)});
+        out.insert(out.end(), t.begin(), t.end());
+    }
+    return out;
+}
+
+Triangles filledCircle(double centreX, double centreY, double radius) {
+    Triangles out;
+    const std::vector<Vertex> rim = arcPoints(centreX, centreY, radius, 0, 360);
+    for (size_t i = 0; i + 1 < rim.size(); ++i) addTriangle(out, at(centreX, centreY), rim[i], rim[i + 1]);
+    return out;
+}
+
+Triangles clipTriangles(const Triangles& triangles, const Rect& clip) {
+    Triangles out;
+    if (clip.isEmpty()) return out;
+    for (size_t i = 0; i + 2 < triangles.size(); i += 3) {
+        std::vector<Vertex> p(triangles.begin() + static_cast<long>(i), triangles.begin() + static_cast<long>(i) + 3);
+        const bool allInside = std::all_of(p.begin(), p.end(), [&](const Vertex& v) {
+            return v.x >= clip.left && v.x <= clip.right && v.y >= clip.top && v.y <= clip.bottom;
+        });
+        if (allInside) {
+            out.insert(out.end(), p.begin(), p.end());
+            continue;
+        }
+        p = clipEdge(
+            p, [&](const Vertex& v) { return v.x >= clip.left; },
+            [&](const Vertex& a, const Vertex& b) { return (clip.left - a.x) / (b.x - a.x); });
+        p = clipEdge(
+            p, [&](const Vertex& v) { return v.x <= clip.right; },
+            [&](const Vertex& a, const Vertex& b) { return (clip.right - a.x) / (b.x - a.x); });
+        p = clipEdge(
+            p, [&](const Vertex& v) { return v.y >= clip.top; },
+            [&](const Vertex& a, const Vertex& b) { return (clip.top - a.y) / (b.y - a.y); });
+        p = clipEdge(
+            p, [&](const Vertex& v) { return v.y <= clip.bottom; },
+            [&](const Vertex& a, const Vertex& b) { return (clip.bottom - a.y) / (b.y - a.y); });
+        for (size_t k = 1; k + 1 < p.size(); ++k) addTriangle(out, p[0], p[k], p[k + 1]);
+    }
+    return out;
+}
+
+Rect intersect(const Rect& a, const Rect& b) {
+    Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+    if (r.isEmpty()) r = Rect{};
+    return r;
+}
+
+}  // namespace shapes

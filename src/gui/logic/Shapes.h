@@ -1,0 +1,71 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// Vertex geometry of the 2D drawer, free of the engine so that it can be
+// checked exactly. Screen coordinates: x to the right, y downwards, in
+// pixels. Angles are in degrees and counter-clockwise positive as the pilot
+// sees the screen, 0 pointing to the right: an instrument turning a needle
+// clockwise passes the negated angle.
+namespace shapes {
+
+struct Vertex {
+    double x = 0, y = 0;
+    double u = 0, v = 0;  // texture coordinates, interpolated when clipped
+};
+
+struct Rect {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool isEmpty() const { return right <= left || bottom <= top; }
+};
+
+// Triangles as consecutive triples of vertices.
+using Triangles = std::vector<Vertex>;
+
+// p turned about the centre by angle (counter-clockwise on screen).
+Vertex rotateAbout(const Vertex& p, double centreX, double centreY, double angleDegrees);
+
+// The four corners (upper left, upper right, lower right, lower left, with
+// texture coordinates 0..1) of a quad of that size whose upper left corner is
+// at (x, y) before it is turned by angle about the point that lies at the
+// fractions (centreU, centreV) of its size; (0.5, 0.5) turns it about its
+// middle, as a needle on a dial.
+std::vector<Vertex> rotatedQuad(double x, double y, double width, double height, double angleDegrees, double centreU,
+                                double centreV);
+
+// Two triangles of a convex quad given as four corners in order.
+Triangles quadTriangles(const std::vector<Vertex>& corners);
+
+// Triangles covering a simple polygon (convex or concave, either winding) by
+// ear clipping. Repeated and collinear points are allowed; a polygon with
+// fewer than three distinct corners or no area gives no triangles.
+Triangles triangulatePolygon(const std::vector<Vertex>& polygon);
+
+// A line of that width through the points as triangles. Corners are mitred
+// up to twice the width and bevelled beyond, so a sharp turn never grows a
+// long spike. closed joins the last point to the first.
+Triangles thickPolyline(const std::vector<Vertex>& points, double width, bool closed);
+
+// How many straight segments a full circle of that radius needs so that no
+// chord strays more than a quarter pixel from the true circle.
+int circleSegments(double radius);
+
+// Points on a circle from startDegrees counter-clockwise to endDegrees; an end
+// below the start is taken one turn later, so 350..10 is a 20 degree arc and
+// 0..360 the full circle. Equal angles give no points.
+std::vector<Vertex> arcPoints(double centreX, double centreY, double radius, double startDegrees, double endDegrees);
+
+// A ring section of that width centred on the radius.
+Triangles thickArc(double centreX, double centreY, double radius, double width, double startDegrees, double endDegrees);
+
+// A filled disc as a fan around the centre.
+Triangles filledCircle(double centreX, double centreY, double radius);
+
+// The triangles cut to the rectangle: the parts outside are removed, the rest
+// re-triangulated, texture coordinates interpolated along the cut edges.
+Triangles clipTriangles(const Triangles& triangles, const Rect& clip);
+
+// The intersection of two rectangles (empty when they do not overlap).
+Rect intersect(const Rect& a, const Rect& b);
+
+}  // namespace shapes

@@ -1,0 +1,126 @@
+#include "gui/logic/Shapes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace shapes;
+
+namespace {
+Vertex pt(double x, double y) {
+    Vertex v;
+    v.x = x;
+    v.y = y;
+    return v;
+}
+
+double area(const Triangles& t) {
+    double sum = 0;
+    for (size_t i = 0; i + 2 < t.size(); i += 3)
+        sum +=
+            std::fabs((t[i + 1].x - t[i].x) * (t[i + 2].y - t[i].y) - (t[i + 1].y - t[i].y) * (t[i + 2].x - t[i].x)) /
+            2;
+    return sum;
+}
+
+Rect bounds(const Triangles& t) {
+    Rect r{1e9, 1e9, -1e9, -1e9};
+    for (const Vertex& v : t)
+        r = Rect{std::min(r.left, v.x), std::min(r.top, v.y), std::max(r.right, v.x), std::max(r.bottom, v.y)};
+    return r;
+}
+}  // namespace
+
+TEST(Shapes, QuadTurnsCounterClockwiseAboutTheChosenPoint) {
+    // A 20x10 quad turned by +90 degrees about its middle: its upper left
+    // corner ends at the lower left, the texture's right edge faces up.
+    auto c = rotatedQuad(0, 0, 20, 10, 90, 0.5, 0.5);
+    EXPECT_NEAR(c[0].x, 5, 1e-9);
+    EXPECT_NEAR(c[0].y, 15, 1e-9);
+    EXPECT_NEAR(c[1].x, 5, 1e-9);
+    EXPECT_NEAR(c[1].y, -5, 1e-9);
+    EXPECT_EQ(c[2].u, 1);
+    EXPECT_EQ(c[2].v, 1);
+    // A needle pointing up from the dial's centre at (100, 100), turned
+    // clockwise by 90 degrees (angle -90) about its foot, points right.
+    c = rotatedQuad(98, 60, 4, 40, -90, 0.5, 1.0);
+    const double tipX = (c[0].x + c[1].x) / 2, tipY = (c[0].y + c[1].y) / 2;
+    EXPECT_NEAR(tipX, 140, 1e-9);
+    EXPECT_NEAR(tipY, 100, 1e-9);
+}
+
+TEST(Shapes, EarClippingCoversConcavePolygonsExactlyInEitherWinding) {
+    // An L shape with a repeated point and a point on a straight run.
+    std::vector<Vertex> l = {pt(0, 0), pt(10, 0), pt(10, 0), pt(10, 4), pt(4, 4), pt(4, 10), pt(2, 10), pt(0, 10)};
+    for (int pass = 0; pass < 2; ++pass) {
+        const Triangles t = triangulatePolygon(l);
+        EXPECT_EQ(t.size(), 4u * 3);  // 6 distinct corners
+        EXPECT_NEAR(area(t), 10 * 4 + 4 * 6, 1e-9);
+        // No triangle reaches into the notch.
+        for (size_t i = 0; i < t.size(); i += 3) {
+            const double cx = (t[i].x + t[i + 1].x + t[i + 2].x) / 3, cy = (t[i].y + t[i + 1].y + t[i + 2].y) / 3;
+            EXPECT_FALSE(cx > 4 && cy > 4) << cx << "," << cy;
+        }
+        std::reverse(l.begin(), l.end());
+    }
+    EXPECT_TRUE(triangulatePolygon({pt(0, 0), pt(5, 5), pt(10, 10)}).empty());
+    EXPECT_TRUE(triangulatePolygon({pt(0, 0), pt(1, 0)}).empty());
+}
+
+TEST(Shapes, ThickLinesMitreRightAnglesAndBevelSharpTurns) {
+    EXPECT_NEAR(area(thickPolyline({pt(0, 0), pt(100, 0)}, 4, false)), 400, 1e-9);
+    EXPECT_TRUE(thickPolyline({pt(0, 0), pt(0, 0)}, 4, false).empty());
+    // A right-angle corner at (100, 0): the mitre fills the outer corner
+    // square exactly, so the line's outline reaches (102, -2).
+    const Rect corner = bounds(thickPolyline({pt(0, 0), pt(100, 0), pt(100, 100)}, 4, false));
+    EXPECT_NEAR(corner.right, 102, 1e-9);
+    EXPECT_NEAR(corner.top, -2, 1e-9);
+    // A hairpin turn would need a mitre far beyond the point; the bevel keeps
+    // the outline within half the width of the turning point.
+    const Rect hairpin = bounds(thickPolyline({pt(0, 0), pt(100, 0), pt(0, 1)}, 4, false));
+    EXPECT_LT(hairpin.right, 102.1);
+    // A closed square outline is mitred at all four corners.
+    const Triangles square = thickPolyline({pt(0, 0), pt(10, 0), pt(10, 10), pt(0, 10)}, 2, true);
+    const Rect b = bounds(square);
+    EXPECT_NEAR(b.left, -1, 1e-9);
+    EXPECT_NEAR(b.bottom, 11, 1e-9);
+}
+
+TEST(Shapes, ArcsRunCounterClockwiseAndWrapThroughZero) {
+    const auto arc = arcPoints(0, 0, 100, 350, 10);
+    ASSERT_GE(arc.size(), 2u);
+    EXPECT_NEAR(arc.front().x, 100 * std::cos(350 * M_PI / 180), 1e-9);
+    EXPECT_NEAR(arc.front().y, 100 * std::sin(10 * M_PI / 180), 1e-9);  // below the centre: y grows down
+    EXPECT_NEAR(arc.back().y, -100 * std::sin(10 * M_PI / 180), 1e-9);
+    for (const Vertex& p : arc) EXPECT_GT(p.x, 98);  // the short way through 0, not round the back
+    EXPECT_TRUE(arcPoints(0, 0, 10, 30, 30).empty());
+    // Chords of a circle stay within a quarter pixel of it at any radius.
+    for (double r : {2.0, 50.0, 400.0}) {
+        const double chordError = r * (1 - std::cos(M_PI / circleSegments(r)));
+        EXPECT_LE(chordError, 0.25 + 1e-9) << r;
+    }
+    // Inscribed polygons: never more than the true area, never less than the
+    // quarter-pixel band along the rim.
+    const auto within = [](double got, double exact, double rimLength) {
+        EXPECT_LE(got, exact + 1e-9);
+        EXPECT_GE(got, exact - 0.25 * rimLength);
+    };
+    within(area(thickArc(0, 0, 50, 10, 0, 360)), M_PI * (55 * 55 - 45 * 45), 2 * M_PI * 55);
+    within(area(thickArc(0, 0, 50, 10, 0, 90)), M_PI * (55 * 55 - 45 * 45) / 4, M_PI * 55 / 2);
+    within(area(filledCircle(0, 0, 50)), M_PI * 2500, 2 * M_PI * 50);
+}
+
+TEST(Shapes, ClippingKeepsTheInsideAndInterpolatesTextureCoordinates) {
+    const Triangles quad = quadTriangles(rotatedQuad(0, 0, 100, 100, 0, 0.5, 0.5));
+    const Triangles clipped = clipTriangles(quad, Rect{50, 25, 200, 75});
+    EXPECT_NEAR(area(clipped), 50 * 50, 1e-9);
+    for (const Vertex& v : clipped) {
+        EXPECT_GE(v.x, 50);
+        EXPECT_LE(v.y, 75);
+        EXPECT_NEAR(v.u, v.x / 100, 1e-12);
+        EXPECT_NEAR(v.v, v.y / 100, 1e-12);
+    }
+    EXPECT_TRUE(clipTriangles(quad, Rect{200, 200, 300, 300}).empty());
+    EXPECT_EQ(clipTriangles(quad, Rect{-1, -1, 101, 101}).size(), quad.size());
+    EXPECT_TRUE(intersect(Rect{0, 0, 10, 10}, Rect{10, 0, 20, 10}).isEmpty());
+}
