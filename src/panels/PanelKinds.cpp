@@ -2,8 +2,12 @@
 
 #include "panels/PanelManager.h"
 #include "panels/PlaceholderPanel.h"
+#include "panels/instruments/Altimeter.h"
+#include "panels/instruments/AttitudeIndicator.h"
+#include "panels/instruments/Compass.h"
+#include "panels/instruments/VerticalSpeedIndicator.h"
 
-void registerPanelKinds(PanelManager& panels, ICommonAppContext* context) {
+void registerPanelKinds(PanelManager& panels, const InstrumentContext& context) {
     // FactoryIndex 0 ... 20. Kinds still drawn as placeholders are replaced
     // by their real panels in place, never moved.
     static const char* const kKinds[] = {
@@ -12,5 +16,16 @@ void registerPanelKinds(PanelManager& panels, ICommonAppContext* context) {
         "Ground/AirSpeedIndicator", "Slip/Skid Indicator", "G-Meter", "BatteryPanel", "CheckListPanel",
         "GliderPanel",       "Details",         "SideViewPanel", "GlideInfoPanel", "EngineIndicator",
         "TextPanel",         "BarPanel"};
-    for (const char* name : kKinds) panels.addPanelFactory(new PlaceholderPanelFactory(context, name));
+    for (int index = 0; index < static_cast<int>(sizeof(kKinds) / sizeof(kKinds[0])); ++index) {
+        const std::string name = kKinds[index];
+        IPanelFactory* factory = nullptr;
+        switch (index) {
+            case 0: factory = new InstrumentFactory<AttitudeIndicator>(context, name); break;
+            case 4: factory = new InstrumentFactory<Altimeter>(context, name); break;
+            case 5: factory = new InstrumentFactory<Compass>(context, name); break;
+            case 8: factory = new InstrumentFactory<VerticalSpeedIndicator>(context, name); break;
+            default: factory = new PlaceholderPanelFactory(context.app, name); break;
+        }
+        panels.addPanelFactory(factory);
+    }
 }

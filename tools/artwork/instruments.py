@@ -243,14 +243,14 @@ def ai_horizon():
     body = [f"<rect x='0' y='0' width='{t}' height='{h}' fill='#2f7fd0'/>",
             f"<rect x='0' y='{h}' width='{t}' height='{h}' fill='#8a5a2b'/>",
             f"<line x1='0' y1='{h}' x2='{t}' y2='{h}' stroke='{WHITE}' stroke-width='4'/>"]
-    for p in range(-80, 85, 5):
-        if p == 0:
+    for p in range(-60, 65, 5):
+        if p == 0 or (p % 10 and abs(p) > 25):
             continue
         y = h - p * AI_PX_PER_DEGREE
         half = 40 if p % 10 == 0 else 18
         body.append(f"<line x1='{h - half}' y1='{y:.2f}' x2='{h + half}' y2='{y:.2f}' stroke='{WHITE}' "
                     f"stroke-width='{3 if p % 10 == 0 else 2}'/>")
-        if p % 10 == 0 and abs(p) <= 60:
+        if p % 10 == 0 and abs(p) <= 30:
             for x in (h - half - 22, h + half + 22):
                 body.append(text(x, y, str(abs(p)), 18))
     return svg("".join(body), t, t)
@@ -264,7 +264,9 @@ def ai_roll():
 def ai_top():
     body = [f"<defs><mask id='hole'><rect width='{SIZE}' height='{SIZE}' fill='white'/>"
             f"<circle cx='{C}' cy='{C}' r='{C - 58}' fill='black'/></mask></defs>",
-            f"<rect width='{SIZE}' height='{SIZE}' fill='#000' fill-opacity='0'/>",
+            # The corners are covered too: the sky-and-ground picture behind
+            # is larger than the dial and square.
+            f"<rect width='{SIZE}' height='{SIZE}' fill='#0b0b0c' mask='url(#hole)'/>",
             f"<circle cx='{C}' cy='{C}' r='{C}' fill='#16181b' mask='url(#hole)'/>"]
     for bank in (10, 20, 30, 45, 60):
         for sign in (1, -1):

@@ -90,7 +90,13 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     chartElementFactories = createChartElementFactories();
     loading->draw();
     registerSensorKinds(*sensorManager);
-    registerPanelKinds(*panelManager, this);
+    InstrumentContext instruments;
+    instruments.app = this;
+    instruments.sensors = sensorManager.get();
+    instruments.units = &unitConverter;
+    instruments.panels = panelManager.get();
+    instruments.night = [this] { return style2D != 0; };
+    registerPanelKinds(*panelManager, instruments);
     loading->nextStep();
 
     logMessage("cpp: Load Settings");
@@ -233,14 +239,16 @@ void Context::reloadAllSettings(IniFile* ini, bool flag) {
     }
 }
 
+void Context::setStyle2D(int style) {
+    style2D = style;
+    if (Skin* skin = getSkin()) skin->setMode(style == 0 ? Skin::MODERN_LIGHT : Skin::MODERN_DARK);
+    if (panelManager) panelManager->OnChartStyleChanged();
+}
+
 void Context::addMenuEntries() {
     Menu* menu = panelManager->getMenu();
     if (!menu) return;
-    menu->addEntry(L"Day / Night", [this] {
-        Skin* skin = getSkin();
-        if (skin) skin->setMode(skin->getMode() == Skin::MODERN_LIGHT ? Skin::MODERN_DARK : Skin::MODERN_LIGHT);
-        panelManager->OnChartStyleChanged();
-    });
+    menu->addEntry(L"Day / Night", [this] { setStyle2D(style2D == 0 ? 1 : 0); });
     menu->addEntry(L"Exit", [this] { setShallExit(true); });
 }
 

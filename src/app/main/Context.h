@@ -67,7 +67,8 @@ public:
     void gotoLocationApp(ChartPosition position);
     bool isRawGyro() const { return true; }
 
-    void setStyle2D(int style) { style2D = style; }
+    // Day (0) or night (1): the skin, the map and the instruments follow.
+    void setStyle2D(int style);
     int getStyle2D() const { return style2D; }
     const std::wstring& getPreLandingReminder() const { return preLandingReminder; }
 

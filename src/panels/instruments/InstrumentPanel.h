@@ -1,0 +1,77 @@
+#pragma once
+#include <irrlicht.h>
+
+#include <functional>
+#include <string>
+
+#include "panels/IPanel.h"
+#include "panels/IPanelFactory.h"
+
+class ICommonAppContext;
+class PanelManager;
+class SensorManager;
+namespace units { class UnitConverter; }
+
+// What an instrument reads and draws with.
+struct InstrumentContext {
+    ICommonAppContext* app = nullptr;
+    SensorManager* sensors = nullptr;
+    const units::UnitConverter* units = nullptr;
+    PanelManager* panels = nullptr;
+    // True while the pilot has chosen the night style.
+    std::function<bool()> night;
+};
+
+// The common ground of the round gauges: textures from media/, the square
+// dial inside the panel, rotation of needles and cards, the day and night
+// tints, and the flag shown when the instrument has no live data.
+class InstrumentPanel : public IPanel {
+public:
+    bool processEvent(irr::SEvent /*event*/) override { return true; }
+    std::string getName() override { return name; }
+
+    // Samples older than this are not shown (seconds).
+    static constexpr double kSampleTimeout = 3.0;
+
+protected:
+    InstrumentPanel(const InstrumentContext& context, std::string name);
+
+    // media/<file>; null when missing (nothing is drawn in its place).
+    irr::video::ITexture* texture(const char* file) const;
+    // The texture over the square, turned clockwise by `degrees` about its
+    // middle.
+    void drawTurned(irr::video::ITexture* texture, const irr::core::rect<int>& square, double degrees) const;
+    // A red cross over the dial and an "OFF" flag, as a failed instrument shows.
+    void drawUnavailable(const irr::core::rect<int>& square) const;
+    void drawText(const std::wstring& text, const irr::core::rect<int>& box, irr::video::SColor colour) const;
+    // White by day; dimmed at night so the panel does not dazzle.
+    irr::video::SColor tint() const;
+    bool isNight() const;
+    double now() const;
+
+    InstrumentContext context;
+    std::string name;
+};
+
+// A factory for an instrument without settings of its own.
+template <class Panel>
+class InstrumentFactory : public IPanelFactory {
+public:
+    InstrumentFactory(const InstrumentContext& context, std::string name) : context(context), name(std::move(name)) {}
+    void loadSetupFromIni(IniFile* /*ini*/, std::string /*section*/) override {}
+    void setup(IniFile* /*ini*/, std::string /*section*/) override {}
+    IPanel* Create() override { return new Panel(context); }
+    std::string getName() override { return name; }
+    void renderPreview(irr::core::rect<int> area) override {
+        Panel preview(context);
+        preview.render(area);
+    }
+    void renderPreview(irr::core::rect<int> area, IPanel* panel) override {
+        if (panel) panel->renderPreview(area);
+        else renderPreview(area);
+    }
+
+private:
+    InstrumentContext context;
+    std::string name;
+};

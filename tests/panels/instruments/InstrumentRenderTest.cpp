@@ -1,0 +1,215 @@
+// Instruments in a real OpenGL window, fed by a sensor of the test's own:
+// needles and the horizon land where the values put them, and a source that
+// goes quiet turns the instrument to its failure flag.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "app/EventReceiver.h"
+#include "app/ICommonAppContext.h"
+#include "base/IniFile.h"
+#include "base/UnitConverter.h"
+#include "gui/Drawer2D.h"
+#include "gui/FrameCapture.h"
+#include "panels/instruments/Altimeter.h"
+#include "panels/instruments/AttitudeIndicator.h"
+#include "sensors/ISensorFactory.h"
+#include "sensors/MotionSensorData.h"
+#include "sensors/ScalarSensorData.h"
+#include "sensors/SensorKinds.h"
+#include "sensors/SensorManager.h"
+
+using namespace irr;
+
+namespace {
+
+constexpr int kSide = 400;
+constexpr double kRad = 3.14159265358979323846 / 180.0;
+
+// Supplies attitude and altitude as the test sets them.
+class TestSensor : public ISensor {
+public:
+    std::string getName() override { return "Test"; }
+    bool Update() override { return true; }
+    uint32_t lastTimeUpdated(ISensorData::Type type) override { return type == ISensorData::ATTITUDE ? attitudeCount : altitudeCount; }
+    ISensorData* getData(ISensorData::Type type) override {
+        if (type == ISensorData::ATTITUDE) return &attitude;
+        if (type == ISensorData::ALTITUDE) return &altitude;
+        return nullptr;
+    }
+    bool isDataTypeSupported(ISensorData::Type type) override {
+        return type == ISensorData::ATTITUDE || type == ISensorData::ALTITUDE;
+    }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::ATTITUDE, ISensorData::ALTITUDE}; }
+    WarningLevel getWarning(ISensorData::Type) override { return GOOD; }
+
+    Attitude_Data attitude;
+    Altitude_Data altitude;
+    uint32_t attitudeCount = 0, altitudeCount = 0;
+};
+
+struct TestSensorFactory : NoSetupGUISensorFactory {
+    TestSensor* last = nullptr;
+    ISensor* Create() override { return last = new TestSensor; }
+    std::string getName() override { return "Test"; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::ATTITUDE, ISensorData::ALTITUDE}; }
+};
+
+class Window : public ICommonAppContext {
+public:
+    explicit Window(IrrlichtDevice* d) : device(d), drawer(d), events(this, 200) {}
+    EventReceiver* getEventReceiver() override { return &events; }
+    Drawer2D* getDrawer() override { return &drawer; }
+    IrrlichtDevice* getIrrlichtDevice() override { return device; }
+    FlexibleFont* getFlexibleFont() override { return nullptr; }
+    int getRecommendedButtonWidth() override { return 80; }
+    int getRecommendedButtonHeight() override { return 30; }
+    std::string getPath(const std::string& relative) override {
+        return std::string(CIRRONA_BINARY_DIR) + "/cirrona-home/" + relative;
+    }
+    void setSoftInputVisibility(bool) override {}
+    void gotoURL(const std::string&) override {}
+    IrrlichtDevice* device;
+    Drawer2D drawer;
+    EventReceiver events;
+};
+
+class InstrumentRender : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (run the suite under xvfb-run)";
+        SIrrlichtCreationParameters p;
+        p.DriverType = video::EDT_OPENGL;
+        p.WindowSize = core::dimension2d<u32>(kSide, kSide);
+        p.LoggingLevel = ELL_NONE;
+        device = createDeviceEx(p);
+        ASSERT_NE(device, nullptr);
+        window = std::make_unique<Window>(device);
+        registerSensorDataFactories(sensors);
+        sensors.addSensorFactory(factory);
+        IniFile ini;
+        ini.setFromString("SensorCount = 2\nD1 = 1\nD5 = 1\n[S1]\nFactoryIndex = 0\n");
+        sensors.loadSensorSettingsFromIni(&ini, false);
+        ASSERT_NE(factory->last, nullptr);
+        context.app = window.get();
+        context.sensors = &sensors;
+        context.units = &unitsInFeet;
+    }
+    void TearDown() override {
+        window.reset();
+        if (device) device->drop();
+    }
+
+    // Two frames, so that the instrument has seen the data change.
+    video::IImage* frame(IPanel& panel) {
+        video::IImage* image = nullptr;
+        for (int i = 0; i < 2; ++i) {
+            ++factory->last->attitudeCount, ++factory->last->altitudeCount;
+            device->run();
+            video::IVideoDriver* driver = device->getVideoDriver();
+            driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+            panel.render(core::rect<int>(0, 0, kSide, kSide));
+            if (i == 1) image = captureFrame(driver);
+            driver->endScene();
+        }
+        return image;
+    }
+
+    // Bright pixels along a ray from the dial's centre, clockwise from the
+    // top, between two fractions of the radius.
+    static int brightAlong(video::IImage* image, double degrees, double from, double to) {
+        int count = 0;
+        for (double r = from; r <= to; r += 0.01) {
+            const int x = int(kSide / 2 + r * kSide / 2 * std::sin(degrees * kRad));
+            const int y = int(kSide / 2 - r * kSide / 2 * std::cos(degrees * kRad));
+            if (image->getPixel(x, y).getLuminance() > 180) ++count;
+        }
+        return count;
+    }
+
+    IrrlichtDevice* device = nullptr;
+    std::unique_ptr<Window> window;
+    SensorManager sensors;
+    TestSensorFactory* factory = new TestSensorFactory;
+    units::UnitConverter unitsInFeet;
+    InstrumentContext context;
+};
+
+TEST_F(InstrumentRender, AltimeterNeedlesPointIntoTheirSectorsAt12345Feet) {
+    factory->last->altitude.altitude = 12345 * 0.3048;
+    Altimeter altimeter(context);
+    video::IImage* image = frame(altimeter);
+    ASSERT_NE(image, nullptr);
+    struct Needle {
+        double angle, from, to;
+    };
+    // Hundreds at 124.2, thousands at 84.42, ten-thousands at 44.442
+    // degrees; each ray is compared with the opposite one, where no needle is.
+    for (Needle n : {Needle{124.2, 0.2, 0.75}, Needle{84.42, 0.15, 0.5}, Needle{44.442, 0.2, 0.85}}) {
+        SCOPED_TRACE(n.angle);
+        const int on = brightAlong(image, n.angle, n.from, n.to);
+        const int off = brightAlong(image, n.angle + 180, n.from, n.to);
+        EXPECT_GT(on, (n.to - n.from) * 100 * 0.6);
+        EXPECT_LT(off, on / 4);
+    }
+    image->drop();
+}
+
+bool isSky(const video::SColor& c) { return c.getBlue() > c.getRed() + 40; }
+bool isGround(const video::SColor& c) { return c.getRed() > c.getBlue() + 30 && c.getGreen() < 140; }
+
+TEST_F(InstrumentRender, AttitudeHorizonTiltsWithBankAndDropsWithPitch) {
+    // 20 degrees right wing down, 10 degrees nose up.
+    const double pitch = 10 * kRad, roll = 20 * kRad;
+    const Vector3d forward = {0, std::sin(pitch), std::cos(pitch)};
+    const Vector3d level = {1, 0, 0};
+    const Vector3d upNoRoll = forward.crossProduct(level);
+    factory->last->attitude.orientation = Matrix3x3(upNoRoll * std::cos(roll) + level * std::sin(roll), forward);
+    AttitudeIndicator indicator(context);
+    video::IImage* image = frame(indicator);
+    ASSERT_NE(image, nullptr);
+    EXPECT_NEAR(indicator.getShownAttitude().roll, 20, 1e-6);
+    EXPECT_NEAR(indicator.getShownAttitude().pitch, 10, 1e-6);
+    const core::vector2df c = horizonCentre(core::vector2df(kSide / 2, kSide / 2), kSide, 10, 20);
+    EXPECT_GT(c.Y, kSide / 2);  // nose up: the horizon is below the centre
+    // Along the horizon line (turned counter-clockwise by the bank) the
+    // sky lies just above and the ground just below, on both sides.
+    const core::vector2df along(std::cos(roll), -std::sin(roll)), normal(std::sin(roll), std::cos(roll));
+    for (double s : {-0.25, 0.25}) {
+        const core::vector2df p = c + along * float(s * kSide);
+        const core::vector2df above = p - normal * 6.0f, below = p + normal * 6.0f;
+        SCOPED_TRACE(s);
+        EXPECT_TRUE(isSky(image->getPixel(u32(above.X), u32(above.Y))));
+        EXPECT_TRUE(isGround(image->getPixel(u32(below.X), u32(below.Y))));
+    }
+    image->drop();
+}
+
+TEST_F(InstrumentRender, QuietSourceShowsTheFailureFlagAfterTheTimeout) {
+    factory->last->altitude.altitude = 1000;
+    Altimeter altimeter(context);
+    video::IImage* live = frame(altimeter);
+    // The flag is red in the middle of the dial.
+    const video::SColor middleLive = live->getPixel(kSide / 2, kSide / 2);
+    live->drop();
+    EXPECT_FALSE(middleLive.getRed() > 180 && middleLive.getGreen() < 80);
+    // The sensor stops: same record, same marker, for longer than the timeout.
+    const double start = std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    (void)start;
+    SampleWatch watch(ISensorData::ALTITUDE, InstrumentPanel::kSampleTimeout);
+    watch.poll(factory->last, 100.0);
+    ++factory->last->altitudeCount;
+    EXPECT_NE(watch.poll(factory->last, 100.5), nullptr);
+    EXPECT_NE(watch.poll(factory->last, 100.5 + InstrumentPanel::kSampleTimeout), nullptr);
+    EXPECT_EQ(watch.poll(factory->last, 100.6 + InstrumentPanel::kSampleTimeout), nullptr);
+    // A changed value alone, with the marker unchanged, counts as live again.
+    factory->last->altitude.altitude = 1001;
+    EXPECT_NE(watch.poll(factory->last, 200.0), nullptr);
+    // A source without a sample of the type never is.
+    SampleWatch attitudeOfNothing(ISensorData::TURNRATE, 3.0);
+    EXPECT_EQ(attitudeOfNothing.poll(factory->last, 1.0), nullptr);
+}
+
+}  // namespace
