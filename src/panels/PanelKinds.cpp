@@ -5,6 +5,9 @@
 #include "panels/instruments/Altimeter.h"
 #include "panels/instruments/AttitudeIndicator.h"
 #include "panels/instruments/Compass.h"
+#include "panels/instruments/GMeter.h"
+#include "panels/instruments/SpeedIndicator.h"
+#include "panels/instruments/TurnRateIndicator.h"
 #include "panels/instruments/VerticalSpeedIndicator.h"
 
 void registerPanelKinds(PanelManager& panels, const InstrumentContext& context) {
@@ -21,9 +24,13 @@ void registerPanelKinds(PanelManager& panels, const InstrumentContext& context) 
         IPanelFactory* factory = nullptr;
         switch (index) {
             case 0: factory = new InstrumentFactory<AttitudeIndicator>(context, name); break;
+            case 1: factory = new InstrumentFactory<TurnRateIndicator>(context, name); break;
             case 4: factory = new InstrumentFactory<Altimeter>(context, name); break;
             case 5: factory = new InstrumentFactory<Compass>(context, name); break;
             case 8: factory = new InstrumentFactory<VerticalSpeedIndicator>(context, name); break;
+            case 9: factory = new SpeedIndicatorFactory(context, name); break;
+            case 10: factory = new InstrumentFactory<SlipIndicator>(context, name); break;
+            case 11: factory = new InstrumentFactory<GMeter>(context, name); break;
             default: factory = new PlaceholderPanelFactory(context.app, name); break;
         }
         panels.addPanelFactory(factory);

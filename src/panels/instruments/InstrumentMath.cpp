@@ -55,3 +55,16 @@ PitchRoll attitudeAngles(const Vector3d& forward, const Vector3d& up) {
     if (up.y < 0) pitch = 180.0 - pitch;
     return {Latitudinize(pitch), calcIndicatedRoll(forward, up)};
 }
+
+double turnSymbolBank(double degreesPerSecond) { return std::clamp(degreesPerSecond / 3.0 * 20.0, -40.0, 40.0); }
+
+double slipBallOffset(double lateral, double vertical) {
+    const double down = std::fabs(vertical);
+    if (down < 0.5) return 0.0;  // no usable gravity: free fall or no data
+    return std::clamp(lateral / down / 0.2, -1.0, 1.0);
+}
+
+double gMeterAngle(double g) {
+    const double clamped = std::clamp(g, kGMeterMinimum, kGMeterMaximum);
+    return -135.0 + (clamped - kGMeterMinimum) / (kGMeterMaximum - kGMeterMinimum) * 270.0;
+}

@@ -56,3 +56,18 @@ PitchRoll attitudeAngles(const Vector3d& forward, const Vector3d& up);
 // The roll an attitude indicator shows: the angle of the aircraft's up
 // vector from the earth's vertical, seen along the nose.
 double calcIndicatedRoll(const Vector3d& forward, const Vector3d& up);
+
+// Turn coordinator: the wings of the symbol meet the standard-rate marks
+// (20 degrees of bank on the dial) at 3 degrees per second; the symbol
+// stops at 40 degrees.
+double turnSymbolBank(double degreesPerSecond);
+
+// The inclinometer ball: -1 (left end of the tube) to 1 (right end), from
+// the acceleration's lateral and vertical components. The ball follows the
+// apparent gravity and reaches the end of the tube at 0.2 g sideways.
+double slipBallOffset(double lateral, double vertical);
+
+// G-meter dial: -2 g to +6 g over 270 degrees, 1 g a little left of the top.
+double gMeterAngle(double g);
+constexpr double kGMeterMinimum = -2.0;
+constexpr double kGMeterMaximum = 6.0;

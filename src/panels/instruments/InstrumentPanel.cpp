@@ -2,6 +2,7 @@
 
 #include "app/ICommonAppContext.h"
 #include <algorithm>
+#include <cmath>
 
 #include "base/Time.h"
 #include "gui/Drawer2D.h"
@@ -27,17 +28,18 @@ void InstrumentPanel::drawTurned(video::ITexture* t, const core::rect<int>& squa
         static_cast<f32>(-degrees), core::vector2df(0.5f, 0.5f), tint());
 }
 
-void InstrumentPanel::drawUnavailable(const core::rect<int>& square) const {
+void InstrumentPanel::drawUnavailable(const core::rect<int>& area) const {
     Drawer2D* d = context.app->getDrawer();
     const video::SColor red(230, 220, 30, 30);
-    const f32 inset = square.getWidth() * 0.22f;
-    const f32 width = std::max(2.0f, square.getWidth() * 0.035f);
-    const core::vector2df a(square.UpperLeftCorner.X + inset, square.UpperLeftCorner.Y + inset);
-    const core::vector2df b(square.LowerRightCorner.X - inset, square.LowerRightCorner.Y - inset);
+    const int side = std::min(area.getWidth(), area.getHeight());
+    const f32 inset = side * 0.22f;
+    const f32 width = std::max(2.0f, side * 0.035f);
+    const core::vector2df a(area.UpperLeftCorner.X + inset, area.UpperLeftCorner.Y + inset);
+    const core::vector2df b(area.LowerRightCorner.X - inset, area.LowerRightCorner.Y - inset);
     d->drawLine(a, b, width, red);
     d->drawLine(core::vector2df(a.X, b.Y), core::vector2df(b.X, a.Y), width, red);
-    const int w = square.getWidth() / 4, h = square.getHeight() / 9;
-    const core::vector2di c = square.getCenter();
+    const int w = std::max(side / 4, 24), h = std::max(side / 9, 12);
+    const core::vector2di c = area.getCenter();
     const core::rect<int> flag(c.X - w / 2, c.Y - h / 2, c.X + w / 2, c.Y + h / 2);
     d->fillRectangle(flag, red);
     drawText(L"OFF", flag, video::SColor(255, 255, 255, 255));
@@ -46,6 +48,37 @@ void InstrumentPanel::drawUnavailable(const core::rect<int>& square) const {
 void InstrumentPanel::drawText(const std::wstring& text, const core::rect<int>& box, video::SColor colour) const {
     gui::IGUIFont* font = context.app->getIrrlichtDevice()->getGUIEnvironment()->getSkin()->getFont();
     context.app->getDrawer()->drawTextCentred(font, text, box, colour);
+}
+
+namespace {
+core::vector2df onDial(const core::rect<int>& dial, double degrees, double r) {
+    const double radius = dial.getWidth() / 2.0 * r;
+    const double a = degrees * 3.14159265358979323846 / 180.0;
+    return core::vector2df(static_cast<f32>(dial.getCenter().X + radius * std::sin(a)),
+                           static_cast<f32>(dial.getCenter().Y - radius * std::cos(a)));
+}
+}  // namespace
+
+void InstrumentPanel::drawTick(const core::rect<int>& dial, double degrees, double r0, double r1, double width,
+                               video::SColor colour) const {
+    context.app->getDrawer()->drawLine(onDial(dial, degrees, r0), onDial(dial, degrees, r1),
+                                       static_cast<f32>(width * dial.getWidth() / 512.0), colour);
+}
+
+void InstrumentPanel::drawLabel(const core::rect<int>& dial, double degrees, double r, const std::wstring& text,
+                                video::SColor colour) const {
+    const core::vector2df p = onDial(dial, degrees, r);
+    const int half = dial.getWidth() / 10;
+    drawText(text, core::rect<int>(int(p.X) - half, int(p.Y) - half, int(p.X) + half, int(p.Y) + half), colour);
+}
+
+void InstrumentPanel::drawBand(const core::rect<int>& dial, double from, double to, double r, double width,
+                               video::SColor colour) const {
+    // The drawer counts counter-clockwise from three o'clock.
+    context.app->getDrawer()->drawArc(
+        core::vector2df(static_cast<f32>(dial.getCenter().X), static_cast<f32>(dial.getCenter().Y)),
+        static_cast<f32>(dial.getWidth() / 2.0 * r), static_cast<f32>(width * dial.getWidth() / 512.0),
+        static_cast<f32>(90.0 - to), static_cast<f32>(90.0 - from), colour);
 }
 
 bool InstrumentPanel::isNight() const { return context.night && context.night(); }

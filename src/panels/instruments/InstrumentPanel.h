@@ -44,6 +44,16 @@ protected:
     // A red cross over the dial and an "OFF" flag, as a failed instrument shows.
     void drawUnavailable(const irr::core::rect<int>& square) const;
     void drawText(const std::wstring& text, const irr::core::rect<int>& box, irr::video::SColor colour) const;
+
+    // Scales drawn by code on a dial; angles clockwise from the top, radii as
+    // fractions of the dial's radius.
+    void drawTick(const irr::core::rect<int>& dial, double degrees, double r0, double r1, double width,
+                  irr::video::SColor colour) const;
+    void drawLabel(const irr::core::rect<int>& dial, double degrees, double r, const std::wstring& text,
+                   irr::video::SColor colour) const;
+    // A coloured band between two angles (from < to, clockwise).
+    void drawBand(const irr::core::rect<int>& dial, double from, double to, double r, double width,
+                  irr::video::SColor colour) const;
     // White by day; dimmed at night so the panel does not dazzle.
     irr::video::SColor tint() const;
     bool isNight() const;

@@ -1,0 +1,50 @@
+#pragma once
+#include "panels/instruments/InstrumentPanel.h"
+#include "panels/instruments/SampleWatch.h"
+
+// The aircraft's characteristic speeds, knots; blueLine < 0: none.
+struct AircraftSpeeds {
+    double vso = 45, vs = 55, vfe = 100, vno = 120, vne = 200, vsse = -1, vbe = 55, vbg = 60;
+};
+
+// Air speed (or ground speed, labelled "GroundSpeed", when there is no air
+// speed) on a 320-degree scale with the white, green and yellow arcs, the
+// red line and the blue line of the aircraft.
+class SpeedIndicator : public InstrumentPanel {
+public:
+    SpeedIndicator(const InstrumentContext& context, const AircraftSpeeds& speeds, double scaleExponent);
+    explicit SpeedIndicator(const InstrumentContext& context);
+    void render(irr::core::rect<int> area) override;
+
+    // The dial's top speed in knots: the red line with room above it,
+    // rounded up to 20 knots.
+    static double topOfScale(const AircraftSpeeds& speeds);
+
+private:
+    void renderGauge(const irr::core::rect<int>& dial, double knots, bool groundSpeed, bool live);
+    double angleOf(double knots) const;
+
+    AircraftSpeeds speeds;
+    double exponent;
+    double top;
+    SampleWatch airspeed{ISensorData::AIRSPEED, kSampleTimeout};
+    SampleWatch groundSpeed{ISensorData::GROUNDSPEED, kSampleTimeout};
+};
+
+class SpeedIndicatorFactory : public IPanelFactory {
+public:
+    SpeedIndicatorFactory(const InstrumentContext& context, std::string name);
+    void loadSetupFromIni(IniFile* ini, std::string section) override;
+    void setup(IniFile* ini, std::string section) override;
+    IPanel* Create() override;
+    std::string getName() override { return name; }
+    void renderPreview(irr::core::rect<int> area) override;
+    void renderPreview(irr::core::rect<int> area, IPanel* panel) override;
+
+    static constexpr double kDefaultExponent = 0.8;
+
+private:
+    InstrumentContext context;
+    std::string name;
+    double exponent = kDefaultExponent;
+};
