@@ -96,6 +96,12 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     instruments.units = &unitConverter;
     instruments.panels = panelManager.get();
     instruments.night = [this] { return style2D != 0; };
+    instruments.font = [this](int pixelHeight) -> gui::IGUIFont* {
+        if (pixelHeight < 6) return nullptr;
+        // Sizes in steps of 4 pixels keep the number of glyph atlases small.
+        const unsigned size = static_cast<unsigned>((pixelHeight + 3) / 4 * 4);
+        return fontManager->getFont(getPath("media/sdff/fonts/Roboto Medium.ttf"), size);
+    };
     registerPanelKinds(*panelManager, instruments);
     loading->nextStep();
 

@@ -50,6 +50,12 @@ void InstrumentPanel::drawText(const std::wstring& text, const core::rect<int>& 
     context.app->getDrawer()->drawTextCentred(font, text, box, colour);
 }
 
+void InstrumentPanel::drawTextSized(const std::wstring& text, const core::rect<int>& box, video::SColor colour) const {
+    gui::IGUIFont* font = context.font ? context.font(box.getHeight() * 3 / 4) : nullptr;
+    if (!font) font = context.app->getIrrlichtDevice()->getGUIEnvironment()->getSkin()->getFont();
+    context.app->getDrawer()->drawTextCentred(font, text, box, colour);
+}
+
 namespace {
 core::vector2df onDial(const core::rect<int>& dial, double degrees, double r) {
     const double radius = dial.getWidth() / 2.0 * r;

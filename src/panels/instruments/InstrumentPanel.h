@@ -20,6 +20,11 @@ struct InstrumentContext {
     PanelManager* panels = nullptr;
     // True while the pilot has chosen the night style.
     std::function<bool()> night;
+    // A scalable font of about that pixel height; null falls back to the
+    // skin's font.
+    std::function<irr::gui::IGUIFont*(int pixelHeight)> font;
+    // Shows a text in a message box (sensor details and the like).
+    std::function<void(const std::wstring& title, const std::wstring& text)> showMessageBox;
 };
 
 // The common ground of the round gauges: textures from media/, the square
@@ -44,6 +49,8 @@ protected:
     // A red cross over the dial and an "OFF" flag, as a failed instrument shows.
     void drawUnavailable(const irr::core::rect<int>& square) const;
     void drawText(const std::wstring& text, const irr::core::rect<int>& box, irr::video::SColor colour) const;
+    // Text in a font sized to the box's height.
+    void drawTextSized(const std::wstring& text, const irr::core::rect<int>& box, irr::video::SColor colour) const;
 
     // Scales drawn by code on a dial; angles clockwise from the top, radii as
     // fractions of the dial's radius.
