@@ -93,4 +93,4 @@ video::SColor InstrumentPanel::tint() const {
     return isNight() ? video::SColor(255, 190, 175, 160) : video::SColor(255, 255, 255, 255);
 }
 
-double InstrumentPanel::now() const { return getSecs(); }
+double InstrumentPanel::now() const { return context.clock ? context.clock() : getSecs(); }

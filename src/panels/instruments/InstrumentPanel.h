@@ -23,6 +23,8 @@ struct InstrumentContext {
     // A scalable font of about that pixel height; null falls back to the
     // skin's font.
     std::function<irr::gui::IGUIFont*(int pixelHeight)> font;
+    // Seconds of a monotonic clock; the process clock when empty.
+    std::function<double()> clock;
     // Shows a text in a message box (sensor details and the like).
     std::function<void(const std::wstring& title, const std::wstring& text)> showMessageBox;
 };

@@ -15,6 +15,8 @@
 #include "gui/FrameCapture.h"
 #include "panels/instruments/Altimeter.h"
 #include "panels/instruments/AttitudeIndicator.h"
+#include "panels/instruments/InstrumentMath.h"
+#include "panels/instruments/SpeedIndicator.h"
 #include "sensors/ISensorFactory.h"
 #include "sensors/MotionSensorData.h"
 #include "sensors/ScalarSensorData.h"
@@ -187,29 +189,58 @@ TEST_F(InstrumentRender, AttitudeHorizonTiltsWithBankAndDropsWithPitch) {
     image->drop();
 }
 
+bool isFlagRed(const video::SColor& c) { return c.getRed() > 180 && c.getGreen() < 90 && c.getBlue() < 90; }
+
 TEST_F(InstrumentRender, QuietSourceShowsTheFailureFlagAfterTheTimeout) {
+    double clock = 100.0;
+    context.clock = [&] { return clock; };
     factory->last->altitude.altitude = 1000;
     Altimeter altimeter(context);
+    // The flag sits in the middle of the dial.
     video::IImage* live = frame(altimeter);
-    // The flag is red in the middle of the dial.
-    const video::SColor middleLive = live->getPixel(kSide / 2, kSide / 2);
+    EXPECT_FALSE(isFlagRed(live->getPixel(kSide / 2, kSide / 2)));
     live->drop();
-    EXPECT_FALSE(middleLive.getRed() > 180 && middleLive.getGreen() < 80);
-    // The sensor stops: same record, same marker, for longer than the timeout.
-    const double start = std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-    (void)start;
-    SampleWatch watch(ISensorData::ALTITUDE, InstrumentPanel::kSampleTimeout);
-    watch.poll(factory->last, 100.0);
-    ++factory->last->altitudeCount;
-    EXPECT_NE(watch.poll(factory->last, 100.5), nullptr);
-    EXPECT_NE(watch.poll(factory->last, 100.5 + InstrumentPanel::kSampleTimeout), nullptr);
-    EXPECT_EQ(watch.poll(factory->last, 100.6 + InstrumentPanel::kSampleTimeout), nullptr);
-    // A changed value alone, with the marker unchanged, counts as live again.
+    // The sensor stops: same record and marker from now on.
+    auto quietFrame = [&] {
+        device->getVideoDriver()->beginScene(true, true, video::SColor(255, 0, 0, 0));
+        altimeter.render(core::rect<int>(0, 0, kSide, kSide));
+        video::IImage* image = captureFrame(device->getVideoDriver());
+        device->getVideoDriver()->endScene();
+        const bool flagged = isFlagRed(image->getPixel(kSide / 2, kSide / 2));
+        image->drop();
+        return flagged;
+    };
+    clock += InstrumentPanel::kSampleTimeout - 0.1;
+    EXPECT_FALSE(quietFrame());
+    clock += 0.2;
+    EXPECT_TRUE(quietFrame());
+    // A changed value alone, with the marker unchanged, is live again.
     factory->last->altitude.altitude = 1001;
-    EXPECT_NE(watch.poll(factory->last, 200.0), nullptr);
+    EXPECT_FALSE(quietFrame());
     // A source without a sample of the type never is.
-    SampleWatch attitudeOfNothing(ISensorData::TURNRATE, 3.0);
-    EXPECT_EQ(attitudeOfNothing.poll(factory->last, 1.0), nullptr);
+    SampleWatch nothing(ISensorData::TURNRATE, 3.0);
+    EXPECT_EQ(nothing.poll(factory->last, 1.0), nullptr);
+}
+
+TEST_F(InstrumentRender, SpeedIndicatorGreenArcRunsFromVsToVno) {
+    AircraftSpeeds speeds;  // Vs 55, Vno 120, Vne 200
+    SpeedIndicator indicator(context, speeds, 0.8);
+    video::IImage* image = frame(indicator);
+    const double top = SpeedIndicator::topOfScale(speeds);
+    // The dial's angle from its top: the scale starts at the bottom.
+    auto angle = [&](double knots) { return 180.0 + speedScaleAngle(knots, 0, top, 0.8); };
+    auto greenAt = [&](double degrees) {
+        const int x = int(kSide / 2 + 0.84 * kSide / 2 * std::sin(degrees * kRad));
+        const int y = int(kSide / 2 - 0.84 * kSide / 2 * std::cos(degrees * kRad));
+        const video::SColor c = image->getPixel(x, y);
+        return c.getGreen() > 150 && c.getRed() < 100;
+    };
+    EXPECT_TRUE(greenAt(angle(56)));
+    EXPECT_TRUE(greenAt(angle(90)));
+    EXPECT_TRUE(greenAt(angle(119)));
+    EXPECT_FALSE(greenAt(angle(50)));
+    EXPECT_FALSE(greenAt(angle(125)));  // yellow from Vno on
+    image->drop();
 }
 
 }  // namespace
