@@ -63,7 +63,8 @@ function(cirrona_benchmark name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(bench_${name} ${sources})
   target_link_libraries(bench_${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
-  target_compile_definitions(bench_${name} PRIVATE CIRRONA_SOURCE_DIR="${CIRRONA_SOURCE_DIR}")
+  target_compile_definitions(bench_${name} PRIVATE CIRRONA_SOURCE_DIR="${CIRRONA_SOURCE_DIR}"
+    CIRRONA_BINARY_DIR="${CMAKE_BINARY_DIR}")
 endfunction()
 
 # Adds every subfolder of the calling folder that has a CMakeLists.txt, except

@@ -13,6 +13,14 @@ InstrumentPanel::InstrumentPanel(const InstrumentContext& context, std::string n
     : context(context), name(std::move(name)) {}
 
 video::ITexture* InstrumentPanel::texture(const char* file) const {
+    for (const auto& known : textures)
+        if (known.first == file) return known.second;
+    video::ITexture* found = loadTexture(file);
+    textures.emplace_back(file, found);
+    return found;
+}
+
+video::ITexture* InstrumentPanel::loadTexture(const char* file) const {
     const std::string path = context.app->getPath(std::string("media/") + file);
     video::IVideoDriver* driver = context.app->getIrrlichtDevice()->getVideoDriver();
     if (video::ITexture* t = driver->findTexture(path.c_str())) return t;

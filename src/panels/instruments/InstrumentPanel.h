@@ -3,6 +3,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "panels/IPanel.h"
 #include "panels/IPanelFactory.h"
@@ -70,6 +72,12 @@ protected:
 
     InstrumentContext context;
     std::string name;
+
+private:
+    irr::video::ITexture* loadTexture(const char* file) const;
+    // Looked up once per file: the lookup builds paths, which a frame
+    // should not pay for. Keyed by the literal's address.
+    mutable std::vector<std::pair<const char*, irr::video::ITexture*>> textures;
 };
 
 // A factory for an instrument without settings of its own.

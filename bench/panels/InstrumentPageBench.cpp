@@ -1,0 +1,172 @@
+// A page of eight instruments at 1280x720 under the OpenGL driver, fed by a
+// sensor that changes every frame, with the heap allocations per frame
+// counted. Run under an X server (xvfb-run).
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "app/EventReceiver.h"
+#include "app/ICommonAppContext.h"
+#include "base/IniFile.h"
+#include "base/UnitConverter.h"
+#include "gui/Drawer2D.h"
+#include "panels/PanelKinds.h"
+#include "panels/PanelManager.h"
+#include "sensors/ISensorFactory.h"
+#include "sensors/MotionSensorData.h"
+#include "sensors/ScalarSensorData.h"
+#include "sensors/SensorKinds.h"
+#include "sensors/SensorManager.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+// Counting replacements of the global allocation functions; GCC cannot see
+// that they pair with each other.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
+
+using namespace irr;
+
+namespace {
+
+// Every flight value, changing each frame as a live source's would.
+class MovingSensor : public ISensor {
+public:
+    std::string getName() override { return "Moving"; }
+    bool Update() override { return true; }
+    uint32_t lastTimeUpdated(ISensorData::Type) override { return tick; }
+    ISensorData* getData(ISensorData::Type type) override {
+        switch (type) {
+            case ISensorData::ATTITUDE: return &attitude;
+            case ISensorData::ALTITUDE: return &altitude;
+            case ISensorData::HEADING: return &heading;
+            case ISensorData::ACCELERATION: return &acceleration;
+            case ISensorData::TURNRATE: return &turnRate;
+            case ISensorData::AIRSPEED: return &airspeed;
+            case ISensorData::VERTICALSPEED: return &verticalSpeed;
+            default: return nullptr;
+        }
+    }
+    bool isDataTypeSupported(ISensorData::Type type) override { return getData(type) != nullptr; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override {
+        return {ISensorData::ATTITUDE, ISensorData::ALTITUDE, ISensorData::HEADING, ISensorData::ACCELERATION,
+                ISensorData::TURNRATE, ISensorData::AIRSPEED, ISensorData::VERTICALSPEED};
+    }
+    WarningLevel getWarning(ISensorData::Type) override { return GOOD; }
+    void advance() {
+        ++tick;
+        altitude.altitude += 0.5, heading.heading = tick % 360, airspeed.airSpeed = 90 + tick % 20;
+        airspeed.timeStamp = turnRate.timeStamp = tick;
+        turnRate.turnRate = (tick % 7) - 3.0, acceleration.x = 0.1 * (tick % 5), acceleration.y = -9.81;
+    }
+    uint32_t tick = 0;
+    Attitude_Data attitude;
+    Altitude_Data altitude{1000, 0};
+    Heading_Data heading;
+    Acceleration_Data acceleration;
+    TurnRate_Data turnRate;
+    AirSpeed_Data airspeed;
+    VerticalSpeed_Data verticalSpeed;
+};
+
+struct MovingFactory : NoSetupGUISensorFactory {
+    MovingSensor* last = nullptr;
+    ISensor* Create() override { return last = new MovingSensor; }
+    std::string getName() override { return "Moving"; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return MovingSensor().getSupportedDataTypes(); }
+};
+
+struct Window : ICommonAppContext {
+    explicit Window(IrrlichtDevice* d) : device(d), drawer(d), events(this, 200) {}
+    EventReceiver* getEventReceiver() override { return &events; }
+    Drawer2D* getDrawer() override { return &drawer; }
+    IrrlichtDevice* getIrrlichtDevice() override { return device; }
+    FlexibleFont* getFlexibleFont() override { return nullptr; }
+    int getRecommendedButtonWidth() override { return 121; }
+    int getRecommendedButtonHeight() override { return 47; }
+    std::string getPath(const std::string& relative) override {
+        return std::string(CIRRONA_BINARY_DIR) + "/cirrona-home/" + relative;
+    }
+    void setSoftInputVisibility(bool) override {}
+    void gotoURL(const std::string&) override {}
+    IrrlichtDevice* device;
+    Drawer2D drawer;
+    EventReceiver events;
+};
+
+// One window for the process: this engine cannot open a second OpenGL
+// window after closing the first.
+struct Page {
+    Page() {
+        SIrrlichtCreationParameters p;
+        p.DriverType = video::EDT_OPENGL;
+        p.WindowSize = core::dimension2d<u32>(1280, 720);
+        p.LoggingLevel = ELL_NONE;
+        device = createDeviceEx(p);
+        if (!device) return;
+        window = std::make_unique<Window>(device);
+        registerSensorDataFactories(sensors);
+        factory = new MovingFactory;
+        sensors.addSensorFactory(factory);
+        IniFile config;
+        config.setFromString("SensorCount = 2\nD1 = 1\nD2 = 1\nD3 = 1\nD5 = 1\nD7 = 1\nD8 = 1\nD9 = 1\n"
+                             "[S1]\nFactoryIndex = 0\n");
+        sensors.loadSensorSettingsFromIni(&config, false);
+        panels = std::make_unique<PanelManager>(window.get(), nullptr);
+        InstrumentContext context{window.get(), &sensors, &unitConverter, panels.get(), {}, {}, {}, {}};
+        registerPanelKinds(*panels, context);
+        // Attitude, turn, altimeter, compass, vertical speed, speed, slip, g.
+        const int kinds[8] = {0, 1, 4, 5, 8, 9, 10, 11};
+        IniFile layout;
+        layout.set("", "PanelCount", "8");
+        for (int i = 0; i < 8; ++i) {
+            const std::string s = "P" + std::to_string(i);
+            layout.set(s, "FactoryIndex", std::to_string(kinds[i]));
+            layout.set(s, "ViewPortSX", std::to_string((i % 4) / 4.0));
+            layout.set(s, "ViewPortTX", std::to_string((i % 4 + 1) / 4.0));
+            layout.set(s, "ViewPortSY", std::to_string((i / 4) / 2.0));
+            layout.set(s, "ViewPortTY", std::to_string((i / 4 + 1) / 2.0));
+        }
+        panels->loadPanelSettingsFromIni(&layout, [](const std::wstring&) {}, true, true);
+    }
+    IrrlichtDevice* device = nullptr;
+    std::unique_ptr<Window> window;
+    SensorManager sensors;
+    MovingFactory* factory = nullptr;
+    units::UnitConverter unitConverter;
+    std::unique_ptr<PanelManager> panels;
+};
+
+void BM_EightInstrumentPage(benchmark::State& state) {
+    static Page* page = std::getenv("DISPLAY") ? new Page : nullptr;
+    if (!page || !page->device) return state.SkipWithError("needs an X display (xvfb-run)");
+    video::IVideoDriver* driver = page->device->getVideoDriver();
+    long allocated = 0, frames = 0;
+    for (auto _ : state) {
+        page->factory->last->advance();
+        driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+        const long before = allocations.load();
+        page->panels->Render();
+        allocated += allocations.load() - before;
+        ++frames;
+        state.PauseTiming();
+        driver->endScene();
+        state.ResumeTiming();
+    }
+    state.counters["allocations/frame"] = double(allocated) / double(frames);
+}
+BENCHMARK(BM_EightInstrumentPage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
