@@ -24,29 +24,38 @@ protected:
         }
         image->drop();
     }
+    // A 16x16 texture painted by colourAt(x, y).
+    video::ITexture* paint(const char* name, const std::function<video::SColor(u32, u32)>& colourAt) {
+        video::IImage* image = driver->createImage(video::ECF_A8R8G8B8, core::dimension2d<u32>(16, 16));
+        for (u32 y = 0; y < 16; ++y)
+            for (u32 x = 0; x < 16; ++x) image->setPixel(x, y, colourAt(x, y));
+        video::ITexture* texture = driver->addTexture(name, image);
+        image->drop();
+        return texture;
+    }
 };
 }  // namespace
 
 TEST_F(Drawer2DWindow, TextureTurnsCounterClockwiseAboutItsMiddleAndKeepsItsTransparency) {
     // Left half red, right half blue, the bottom quarter transparent.
-    video::IImage* image = driver->createImage(video::ECF_A8R8G8B8, core::dimension2d<u32>(16, 16));
-    for (u32 y = 0; y < 16; ++y)
-        for (u32 x = 0; x < 16; ++x) image->setPixel(x, y, y >= 12 ? video::SColor(0, 0, 0, 0) : x < 8 ? kRed : kBlue);
-    video::ITexture* texture = driver->addTexture("halves", image);
-    image->drop();
+    video::ITexture* texture = paint("halves", [](u32 x, u32 y) {
+        return y >= 12 ? video::SColor(0, 0, 0, 0) : x < 8 ? kRed : kBlue;
+    });
     // Turned by +90 degrees the red half faces down, the blue half up and the
-    // transparent strip (the texture's bottom) lies on the right.
+    // transparent strip (the texture's bottom) lies on the right. Clockwise
+    // by 90 (as a needle passes its angle): red up, blue down.
     expectColours(
         [&](Drawer2D& d) {
             d.draw(texture, {100, 100}, {80, 80}, 90);
+            d.draw(texture, {300, 100}, {80, 80}, -90);
         },
-        {{{130, 170}, kRed}, {{130, 110}, kBlue}, {{175, 140}, kBlack}, {{105, 140}, kRed}});
-    // Clockwise by 90 (as a needle passes its angle): red up, blue down.
-    expectColours(
-        [&](Drawer2D& d) {
-            d.draw(texture, {100, 100}, {80, 80}, -90);
-        },
-        {{{125, 110}, kRed}, {{125, 170}, kBlue}, {{105, 140}, kBlack}});
+        {{{130, 170}, kRed},
+         {{130, 110}, kBlue},
+         {{175, 140}, kBlack},
+         {{105, 140}, kRed},  //
+         {{325, 110}, kRed},
+         {{325, 170}, kBlue},
+         {{305, 140}, kBlack}});
     driver->removeTexture(texture);
 }
 
@@ -94,11 +103,8 @@ TEST_F(Drawer2DWindow, FadingTextureMultipliesItsAlphaByTheColoursOnce) {
     EXPECT_EQ(first.getVertexAndTextureColorMaterial(), second.getVertexAndTextureColorMaterial());
     EXPECT_GE(first.getVertexAndTextureColorMaterial(), video::EMT_ONETEXTURE_BLEND + 1);
     // White, the right half transparent; drawn half faded in red.
-    video::IImage* image = driver->createImage(video::ECF_A8R8G8B8, core::dimension2d<u32>(16, 16));
-    for (u32 y = 0; y < 16; ++y)
-        for (u32 x = 0; x < 16; ++x) image->setPixel(x, y, x < 8 ? kWhite : video::SColor(0, 255, 255, 255));
-    video::ITexture* texture = driver->addTexture("fading", image);
-    image->drop();
+    video::ITexture* texture =
+        paint("fading", [](u32 x, u32) { return x < 8 ? kWhite : video::SColor(0, 255, 255, 255); });
     expectColours(
         [&](Drawer2D& d) {
             first.configure(d);
