@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/IniFile.h"
+#include "support/GuiWindow.h"
 #include "support/TempDir.h"
 
 using namespace irr;
@@ -10,7 +11,7 @@ using namespace irr;
 namespace {
 // The joysticks' states as the event receiver would keep them; records the
 // actions it is told of.
-class HWInput : public ::testing::Test, public IHWInputListener {
+class HWInput : public GuiWindow, public IHWInputListener {
 protected:
     void OnHWInputAction(HWAction action) override { actions.push_back(action); }
     HWInputManager make(gui::IGUIEnvironment* environment = nullptr) {
@@ -56,10 +57,6 @@ TEST_F(HWInput, JoystickPressesActOnceAndButtonsHeldAtStartDoNot) {
 }
 
 TEST_F(HWInput, BoundKeysActOnPressUnlessAnEditBoxHasTheFocus) {
-    SIrrlichtCreationParameters p;
-    p.DriverType = video::EDT_NULL;
-    p.LoggingLevel = ELL_NONE;
-    IrrlichtDevice* device = createDeviceEx(p);
     gui::IGUIEnvironment* environment = device->getGUIEnvironment();
     HWInputManager manager = make(environment);
     EXPECT_FALSE(key(manager, KEY_NEXT));  // no listener yet: the key stays free
@@ -71,7 +68,6 @@ TEST_F(HWInput, BoundKeysActOnPressUnlessAnEditBoxHasTheFocus) {
     environment->setFocus(environment->addEditBox(L"", core::rect<s32>(0, 0, 100, 20)));
     EXPECT_FALSE(key(manager, KEY_NEXT));
     EXPECT_EQ(actions, (std::vector<HWAction>{HWAction::NextPage, HWAction::Back}));
-    device->drop();
 }
 
 TEST_F(HWInput, BindingsAndTheSensorChoiceSurviveARestart) {

@@ -2,7 +2,7 @@
 // finger on a touch screen would, and looks at the keyboard on screen.
 #include "gui/InputSystem.h"
 
-#include "GuiWindow.h"
+#include "support/GuiWindow.h"
 #include "base/IniFile.h"
 #include "gui/Drawer2D.h"
 #include "gui/WipeInput.h"
@@ -90,5 +90,4 @@ TEST_F(KeyboardWindow, TapsOnKeysTypeIntoTheFocusedEditBoxAndTheKeyboardLeavesWi
     EXPECT_FALSE(input.isKeyboardVisible());
     EXPECT_TRUE(near(drawn(key.left + 3, key.top + 3), video::SColor(255, 0, 0, 0)));
     device->setEventReceiver(nullptr);
-    box->remove();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// One real OpenGL window for every drawing test of the suite (this engine
+// One real OpenGL window for every drawing test of a suite (this engine
 // cannot open a second OpenGL window in a process after closing the first),
-// dropped after the last test. Run the suite under xvfb-run.
+// dropped after the last test. Run the suite under xvfb-run; it must link
+// cirrona_gui.
 #include <gtest/gtest.h>
 #include <irrlicht.h>
 
@@ -23,6 +24,7 @@ protected:
         }
         ASSERT_NE(device = window, nullptr);
         driver = device->getVideoDriver();
+        device->getGUIEnvironment()->clear();  // no element or focus left by an earlier test
     }
     // Draws one frame on a black background and returns it as the caller's
     // image (the back buffer, before it is shown).
