@@ -56,6 +56,14 @@ void Drawer2D::draw(video::ITexture* texture, const core::vector2df& position, c
                   colour, texture, clip);
 }
 
+void Drawer2D::drawRectangleOutline(const core::rect<s32>& area, f32 width, video::SColor colour,
+                                    const core::rect<s32>* clip) {
+    const f32 inset = width / 2;
+    const f32 left = f32(area.UpperLeftCorner.X) + inset, top = f32(area.UpperLeftCorner.Y) + inset;
+    const f32 right = f32(area.LowerRightCorner.X) - inset, bottom = f32(area.LowerRightCorner.Y) - inset;
+    drawPolyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}}, width, colour, true, clip);
+}
+
 void Drawer2D::drawLine(const core::vector2df& from, const core::vector2df& to, f32 width, video::SColor colour,
                         const core::rect<s32>* clip) {
     drawPolyline({from, to}, width, colour, false, clip);

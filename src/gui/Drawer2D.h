@@ -47,6 +47,9 @@ public:
               irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255),
               const irr::core::rect<irr::s32>* clip = nullptr);
 
+    // The outline of the rectangle, drawn inside it (a panel's frame).
+    void drawRectangleOutline(const irr::core::rect<irr::s32>& area, irr::f32 width, irr::video::SColor colour,
+                              const irr::core::rect<irr::s32>* clip = nullptr);
     void drawLine(const irr::core::vector2df& from, const irr::core::vector2df& to, irr::f32 width,
                   irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
     void drawPolyline(const Points& points, irr::f32 width, irr::video::SColor colour, bool closed,

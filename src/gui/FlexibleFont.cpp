@@ -166,8 +166,14 @@ void FlexibleFont::queue(const wchar_t* text, const core::rect<s32>& position, v
         const Glyph& g = glyph(c);
         if (g.page >= 0 && invisible.find(c) == std::wstring::npos && pages[g.page].texture) {
             const s32 x = penX + g.left, y = penY + ascender - g.top;
-            addGlyphQuad(pages[g.page], core::rect<s32>(x, y, x + g.source.getWidth(), y + g.source.getHeight()),
-                         g.source, color, clip);
+            // The batch takes its alpha from the glyphs alone; translucent
+            // text (rare: fading labels) goes glyph by glyph through the
+            // engine's call that multiplies both.
+            if (color.getAlpha() < 255)
+                driver->draw2DImage(pages[g.page].texture, core::position2d<s32>(x, y), g.source, clip, color, true);
+            else
+                addGlyphQuad(pages[g.page], core::rect<s32>(x, y, x + g.source.getWidth(), y + g.source.getHeight()),
+                             g.source, color, clip);
         }
         penX += g.advance + extraKerningWidth;
     }

@@ -30,6 +30,7 @@ public:
     // all that were queued with one driver call per glyph page. Every call
     // costs a software renderer far more than its glyphs do, so a panel
     // with many labels queues them and flushes once. draw() is both at once.
+    // Text in a translucent colour is drawn at once, not queued.
     void queue(const wchar_t* text, const irr::core::rect<irr::s32>& position, irr::video::SColor color,
                bool hcenter = false, bool vcenter = false, const irr::core::rect<irr::s32>* clip = nullptr);
     void flush();

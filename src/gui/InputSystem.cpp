@@ -9,6 +9,10 @@
 
 using namespace irr;
 
+namespace {
+constexpr u32 kRepeatDelayMs = 500, kRepeatPeriodMs = 80;
+}
+
 InputSystem::InputSystem(IrrlichtDevice* dev, Drawer2D* drw, std::vector<KeyboardDefinition> defs,
                          video::ITexture* change, WipeInput* w)
     : device(dev), drawer(drw), keyboards(std::move(defs)), changeTexture(change), wipe(w) {}
@@ -48,6 +52,8 @@ bool InputSystem::OnEvent(const SEvent& event) {
     case EMIE_LMOUSE_PRESSED_DOWN:
         if (mouse.Y < layout.top) return false;  // the tap belongs to the GUI
         pressedKey = key;
+        nextRepeatMs = device->getTimer()->getRealTime() + kRepeatDelayMs;
+        repeated = false;
         if (wipe) wipe->begin(at);
         return true;
     case EMIE_MOUSE_MOVED:
@@ -55,7 +61,7 @@ bool InputSystem::OnEvent(const SEvent& event) {
         return pressedKey >= 0 || mouse.Y >= layout.top;
     case EMIE_LMOUSE_LEFT_UP: {
         if (wipe) wipe->end();
-        const bool tapped = pressedKey >= 0 && key == pressedKey;
+        const bool tapped = pressedKey >= 0 && key == pressedKey && !repeated;
         const bool wasOnKeyboard = pressedKey >= 0 || mouse.Y >= layout.top;
         pressedKey = -1;
         if (tapped) {
@@ -116,6 +122,7 @@ void InputSystem::render() {
     if (hidden && hiddenFor != focus) hidden = false;  // a new edit box brings the keyboard back
     if (!isKeyboardVisible()) return;
     const KeyboardLayout layout = getLayout();
+    repeatHeldKey(layout);
     const core::dimension2d<u32> screen = device->getVideoDriver()->getScreenSize();
     drawer->fillRectangle(core::rect<s32>(0, layout.top, s32(screen.Width), s32(screen.Height)),
                           video::SColor(235, 30, 34, 40));
@@ -142,4 +149,15 @@ void InputSystem::render() {
         drawer->drawTextCentred(font, label, face, ink);
     }
     if (wipe) wipe->render(*drawer);
+}
+
+void InputSystem::repeatHeldKey(const KeyboardLayout& layout) {
+    if (pressedKey < 0 || pressedKey >= static_cast<int>(layout.keys.size())) return;
+    const KeyArea& area = layout.keys[pressedKey];
+    if (keyboards[current].rows[area.row][area.column].action != KeyDefinition::BACKSPACE) return;
+    const u32 now = device->getTimer()->getRealTime();
+    if (static_cast<s32>(now - nextRepeatMs) < 0) return;
+    sendKey(KEY_BACK, 0);
+    nextRepeatMs = now + kRepeatPeriodMs;
+    repeated = true;
 }

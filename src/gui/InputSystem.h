@@ -30,12 +30,16 @@ public:
     void render();
 
     bool isKeyboardVisible() const;
+    // The index of the keyboard shown in getKeyboardDefinitions().
+    size_t getCurrentKeyboard() const { return current; }
     std::vector<KeyboardDefinition>& getKeyboardDefinitions() { return keyboards; }
     // Where the keys of the current keyboard lie on this screen.
     KeyboardLayout getLayout() const;
 
 private:
     void press(const KeyDefinition& key);
+    // A held backspace key deletes on, as on a physical keyboard.
+    void repeatHeldKey(const KeyboardLayout& layout);
     void sendKey(irr::EKEY_CODE code, wchar_t character);
 
     irr::IrrlichtDevice* device;
@@ -48,6 +52,8 @@ private:
     size_t current = 0;    // index of the keyboard shown
     bool shifted = false;  // the next letter in upper case
     int pressedKey = -1;   // index in the layout while a finger is down on a key
+    irr::u32 nextRepeatMs = 0;
+    bool repeated = false;  // the held key acted already; its release does not
     bool hidden = false;   // the HIDE key was used while this element had the focus
     irr::gui::IGUIElement* hiddenFor = nullptr;
 };

@@ -2,7 +2,8 @@
 // finger on a touch screen would, and looks at the keyboard on screen.
 #include "gui/InputSystem.h"
 
-#include "GuiWindow.h"
+#include "support/Eventually.h"
+#include "support/GuiWindow.h"
 #include "base/IniFile.h"
 #include "gui/Drawer2D.h"
 #include "gui/WipeInput.h"
@@ -12,18 +13,24 @@ using namespace irr;
 namespace {
 class KeyboardWindow : public GuiWindow {
 protected:
-    void tap(InputSystem& input, wchar_t character, KeyDefinition::Action action = KeyDefinition::CHARACTER) {
-        const KeyboardLayout layout = input.getLayout();
-        const KeyboardDefinition& keyboard = input.getKeyboardDefinitions()[current];
-        for (const KeyArea& a : layout.keys) {
-            const KeyDefinition& key = keyboard.rows[a.row][a.column];
-            if (key.action != action || (action == KeyDefinition::CHARACTER && key.character != character)) continue;
+    // Presses (and, unless held, releases) the first key of the keyboard
+    // shown that is `which`; returns where it is.
+    KeyArea tap(InputSystem& input, const std::function<bool(const KeyDefinition&)>& which, bool hold = false) {
+        const KeyboardDefinition& keyboard = input.getKeyboardDefinitions()[input.getCurrentKeyboard()];
+        for (const KeyArea& a : input.getLayout().keys) {
+            if (!which(keyboard.rows[a.row][a.column])) continue;
             mouse(EMIE_LMOUSE_PRESSED_DOWN, (a.left + a.right) / 2, (a.top + a.bottom) / 2);
-            mouse(EMIE_LMOUSE_LEFT_UP, (a.left + a.right) / 2, (a.top + a.bottom) / 2);
-            if (action == KeyDefinition::CHANGE) current = (current + 1) % input.getKeyboardDefinitions().size();
-            return;
+            if (!hold) mouse(EMIE_LMOUSE_LEFT_UP, (a.left + a.right) / 2, (a.top + a.bottom) / 2);
+            return a;
         }
-        ADD_FAILURE() << "no key " << int(character);
+        ADD_FAILURE() << "no such key";
+        return KeyArea{};
+    }
+    static std::function<bool(const KeyDefinition&)> is(wchar_t c) {
+        return [c](const KeyDefinition& k) { return k.action == KeyDefinition::CHARACTER && k.character == c; };
+    }
+    static std::function<bool(const KeyDefinition&)> is(KeyDefinition::Action action) {
+        return [action](const KeyDefinition& k) { return k.action == action; };
     }
     void mouse(EMOUSE_INPUT_EVENT kind, s32 x, s32 y) {
         SEvent e{};
@@ -31,10 +38,8 @@ protected:
         e.MouseInput.Event = kind;
         e.MouseInput.X = x;
         e.MouseInput.Y = y;
-        e.MouseInput.ButtonStates = kind == EMIE_LMOUSE_PRESSED_DOWN ? EMBSM_LEFT : 0;
         device->postEventFromUser(e);  // through the device: the input system sees it before the GUI
     }
-    size_t current = 0;
 };
 }  // namespace
 
@@ -52,14 +57,18 @@ TEST_F(KeyboardWindow, TapsOnKeysTypeIntoTheFocusedEditBoxAndTheKeyboardLeavesWi
     environment->setFocus(box);
     ASSERT_TRUE(input.isKeyboardVisible());
 
-    tap(input, 0, KeyDefinition::SHIFT);
-    tap(input, L'h');
-    tap(input, L'i');
-    tap(input, 0, KeyDefinition::CHANGE);
-    tap(input, L'1');
-    tap(input, L'2');
-    tap(input, 0, KeyDefinition::BACKSPACE);
-    EXPECT_STREQ(box->getText(), L"Hi1");
+    for (auto key : {is(KeyDefinition::SHIFT), is(L'h'), is(L'i'), is(KeyDefinition::CHANGE), is(L'1'), is(L'2'),
+                     is(L'3'), is(KeyDefinition::BACKSPACE)})
+        tap(input, key);
+    EXPECT_STREQ(box->getText(), L"Hi12");
+    // Held, backspace deletes on after a moment, and not once more when let go.
+    const KeyArea backspace = tap(input, is(KeyDefinition::BACKSPACE), true);
+    EXPECT_TRUE(eventually([&] {
+        input.render();  // one deletion at the most per frame
+        return std::wstring(box->getText()) == L"Hi";
+    }));
+    mouse(EMIE_LMOUSE_LEFT_UP, backspace.left + 1, backspace.top + 1);
+    EXPECT_STREQ(box->getText(), L"Hi");
     EXPECT_EQ(environment->getFocus(), box);  // taps on keys are no clicks outside the box
 
     // A key face in the configured colour at the bottom, nothing above.
@@ -84,5 +93,4 @@ TEST_F(KeyboardWindow, TapsOnKeysTypeIntoTheFocusedEditBoxAndTheKeyboardLeavesWi
     EXPECT_FALSE(input.isKeyboardVisible());
     EXPECT_TRUE(near(drawn(key.left + 3, key.top + 3), video::SColor(255, 0, 0, 0)));
     device->setEventReceiver(nullptr);
-    box->remove();
 }

@@ -266,18 +266,22 @@ Triangles clipTriangles(const Triangles& triangles, const Rect& clip) {
             out.insert(out.end(), p.begin(), p.end());
             continue;
         }
-        p = clipEdge(
-            p, [&](const Vertex& v) { return v.x >= clip.left; },
-            [&](const Vertex& a, const Vertex& b) { return (clip.left - a.x) / (b.x - a.x); });
-        p = clipEdge(
-            p, [&](const Vertex& v) { return v.x <= clip.right; },
-            [&](const Vertex& a, const Vertex& b) { return (clip.right - a.x) / (b.x - a.x); });
-        p = clipEdge(
-            p, [&](const Vertex& v) { return v.y >= clip.top; },
-            [&](const Vertex& a, const Vertex& b) { return (clip.top - a.y) / (b.y - a.y); });
-        p = clipEdge(
-            p, [&](const Vertex& v) { return v.y <= clip.bottom; },
-            [&](const Vertex& a, const Vertex& b) { return (clip.bottom - a.y) / (b.y - a.y); });
+        // Left, right, top, bottom: the coordinate each edge limits, where,
+        // and which side is kept.
+        const struct {
+            double Vertex::*coordinate;
+            double limit;
+            double keep;  // +1: values above the limit, -1: below
+        } edges[] = {{&Vertex::x, clip.left, 1},
+                     {&Vertex::x, clip.right, -1},
+                     {&Vertex::y, clip.top, 1},
+                     {&Vertex::y, clip.bottom, -1}};
+        for (const auto& e : edges)
+            p = clipEdge(
+                p, [&](const Vertex& v) { return (v.*e.coordinate - e.limit) * e.keep >= 0; },
+                [&](const Vertex& a, const Vertex& b) {
+                    return (e.limit - a.*e.coordinate) / (b.*e.coordinate - a.*e.coordinate);
+                });
         for (size_t k = 1; k + 1 < p.size(); ++k) addTriangle(out, p[0], p[k], p[k + 1]);
     }
     return out;

@@ -48,24 +48,6 @@ TEST(Keyboard, KeysTileTheBottomOfEveryScreenWithoutGapsOrOverlaps) {
     }
 }
 
-TEST(Keyboard, EveryKeyboardCanSwitchToTheNextAndBackspaceAndEnter) {
-    for (const KeyboardDefinition& keyboard : getStandardKeyboards()) {
-        int change = 0, backspace = 0, enter = 0;
-        for (const auto& row : keyboard.rows)
-            for (const KeyDefinition& key : row) {
-                change += key.action == KeyDefinition::CHANGE;
-                backspace += key.action == KeyDefinition::BACKSPACE;
-                enter += key.action == KeyDefinition::ENTER;
-                if (key.action == KeyDefinition::CHARACTER) {
-                    EXPECT_NE(key.character, 0) << keyboard.name;
-                }
-            }
-        EXPECT_EQ(change, 1) << keyboard.name;
-        EXPECT_EQ(backspace, 1) << keyboard.name;
-        EXPECT_EQ(enter, 1) << keyboard.name;
-    }
-}
-
 TEST(Keyboard, NoRowsOrNoScreenGiveNoKeys) {
     EXPECT_TRUE(layoutKeyboard(KeyboardDefinition{}, 800, 480).keys.empty());
     EXPECT_TRUE(layoutKeyboard(getStandardKeyboards()[0], 0, 0).keys.empty());
