@@ -106,13 +106,17 @@ void SystemManager::setScreenModePreference(ScreenModePreference) {
     device->getGUIEnvironment()->addMessageBox(L"Cirrona", text);
 }
 
-FlexibleFont* LoadFFont(SystemManager* manager, FlexibleFontManager* fonts, const std::string& name) {
-    if (!manager || !fonts) return nullptr;
-    const core::dimension2d<u32> screen = manager->getDevice()->getVideoDriver()->getScreenSize();
+unsigned defaultTextPixelSize(video::IVideoDriver* driver) {
+    const core::dimension2d<u32> screen = driver->getScreenSize();
     // Text height follows the screen like the buttons do.
     const double d = std::sqrt(static_cast<double>(screen.Width) * screen.Height);
-    const unsigned pixels = static_cast<unsigned>(std::max(12.0, std::round(0.028 * d)));
-    return fonts->getFont(manager->getAbsolutePath("media/sdff/fonts/" + name + ".ttf"), pixels);
+    return static_cast<unsigned>(std::max(12.0, std::round(0.028 * d)));
+}
+
+FlexibleFont* LoadFFont(SystemManager* manager, FlexibleFontManager* fonts, const std::string& name) {
+    if (!manager || !fonts) return nullptr;
+    return fonts->getFont(manager->getAbsolutePath("media/sdff/fonts/" + name + ".ttf"),
+                          defaultTextPixelSize(manager->getDevice()->getVideoDriver()));
 }
 
 void abortInitWithError(SystemManager* manager, const std::wstring& message) {

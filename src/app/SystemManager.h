@@ -78,4 +78,6 @@ private:
 
 // Loads a scalable font from media/sdff/fonts/<name>.ttf at a size fitting
 // the screen; null when the file is missing.
+// The default text height in pixels for the screen the driver draws on.
+unsigned defaultTextPixelSize(irr::video::IVideoDriver* driver);
 FlexibleFont* LoadFFont(SystemManager* manager, FlexibleFontManager* fonts, const std::string& name);

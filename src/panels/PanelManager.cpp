@@ -232,6 +232,37 @@ void PanelManager::processEvent(const SEvent& event) {
         if (!it->panel->processEvent(event)) break;
 }
 
+void PanelManager::OnHWInputAction(HWAction action) {
+    gui::IGUIEnvironment* env = context->getIrrlichtDevice()->getGUIEnvironment();
+    // Confirm and back act on what has the focus, as Enter and Escape would.
+    auto sendKey = [env](EKEY_CODE key) {
+        for (bool down : {true, false}) {
+            SEvent e{};
+            e.EventType = EET_KEY_INPUT_EVENT;
+            e.KeyInput.Key = key;
+            e.KeyInput.PressedDown = down;
+            e.KeyInput.Char = key == KEY_RETURN ? L'\r' : 0;
+            env->postEventFromUser(e);
+        }
+    };
+    switch (action) {
+        case HWAction::NextPage: nextPage(); break;
+        case HWAction::PreviousPage: previousPage(); break;
+        case HWAction::ZoomIn: emitPanelEvent("zoom", {{"delta", "1"}}); break;
+        case HWAction::ZoomOut: emitPanelEvent("zoom", {{"delta", "-1"}}); break;
+        case HWAction::Menu:
+            if (menu && menu->isOpen()) menu->close();
+            else if (menu) menu->open();
+            break;
+        case HWAction::Confirm: sendKey(KEY_RETURN); break;
+        case HWAction::Back:
+            if (details) hideDetails();
+            else if (menu && menu->isOpen()) menu->close();
+            else sendKey(KEY_ESCAPE);
+            break;
+    }
+}
+
 void PanelManager::emitPanelEvent(const std::string& name,
                                   const std::unordered_map<std::string, std::string>& arguments) {
     for (const PlacedPanel& p : renderList()) p.panel->processPanelEvent(name, arguments);

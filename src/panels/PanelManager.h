@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "geo/ChartPosition.h"
+#include "gui/HWInputManager.h"
 #include "gui/MessageArea.h"
 #include "panels/IPanel.h"
 #include "panels/IPanelFactory.h"
@@ -22,7 +23,7 @@ class Skin;
 // Divides the screen into the panels of the configuration, shows one page
 // of them at a time, routes input to them topmost first and puts short
 // messages over everything.
-class PanelManager {
+class PanelManager : public IHWInputListener {
 public:
     // Shown through the progress callback while the layout is (re)built.
     using ProgressCallback = std::function<void(const std::wstring& text)>;
@@ -30,7 +31,7 @@ public:
     enum MESSAGECOLOR { NORMAL = MessageArea::NORMAL, NOTICE = MessageArea::NOTICE, WARNING = MessageArea::WARNING };
 
     PanelManager(ICommonAppContext* context, Skin* skin);
-    ~PanelManager();
+    ~PanelManager() override;
 
     // --- Panel kinds; the manager owns them. Index = "FactoryIndex".
     void addPanelFactory(IPanelFactory* factory);
@@ -52,6 +53,8 @@ public:
 
     // --- Input. Every event popped by the main loop.
     void processEvent(const irr::SEvent& event);
+    // Keys and joystick buttons bound to pages, zoom and the menu.
+    void OnHWInputAction(HWAction action) override;
     void setLock(bool locked) { this->locked = locked; }
     bool isLocked() const { return locked; }
     void setAccidentalChangeLock(bool locked) { accidentalChangeLocked = locked; }

@@ -15,7 +15,13 @@
 #include "app/SystemManager.h"
 #include "base/Time.h"
 #include "gui/Drawer2D.h"
+#include "gui/ConcurrentImageLoader.h"
 #include "gui/FlexibleFont.h"
+#include "gui/HWInputManager.h"
+#include "gui/InputSystem.h"
+#include "gui/MaterialManager.h"
+#include "gui/WipeInput.h"
+#include "gui/logic/Keyboard.h"
 #include "gui/Skin.h"
 #include "panels/Menu.h"
 #include "panels/PanelKinds.h"
@@ -58,6 +64,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
 
     fontManager = std::make_unique<FlexibleFontManager>(device->getVideoDriver());
     drawer = std::make_unique<Drawer2D>(device);
+    imageLoader = std::make_unique<ConcurrentImageLoader>(device->getVideoDriver());
     systemManager = std::make_unique<SystemManager>(this, drawer.get(), argv0, fontManager.get());
     defaultFont = systemManager->getDefaultFont();
 
@@ -78,12 +85,28 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     panelManager->setResizeLock([this] { grabResizeLock(); }, [this] { dropResizeLock(); });
     logMessage("cpp: Load Font", Logger::BOTH);
     panelManager->loadFontSettingsFromIni(&ini);
+    loadConfiguredFont(ini);
     sensorMessages = std::make_unique<SensorMessages>(*panelManager);
     sensorManager = std::make_unique<SensorManager>();
     sensorManager->setUI(sensorMessages.get());
     sensorManager->registerSensorDataReceiver(panelManager->getSensorDataReceiver());
     eventReceiver = std::make_unique<EventReceiver>(this, kEventQueueCapacity);
     device->setEventReceiver(eventReceiver.get());
+    wipeInput = std::make_unique<WipeInput>(video::SColor(255, 255, 255, 255), 10);
+    createInputSystem(&ini);
+    EventReceiver* events = eventReceiver.get();
+    hwInput = std::make_unique<HWInputManager>(
+        getPath("data/hwinput.ini"),
+        [events](int i, SEvent::SJoystickEvent& state) {
+            if (i >= events->getJoystickCount()) return false;
+            state = events->getJoystickStatus(i);
+            return true;
+        },
+        device->getGUIEnvironment());
+    hwInput->setListener(panelManager.get());
+    materialManager = std::make_unique<MaterialManager>(device->getVideoDriver());
+    materialManager->configure(*drawer);
+    if (getSkin()) getSkin()->setButtonMaterial(materialManager->getVertexAndTextureColorMaterial());
     loading->nextStep();
 
     logMessage("cpp: Set Up Factories");
@@ -109,10 +132,13 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     loading->nextStep();
     loadSettingFromIni(&ini);
     unitConverter.readDefaultUnitsFromIni(ini, "");
+    inputSystem->loadInputSettingsFromIni(ini);
     loading->nextStep();
-    // Without a hardware-input layer that remembers the last choice, the
-    // configured sensors are taken as they stand.
-    if (sensorManager->loadSensorSettingsFromIni(&ini, true)) ini.save(getPath("data/config.ini"));
+    // A dedicated cockpit display takes the last sensors without asking;
+    // otherwise the chooser comes up while no sensor is configured yet.
+    bool ask = true;
+    if (hwInput->shouldAutoSelectPreviousSensors()) ask = convertStringTo<int>(ini.get("", "SensorCount")) == 1;
+    if (sensorManager->loadSensorSettingsFromIni(&ini, ask)) ini.save(getPath("data/config.ini"));
 
     const double t0 = getSecs();
     loading->nextStep();
@@ -127,6 +153,9 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
 }
 
 Context::~Context() {
+    if (eventReceiver && inputSystem) eventReceiver->removeSubEventReceiver(inputSystem.get());
+    inputSystem.reset();
+    hwInput.reset();
     device->setEventReceiver(nullptr);
     eventReceiver.reset();
     if (sensorManager) sensorManager->tryShutdown();
@@ -135,6 +164,7 @@ Context::~Context() {
     panelManager.reset();
     sensorMessages.reset();
     drawer.reset();
+    imageLoader.reset();
     logger = nullptr;
     ownLogger.reset();
     languageManager.reset();
@@ -186,6 +216,8 @@ void Context::calculateScreenDependentParams() {
 }
 
 ScreenChangeTracker::Result Context::yieldAndUpdate() {
+    if (hwInput) hwInput->update();
+    if (imageLoader) imageLoader->update();
     delay(frameSleepMs(TimeDiff(getMilliSecs(), previousFrameStamp)));
     previousFrameStamp = getMilliSecs();
 
@@ -217,11 +249,34 @@ void Context::processScreenChange() {
     if (getSkin()) getSkin()->OnScreenChanged();
     resizeCallbacks.callAll();
     IniFile ini(getPath("data/config.ini"));
+    loadConfiguredFont(ini);
     if (panelManager) {
         panelManager->OnScreenChanged(&ini);
         addMenuEntries();
     }
+    createInputSystem(&ini);
     if (sensorManager) sensorManager->OnScreenChanged();
+}
+
+void Context::loadConfiguredFont(const IniFile& ini) {
+    std::string name = ini.get("", "font");
+    if (name.empty()) name = "Roboto";
+    // A family that is not installed falls back to Roboto Medium (logged).
+    FlexibleFont* font = fontManager->getFontByName(name, getPath("media/sdff/fonts/"),
+                                                    defaultTextPixelSize(device->getVideoDriver()));
+    if (!font) return;
+    defaultFont = font;
+    if (getSkin()) getSkin()->setDefaultFont(font);
+}
+
+void Context::createInputSystem(IniFile* ini) {
+    if (inputSystem) eventReceiver->removeSubEventReceiver(inputSystem.get());
+    video::ITexture* change = device->getVideoDriver()->getTexture(getPath("media/change.png").c_str());
+    inputSystem = std::make_unique<InputSystem>(device, drawer.get(), getStandardKeyboards(), change, wipeInput.get());
+    // It sees taps before the GUI: a tap on a key is no click on what is below.
+    eventReceiver->addSubEventReceiver(inputSystem.get());
+    inputSystem->loadInputSettingsFromIni(*ini);
+    inputSystem->getKeyboardDefinitions()[0].keyAspect = screenParams.portrait ? 1.0 : 2.0;
 }
 
 void Context::loadSettingFromIni(IniFile* ini) {

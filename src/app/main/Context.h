@@ -22,6 +22,11 @@ class LanguageManager;
 class LoadingProgressCallback;
 class Logger;
 class Skin;
+class ConcurrentImageLoader;
+class HWInputManager;
+class InputSystem;
+class MaterialManager;
+class WipeInput;
 class SensorManager;
 class PanelManager;
 class SystemManager;
@@ -83,6 +88,9 @@ public:
     LanguageManager* getLanguageManager() { return languageManager.get(); }
     SensorManager* getSensorManager() { return sensorManager.get(); }
     PanelManager* getPanelManager() { return panelManager.get(); }
+    InputSystem* getInputSystem() { return inputSystem.get(); }
+    HWInputManager* getHWInputManager() { return hwInput.get(); }
+    ConcurrentImageLoader* getImageLoader() { return imageLoader.get(); }
     // The units the pilot reads values in, as configured.
     const units::UnitConverter& getUnitConverter() const { return unitConverter; }
     const ChartElementFactoryList& getChartElementFactories() const { return chartElementFactories; }
@@ -92,6 +100,11 @@ private:
     void checkConfigVersion();
     void keepLoadingScreenUp(double since);
     void addMenuEntries();
+    // The on-screen keyboard depends on the screen's shape: made anew on
+    // every screen change.
+    void createInputSystem(IniFile* ini);
+    // The font of the configuration ("font") at the screen's text size.
+    void loadConfiguredFont(const IniFile& ini);
 
     irr::IrrlichtDevice* device;
     std::unique_ptr<FlexibleFontManager> fontManager;
@@ -104,6 +117,11 @@ private:
     std::unique_ptr<SensorMessages> sensorMessages;
     std::unique_ptr<SensorManager> sensorManager;
     std::unique_ptr<PanelManager> panelManager;
+    std::unique_ptr<ConcurrentImageLoader> imageLoader;
+    std::unique_ptr<MaterialManager> materialManager;
+    std::unique_ptr<WipeInput> wipeInput;
+    std::unique_ptr<InputSystem> inputSystem;
+    std::unique_ptr<HWInputManager> hwInput;
     ChartElementFactoryList chartElementFactories;
     units::UnitConverter unitConverter;
     FlexibleFont* defaultFont = nullptr;

@@ -9,6 +9,8 @@
 #include "app/Screenshot.h"
 #include "app/ShutdownSignal.h"
 #include "app/main/Context.h"
+#include "gui/HWInputManager.h"
+#include "gui/InputSystem.h"
 #include "gui/Skin.h"
 #include "panels/PanelManager.h"
 #include "sensors/SensorManager.h"
@@ -51,8 +53,11 @@ void runMainLoop(IrrlichtDevice* device, Context& context) {
         if (SensorManager* sensors = context.getSensorManager()) sensors->Update();
         PanelManager* panels = context.getPanelManager();
         EventReceiver* events = context.getEventReceiver();
+        HWInputManager* hw = context.getHWInputManager();
         while (events && events->isEventAvailable()) {
             const SEvent event = events->popEvent();
+            // A key bound to an action is used up by it.
+            if (hw && hw->processEvent(event)) continue;
             if (panels) panels->processEvent(event);
         }
         context.yieldAndUpdate();
@@ -67,6 +72,7 @@ void runMainLoop(IrrlichtDevice* device, Context& context) {
             panels->renderInMenuPreview();
             panels->RenderAfterGUI();
         }
+        if (InputSystem* input = context.getInputSystem()) input->render();
         if (panels && panels->shallDrawFPS()) drawFrameRate(device, skin, lastFps < 0 ? 0 : lastFps);
         if (events && events->takeScreenshotRequest()) {
             const std::string file = saveScreenshot(driver, context.getPath("Screenshots/"));

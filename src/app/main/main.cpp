@@ -13,6 +13,7 @@
 #include "app/StartOptions.h"
 #include "base/Time.h"
 #include "app/main/Context.h"
+#include "gui/HeapTuning.h"
 #include "app/main/MainLoop.h"
 
 using namespace irr;
@@ -78,6 +79,9 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // Before the driver exists: its per-draw heap blocks must not go back to
+    // the kernel after every draw call.
+    keepHeapForDrawCalls();
     IrrlichtDevice* device = createWindow(options);
     if (!device) {
         std::fprintf(stderr, "Cirrona: the window could not be created (is a display available?)\n");
