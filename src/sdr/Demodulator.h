@@ -18,11 +18,10 @@
 // second" works near phase 0 and fails near 0.5, which is where the classic
 // decoders lose a third of their messages.
 //
-// So the preamble is used to measure the phase and the pulse amplitude, and
-// each bit is then chosen as the one whose predicted samples (given the
-// phase, the already decided previous bit and either choice of the next one)
-// lie nearer the observed ones. Bit by bit this is a greedy maximum
-// likelihood slicer; the CRC catches what it gets wrong.
+// So the preamble is used to measure the phase, the pulse amplitude and the
+// noise floor, and the bit sequence whose predicted samples lie nearest the
+// observed ones is found on a two-state trellis; the CRC catches what it
+// still gets wrong.
 class ModeSDemodulator {
 public:
     // Samples needed after a preamble's start: 8 us preamble + 112 bits.
@@ -50,7 +49,7 @@ public:
     const Stats& stats() const { return counters; }
 
 private:
-    bool sliceMessage(const uint16_t* m, float phase, float amplitude, uint8_t* bytes) const;
+    bool sliceMessage(const uint16_t* m, float phase, float amplitude, float floor, uint8_t* bytes) const;
 
     RecentAddresses& recent;
     bool fixErrors = true;
