@@ -45,13 +45,9 @@ bool ADSB::decodeModesMessage(const uint8_t* frame, double now, ModesMessage& mm
         ++counters.badCrc;
         return false;
     }
-    if (mm.addressFromParity) {
-        if (!recent.seen(mm.address, now)) {
-            ++counters.droppedAddress;
-            return false;
-        }
-    } else if (mm.correctedBits == 0 && (mm.df == 11 || mm.df == 17)) {
-        recent.add(mm.address, now);
+    if (!recent.vouchFor(mm, now)) {
+        ++counters.droppedAddress;
+        return false;
     }
     if (mm.correctedBits) ++counters.repaired;
     return true;

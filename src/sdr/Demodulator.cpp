@@ -163,7 +163,7 @@ void ModeSDemodulator::detectModeS(const uint16_t* magnitude, size_t count, doub
             if (!sliceMessage(m, tried, amplitude, floor, bytes)) break;
             mm = decodeModesMessage(bytes, fixErrors, aggressive);
             if (!mm.crcOk) continue;
-            if (mm.addressFromParity && !recent.seen(mm.address, time)) {
+            if (!recent.vouchFor(mm, time)) {
                 ++counters.rejectedAddress;
                 continue;
             }
@@ -171,8 +171,6 @@ void ModeSDemodulator::detectModeS(const uint16_t* magnitude, size_t count, doub
             break;
         }
         if (!accepted) continue;
-        if (!mm.addressFromParity && mm.correctedBits == 0 && (mm.df == 11 || mm.df == 17))
-            recent.add(mm.address, time);
         ++counters.messages;
         if (mm.correctedBits) ++counters.repaired;
         sink(mm, time);

@@ -12,3 +12,9 @@ bool RecentAddresses::seen(uint32_t address, double now) const {
     const Slot& slot = slots[slotOf(address)];
     return slot.address == address && now - slot.time <= kMaxAgeSeconds;
 }
+
+bool RecentAddresses::vouchFor(const ModesMessage& mm, double now) {
+    if (mm.addressFromParity || mm.correctedBits > 0) return seen(mm.address, now);
+    if (mm.df == 11 || mm.df == 17) add(mm.address, now);
+    return true;
+}

@@ -52,14 +52,18 @@ TEST(ADSBTracking, SurveillanceRepliesNeedARecentlyHeardAddress) {
     rx.at(61.1, modes_encode::altitudeReply(kAddress, 9000));
     EXPECT_DOUBLE_EQ(4500.0, rx.target()->altitude);
 
-    // A repaired all-call does not vouch for its address.
+    // A repaired all-call neither creates an aircraft nor vouches for its
+    // address; once the address is known, repairs are believed.
     Receiver other;
     std::vector<uint8_t> damaged = modes_encode::allCallReply(kAddress);
     damaged[2] ^= 0x04;
     other.at(0.0, damaged);
     other.at(0.5, modes_encode::altitudeReply(kAddress, 4500));
+    EXPECT_EQ(nullptr, other.target());
+    EXPECT_EQ(2u, other.adsb.stats().droppedAddress);
+    other.at(1.0, modes_encode::identification(kAddress, "HBABC"));
+    other.at(1.5, damaged);
     EXPECT_EQ(1u, other.adsb.stats().repaired);
-    EXPECT_EQ(1u, other.adsb.stats().droppedAddress);
 }
 
 TEST(ADSBTracking, PositionsNeedAPairWithinTenSecondsOrAReference) {
