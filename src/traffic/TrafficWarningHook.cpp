@@ -1,0 +1,60 @@
+#include "traffic/TrafficWarningHook.h"
+
+#include <cmath>
+
+#include "base/UnitConverter.h"
+#include "sensors/InstrumentSensorData.h"
+#include "sensors/MotionSensorData.h"
+#include "sensors/ScalarSensorData.h"
+#include "sensors/SensorManager.h"
+
+namespace {
+constexpr int kWarningMs = 5000;
+
+template <class Sample>
+const Sample* defaultSample(const SensorManager& manager, ISensorData::Type type) {
+    if (!manager.isDataAvailable(type)) return nullptr;
+    ISensor* sensor = manager.getDefaultSensor(type);
+    return sensor ? static_cast<const Sample*>(sensor->getData(type)) : nullptr;
+}
+
+void warn(SensorManager& m, const units::UnitConverter* units,
+          const std::function<const OwnAircraftIdentity*()>& ownAircraft) {
+    const auto* traffic = defaultSample<Traffic_Data>(m, ISensorData::TRAFFIC);
+    const auto* position = defaultSample<Position_Data>(m, ISensorData::POSITION);
+    if (!traffic || !position) return;
+    TrafficWarningInput input;
+    input.own = ChartPosition(position->longitude, position->latitude);
+    const auto* extended = defaultSample<ExtendedHeading_Data>(m, ISensorData::EXTENDED_HEADING);
+    const auto* heading = defaultSample<Heading_Data>(m, ISensorData::HEADING);
+    if (extended && !std::isnan(extended->trueHeading)) {
+        input.headingKnown = true;
+        input.heading = extended->trueHeading;
+    } else if (heading) {
+        input.headingKnown = true;
+        input.heading = heading->heading;
+    }
+    input.warningAltitudeFeet = m.getTrafficWarningAltitude();
+    input.altitudeDifference = [&m](double& metres, const TrafficElement* e) {
+        return m.getAltitudeDifference(metres, e);
+    };
+    input.ownAircraft = ownAircraft ? ownAircraft() : nullptr;
+    if (units) {
+        input.altitudeFactor = units->toAltitude(1.0);
+        input.altitudeLabel = units->getAltitudeLabel();
+    }
+    const TrafficWarning warning = computeTrafficWarning(traffic->traffic, input);
+    if (warning.active) m.showMessage(trafficMessageOwner(), warning.text, warning.colour, kWarningMs);
+}
+}  // namespace
+
+const void* trafficMessageOwner() {
+    static const char owner = 0;
+    return &owner;
+}
+
+void installTrafficWarning(SensorManager& manager, const units::UnitConverter* units,
+                           std::function<const OwnAircraftIdentity*()> ownAircraft) {
+    manager.setTrafficWarningHook(
+        [units, ownAircraft](SensorManager& m) { warn(m, units, ownAircraft); });
+}
