@@ -69,11 +69,8 @@ int clockPosition(double bearingToTarget, double ownHeading) {
     return clock == 0 ? 12 : clock;
 }
 
-TrafficWarning computeTrafficWarning(const std::map<unsigned, TrafficElement*>& traffic,
-                                     const TrafficWarningInput& input) {
-    Band bands[BAND_COUNT];
-    TrafficWarning warning;
-    double nearest = kNoClosestYet;
+void forEachCountingTarget(const std::map<unsigned, TrafficElement*>& traffic, const TrafficWarningInput& input,
+                           const std::function<void(const CountingTarget&)>& visit) {
     const double limitMetres = input.warningAltitudeFeet * kFeetToMetres;
     for (const auto& entry : traffic) {
         const TrafficElement& e = *entry.second;
@@ -81,22 +78,33 @@ TrafficWarning computeTrafficWarning(const std::map<unsigned, TrafficElement*>& 
         double difference = 0;
         const bool hasAltitude = input.altitudeDifference && input.altitudeDifference(difference, &e);
         if (hasAltitude && std::fabs(difference) > limitMetres) continue;
+        visit({&e, hasAltitude, difference, trafficRange(e, input.own)});
+    }
+}
+
+TrafficWarning computeTrafficWarning(const std::map<unsigned, TrafficElement*>& traffic,
+                                     const TrafficWarningInput& input) {
+    Band bands[BAND_COUNT];
+    TrafficWarning warning;
+    double nearest = kNoClosestYet;
+    forEachCountingTarget(traffic, input, [&](const CountingTarget& t) {
+        const TrafficElement& e = *t.element;
         warning.active = true;
-        const TrafficRange range = trafficRange(e, input.own);
-        if (range.metres < nearest) {
-            nearest = range.metres;
+        if (t.range.metres < nearest) {
+            nearest = t.range.metres;
             warning.closest = &e;
         }
-        if (range.band == NO_BAND) continue;
-        Band& band = bands[range.band];
-        if (hasAltitude && std::fabs(difference) < std::fabs(band.smallestDifference)) band.smallestDifference = difference;
+        if (t.range.band == NO_BAND) return;
+        Band& band = bands[t.range.band];
+        if (t.hasAltitude && std::fabs(t.altitudeDifference) < std::fabs(band.smallestDifference))
+            band.smallestDifference = t.altitudeDifference;
         ++band.count;
-        if (!hasAltitude) band.allHaveAltitude = false;
+        if (!t.hasAltitude) band.allHaveAltitude = false;
         if (!e.hasPosition()) band.sawPositionless = true;
         band.kind = (e.icaoAddress & kFlarmAddressBit) ? FLARM
                     : (e.hasPosition() && !band.sawPositionless) ? ADSB
                                                                  : MODE_S;
-    }
+    });
     if (!warning.active) return warning;
 
     warning.text = L"TRAFFIC WARNING:\n";

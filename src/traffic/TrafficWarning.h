@@ -43,6 +43,17 @@ struct TrafficWarningInput {
     std::wstring altitudeLabel = L"ft";
 };
 
+// A target that matters for the warning: not the own aircraft, and within
+// the warning altitude (or of unknown altitude).
+struct CountingTarget {
+    const TrafficElement* element;
+    bool hasAltitude;
+    double altitudeDifference;  // metres, when known
+    TrafficRange range;
+};
+void forEachCountingTarget(const std::map<unsigned, TrafficElement*>& traffic, const TrafficWarningInput& input,
+                           const std::function<void(const CountingTarget&)>& visit);
+
 struct TrafficWarning {
     bool active = false;
     std::wstring text;

@@ -1,12 +1,15 @@
 #include "traffic/TrafficWarningHook.h"
 
 #include <cmath>
+#include <memory>
 
+#include "base/Time.h"
 #include "base/UnitConverter.h"
 #include "sensors/InstrumentSensorData.h"
 #include "sensors/MotionSensorData.h"
 #include "sensors/ScalarSensorData.h"
 #include "sensors/SensorManager.h"
+#include "traffic/TrafficCallout.h"
 
 namespace {
 constexpr int kWarningMs = 5000;
@@ -18,8 +21,13 @@ const Sample* defaultSample(const SensorManager& manager, ISensorData::Type type
     return sensor ? static_cast<const Sample*>(sensor->getData(type)) : nullptr;
 }
 
+struct Callouts {
+    CalloutScheduler scheduler;
+    std::function<void(const std::string&)> speak;
+};
+
 void warn(SensorManager& m, const units::UnitConverter* units,
-          const std::function<const OwnAircraftIdentity*()>& ownAircraft) {
+          const std::function<const OwnAircraftIdentity*()>& ownAircraft, Callouts& callouts) {
     const auto* traffic = defaultSample<Traffic_Data>(m, ISensorData::TRAFFIC);
     const auto* position = defaultSample<Position_Data>(m, ISensorData::POSITION);
     if (!traffic || !position) return;
@@ -45,6 +53,10 @@ void warn(SensorManager& m, const units::UnitConverter* units,
     }
     const TrafficWarning warning = computeTrafficWarning(traffic->traffic, input);
     if (warning.active) m.showMessage(trafficMessageOwner(), warning.text, warning.colour, kWarningMs);
+    if (callouts.speak) {
+        const std::string call = callouts.scheduler.update(collectThreats(traffic->traffic, input), getSecs());
+        if (!call.empty()) callouts.speak(call);
+    }
 }
 }  // namespace
 
@@ -54,7 +66,10 @@ const void* trafficMessageOwner() {
 }
 
 void installTrafficWarning(SensorManager& manager, const units::UnitConverter* units,
-                           std::function<const OwnAircraftIdentity*()> ownAircraft) {
+                           std::function<const OwnAircraftIdentity*()> ownAircraft,
+                           std::function<void(const std::string&)> speak) {
+    auto callouts = std::make_shared<Callouts>();
+    callouts->speak = std::move(speak);
     manager.setTrafficWarningHook(
-        [units, ownAircraft](SensorManager& m) { warn(m, units, ownAircraft); });
+        [units, ownAircraft, callouts](SensorManager& m) { warn(m, units, ownAircraft, *callouts); });
 }
