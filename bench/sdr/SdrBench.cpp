@@ -49,7 +49,8 @@ void BM_DecodeBusyScenario(benchmark::State& state) {
         check = checkDecoding(r.scenario, decoded);
         state.ResumeTiming();
     }
-    state.counters["x_realtime"] = benchmark::Counter(r.seconds * double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["x_realtime"] =
+        benchmark::Counter(r.seconds * double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["recall"] = check.recall();
     state.counters["messages"] = double(check.transmitted);
     state.counters["spurious"] = double(check.spurious);

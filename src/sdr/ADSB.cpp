@@ -6,8 +6,7 @@
 #include "base/Time.h"
 #include "net/Thread.h"
 
-ADSB::ADSB(ISoftwareDefinedRadio* radio, int deviceIndex, bool agc)
-    : radio(radio), deviceIndex(deviceIndex), agc(agc) {
+ADSB::ADSB(ISoftwareDefinedRadio* radio, int deviceIndex, bool agc) : radio(radio), deviceIndex(deviceIndex), agc(agc) {
     try {
         blocks = std::make_unique<SampleBlocks>(recent);
     } catch (const std::bad_alloc&) {

@@ -29,8 +29,8 @@ int cprNL(double latitude) {
     return int(std::floor(2.0 * M_PI / std::acos(1.0 - a / (c * c))));
 }
 
-bool decodeCPR(uint32_t evenLat, uint32_t evenLon, uint32_t oddLat, uint32_t oddLon, bool oddIsNewer,
-               double& latitude, double& longitude) {
+bool decodeCPR(uint32_t evenLat, uint32_t evenLon, uint32_t oddLat, uint32_t oddLon, bool oddIsNewer, double& latitude,
+               double& longitude) {
     const double dLatEven = 360.0 / 60.0, dLatOdd = 360.0 / 59.0;
     const double latE = evenLat / kScale, latO = oddLat / kScale;
     const double lonE = evenLon / kScale, lonO = oddLon / kScale;
@@ -56,16 +56,16 @@ bool decodeCPR(uint32_t evenLat, uint32_t evenLon, uint32_t oddLat, uint32_t odd
     return true;
 }
 
-void decodeCPRRelative(double referenceLatitude, double referenceLongitude, uint32_t cprLat, uint32_t cprLon,
-                       bool odd, double& latitude, double& longitude) {
+void decodeCPRRelative(double referenceLatitude, double referenceLongitude, uint32_t cprLat, uint32_t cprLon, bool odd,
+                       double& latitude, double& longitude) {
     const int i = odd ? 1 : 0;
     const double dLat = 360.0 / (60 - i);
     const double fracLat = cprLat / kScale, fracLon = cprLon / kScale;
-    const double j = std::floor(referenceLatitude / dLat) +
-                     std::floor(0.5 + cprMod(referenceLatitude, dLat) / dLat - fracLat);
+    const double j =
+        std::floor(referenceLatitude / dLat) + std::floor(0.5 + cprMod(referenceLatitude, dLat) / dLat - fracLat);
     latitude = dLat * (j + fracLat);
     const double dLon = 360.0 / std::max(cprNL(latitude) - i, 1);
-    const double m = std::floor(referenceLongitude / dLon) +
-                     std::floor(0.5 + cprMod(referenceLongitude, dLon) / dLon - fracLon);
+    const double m =
+        std::floor(referenceLongitude / dLon) + std::floor(0.5 + cprMod(referenceLongitude, dLon) / dLon - fracLon);
     longitude = foldLongitude(dLon * (m + fracLon));
 }

@@ -14,9 +14,9 @@ int cprNL(double latitude);
 // Global decode from the latest even and odd frames; the newer one decides
 // which zone set the result comes from. False when the pair straddles a
 // zone boundary (the two latitudes have different NL).
-bool decodeCPR(uint32_t evenLat, uint32_t evenLon, uint32_t oddLat, uint32_t oddLon, bool oddIsNewer,
-               double& latitude, double& longitude);
+bool decodeCPR(uint32_t evenLat, uint32_t evenLon, uint32_t oddLat, uint32_t oddLon, bool oddIsNewer, double& latitude,
+               double& longitude);
 
 // Local decode of one frame against a reference position within 180 NM.
-void decodeCPRRelative(double referenceLatitude, double referenceLongitude, uint32_t cprLat, uint32_t cprLon,
-                       bool odd, double& latitude, double& longitude);
+void decodeCPRRelative(double referenceLatitude, double referenceLongitude, uint32_t cprLat, uint32_t cprLon, bool odd,
+                       double& latitude, double& longitude);

@@ -14,8 +14,8 @@ constexpr float kRetryPhaseBand = 0.2f;
 // Formats worth the trellis: those the tracker uses. Comm-D (DF 24 and up)
 // carries nothing for it, and letting its eight codes through would let a
 // quarter of all noise candidates through too.
-const bool kKnownFormat[32] = {true,  false, false, false, true,  true,  false, false, false, false, false,
-                               true,  false, false, false, false, true,  true,  true,  false, true,  true};
+const bool kKnownFormat[32] = {true, false, false, false, true,  true, false, false, false, false, false,
+                               true, false, false, false, false, true, true,  true,  false, true,  true};
 
 std::vector<uint16_t> buildMagnitudeTable() {
     std::vector<uint16_t> table(129 * 129);
@@ -83,10 +83,8 @@ bool ModeSDemodulator::sliceMessage(const uint16_t* m, float phase, float amplit
     int bits = 112;
     auto traceback = [&from](int last, int state, uint8_t* out) {
         for (int i = last; i >= 0; --i) {
-            if (state)
-                out[i / 8] |= uint8_t(0x80 >> (i % 8));
-            else
-                out[i / 8] &= uint8_t(~(0x80 >> (i % 8)));
+            if (state) out[i / 8] |= uint8_t(0x80 >> (i % 8));
+            else out[i / 8] &= uint8_t(~(0x80 >> (i % 8)));
             state = from[i][state];
         }
     };

@@ -59,7 +59,7 @@ void AvrParser::parseLine() {
     frames.push_back(frame);
 }
 
-bool AvrParser::next(RawModeSFrame& frame) {
+bool IFrameParser::next(RawModeSFrame& frame) {
     if (frames.empty()) return false;
     frame = frames.front();
     frames.pop_front();
@@ -75,37 +75,37 @@ void BeastParser::feed(const char* data, size_t length) {
     for (size_t i = 0; i < length; ++i) {
         const uint8_t c = uint8_t(data[i]);
         switch (state) {
-            case State::Sync:
-                if (c == kEscape) state = State::Type;
+        case State::Sync:
+            if (c == kEscape) state = State::Type;
+            break;
+        case State::Type:
+            type = c;
+            wanted = c == '1' ? 2 : c == '2' ? 7 : c == '3' ? 14 : 0;
+            have = 0;
+            // Any other byte after an escape is the start of a frame we
+            // cannot use; wait for the next escape.
+            state = wanted ? State::Body : (c == kEscape ? State::Type : State::Sync);
+            break;
+        case State::Body:
+            if (c == kEscape) {
+                state = State::Escape;
                 break;
-            case State::Type:
-                type = c;
-                wanted = c == '1' ? 2 : c == '2' ? 7 : c == '3' ? 14 : 0;
-                have = 0;
-                // Any other byte after an escape is the start of a frame we
-                // cannot use; wait for the next escape.
-                state = wanted ? State::Body : (c == kEscape ? State::Type : State::Sync);
-                break;
-            case State::Body:
-                if (c == kEscape) {
-                    state = State::Escape;
-                    break;
-                }
+            }
+            body[have++] = c;
+            if (have == 7 + wanted) finishFrame();
+            break;
+        case State::Escape:
+            if (c == kEscape) {
                 body[have++] = c;
+                state = State::Body;
                 if (have == 7 + wanted) finishFrame();
-                break;
-            case State::Escape:
-                if (c == kEscape) {
-                    body[have++] = c;
-                    state = State::Body;
-                    if (have == 7 + wanted) finishFrame();
-                } else {
-                    // A lone escape inside a frame: the frame was cut, this
-                    // byte is the next frame's type.
-                    state = State::Type;
-                    --i;
-                }
-                break;
+            } else {
+                // A lone escape inside a frame: the frame was cut, this
+                // byte is the next frame's type.
+                state = State::Type;
+                --i;
+            }
+            break;
         }
     }
 }
@@ -120,11 +120,4 @@ void BeastParser::finishFrame() {
     frame.length = int(wanted);
     std::memcpy(frame.bytes, body + 7, wanted);
     frames.push_back(frame);
-}
-
-bool BeastParser::next(RawModeSFrame& frame) {
-    if (frames.empty()) return false;
-    frame = frames.front();
-    frames.pop_front();
-    return true;
 }

@@ -13,10 +13,13 @@ class IFrameParser {
 public:
     virtual ~IFrameParser() = default;
     virtual void feed(const char* data, size_t length) = 0;
-    // The next complete frame; false when none is ready.
-    virtual bool next(RawModeSFrame& frame) = 0;
     // Discards a half-read frame (after a connection drops).
     virtual void reset() = 0;
+    // The next complete frame; false when none is ready.
+    bool next(RawModeSFrame& frame);
+
+protected:
+    std::deque<RawModeSFrame> frames;
 };
 
 // AVR text (TCP port 30002 and files): "*" + hex + ";" per line; "@" adds a
@@ -25,13 +28,11 @@ public:
 class AvrParser : public IFrameParser {
 public:
     void feed(const char* data, size_t length) override;
-    bool next(RawModeSFrame& frame) override;
     void reset() override { line.clear(); }
 
 private:
     void parseLine();
     std::string line;
-    std::deque<RawModeSFrame> frames;
 };
 
 // Beast binary (TCP port 30005): 0x1A, a type ('1' Mode A/C, '2' short,
@@ -40,7 +41,6 @@ private:
 class BeastParser : public IFrameParser {
 public:
     void feed(const char* data, size_t length) override;
-    bool next(RawModeSFrame& frame) override;
     void reset() override;
 
 private:
@@ -50,5 +50,4 @@ private:
     size_t wanted = 0;
     uint8_t body[1 + 6 + 14] = {};
     size_t have = 0;
-    std::deque<RawModeSFrame> frames;
 };

@@ -46,7 +46,8 @@ struct ErrorTables {
         for (int i = 0; i < kLongMessageBits; ++i) bitSyn[i] = bitSyndrome(i);
         for (int i = 0; i < kLongMessageBits; ++i) {
             single.push_back({bitSyn[i], int8_t(i), -1});
-            for (int j = i + 1; j < kLongMessageBits; ++j) twice.push_back({bitSyn[i] ^ bitSyn[j], int8_t(i), int8_t(j)});
+            for (int j = i + 1; j < kLongMessageBits; ++j)
+                twice.push_back({bitSyn[i] ^ bitSyn[j], int8_t(i), int8_t(j)});
         }
         std::sort(single.begin(), single.end());
         std::sort(twice.begin(), twice.end());

@@ -101,8 +101,14 @@ int modesDownlinkFormat(uint8_t firstByte) {
 
 int modesMessageBits(int df) {
     switch (df) {
-        case 16: case 17: case 19: case 20: case 21: return kLongMessageBits;
-        default: return kShortMessageBits;
+    case 16:
+    case 17:
+    case 19:
+    case 20:
+    case 21:
+        return kLongMessageBits;
+    default:
+        return kShortMessageBits;
     }
 }
 
@@ -113,30 +119,36 @@ ModesMessage decodeModesMessage(const uint8_t* bytes, bool fixErrors, bool aggre
     std::memcpy(mm.msg, bytes, mm.bits / 8);
     const uint32_t syndrome = modesSyndrome(mm.msg, mm.bits);
     switch (mm.df) {
-        case 11:
-        case 17:
-        case 18: {
-            const uint32_t allowed = mm.df == 11 ? kInterrogatorMask : 0;
-            mm.crcOk = (syndrome & ~allowed) == 0;
-            if (!mm.crcOk && fixErrors && mm.df != 18) {
-                if (fixSingleBitErrors(mm.msg, mm.bits) >= 0) {
-                    mm.crcOk = true;
-                    mm.correctedBits = 1;
-                } else if (aggressive && mm.df == 17 && fixTwoBitsErrors(mm.msg, mm.bits)) {
-                    mm.crcOk = true;
-                    mm.correctedBits = 2;
-                }
+    case 11:
+    case 17:
+    case 18: {
+        const uint32_t allowed = mm.df == 11 ? kInterrogatorMask : 0;
+        mm.crcOk = (syndrome & ~allowed) == 0;
+        if (!mm.crcOk && fixErrors && mm.df != 18) {
+            if (fixSingleBitErrors(mm.msg, mm.bits) >= 0) {
+                mm.crcOk = true;
+                mm.correctedBits = 1;
+            } else if (aggressive && mm.df == 17 && fixTwoBitsErrors(mm.msg, mm.bits)) {
+                mm.crcOk = true;
+                mm.correctedBits = 2;
             }
-            mm.address = mm.field(8, 24);
-            break;
         }
-        case 0: case 4: case 5: case 16: case 20: case 21: case 24:
-            mm.address = syndrome;
-            mm.addressFromParity = true;
-            mm.crcOk = true;
-            break;
-        default:
-            mm.crcOk = false;
+        mm.address = mm.field(8, 24);
+        break;
+    }
+    case 0:
+    case 4:
+    case 5:
+    case 16:
+    case 20:
+    case 21:
+    case 24:
+        mm.address = syndrome;
+        mm.addressFromParity = true;
+        mm.crcOk = true;
+        break;
+    default:
+        mm.crcOk = false;
     }
     if (mm.crcOk) decodeFields(mm);
     return mm;

@@ -67,8 +67,8 @@ void ModeSTracker::usePosition(TrafficElement& e, TrafficAddData& add, const Mod
     }
     double lat = 0, lon = 0;
     bool decoded = false;
-    const bool pair = add.evenTimeMs >= 0 && add.oddTimeMs >= 0 &&
-                      std::llabs(add.evenTimeMs - add.oddTimeMs) <= kMaxPairGapMs;
+    const bool pair =
+        add.evenTimeMs >= 0 && add.oddTimeMs >= 0 && std::llabs(add.evenTimeMs - add.oddTimeMs) <= kMaxPairGapMs;
     if (pair) {
         decoded = decodeCPR(add.evenLat, add.evenLon, add.oddLat, add.oddLon, add.oddTimeMs > add.evenTimeMs, lat, lon);
     } else if (add.lastFix >= 0 && now - add.lastFix <= kOwnFixReferenceSeconds && e.hasPosition()) {

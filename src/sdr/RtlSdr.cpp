@@ -17,6 +17,13 @@ RtlSdr::~RtlSdr() {
 
 bool RtlSdr::init() { return true; }
 
+// Runs a librtlsdr setter on an open device; librtlsdr answers 0 for success.
+template <class Call>
+bool RtlSdr::onDevice(int index, Call call) {
+    rtlsdr_dev* h = handleOf(index);
+    return h && call(h) == 0;
+}
+
 int RtlSdr::getDeviceCount() { return int(rtlsdr_get_device_count()); }
 
 rtlsdr_dev* RtlSdr::handleOf(int index) {
@@ -60,8 +67,7 @@ std::vector<int> RtlSdr::getGains(int index) {
 }
 
 bool RtlSdr::setGain(int index, int gain) {
-    rtlsdr_dev* h = handleOf(index);
-    return h && rtlsdr_set_tuner_gain(h, gain) == 0;
+    return onDevice(index, [&](rtlsdr_dev* h) { return rtlsdr_set_tuner_gain(h, gain); });
 }
 
 int RtlSdr::getGain(int index) {
@@ -76,18 +82,15 @@ bool RtlSdr::setFreqCorrection(int index, int ppm) {
 }
 
 bool RtlSdr::setAGCMode(int index, bool on) {
-    rtlsdr_dev* h = handleOf(index);
-    return h && rtlsdr_set_agc_mode(h, on ? 1 : 0) == 0;
+    return onDevice(index, [&](rtlsdr_dev* h) { return rtlsdr_set_agc_mode(h, on ? 1 : 0); });
 }
 
 bool RtlSdr::setManualGainMode(int index, bool manual) {
-    rtlsdr_dev* h = handleOf(index);
-    return h && rtlsdr_set_tuner_gain_mode(h, manual ? 1 : 0) == 0;
+    return onDevice(index, [&](rtlsdr_dev* h) { return rtlsdr_set_tuner_gain_mode(h, manual ? 1 : 0); });
 }
 
 bool RtlSdr::setCenterFrequency(int index, uint32_t hz) {
-    rtlsdr_dev* h = handleOf(index);
-    return h && rtlsdr_set_center_freq(h, hz) == 0;
+    return onDevice(index, [&](rtlsdr_dev* h) { return rtlsdr_set_center_freq(h, hz); });
 }
 
 uint32_t RtlSdr::getActualCenterFrequency(int index) {
@@ -96,18 +99,15 @@ uint32_t RtlSdr::getActualCenterFrequency(int index) {
 }
 
 bool RtlSdr::setSampleRate(int index, uint32_t hz) {
-    rtlsdr_dev* h = handleOf(index);
-    return h && rtlsdr_set_sample_rate(h, hz) == 0;
+    return onDevice(index, [&](rtlsdr_dev* h) { return rtlsdr_set_sample_rate(h, hz); });
 }
 
 bool RtlSdr::setBandwith(int index, uint32_t hz) {
-    rtlsdr_dev* h = handleOf(index);
-    return h && rtlsdr_set_tuner_bandwidth(h, hz) == 0;
+    return onDevice(index, [&](rtlsdr_dev* h) { return rtlsdr_set_tuner_bandwidth(h, hz); });
 }
 
 bool RtlSdr::resetBuffer(int index) {
-    rtlsdr_dev* h = handleOf(index);
-    return h && rtlsdr_reset_buffer(h) == 0;
+    return onDevice(index, [&](rtlsdr_dev* h) { return rtlsdr_reset_buffer(h); });
 }
 
 bool RtlSdr::readBlocking(int index, void* context, SampleCallback callback) {
@@ -129,7 +129,6 @@ std::string RtlSdr::getDescription(int index) {
     rtlsdr_dev* h = handleOf(index);
     const int result = h ? rtlsdr_get_usb_strings(h, vendor, product, serial)
                          : rtlsdr_get_device_usb_strings(uint32_t(index), vendor, product, serial);
-    if (result != 0)
-        return rtlsdr_get_device_name(uint32_t(index));
+    if (result != 0) return rtlsdr_get_device_name(uint32_t(index));
     return std::string(vendor) + " " + product + " SN: " + serial;
 }

@@ -41,5 +41,7 @@ private:
         std::atomic<bool> reading{false};  // set on the reader thread
     };
     rtlsdr_dev* handleOf(int index);
+    template <class Call>
+    bool onDevice(int index, Call call);
     std::map<int, Device> devices;
 };

@@ -9,8 +9,8 @@ namespace {
 constexpr double kMetresPerNm = 1852.0;
 // Climb or descent below this is not worth the pilot's attention.
 constexpr int kLevelFpm = 300;
-const char* const kNumbers[] = {"zero", "one", "two",   "three", "four",   "five",  "six",
-                                "seven", "eight", "nine", "ten",  "eleven", "twelve"};
+const char* const kNumbers[] = {"zero",  "one",   "two",  "three", "four",   "five",  "six",
+                                "seven", "eight", "nine", "ten",   "eleven", "twelve"};
 
 std::string distanceWords(double metres) {
     const double nm = metres / kMetresPerNm;

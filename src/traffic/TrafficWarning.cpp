@@ -57,10 +57,14 @@ TrafficRange trafficRange(const TrafficElement& target, const ChartPosition& own
         return {metres, band};
     }
     switch (target.capabilityIndex) {
-        case 8: return {2778.0, BAND_2NM};
-        case 9: return {926.0, BAND_1NM};
-        case 10: return {463.0, BAND_HALF_NM};
-        default: return {kNoRangeMetres, NO_BAND};
+    case 8:
+        return {2778.0, BAND_2NM};
+    case 9:
+        return {926.0, BAND_1NM};
+    case 10:
+        return {463.0, BAND_HALF_NM};
+    default:
+        return {kNoRangeMetres, NO_BAND};
     }
 }
 
@@ -101,7 +105,7 @@ TrafficWarning computeTrafficWarning(const std::map<unsigned, TrafficElement*>& 
         ++band.count;
         if (!t.hasAltitude) band.allHaveAltitude = false;
         if (!e.hasPosition()) band.sawPositionless = true;
-        band.kind = (e.icaoAddress & kFlarmAddressBit) ? FLARM
+        band.kind = (e.icaoAddress & kFlarmAddressBit)           ? FLARM
                     : (e.hasPosition() && !band.sawPositionless) ? ADSB
                                                                  : MODE_S;
     });
@@ -121,9 +125,7 @@ TrafficWarning computeTrafficWarning(const std::map<unsigned, TrafficElement*>& 
             warning.text += L" (" + std::to_wstring(clockPosition(bearing, input.heading)) + L" o'clock)";
         }
     }
-    if (bands[BAND_HALF_NM].count || bands[BAND_1NM].count)
-        warning.colour = 2;
-    else if (bands[BAND_2NM].count)
-        warning.colour = 1;
+    if (bands[BAND_HALF_NM].count || bands[BAND_1NM].count) warning.colour = 2;
+    else if (bands[BAND_2NM].count) warning.colour = 1;
     return warning;
 }

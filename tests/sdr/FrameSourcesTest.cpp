@@ -43,10 +43,10 @@ TEST(FrameParsers, AvrLinesInAnyPiecesAndJunkBetween) {
     const std::string text =
         "*8D4840D6202CC371C32CE0576098;\r\n"
         "garbage line\n"
-        "*8D4840D6202CC371;\n"                     // neither 7 nor 14 bytes
-        "*8D4840D6202CC371C32CE05760ZZ;\n"         // not hex
-        "@000000B71B005D1A3C65861A01;\n"           // 12 MHz time stamp: 1.0 s
-        "*5d1a3c65861a01;";                        // last line without its end
+        "*8D4840D6202CC371;\n"              // neither 7 nor 14 bytes
+        "*8D4840D6202CC371C32CE05760ZZ;\n"  // not hex
+        "@000000B71B005D1A3C65861A01;\n"    // 12 MHz time stamp: 1.0 s
+        "*5d1a3c65861a01;";                 // last line without its end
     AvrParser parser;
     for (char c : text) parser.feed(&c, 1);
     parser.feed("\n", 1);
@@ -61,9 +61,9 @@ TEST(FrameParsers, AvrLinesInAnyPiecesAndJunkBetween) {
 TEST(FrameParsers, BeastEscapesModeAcAndCutFrames) {
     std::string stream = "\x01\x02junk";
     stream += beast('3', 12000000, kLong);
-    stream += beast('1', 5, {0x12, 0x34});               // Mode A/C: no address, skipped
-    stream += beast('2', 0x1A1A, kShort);                // escapes in stamp and frame
-    stream += beast('3', 7, kLong).substr(0, 12);        // cut off by the next frame
+    stream += beast('1', 5, {0x12, 0x34});         // Mode A/C: no address, skipped
+    stream += beast('2', 0x1A1A, kShort);          // escapes in stamp and frame
+    stream += beast('3', 7, kLong).substr(0, 12);  // cut off by the next frame
     stream += beast('2', 9, kShort);
     BeastParser parser;
     for (char c : stream) parser.feed(&c, 1);
@@ -90,7 +90,10 @@ TEST(FrameSources, BeastReceiverThatDropsTheConnectionIsReconnected) {
     ASSERT_TRUE(eventually([&] { return source.nextFrame(frame); }));
     EXPECT_TRUE(same(frame, kLong));
     first.reset();  // the receiver goes away mid-frame
-    ASSERT_TRUE(eventually([&] { source.nextFrame(frame); return !source.connected(); }));
+    ASSERT_TRUE(eventually([&] {
+        source.nextFrame(frame);
+        return !source.connected();
+    }));
 
     // The source retries on its own while it is polled.
     std::unique_ptr<IPv4TCPSocket> second;

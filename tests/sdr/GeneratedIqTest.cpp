@@ -42,7 +42,8 @@ TEST(GeneratedIq, EveryCleanMessageIsDecodedAtAnyPhaseAndCarrierOffset) {
         std::map<uint32_t, double> firstClean;
         for (const Transmission& tx : s.transmissions) {
             const int df = tx.frame[0] >> 3;
-            const uint32_t address = df == 11 || df == 17 ? (uint32_t(tx.frame[1]) << 16 | tx.frame[2] << 8 | tx.frame[3]) : 0;
+            const uint32_t address =
+                df == 11 || df == 17 ? (uint32_t(tx.frame[1]) << 16 | tx.frame[2] << 8 | tx.frame[3]) : 0;
             if (address && !firstClean.count(address)) firstClean[address] = tx.startSeconds;
         }
         for (const Transmission& tx : s.transmissions) {

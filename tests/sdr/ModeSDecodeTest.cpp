@@ -63,7 +63,6 @@ TEST(ModeSDecode, SingleAndDoubleBitErrorsAreRepairedOnlyWhereAllowed) {
     EXPECT_TRUE(repaired.crcOk);
     EXPECT_EQ(2, repaired.correctedBits);
     EXPECT_EQ("KLM1023", repaired.callsign);
-
 }
 
 TEST(ModeSDecode, LengthsAndOverlaidAddresses) {
@@ -75,7 +74,6 @@ TEST(ModeSDecode, LengthsAndOverlaidAddresses) {
     std::vector<uint8_t> df18 = fromHex(kKlmIdentification);
     df18[0] = 0x90;
     EXPECT_EQ(56, decodeModesMessage(df18.data(), false, false).bits);
-
 }
 
 TEST(Cpr, GlobalDecodeOfThePublishedPairAndTheNewerFrameDecides) {

@@ -96,7 +96,8 @@ TEST(RadioTask, BlocksHandedOverFromTheReaderBecomeTrafficAndAStalledRadioIsRest
     double now = 0.0;
     for (size_t offset = 0; offset < iq.size(); offset += SampleBlocks::kBlockBytes) {
         const int before = radio.delivered;
-        radio.queue({iq.begin() + long(offset), iq.begin() + long(std::min(iq.size(), offset + SampleBlocks::kBlockBytes))});
+        radio.queue(
+            {iq.begin() + long(offset), iq.begin() + long(std::min(iq.size(), offset + SampleBlocks::kBlockBytes))});
         ASSERT_TRUE(eventually([&] { return radio.delivered > before; }));
         adsb.update(now += 0.065);
     }

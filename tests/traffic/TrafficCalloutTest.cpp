@@ -40,18 +40,18 @@ TEST(TrafficCallout, NewThreatsOnceClosingAgainAndNeverTooFast) {
     EXPECT_EQ("Traffic, one mile", s.update(picture, 0.0));  // the nearer band first
     EXPECT_EQ("", s.update(picture, gap - 0.1));             // the other waits its turn
     EXPECT_EQ("Traffic, two miles", s.update(picture, gap));
-    EXPECT_EQ("", s.update(picture, 3 * gap));               // nothing new: silence
+    EXPECT_EQ("", s.update(picture, 3 * gap));  // nothing new: silence
 
-    picture[0] = threat(1, BAND_HALF_NM, 800);               // closes in
+    picture[0] = threat(1, BAND_HALF_NM, 800);  // closes in
     EXPECT_EQ("Traffic, half a mile", s.update(picture, 3 * gap + 1));
-    picture[0] = threat(1, BAND_1NM, 1200);                  // draws back: no call
+    picture[0] = threat(1, BAND_1NM, 1200);  // draws back: no call
     EXPECT_EQ("", s.update(picture, 5 * gap));
-    picture[0] = threat(1, BAND_HALF_NM, 800);               // and closes again
+    picture[0] = threat(1, BAND_HALF_NM, 800);  // and closes again
     EXPECT_EQ("Traffic, half a mile", s.update(picture, 6 * gap));
 
-    picture.erase(picture.begin() + 1);                      // target 2 leaves...
+    picture.erase(picture.begin() + 1);  // target 2 leaves...
     EXPECT_EQ("", s.update(picture, 7 * gap));
-    picture.push_back(threat(2, BAND_1NM, 1500));            // ...and coming back is news
+    picture.push_back(threat(2, BAND_1NM, 1500));  // ...and coming back is news
     EXPECT_EQ("Traffic, one mile", s.update(picture, 8 * gap));
 }
 

@@ -81,8 +81,8 @@ TEST(TrafficWarning, AltitudeLimitIsAtMostAndUnknownAltitudesAlwaysCount) {
 TEST(TrafficWarning, MixedFlarmAdsbAndModeSPicture) {
     Picture p;
     p.addAt(0x80000001u, kOwnFeet - 200, atDistance(90, 300));  // FLARM, inner band
-    p.addAt(0x4840D6, kOwnFeet + 400, atDistance(270, 2500));    // ADS-B, outer band
-    TrafficElement& modeS = p.add(0x3C0001, kOwnFeet + 100);     // no position, range class 1.5 NM
+    p.addAt(0x4840D6, kOwnFeet + 400, atDistance(270, 2500));   // ADS-B, outer band
+    TrafficElement& modeS = p.add(0x3C0001, kOwnFeet + 100);    // no position, range class 1.5 NM
     modeS.capabilityIndex = 8;
     TrafficElement& bearingOnly = p.add(0x3C0002, kOwnFeet + 900);  // no position, no class: closest only
     bearingOnly.name = "NOPOS";

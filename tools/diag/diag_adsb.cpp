@@ -116,9 +116,9 @@ int runAdsb(const DiagCommand& self, const std::vector<std::string>& args) {
 }
 
 DiagCommand makeCommand() {
-    return DiagCommand{"adsb", "--iq FILE | --beast HOST:PORT | --avr FILE",
-                       "decodes Mode S from 2 MS/s I/Q samples, a Beast receiver or AVR text; one JSON line per message",
-                       nullptr};
+    return DiagCommand{
+        "adsb", "--iq FILE | --beast HOST:PORT | --avr FILE",
+        "decodes Mode S from 2 MS/s I/Q samples, a Beast receiver or AVR text; one JSON line per message", nullptr};
 }
 
 const DiagRegistration registration([] {

@@ -14,8 +14,8 @@ struct DecodedMessage {
 
 struct DecodeCheck {
     size_t transmitted = 0;
-    size_t found = 0;     // transmitted messages decoded with the right content at the right time
-    size_t spurious = 0;  // decoded messages matching no transmission
+    size_t found = 0;                        // transmitted messages decoded with the right content at the right time
+    size_t spurious = 0;                     // decoded messages matching no transmission
     std::vector<uint32_t> unknownAddresses;  // decoded addresses of no aircraft in the scenario
 
     double recall() const { return transmitted ? double(found) / double(transmitted) : 0.0; }

@@ -10,12 +10,12 @@
 // frequency offset and start phase; Gaussian noise is added to I and Q
 // before the samples are rounded and clipped to the 8 bits of the stick.
 struct Transmission {
-    double startSeconds = 0;      // first preamble pulse; any sub-sample value
-    std::vector<uint8_t> frame;   // 7 or 14 bytes
-    double amplitude = 50;        // peak, in 8-bit counts
+    double startSeconds = 0;     // first preamble pulse; any sub-sample value
+    std::vector<uint8_t> frame;  // 7 or 14 bytes
+    double amplitude = 50;       // peak, in 8-bit counts
     double carrierOffsetHz = 0;
-    double carrierPhase = 0;      // radians at the start
-    double contentSeconds = 0;    // when the frame's content (a position) was true
+    double carrierPhase = 0;    // radians at the start
+    double contentSeconds = 0;  // when the frame's content (a position) was true
 };
 
 struct RenderOptions {

@@ -74,8 +74,7 @@ std::vector<uint8_t> identification(uint32_t address, const std::string& callsig
     return w.finish();
 }
 
-std::vector<uint8_t> airbornePosition(uint32_t address, int altitudeFeet, double latitude, double longitude,
-                                      bool odd) {
+std::vector<uint8_t> airbornePosition(uint32_t address, int altitudeFeet, double latitude, double longitude, bool odd) {
     uint32_t lat = 0, lon = 0;
     encodeCPR(latitude, longitude, odd, lat, lon);
     BitWriter w = extendedSquitter(address);
@@ -121,9 +120,9 @@ std::vector<uint8_t> allCallReply(uint32_t address, int capability) {
 std::vector<uint8_t> altitudeReply(uint32_t address, int altitudeFeet) {
     BitWriter w(56);
     w.put(4, 5);
-    w.put(0, 3);   // flight status: airborne, no alert
-    w.put(0, 5);   // downlink request
-    w.put(0, 6);   // utility message
+    w.put(0, 3);  // flight status: airborne, no alert
+    w.put(0, 5);  // downlink request
+    w.put(0, 6);  // utility message
     w.put(altitudeCode(altitudeFeet, true), 13);
     return w.finish(address);
 }

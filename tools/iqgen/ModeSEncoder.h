@@ -8,8 +8,7 @@ namespace modes_encode {
 
 std::vector<uint8_t> identification(uint32_t address, const std::string& callsign);
 // Airborne position (type code 11) with a barometric altitude in feet.
-std::vector<uint8_t> airbornePosition(uint32_t address, int altitudeFeet, double latitude, double longitude,
-                                      bool odd);
+std::vector<uint8_t> airbornePosition(uint32_t address, int altitudeFeet, double latitude, double longitude, bool odd);
 // Airborne velocity over ground (subtype 1).
 std::vector<uint8_t> velocity(uint32_t address, double groundSpeedKnots, double trackDegrees, int verticalRateFpm);
 // DF 11 all-call reply.

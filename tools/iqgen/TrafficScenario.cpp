@@ -21,20 +21,26 @@ struct Schedule {
     Kind kind;
     double period;
 };
-const Schedule kSchedules[] = {{kPosition, 0.5},  {kVelocity, 0.5}, {kIdentification, 5.0},
-                               {kAllCall, 1.0},   {kAltitude, 1.0}, {kIdentity, 2.0}};
+const Schedule kSchedules[] = {{kPosition, 0.5}, {kVelocity, 0.5}, {kIdentification, 5.0},
+                               {kAllCall, 1.0},  {kAltitude, 1.0}, {kIdentity, 2.0}};
 
 std::vector<uint8_t> frameFor(const ScenarioAircraft& a, Kind kind, double t, int count) {
     double lat = 0, lon = 0;
     a.positionAt(t, lat, lon);
     const int altitude = a.altitudeFeet + int(a.verticalRateFpm * t / 60.0);
     switch (kind) {
-        case kPosition: return modes_encode::airbornePosition(a.address, altitude, lat, lon, count % 2 == 1);
-        case kVelocity: return modes_encode::velocity(a.address, a.speedKnots, a.trackDegrees, a.verticalRateFpm);
-        case kIdentification: return modes_encode::identification(a.address, a.callsign);
-        case kAllCall: return modes_encode::allCallReply(a.address);
-        case kAltitude: return modes_encode::altitudeReply(a.address, altitude);
-        case kIdentity: return modes_encode::identityReply(a.address, a.squawk);
+    case kPosition:
+        return modes_encode::airbornePosition(a.address, altitude, lat, lon, count % 2 == 1);
+    case kVelocity:
+        return modes_encode::velocity(a.address, a.speedKnots, a.trackDegrees, a.verticalRateFpm);
+    case kIdentification:
+        return modes_encode::identification(a.address, a.callsign);
+    case kAllCall:
+        return modes_encode::allCallReply(a.address);
+    case kAltitude:
+        return modes_encode::altitudeReply(a.address, altitude);
+    case kIdentity:
+        return modes_encode::identityReply(a.address, a.squawk);
     }
     return {};
 }
@@ -63,9 +69,9 @@ TrafficScenario buildScenario(const ScenarioOptions& o) {
         do a.address = uint32_t(random()) & 0xFFFFFF;
         while (a.address == 0 || !used.insert(a.address).second);
         a.callsign = "CIR" + std::to_string(100 + n);
-        const ChartPosition p = calcChartPositionAtBearing(ChartPosition(o.centreLongitude, o.centreLatitude),
-                                                           360.0 * unit(random),
-                                                           o.maxRangeNm * kNmMetres * std::sqrt(unit(random)));
+        const ChartPosition p =
+            calcChartPositionAtBearing(ChartPosition(o.centreLongitude, o.centreLatitude), 360.0 * unit(random),
+                                       o.maxRangeNm * kNmMetres * std::sqrt(unit(random)));
         a.latitude = p.latitude;
         a.longitude = p.longitude;
         a.altitudeFeet = 25 * int(40 + unit(random) * 1400);
@@ -81,8 +87,8 @@ TrafficScenario buildScenario(const ScenarioOptions& o) {
         for (const Schedule& s : kSchedules) {
             if (!o.replies && (s.kind == kAllCall || s.kind == kAltitude || s.kind == kIdentity)) continue;
             int count = 0;
-            for (double t = unit(random) * std::min(s.period, o.durationSeconds * 0.5);
-                 t < o.durationSeconds - 200e-6; t += s.period * (0.8 + 0.4 * unit(random)), ++count) {
+            for (double t = unit(random) * std::min(s.period, o.durationSeconds * 0.5); t < o.durationSeconds - 200e-6;
+                 t += s.period * (0.8 + 0.4 * unit(random)), ++count) {
                 Transmission tx;
                 tx.startSeconds = t;
                 tx.contentSeconds = t;
