@@ -54,6 +54,11 @@ int RTLSDRManager::getReceiverDataTypeCount(int index) const {
     return it == receivers.end() || !it->second.task ? 0 : it->second.task->getDataCount();
 }
 
+void RTLSDRManager::setOwnPosition(double latitude, double longitude) {
+    for (auto& entry : receivers)
+        if (auto* adsb = dynamic_cast<ADSB*>(entry.second.task.get())) adsb->setOwnPosition(latitude, longitude);
+}
+
 ISensorData* RTLSDRManager::getReceiverData(int index, int n) {
     auto it = receivers.find(index);
     return it == receivers.end() || !it->second.task ? nullptr : it->second.task->getData(n);

@@ -30,6 +30,8 @@ public:
     int getUsedCapability(int index) const;
     uint32_t getUsedFrequency(int index) const;
     int getReceiverDataTypeCount(int index) const;
+    // The receiver's own position, so single position frames decode at once.
+    void setOwnPosition(double latitude, double longitude);
     ISensorData* getReceiverData(int index, int n);
 
 private:
