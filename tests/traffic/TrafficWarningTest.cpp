@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "geo/Geodesy.h"
+#include "traffic/TrafficMapStyle.h"
 #include "traffic/TrafficWarning.h"
 
 namespace {
@@ -129,4 +130,27 @@ TEST(TrafficWarning, ClockPositionAndOwnAircraft) {
     p.addAt(0x4B1234, kOwnFeet, atDistance(0, 10));
     p.input.ownAircraft = &byAddress;
     EXPECT_FALSE(p.run().active);
+}
+
+TEST(TrafficMapStyle, ColourGradientFilterAndLabel) {
+    EXPECT_EQ(0xFFCC3B54u, calcTrafficColor(0, false));
+    EXPECT_EQ(0xFFCC3B54u, calcTrafficColor(250, false));
+    EXPECT_EQ(0xFFDCB652u, calcTrafficColor(450, false));
+    EXPECT_EQ(0xFF3B7B56u, calcTrafficColor(5000, false));
+    EXPECT_EQ(0xFFFFFF00u, calcTrafficColor(450, true));
+    EXPECT_EQ(0xFFFF8000u, calcTrafficColor(350, true));  // halfway red to yellow
+    EXPECT_EQ(0xFF80FF00u, calcTrafficColor(600, true));  // halfway yellow to green
+
+    EXPECT_FALSE(isHiddenByAltitudeFilter(true, 9000, 0));
+    EXPECT_TRUE(isHiddenByAltitudeFilter(true, -1000, 1000));  // "at least" the filter
+    EXPECT_FALSE(isHiddenByAltitudeFilter(true, 999, 1000));
+    EXPECT_FALSE(isHiddenByAltitudeFilter(false, 0, 1000));
+
+    TrafficElement e;
+    e.name = "SWR12";
+    EXPECT_EQ(L"? SWR12", trafficLabel(e, false, 0, 1));
+    EXPECT_EQ(L"+150 SWR12", trafficLabel(e, true, 45.72, 1 / 0.3048));
+    e.name.clear();
+    EXPECT_EQ(L"0", trafficLabel(e, true, 1.0, 1 / 0.3048));
+    EXPECT_EQ(L"-50", trafficLabel(e, true, -48.0, 1.0));
 }
