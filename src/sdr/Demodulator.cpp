@@ -9,8 +9,8 @@ constexpr int kPreambleSamples = 16;
 // A pulse pair must stand this many halves above the block's mean magnitude
 // (which is mostly noise) before the preamble is examined at all.
 constexpr uint32_t kPulseOverNoiseHalves = 4;
-constexpr float kPhaseRetry = 0.12f;
-constexpr float kRetryPhaseBand = 0.2f;
+constexpr float kPhaseRetry = 0.1f;
+constexpr float kRetryPhaseBand = 0.35f;
 // Formats worth the trellis: those the tracker uses. Comm-D (DF 24 and up)
 // carries nothing for it, and letting its eight codes through would let a
 // quarter of all noise candidates through too.
@@ -134,11 +134,11 @@ void ModeSDemodulator::detectModeS(const uint16_t* magnitude, size_t count, doub
         const uint32_t p9 = uint32_t(m[8]) + m[9];
         if (p9 < pulseFloor || p9 < uint32_t(m[10]) + m[11] + noise / 2) continue;
         const uint32_t p7 = uint32_t(m[6]) + m[7];
-        if (p7 < pulseFloor) continue;
+        if (p7 < pulseFloor || p7 < uint32_t(m[4]) + m[5] + noise / 2) continue;
         const uint32_t p0 = uint32_t(m[-1]) + m[0];
-        if (p0 < pulseFloor) continue;
+        if (p0 < pulseFloor || p0 < uint32_t(m[3]) + m[4] + noise / 2) continue;
         const uint32_t quiet = uint32_t(m[3]) + m[4] + m[5] + m[10] + m[11] + m[12] + m[13] + m[14];
-        // Every pulse pair at least 8/3 of the mean of the quiet half bits.
+        // Every pulse pair at least twice the mean of the quiet half bits.
         if (4 * p2 <= quiet || 4 * p7 <= quiet || 4 * p9 <= quiet) continue;
         ++counters.candidates;
 
@@ -151,9 +151,9 @@ void ModeSDemodulator::detectModeS(const uint16_t* magnitude, size_t count, doub
         ModesMessage mm;
         bool accepted = false;
         // The phase measured on four pulses is noisy; near half a sample a
-        // small error flips bits, so a failed message there gets two more tries.
-        const int tries = std::fabs(phase - 0.5f) < kRetryPhaseBand ? 3 : 1;
-        const float shifts[3] = {0.0f, -kPhaseRetry, kPhaseRetry};
+        // small error flips bits, so a failed message there gets more tries.
+        const int tries = std::fabs(phase - 0.5f) < kRetryPhaseBand ? 5 : 1;
+        const float shifts[5] = {0.0f, -kPhaseRetry, kPhaseRetry, -2 * kPhaseRetry, 2 * kPhaseRetry};
         for (int t = 0; t < tries; ++t) {
             const float shift = shifts[t];
             uint8_t bytes[ModesMessage::kMaxBytes] = {};
