@@ -24,7 +24,7 @@ const Recording& busy() {
         o.aircraft = 150;
         o.durationSeconds = 4.0;
         o.maxRangeNm = 150;
-        o.minAmplitude = 8;  // about 8 dB over the noise floor
+        o.minAmplitude = 8;  // 6.6 dB over the mean noise magnitude (sigma 3 per component)
         o.maxAmplitude = 120;
         o.noiseSigma = 3.0;
         o.seed = 11;
