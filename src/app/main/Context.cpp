@@ -29,6 +29,8 @@
 #include "sensors/ISensorManagerUI.h"
 #include "sensors/SensorKinds.h"
 #include "sensors/SensorManager.h"
+#include "traffic/TrafficSpeech.h"
+#include "traffic/TrafficWarningHook.h"
 
 using namespace irr;
 
@@ -113,6 +115,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     chartElementFactories = createChartElementFactories();
     loading->draw();
     registerSensorKinds(*sensorManager);
+    installTrafficCallouts(ini);
     InstrumentContext instruments;
     instruments.app = this;
     instruments.sensors = sensorManager.get();
@@ -256,6 +259,19 @@ void Context::processScreenChange() {
     }
     createInputSystem(&ini);
     if (sensorManager) sensorManager->OnScreenChanged();
+}
+
+void Context::installTrafficCallouts(const IniFile& ini) {
+    // Spoken calls are the pilot's choice ("trafficCallouts = 1"); the
+    // warning on the message line is always there when warnings are on.
+    std::function<void(const std::string&)> speak;
+    if (convertStringTo<int>(ini.get("", "trafficCallouts")) != 0) {
+        trafficSpeech = std::make_unique<TrafficSpeech>();
+        TrafficSpeech* speech = trafficSpeech.get();
+        speak = [speech](const std::string& text) { speech->say(text); };
+    }
+    // No aircraft profiles yet: no target is taken for the own aircraft.
+    installTrafficWarning(*sensorManager, &unitConverter, [] { return nullptr; }, speak);
 }
 
 void Context::loadConfiguredFont(const IniFile& ini) {

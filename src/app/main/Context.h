@@ -27,6 +27,7 @@ class HWInputManager;
 class InputSystem;
 class MaterialManager;
 class WipeInput;
+class TrafficSpeech;
 class SensorManager;
 class PanelManager;
 class SystemManager;
@@ -105,6 +106,7 @@ private:
     void createInputSystem(IniFile* ini);
     // The font of the configuration ("font") at the screen's text size.
     void loadConfiguredFont(const IniFile& ini);
+    void installTrafficCallouts(const IniFile& ini);
 
     irr::IrrlichtDevice* device;
     std::unique_ptr<FlexibleFontManager> fontManager;
@@ -122,6 +124,7 @@ private:
     std::unique_ptr<WipeInput> wipeInput;
     std::unique_ptr<InputSystem> inputSystem;
     std::unique_ptr<HWInputManager> hwInput;
+    std::unique_ptr<TrafficSpeech> trafficSpeech;
     ChartElementFactoryList chartElementFactories;
     units::UnitConverter unitConverter;
     FlexibleFont* defaultFont = nullptr;
