@@ -78,9 +78,9 @@ std::string recordingFromTrack(const std::vector<TrackFix>& fixes) {
                 gps.groundTrackAvail = true;
             }
         }
+        // The position last: a reader of the recording finds the altitude
+        // and speed of a fix before its position.
         appendRecord(out, gps, stamp);
-        Position_Data position(fix.longitude, fix.latitude, stamp);
-        appendRecord(out, position, stamp);
         if (hasAltitude) {
             Altitude_Data altitudeSample(altitude, stamp);
             appendRecord(out, altitudeSample, stamp);
@@ -89,6 +89,8 @@ std::string recordingFromTrack(const std::vector<TrackFix>& fixes) {
             GroundSpeed_Data speed(gps.groundSpeed, stamp);
             appendRecord(out, speed, stamp);
         }
+        Position_Data position(fix.longitude, fix.latitude, stamp);
+        appendRecord(out, position, stamp);
     }
     return out;
 }
