@@ -63,7 +63,7 @@ JSONParser::Status JSONParser::fail() {
     return status = FAILED;
 }
 
-JSONParser::Status JSONParser::parse(char c, char next) {
+JSONParser::Status JSONParser::parseCharacter(char c, char next) {
     switch (state) {
         case STRING: return string(c);
         case NUMBER: return number(c, next);

@@ -26,7 +26,16 @@ public:
     // COMPLETE once the top-level value has closed (stealResult takes it),
     // FAILED at the first character that cannot continue the value; both
     // stay until reset(). Whitespace before a value is skipped.
-    Status parse(char current, char next);
+    Status parse(char current, char next) {
+        // Most characters of a message are inside strings: those take the
+        // short way.
+        if (state == STRING && current != '"' && current != '\\' && static_cast<unsigned char>(current) >= 0x20 &&
+            !highSurrogate) {
+            token += current;
+            return status;
+        }
+        return parseCharacter(current, next);
+    }
     void reset();
     // The completed value (the caller owns it), or null.
     IRPCValue* stealResult();
@@ -52,6 +61,7 @@ private:
         std::string key;
     };
 
+    Status parseCharacter(char current, char next);
     Status fail();
     Status startValue(char c, char next);
     Status completeValue(IRPCValue* value);

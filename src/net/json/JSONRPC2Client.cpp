@@ -1,9 +1,14 @@
 #include "net/json/JSONRPC2Client.h"
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <iostream>
 
 #include "base/Time.h"
 #include "net/HostAddresses.h"
+#include "net/Socket.h"
 #include "net/Thread.h"
 #include "net/ZSocket.h"
 #include "net/json/JSONWriter.h"
@@ -25,9 +30,31 @@ struct JSONRPC2Client::Delivery {
     std::string callId;  // JSON text of an incoming call's id; empty for a notification
 };
 
-JSONRPC2Client::JSONRPC2Client() = default;
+JSONRPC2Client::JSONRPC2Client() : wakeHandle(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
-JSONRPC2Client::~JSONRPC2Client() { disconnect(); }
+JSONRPC2Client::~JSONRPC2Client() {
+    disconnect();
+    if (wakeHandle >= 0) ::close(wakeHandle);
+}
+
+void JSONRPC2Client::wake() {
+    const uint64_t one = 1;
+    if (wakeHandle >= 0 && ::write(wakeHandle, &one, sizeof one) < 0) {
+        // Already signalled: the counter is far from full, nothing is lost.
+    }
+}
+
+void JSONRPC2Client::waitForWork() {
+    if (socketHandle < 0 || wakeHandle < 0) {
+        delay(1);
+        return;
+    }
+    pollfd handles[2] = {{socketHandle, POLLIN, 0}, {wakeHandle, POLLIN, 0}};
+    if (::poll(handles, 2, 1) > 0 && (handles[1].revents & POLLIN)) {
+        uint64_t count;
+        if (::read(wakeHandle, &count, sizeof count) < 0) count = 0;
+    }
+}
 
 unsigned JSONRPC2Client::callRemoteProcedure(const std::string& method, const std::vector<IRPCValue*>& params,
                                              IRemoteProcedureCaller* caller) {
@@ -38,6 +65,7 @@ unsigned JSONRPC2Client::callRemoteProcedure(const std::string& method, const st
     if (nextId == 0) nextId = 1;
     if (caller) waiting[id] = caller;
     outgoing.push_back(formatJSONRPCCall(method, values, id) + "\n");
+    wake();
     return id;
 }
 
@@ -60,6 +88,7 @@ void JSONRPC2Client::removeProcedureCaller(IRemoteProcedureCaller* caller) {
 void JSONRPC2Client::queueSend(std::string text) {
     std::lock_guard<std::mutex> lock(mutex);
     outgoing.push_back(std::move(text));
+    wake();
 }
 
 void JSONRPC2Client::update() {
@@ -154,6 +183,7 @@ void* JSONRPC2Client::threadMain(void* self) {
     client->run();
     std::cout << "JSONRPC2Client Thread exiting..." << std::endl;
     client->endpoint.reset();
+    client->socketHandle = -1;
     client->state = STOPPED;
     return nullptr;
 }
@@ -167,6 +197,8 @@ bool JSONRPC2Client::openConnection() {
         endpoint = connectSocketForAddressList(addresses, connectTimeoutMs);
         if (!endpoint) return false;
     }
+    auto* socket = dynamic_cast<ISocket*>(endpoint.get());
+    socketHandle = socket ? socket->getSocketHandle() : -1;
     if (handler && !handler->tryNegotiate(endpoint.get())) return false;
     if (handler && handler->useCompression())
         endpoint.reset(new ZSocket(endpoint.release(), kCompressionBufferSize, kCompressionBufferSize,
@@ -221,7 +253,7 @@ void JSONRPC2Client::run() {
             std::cout << "Ping Timeout: " << TimeDiff(now, lastReceived) / 1000.0 << "s" << std::endl;
             return;
         }
-        if (count == 0) delay(1);
+        if (count == 0) waitForWork();
     }
 }
 

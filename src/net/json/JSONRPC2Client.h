@@ -56,6 +56,10 @@ private:
     void handleIncomingCall(ObjectValue* call, const std::string& method);
     void queueSend(std::string text);
     bool sendQueued();
+    // Sleeps up to 1 ms, waking early when the socket has data or a message
+    // was queued.
+    void waitForWork();
+    void wake();
 
     std::mutex mutex;  // guards everything below that both threads touch
     std::map<unsigned, IRemoteProcedureCaller*> waiting;
@@ -75,6 +79,8 @@ private:
     int connectTimeoutMs = 0;
     IMetaProtocolHandler* handler = nullptr;
     std::unique_ptr<ICommunicationEndpoint> endpoint;
+    int socketHandle = -1;  // of the socket under `endpoint`, -1 when not a socket
+    int wakeHandle = -1;    // an eventfd the main thread writes when it queues a message
     JSONParser parser;
     std::string messageText;  // the text of the value being parsed, for messages
 };
