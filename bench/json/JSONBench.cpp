@@ -23,9 +23,9 @@ std::string sampleStream(size_t size) {
     std::string text;
     while (text.size() < size) {
         text += "{\"jsonrpc\": \"2.0\", \"id\": " + std::to_string(random() % 100000) +
-                ", \"result\": {\"alt\": " + std::to_string((random() % 100000) / 10.0) +
-                ", \"name\": \"unit \\\"" + std::to_string(random() % 1000) + "\\\"\", \"ok\": true, \"v\": [" +
-                std::to_string(random() % 1000) + ",-" + std::to_string(random() % 1000) + ".25e-3,null]}}\n";
+                ", \"result\": {\"alt\": " + std::to_string((random() % 100000) / 10.0) + ", \"name\": \"unit \\\"" +
+                std::to_string(random() % 1000) + "\\\"\", \"ok\": true, \"v\": [" + std::to_string(random() % 1000) +
+                ",-" + std::to_string(random() % 1000) + ".25e-3,null]}}\n";
     }
     return text;
 }
@@ -78,9 +78,9 @@ private:
                 parser.reset();
                 auto* object = dynamic_cast<ObjectValue*>(call.get());
                 if (!object || !object->get("params")) continue;
-                const std::string reply = "{\"jsonrpc\":\"2.0\",\"result\":" +
-                                          convertRPCValueToJSONString(object->get("params")) +
-                                          ",\"id\":" + convertRPCValueToJSONString(object->get("id")) + "}\n";
+                const std::string reply =
+                    "{\"jsonrpc\":\"2.0\",\"result\":" + convertRPCValueToJSONString(object->get("params")) +
+                    ",\"id\":" + convertRPCValueToJSONString(object->get("id")) + "}\n";
                 connection->send(reply.data(), unsigned(reply.size()));
             }
         }

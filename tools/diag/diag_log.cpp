@@ -18,10 +18,14 @@ namespace {
 
 const char* indexStateText(LogFileReader::IndexState state) {
     switch (state) {
-        case LogFileReader::STORED: return "stored";
-        case LogFileReader::REBUILT_AND_STORED: return "rebuilt and stored";
-        case LogFileReader::REBUILT_IN_MEMORY: return "missing (rebuilt in memory)";
-        default: return "none";
+    case LogFileReader::STORED:
+        return "stored";
+    case LogFileReader::REBUILT_AND_STORED:
+        return "rebuilt and stored";
+    case LogFileReader::REBUILT_IN_MEMORY:
+        return "missing (rebuilt in memory)";
+    default:
+        return "none";
     }
 }
 

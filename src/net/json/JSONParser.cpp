@@ -65,40 +65,46 @@ JSONParser::Status JSONParser::fail() {
 
 JSONParser::Status JSONParser::parseCharacter(char c, char next) {
     switch (state) {
-        case STRING: return string(c);
-        case NUMBER: return number(c, next);
-        case VALUE:
-            if (isSpace(c)) return status;
-            return startValue(c, next);
-        case ARRAY_START:
-            if (isSpace(c)) return status;
-            if (c == ']') return closeContainer(c);
-            return startValue(c, next);
-        case OBJECT_START:
-        case OBJECT_KEY:
-            if (isSpace(c)) return status;
-            if (c == '}' && state == OBJECT_START) return closeContainer(c);
-            if (c != '"') return fail();
-            readingKey = true;
-            token.clear();
-            state = STRING;
+    case STRING:
+        return string(c);
+    case NUMBER:
+        return number(c, next);
+    case VALUE:
+        if (isSpace(c)) return status;
+        return startValue(c, next);
+    case ARRAY_START:
+        if (isSpace(c)) return status;
+        if (c == ']') return closeContainer(c);
+        return startValue(c, next);
+    case OBJECT_START:
+    case OBJECT_KEY:
+        if (isSpace(c)) return status;
+        if (c == '}' && state == OBJECT_START) return closeContainer(c);
+        if (c != '"') return fail();
+        readingKey = true;
+        token.clear();
+        state = STRING;
+        return status;
+    case COLON:
+        if (isSpace(c)) return status;
+        if (c != ':') return fail();
+        state = VALUE;
+        return status;
+    case AFTER_VALUE:
+        if (isSpace(c)) return status;
+        if (c == ',') {
+            state = stack.back().container->getType() == IRPCValue::ARRAY_VALUE ? VALUE : OBJECT_KEY;
             return status;
-        case COLON:
-            if (isSpace(c)) return status;
-            if (c != ':') return fail();
-            state = VALUE;
-            return status;
-        case AFTER_VALUE:
-            if (isSpace(c)) return status;
-            if (c == ',') {
-                state = stack.back().container->getType() == IRPCValue::ARRAY_VALUE ? VALUE : OBJECT_KEY;
-                return status;
-            }
-            return closeContainer(c);
-        case ESCAPE: return escape(c);
-        case UNICODE: return unicode(c);
-        case LITERAL: return literal(c);
-        case DONE: return status;
+        }
+        return closeContainer(c);
+    case ESCAPE:
+        return escape(c);
+    case UNICODE:
+        return unicode(c);
+    case LITERAL:
+        return literal(c);
+    case DONE:
+        return status;
     }
     return fail();
 }
@@ -106,31 +112,31 @@ JSONParser::Status JSONParser::parseCharacter(char c, char next) {
 JSONParser::Status JSONParser::startValue(char c, char next) {
     token.clear();
     switch (c) {
-        case '{':
-        case '[':
-            if (stack.size() >= kMaxDepth) return fail();
-            stack.push_back(Frame());
-            if (c == '{') {
-                stack.back().container.reset(new ObjectValue());
-                state = OBJECT_START;
-            } else {
-                stack.back().container.reset(new ArrayValue());
-                state = ARRAY_START;
-            }
-            return status;
-        case '"':
-            readingKey = false;
-            state = STRING;
-            return status;
-        case 't':
-        case 'f':
-        case 'n':
-            state = LITERAL;
-            return literal(c);
-        default:
-            if (c != '-' && (c < '0' || c > '9')) return fail();
-            state = NUMBER;
-            return number(c, next);
+    case '{':
+    case '[':
+        if (stack.size() >= kMaxDepth) return fail();
+        stack.push_back(Frame());
+        if (c == '{') {
+            stack.back().container.reset(new ObjectValue());
+            state = OBJECT_START;
+        } else {
+            stack.back().container.reset(new ArrayValue());
+            state = ARRAY_START;
+        }
+        return status;
+    case '"':
+        readingKey = false;
+        state = STRING;
+        return status;
+    case 't':
+    case 'f':
+    case 'n':
+        state = LITERAL;
+        return literal(c);
+    default:
+        if (c != '-' && (c < '0' || c > '9')) return fail();
+        state = NUMBER;
+        return number(c, next);
     }
 }
 
@@ -141,10 +147,8 @@ JSONParser::Status JSONParser::completeValue(IRPCValue* value) {
         return status = COMPLETE;
     }
     Frame& top = stack.back();
-    if (top.container->getType() == IRPCValue::ARRAY_VALUE)
-        static_cast<ArrayValue*>(top.container.get())->add(value);
-    else
-        static_cast<ObjectValue*>(top.container.get())->set(top.key, value);
+    if (top.container->getType() == IRPCValue::ARRAY_VALUE) static_cast<ArrayValue*>(top.container.get())->add(value);
+    else static_cast<ObjectValue*>(top.container.get())->set(top.key, value);
     state = AFTER_VALUE;
     return status;
 }

@@ -43,17 +43,17 @@ public:
 
 private:
     enum State {
-        VALUE,          // a value must start (whitespace skipped)
-        ARRAY_START,    // after "[": a value or "]"
-        OBJECT_START,   // after "{": a key or "}"
-        OBJECT_KEY,     // after "," in an object: a key
-        COLON,          // after a key
-        AFTER_VALUE,    // "," or the container's end
-        STRING,         // inside a string
-        ESCAPE,         // after a backslash
-        UNICODE,        // the hex digits of \uXXXX
+        VALUE,         // a value must start (whitespace skipped)
+        ARRAY_START,   // after "[": a value or "]"
+        OBJECT_START,  // after "{": a key or "}"
+        OBJECT_KEY,    // after "," in an object: a key
+        COLON,         // after a key
+        AFTER_VALUE,   // "," or the container's end
+        STRING,        // inside a string
+        ESCAPE,        // after a backslash
+        UNICODE,       // the hex digits of \uXXXX
         NUMBER,
-        LITERAL,        // true, false, null
+        LITERAL,  // true, false, null
         DONE
     };
     struct Frame {
@@ -78,7 +78,7 @@ private:
     Status status = NEED_MORE;
     std::vector<Frame> stack;
     std::unique_ptr<IRPCValue> result;
-    std::string token;       // string, number or literal being read
+    std::string token;        // string, number or literal being read
     bool readingKey = false;  // the string is an object key
     unsigned hex = 0;
     int hexDigits = 0;

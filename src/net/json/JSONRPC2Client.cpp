@@ -13,7 +13,8 @@
 #include "net/ZSocket.h"
 #include "net/json/JSONWriter.h"
 
-const char* const JSONRPC2Client::kPingText = "{\"jsonrpc\": \"2.0\", \"method\": \"rc:ping\", \"params\": [], \"id\": 0}";
+const char* const JSONRPC2Client::kPingText =
+    "{\"jsonrpc\": \"2.0\", \"method\": \"rc:ping\", \"params\": [], \"id\": 0}";
 
 namespace {
 const int kMethodNotFound = -32601;
@@ -119,10 +120,8 @@ void JSONRPC2Client::update() {
         IRemoteProcedureCaller* caller = it->second;
         waiting.erase(it);
         lock.unlock();
-        if (d->kind == Delivery::RESULT)
-            caller->OnProcedureResult(d->value.get(), d->id);
-        else
-            caller->OnProcedureError(d->code, d->text, d->value.get(), d->id);
+        if (d->kind == Delivery::RESULT) caller->OnProcedureResult(d->value.get(), d->id);
+        else caller->OnProcedureError(d->code, d->text, d->value.get(), d->id);
     }
 }
 
@@ -201,8 +200,8 @@ bool JSONRPC2Client::openConnection() {
     socketHandle = socket ? socket->getSocketHandle() : -1;
     if (handler && !handler->tryNegotiate(endpoint.get())) return false;
     if (handler && handler->useCompression())
-        endpoint.reset(new ZSocket(endpoint.release(), kCompressionBufferSize, kCompressionBufferSize,
-                                   kCompressionLevel, true));
+        endpoint.reset(
+            new ZSocket(endpoint.release(), kCompressionBufferSize, kCompressionBufferSize, kCompressionLevel, true));
     parser.reset();
     messageText.clear();
     return true;
@@ -310,9 +309,8 @@ void JSONRPC2Client::handleIncomingCall(ObjectValue* call, const std::string& me
     std::lock_guard<std::mutex> lock(mutex);
     if (!receivers.count(method)) {
         StringValue name(method);
-        outgoing.push_back(formatJSONRPCError(kMethodNotFound, "Method not found", &name,
-                                              idText.empty() ? "null" : idText) +
-                           "\n");
+        outgoing.push_back(
+            formatJSONRPCError(kMethodNotFound, "Method not found", &name, idText.empty() ? "null" : idText) + "\n");
         return;
     }
     auto delivery = std::make_unique<Delivery>();
@@ -322,7 +320,6 @@ void JSONRPC2Client::handleIncomingCall(ObjectValue* call, const std::string& me
     auto params = call->members.find("params");
     if (params != call->members.end() && params->second->getType() == IRPCValue::ARRAY_VALUE)
         delivery->value = std::move(params->second);
-    else
-        delivery->value = std::make_unique<ArrayValue>();
+    else delivery->value = std::make_unique<ArrayValue>();
     deliveries.push_back(std::move(delivery));
 }

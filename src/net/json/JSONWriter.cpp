@@ -26,16 +26,20 @@ void appendJSONString(std::string& out, const std::string& text) {
     out += '"';
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u00%02x", unsigned(c));
-                    out += escape;
-                } else {
-                    out += c;
-                }
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u00%02x", unsigned(c));
+                out += escape;
+            } else {
+                out += c;
+            }
         }
     }
     out += '"';
@@ -43,37 +47,45 @@ void appendJSONString(std::string& out, const std::string& text) {
 
 void appendJSON(std::string& out, const IRPCValue* value, bool quoteDoubles) {
     switch (value ? value->getType() : IRPCValue::NULL_VALUE) {
-        case IRPCValue::NULL_VALUE: out += "null"; break;
-        case IRPCValue::BOOL_VALUE: out += static_cast<const BoolValue*>(value)->value ? "true" : "false"; break;
-        case IRPCValue::DOUBLE_VALUE:
-            appendDouble(out, static_cast<const DoubleValue*>(value)->value, quoteDoubles);
-            break;
-        case IRPCValue::INTEGER_VALUE: out += std::to_string(static_cast<const IntegerValue*>(value)->value); break;
-        case IRPCValue::STRING_VALUE: appendJSONString(out, static_cast<const StringValue*>(value)->value); break;
-        case IRPCValue::ARRAY_VALUE: {
-            out += '[';
-            const char* separator = "";
-            for (const auto& element : static_cast<const ArrayValue*>(value)->values) {
-                out += separator;
-                appendJSON(out, element.get(), quoteDoubles);
-                separator = ",";
-            }
-            out += ']';
-            break;
+    case IRPCValue::NULL_VALUE:
+        out += "null";
+        break;
+    case IRPCValue::BOOL_VALUE:
+        out += static_cast<const BoolValue*>(value)->value ? "true" : "false";
+        break;
+    case IRPCValue::DOUBLE_VALUE:
+        appendDouble(out, static_cast<const DoubleValue*>(value)->value, quoteDoubles);
+        break;
+    case IRPCValue::INTEGER_VALUE:
+        out += std::to_string(static_cast<const IntegerValue*>(value)->value);
+        break;
+    case IRPCValue::STRING_VALUE:
+        appendJSONString(out, static_cast<const StringValue*>(value)->value);
+        break;
+    case IRPCValue::ARRAY_VALUE: {
+        out += '[';
+        const char* separator = "";
+        for (const auto& element : static_cast<const ArrayValue*>(value)->values) {
+            out += separator;
+            appendJSON(out, element.get(), quoteDoubles);
+            separator = ",";
         }
-        case IRPCValue::OBJECT_VALUE: {
-            out += '{';
-            const char* separator = "";
-            for (const auto& member : static_cast<const ObjectValue*>(value)->members) {
-                out += separator;
-                appendJSONString(out, member.first);
-                out += ':';
-                appendJSON(out, member.second.get(), quoteDoubles);
-                separator = ",";
-            }
-            out += '}';
-            break;
+        out += ']';
+        break;
+    }
+    case IRPCValue::OBJECT_VALUE: {
+        out += '{';
+        const char* separator = "";
+        for (const auto& member : static_cast<const ObjectValue*>(value)->members) {
+            out += separator;
+            appendJSONString(out, member.first);
+            out += ':';
+            appendJSON(out, member.second.get(), quoteDoubles);
+            separator = ",";
         }
+        out += '}';
+        break;
+    }
     }
 }
 

@@ -69,8 +69,7 @@ void RequestBasedJSONRPC2Client::update() {
         }
         if (outcome->isError)
             caller->OnProcedureError(outcome->code, outcome->message, outcome->value.get(), outcome->id);
-        else
-            caller->OnProcedureResult(outcome->value.get(), outcome->id);
+        else caller->OnProcedureResult(outcome->value.get(), outcome->id);
     }
 }
 

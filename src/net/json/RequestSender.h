@@ -6,11 +6,11 @@
 class IRequestSender {
 public:
     struct Reply {
-        bool ok = false;       // the transfer completed (any HTTP status)
+        bool ok = false;  // the transfer completed (any HTTP status)
         long httpStatus = 0;
         std::string headers;
         std::string body;
-        std::string error;     // why the transfer failed
+        std::string error;  // why the transfer failed
     };
     virtual Reply post(const std::string& url, const std::string& body) = 0;
     virtual ~IRequestSender() = default;

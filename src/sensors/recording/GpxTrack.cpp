@@ -113,8 +113,8 @@ std::string writeGpxTrack(const std::vector<TrackFix>& fixes, const std::string&
                           fix.hasGnssAltitude ? fix.gnssAltitude : fix.pressureAltitude);
             out += line;
         }
-        std::snprintf(line, sizeof line, "<time>%04d-%02d-%02dT%02d:%02d:%02dZ</time></trkpt>\n",
-                      time.tm_year + 1900, time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min, time.tm_sec);
+        std::snprintf(line, sizeof line, "<time>%04d-%02d-%02dT%02d:%02d:%02dZ</time></trkpt>\n", time.tm_year + 1900,
+                      time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min, time.tm_sec);
         out += line;
     }
     out += "  </trkseg>\n </trk>\n</gpx>\n";

@@ -22,8 +22,8 @@ void Index::add(const RecordHeader& record, uint32_t offset) {
 }
 
 std::string Index::toBytes() const {
-    std::string bytes = recordBytes(kIndexMagic, recordCount, firstStamp, lastStamp, typeCounts,
-                                    uint32_t(entries.size()));
+    std::string bytes =
+        recordBytes(kIndexMagic, recordCount, firstStamp, lastStamp, typeCounts, uint32_t(entries.size()));
     for (const Entry& e : entries) bytes += recordBytes(e.timeStamp, e.offset);
     return bytes;
 }

@@ -68,8 +68,7 @@ bool LogFileReader::readHeader() {
 
 bool LogFileReader::readStoredIndex(uint32_t offset) {
     std::string bytes(recordsEnd - offset, '\0');
-    return seekTo(offset) && std::fread(&bytes[0], 1, bytes.size(), file) == bytes.size() &&
-           index.fromBytes(bytes);
+    return seekTo(offset) && std::fread(&bytes[0], 1, bytes.size(), file) == bytes.size() && index.fromBytes(bytes);
 }
 
 bool LogFileReader::calculateIndex() {

@@ -52,9 +52,7 @@ uint32_t LogFileSensor::lastTimeUpdated(ISensorData::Type type) {
     return type >= 0 && type < ISensorData::TYPE_COUNT ? updates[type] : 0;
 }
 
-ISensor::WarningLevel LogFileSensor::getWarning(ISensorData::Type) {
-    return reader.isOpen() ? settings.level : WRONG;
-}
+ISensor::WarningLevel LogFileSensor::getWarning(ISensorData::Type) { return reader.isOpen() ? settings.level : WRONG; }
 
 std::wstring LogFileSensor::getSensorDetails() {
     const std::string name = getName();

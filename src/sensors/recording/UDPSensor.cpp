@@ -54,9 +54,8 @@ ISensor::WarningLevel UDPSensor::getWarning(ISensorData::Type type) {
 }
 
 std::wstring UDPSensor::getSensorDetails() {
-    return L"UDP port " + std::to_wstring(settings.bindPort) + (socket ? L"" : L" (not bound)") +
-           L"\nOut of order: " + std::to_wstring(outOfOrderCount) + L"\nWrong checksums: " +
-           std::to_wstring(checksumErrors);
+    return L"UDP port " + std::to_wstring(settings.bindPort) + (socket ? L"" : L" (not bound)") + L"\nOut of order: " +
+           std::to_wstring(outOfOrderCount) + L"\nWrong checksums: " + std::to_wstring(checksumErrors);
 }
 
 bool UDPSensor::Update() {

@@ -80,16 +80,19 @@ TEST_P(JSONRPC2ClientTest, CallsBatchesAndIncomingCallsOverTCP) {
 
     std::vector<std::string> outcomes;
     ProcedureCallAdapter caller(
-        [&](IRPCValue* result, unsigned id) { outcomes.push_back(std::to_string(id) + convertRPCValueToJSONString(result)); },
+        [&](IRPCValue* result, unsigned id) {
+            outcomes.push_back(std::to_string(id) + convertRPCValueToJSONString(result));
+        },
         [&](int code, const std::string& message, IRPCValue* data, unsigned id) {
-            outcomes.push_back(std::to_string(id) + " " + std::to_string(code) + message + convertRPCValueToJSONString(data));
+            outcomes.push_back(std::to_string(id) + " " + std::to_string(code) + message +
+                               convertRPCValueToJSONString(data));
         });
     const unsigned sum = client.callRemoteProcedure("sum", {new IntegerValue(1), new DoubleValue(0.5)}, &caller);
     const unsigned fail = client.callRemoteProcedure("fail", {}, &caller);
-    EXPECT_EQ(peer.nextLine(), "{\"jsonrpc\": \"2.0\", \"method\": \"sum\", \"params\": [1,0.5], \"id\": " +
-                                   std::to_string(sum) + "}");
-    EXPECT_EQ(peer.nextLine(), "{\"jsonrpc\": \"2.0\", \"method\": \"fail\", \"params\": [], \"id\": " +
-                                   std::to_string(fail) + "}");
+    EXPECT_EQ(peer.nextLine(),
+              "{\"jsonrpc\": \"2.0\", \"method\": \"sum\", \"params\": [1,0.5], \"id\": " + std::to_string(sum) + "}");
+    EXPECT_EQ(peer.nextLine(),
+              "{\"jsonrpc\": \"2.0\", \"method\": \"fail\", \"params\": [], \"id\": " + std::to_string(fail) + "}");
 
     Ticker ticker;
     client.registerCallReceiver("tick", &ticker);

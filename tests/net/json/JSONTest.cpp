@@ -81,9 +81,9 @@ TEST(JSONParser, RejectsAtTheFirstWrongCharacter) {
 }
 
 TEST(JSONParser, KeptFuzzInputsPassTheFuzzChecks) {
-    EXPECT_GT(replayFuzzInputs(std::string(CIRRONA_SOURCE_DIR) + "/tests/net/json/fuzz/regressions/",
-                               jsonfuzz::checkJSON),
-              0);
+    EXPECT_GT(
+        replayFuzzInputs(std::string(CIRRONA_SOURCE_DIR) + "/tests/net/json/fuzz/regressions/", jsonfuzz::checkJSON),
+        0);
 }
 
 }  // namespace

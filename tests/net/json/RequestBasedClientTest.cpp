@@ -81,8 +81,8 @@ private:
             extraHeaders = "Content-Encoding: gzip\r\n";
         }
         const std::string head = "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nConnection: close\r\n" +
-                                 extraHeaders + "Content-Length: " + std::to_string(mode == "slow" ? 100 : body.size()) +
-                                 "\r\n\r\n";
+                                 extraHeaders +
+                                 "Content-Length: " + std::to_string(mode == "slow" ? 100 : body.size()) + "\r\n\r\n";
         connection.send(head.data(), unsigned(head.size()));
         if (mode == "slow") {
             connection.send("{", 1);
@@ -117,7 +117,8 @@ std::vector<std::string> callEach(RequestBasedJSONRPC2Client& client, Outcomes& 
 }
 
 TEST(RequestBasedClient, PlainAndCompressedRepliesAndBrokenOnes) {
-    LocalHttpServer server({"echo", "gzip", "[1]", "{\"jsonrpc\":\"2.0\",\"result\":1}", "{\"jsonrpc\":\"2.0\",\"id\":3}",
+    LocalHttpServer server({"echo", "gzip", "[1]", "{\"jsonrpc\":\"2.0\",\"result\":1}",
+                            "{\"jsonrpc\":\"2.0\",\"id\":3}",
                             "{\"jsonrpc\":\"2.0\",\"error\":{\"code\":-4,\"message\":\"no\"},\"id\":6}", "oops"});
     RequestBasedJSONRPC2Client client(server.url(), std::make_unique<CURLRequestSender>(true, false));
     Outcomes outcomes;
@@ -125,19 +126,20 @@ TEST(RequestBasedClient, PlainAndCompressedRepliesAndBrokenOnes) {
     client.registerCallReceiver("tick", nullptr);
     const std::vector<std::string> texts = callEach(client, outcomes, 7);
     const std::string printed = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(texts, (std::vector<std::string>{"[0]", "[1]", "-32700 Unexpected return type",
-                                                "-32700 Missing id field", "-32700 Missing result or error field",
-                                                "-4 no", "-32700 HTTP 200: no JSON reply"}));
-    for (const char* message : {"Unable to receive calls with request based JSON-RPC: tick", "Error: Unexpected return type: [1]",
-                                "Error: Missing id field: ", "Error: Missing result or error field: ",
-                                "Error while parsing JSON."})
+    EXPECT_EQ(texts, (std::vector<std::string>{"[0]", "[1]", "-32700 Unexpected return type", "-32700 Missing id field",
+                                               "-32700 Missing result or error field", "-4 no",
+                                               "-32700 HTTP 200: no JSON reply"}));
+    for (const char* message :
+         {"Unable to receive calls with request based JSON-RPC: tick", "Error: Unexpected return type: [1]",
+          "Error: Missing id field: ", "Error: Missing result or error field: ", "Error while parsing JSON."})
         EXPECT_NE(printed.find(message), std::string::npos) << message;
     ASSERT_EQ(server.requests.size(), 7u);
     EXPECT_NE(server.requests[0].find("POST /rpc HTTP/1.1\r\n"), std::string::npos);
     EXPECT_NE(server.requests[0].find("Content-Type: application/json\r\n"), std::string::npos);
     EXPECT_NE(server.requests[0].find("Accept-Encoding: gzip, deflate\r\n"), std::string::npos);
-    EXPECT_NE(server.requests[0].find("\r\n\r\n{\"jsonrpc\": \"2.0\", \"method\": \"get\", \"params\": [0], \"id\": 1}"),
-              std::string::npos);
+    EXPECT_NE(
+        server.requests[0].find("\r\n\r\n{\"jsonrpc\": \"2.0\", \"method\": \"get\", \"params\": [0], \"id\": 1}"),
+        std::string::npos);
 }
 
 TEST(RequestBasedClient, SlowServerHitsTheLowSpeedAbort) {

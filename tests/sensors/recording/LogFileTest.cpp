@@ -182,8 +182,8 @@ TEST_F(LogFileTest, UnusableFilesAreRejectedAndARecordingIsReplayedOnce) {
     int size = 0;
     const char* record = static_cast<const char*>(p.serialize(&size));
     const std::string good = recordBytes(uint32_t(0), uint32_t(4), uint32_t(size)) + std::string(record, size);
-    writeWholeFile(dir / "bad-type.dat", logfile::headerBytes(0) + good +
-                                             recordBytes(uint32_t(5), uint32_t(23), uint32_t(0)) + good);
+    writeWholeFile(dir / "bad-type.dat",
+                   logfile::headerBytes(0) + good + recordBytes(uint32_t(5), uint32_t(23), uint32_t(0)) + good);
     auto first = replay(dir / "bad-type.dat");
     ASSERT_TRUE(first->isOpen());
     EXPECT_EQ(first->getReader().getIndex().getRecordCount(), 1u);

@@ -24,11 +24,20 @@ inline void fillDistinct(ISensorData& sample, int type) {
         return p;
     };
     switch (type) {
-        case ISensorData::RAW: bytes.replace(4, 128, pattern(128)); break;  // the embedded GPS record
-        case ISensorData::TRAFFIC: bytes = "\x01" + recordBytes(uint32_t(0xABCDEF)) + pattern(49); break;
-        case ISensorData::UAT_UPLINK: bytes = recordBytes(uint32_t(1), uint32_t(3)) + "abc"; break;
-        case ISensorData::WIDEBAND_DATA: bytes = recordBytes(uint32_t(7), uint32_t(1), uint16_t(2)) + "xy"; break;
-        default: bytes = pattern(bytes.size());
+    case ISensorData::RAW:
+        bytes.replace(4, 128, pattern(128));
+        break;  // the embedded GPS record
+    case ISensorData::TRAFFIC:
+        bytes = "\x01" + recordBytes(uint32_t(0xABCDEF)) + pattern(49);
+        break;
+    case ISensorData::UAT_UPLINK:
+        bytes = recordBytes(uint32_t(1), uint32_t(3)) + "abc";
+        break;
+    case ISensorData::WIDEBAND_DATA:
+        bytes = recordBytes(uint32_t(7), uint32_t(1), uint16_t(2)) + "xy";
+        break;
+    default:
+        bytes = pattern(bytes.size());
     }
     if (type == ISensorData::ENGINE_DATA) bytes[0] = 1;  // the only version there is
     ASSERT_TRUE(sample.deserialize(bytes.data(), int(bytes.size()))) << type;

@@ -119,8 +119,7 @@ TEST(TrackImport, ImportedTrackReplaysAsSamples) {
 TEST(TrackImport, DiagSummarisesExportsAndForwardsARecording) {
     const ToolRun summary = runTool(builtTool("cirrona-diag"), {"log", kData + "marcourt.igc"});
     EXPECT_EQ(summary.status, 0);
-    EXPECT_NE(summary.out.find("Version: 1\nDuration: 220.000 s\nRecords: 883\n"), std::string::npos)
-        << summary.out;
+    EXPECT_NE(summary.out.find("Version: 1\nDuration: 220.000 s\nRecords: 883\n"), std::string::npos) << summary.out;
     EXPECT_NE(summary.out.find("   4 Position                     221\n"), std::string::npos);
     const ToolRun igc = runTool(builtTool("cirrona-diag"), {"log", kData + "marcourt-excerpt.gpx", "--igc"});
     EXPECT_EQ(igc.out.substr(igc.out.find("HFDTE")),
@@ -133,7 +132,7 @@ TEST(TrackImport, DiagSummarisesExportsAndForwardsARecording) {
     const int port = 40000 + int(getpid() % 2000);
     UDPSensor receiver(manager, {false, port, 1 << 20, 500});
     const ToolRun sent = runTool(builtTool("cirrona-diag"), {"log", kData + "marcourt.igc", "--forward",
-                                                              "127.0.0.1:" + std::to_string(port), "--speed", "2000"});
+                                                             "127.0.0.1:" + std::to_string(port), "--speed", "2000"});
     EXPECT_EQ(sent.out, "Sent 221 datagrams to 127.0.0.1:" + std::to_string(port) + "\n");
     receiver.Update();
     EXPECT_EQ(receiver.lastTimeUpdated(ISensorData::POSITION), 221u);
