@@ -192,7 +192,9 @@ bool JSONRPC2Client::openConnection() {
         const size_t colon = address.rfind(':');
         if (colon == std::string::npos) return false;
         const int port = std::atoi(address.c_str() + colon + 1);
-        IPAddressList addresses = queryIPAddressesForHostName(address.substr(0, colon), (unsigned short)port);
+        std::string host = address.substr(0, colon);
+        if (host.size() > 2 && host.front() == '[' && host.back() == ']') host = host.substr(1, host.size() - 2);
+        IPAddressList addresses = queryIPAddressesForHostName(host, static_cast<unsigned short>(port));
         endpoint = connectSocketForAddressList(addresses, connectTimeoutMs);
         if (!endpoint) return false;
     }

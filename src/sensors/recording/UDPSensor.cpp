@@ -22,7 +22,7 @@ UDPSensor::UDPSensor(SensorManager& sensorManager, const Settings& sensorSetting
       samples(sensorManager, supportedTypes()),
       receiveBuffer(kReceiveBufferSize) {
     for (WarningLevel& w : warnings) w = WRONG;
-    std::unique_ptr<ISocket> udp;
+    std::unique_ptr<ASocket> udp;
     if (settings.ipv6) {
         auto v6 = std::make_unique<IPv6UDPSocket>();
         v6->setIPv4ReceptionEnabled(true);
@@ -42,6 +42,8 @@ UDPSensor::UDPSensor(SensorManager& sensorManager, const Settings& sensorSetting
 }
 
 UDPSensor::~UDPSensor() { manager.removeMessage(this); }
+
+int UDPSensor::getBoundPort() const { return socket ? socket->getBoundPort() : -1; }
 
 uint32_t UDPSensor::lastTimeUpdated(ISensorData::Type type) {
     return type >= 0 && type < ISensorData::TYPE_COUNT ? updates[type] : 0;

@@ -10,7 +10,7 @@
 #include "sensors/SensorSampleTable.h"
 #include "sensors/recording/ForwardingRecord.h"
 
-class ISocket;
+class ASocket;
 class SensorManager;
 
 // Receives the forwarding datagrams of another instance and carries their
@@ -44,6 +44,8 @@ public:
     // Takes the records of one datagram; true when a sample changed.
     bool processDatagram(const char* data, size_t size);
     bool isBound() const { return socket != nullptr; }
+    // The port really bound (the system's choice for port 0); -1 when unbound.
+    int getBoundPort() const;
     int getOutOfOrderCount() const { return outOfOrderCount; }
     int getChecksumErrorCount() const { return checksumErrors; }
 
@@ -56,7 +58,7 @@ private:
     Settings settings;
     std::function<uint32_t()> clock;
     SensorSampleTable samples;
-    std::unique_ptr<ISocket> socket;
+    std::unique_ptr<ASocket> socket;
     std::vector<char> receiveBuffer;
 
     uint32_t updates[ISensorData::TYPE_COUNT] = {};

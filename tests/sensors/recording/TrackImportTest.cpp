@@ -129,8 +129,8 @@ TEST(TrackImport, DiagSummarisesExportsAndForwardsARecording) {
 
     SensorManager manager;
     registerSensorDataFactories(manager);
-    const int port = 40000 + int(getpid() % 2000);
-    UDPSensor receiver(manager, {false, port, 1 << 20, 500});
+    UDPSensor receiver(manager, {false, 0, 1 << 20, 500});
+    const int port = receiver.getBoundPort();
     const ToolRun sent = runTool(builtTool("cirrona-diag"), {"log", kData + "marcourt.igc", "--forward",
                                                              "127.0.0.1:" + std::to_string(port), "--speed", "2000"});
     EXPECT_EQ(sent.out, "Sent 221 datagrams to 127.0.0.1:" + std::to_string(port) + "\n");

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "RecordingTestSupport.h"
 #include "sensors/SensorKinds.h"
@@ -10,8 +9,6 @@
 #include "support/Eventually.h"
 
 namespace {
-
-int testPort() { return 38000 + int(getpid() % 2000); }
 
 std::string datagramOf(ISensorData& sample, uint8_t warning, uint8_t sequence) {
     std::string datagram;
@@ -24,11 +21,11 @@ std::string datagramOf(ISensorData& sample, uint8_t warning, uint8_t sequence) {
 class UDPForwardingTest : public ::testing::Test {
 protected:
     void SetUp() override { registerSensorKinds(receiver); }
-    UDPSensor& receivingSensor(int port) {
+    UDPSensor& receivingSensor() {
         IniFile ini;
         ini.set("", "SensorCount", "2");
         ini.set("S1", "FactoryIndex", std::to_string(receiver.findSensorFactory("UDP (forwarded data)")));
-        ini.set("S1", "bindPort", std::to_string(port));
+        ini.set("S1", "bindPort", "0");  // the system's choice
         for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) ini.set("", "D" + std::to_string(t), "1");
         receiver.loadSensorSettingsFromIni(&ini, false);
         return *dynamic_cast<UDPSensor*>(receiver.getSensorInterface(1));
@@ -92,9 +89,9 @@ TEST_F(UDPForwardingTest, SequenceNumbersWrapInOrder) {
 }
 
 TEST_F(UDPForwardingTest, OneSensorManagerForwardsToAnotherOverLoopback) {
-    const int port = testPort();
-    UDPSensor& udp = receivingSensor(port);
+    UDPSensor& udp = receivingSensor();
     ASSERT_TRUE(udp.isBound());
+    const int port = udp.getBoundPort();
 
     SensorManager sender;
     for (int t = 0; t < ISensorData::TYPE_COUNT; ++t)
