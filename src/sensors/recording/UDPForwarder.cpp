@@ -62,6 +62,10 @@ void UDPForwarder::flush() {
     datagram.clear();
 }
 
+const char* const UDPForwarderFactory::SETTINGS_DESCRIPTOR =
+    "Broadcast,Use broadcast address,1,BOOLEAN;TargetAddress,Target address (if no broadcast): ,,STRING;"
+    "TargetPort,Target port: ,1991,INT;Ipv6,Use Ipv6,0,BOOLEAN;";
+
 bool UDPForwarderFactory::loadSetupFromIni(IniFile* ini, const std::string& section) {
     settings.broadcast = ini->get(section, "Broadcast", "1") != "0";
     settings.targetAddress = ini->get(section, "TargetAddress", "");

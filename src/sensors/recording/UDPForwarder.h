@@ -51,8 +51,12 @@ private:
     size_t bufferSize = kInitialBufferSize;
 };
 
+// Keys of the forwarder's section: Broadcast, TargetAddress, TargetPort, Ipv6.
 class UDPForwarderFactory : public ISensorForwarderFactory {
 public:
+    // For the generic settings editor.
+    static const char* const SETTINGS_DESCRIPTOR;
+
     void setup() override {}
     bool loadSetupFromIni(IniFile* ini, const std::string& section) override;
     void saveSetupToIni(IniFile* ini, const std::string& section) override;

@@ -2,8 +2,11 @@
 
 #include "RecordingTestSupport.h"
 #include "sensors/SensorKinds.h"
+#include "sensors/SettingsDescriptor.h"
 #include "sensors/recording/LogFileSensor.h"
 #include "sensors/recording/RecordingControl.h"
+#include "sensors/recording/UDPForwarder.h"
+#include "sensors/recording/UDPSensor.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -43,6 +46,14 @@ TEST(RecordingControl, RecordsUnderANameListsAndReplays) {
     control.seek(1.0);
     EXPECT_EQ(bytesOf(*replay->getData(ISensorData::POSITION)), bytesOf(*source.getData(ISensorData::POSITION)));
     EXPECT_DOUBLE_EQ(manager.getPlaybackSpeed(), 8.0);
+}
+
+TEST(RecordingControl, SettingsDescriptorsOfTheRecordingKindsRead) {
+    std::vector<SettingsEntry> entries;
+    for (const char* descriptor : {LogFileSensorFactory::SETTINGS_DESCRIPTOR, UDPSensorFactory::SETTINGS_DESCRIPTOR,
+                                   UDPForwarderFactory::SETTINGS_DESCRIPTOR})
+        EXPECT_TRUE(parseSettingsDescriptor(descriptor, entries)) << descriptor;
+    EXPECT_EQ(entries.size(), 3u + 4u + 4u);
 }
 
 }  // namespace
