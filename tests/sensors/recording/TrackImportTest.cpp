@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <ctime>
+#include <thread>
 
 #include "RecordingTestSupport.h"
+#include "base/Time.h"
 #include "sensors/GPS_Data.h"
 #include "sensors/MotionSensorData.h"
 #include "sensors/ScalarSensorData.h"
@@ -131,8 +134,19 @@ TEST(TrackImport, DiagSummarisesExportsAndForwardsARecording) {
     registerSensorDataFactories(manager);
     UDPSensor receiver(manager, {false, 0, 1 << 20, 500});
     const int port = receiver.getBoundPort();
-    const ToolRun sent = runTool(builtTool("cirrona-diag"), {"log", kData + "marcourt.igc", "--forward",
-                                                             "127.0.0.1:" + std::to_string(port), "--speed", "2000"});
+    // Drained while the tool sends, so the socket's buffer never overflows.
+    ToolRun sent;
+    std::atomic<bool> done{false};
+    std::thread sender([&] {
+        sent = runTool(builtTool("cirrona-diag"), {"log", kData + "marcourt.igc", "--forward",
+                                                   "127.0.0.1:" + std::to_string(port), "--speed", "2000"});
+        done = true;
+    });
+    while (!done) {
+        receiver.Update();
+        delay(1);
+    }
+    sender.join();
     EXPECT_EQ(sent.out, "Sent 221 datagrams to 127.0.0.1:" + std::to_string(port) + "\n");
     receiver.Update();
     EXPECT_EQ(receiver.lastTimeUpdated(ISensorData::POSITION), 221u);
