@@ -14,7 +14,10 @@ LogFileForwarder::~LogFileForwarder() { stop(); }
 bool LogFileForwarder::stop() { return writer.isOpen() && writer.close(); }
 
 void LogFileForwarder::forward(ISensor* sensor) {
-    if (!writer.isOpen() || !schedule.isDue(sensor, clock())) return;
+    const uint32_t now = clock();
+    // Records written just before the sensors fell silent still reach the disk.
+    writer.syncIfDue(now);
+    if (!writer.isOpen() || !schedule.isDue(sensor, now)) return;
     for (ISensorData::Type type : sensor->getSupportedDataTypes())
         if (ISensorData* sample = sensor->getData(type)) forward(type, sample);
 }

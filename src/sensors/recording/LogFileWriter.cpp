@@ -63,6 +63,11 @@ bool LogFileWriter::sync() {
     return written && ::fdatasync(fd) == 0;
 }
 
+bool LogFileWriter::syncIfDue(uint32_t now) {
+    if (fd < 0 || pending.empty() || now - lastSyncStamp < kSyncPeriodMs) return true;
+    return sync();
+}
+
 bool LogFileWriter::close() {
     if (fd < 0) return false;
     logMessage("Writing Logfile index...");

@@ -25,6 +25,8 @@ public:
     bool append(uint32_t timeStamp, ISensorData::Type type, const void* data, uint32_t length);
     // Writes what is collected and syncs it to the disk.
     bool sync();
+    // Syncs when records wait and the last sync is a second old at `now`.
+    bool syncIfDue(uint32_t now);
     // Writes the index, stores its offset in the header and closes the file.
     bool close();
 
