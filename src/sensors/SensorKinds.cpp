@@ -5,6 +5,10 @@
 #include "sensors/SensorManager.h"
 #include "sensors/SensorPresets.h"
 #include "sensors/UnavailableSensor.h"
+#include "sensors/recording/LogFileForwarder.h"
+#include "sensors/recording/LogFileSensor.h"
+#include "sensors/recording/UDPForwarder.h"
+#include "sensors/recording/UDPSensor.h"
 
 namespace {
 
@@ -35,8 +39,8 @@ void registerSensorKinds(SensorManager& m) {
 
     // Persisted order: FactoryIndex 0 ... 9.
     m.addSensorFactory(placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
-    m.addSensorFactory(placeholder(m, "LogFile", typeRange(0, ISensorData::TYPE_COUNT - 1)));
-    m.addSensorFactory(placeholder(m, "UDP (forwarded data)", typeRange(0, ISensorData::TYPE_COUNT - 1)));
+    m.addSensorFactory(new LogFileSensorFactory(&m));
+    m.addSensorFactory(new UDPSensorFactory(&m));
     m.addSensorFactory(placeholder(m, "Flybox Autopilot + Sensors",
                                    typeRange(ISensorData::GPS, ISensorData::OUTSIDE_TEMPERATURE)));
     m.addSensorFactory(placeholder(m, "FlightGear Flight Simulator",
@@ -57,6 +61,6 @@ void registerSensorKinds(SensorManager& m) {
     registerSensorPresets(m);
 
     // Persisted order: ForwarderFactory 0 and 1.
-    m.addSensorForwarderFactory(new UnavailableForwarderFactory("Flight Recording"));
-    m.addSensorForwarderFactory(new UnavailableForwarderFactory("UDP Forwarder"));
+    m.addSensorForwarderFactory(new LogFileForwarderFactory());
+    m.addSensorForwarderFactory(new UDPForwarderFactory());
 }

@@ -88,7 +88,7 @@ TEST_F(SensorKindsTest, ChooserRunsThePresetBeforeLoading) {
 }
 
 TEST_F(SensorKindsTest, KindsNotYetAvailableSayItAndReportWrong) {
-    for (const char* name : {"Official SensorFusion", "LogFile", "RPCSensor", "PFD Sensors / ProbeUnit 2"}) {
+    for (const char* name : {"Official SensorFusion", "RPCSensor", "PFD Sensors / ProbeUnit 2"}) {
         ISensorFactory* f = manager.getSensorFactories()[manager.findSensorFactory(name)];
         std::unique_ptr<ISensor> sensor(f->Create());
         EXPECT_EQ(sensor->getName(), name);
