@@ -90,3 +90,13 @@ inline irr::gui::IGUIButton* findButton(irr::gui::IGUIElement* root, const std::
         if (b->isVisible() && caption == b->getText()) return b;
     return nullptr;
 }
+
+// Picks an entry of a combo box as a pilot does: a tap opens the list, and
+// each step down is chosen from the open list.
+inline void chooseInCombo(TestScreen& screen, irr::gui::IGUIComboBox* combo, int index) {
+    while (combo->getSelected() != index) {
+        screen.click(combo);
+        screen.key(combo->getSelected() < index ? irr::KEY_DOWN : irr::KEY_UP);
+        if (combo->getSelected() < 0) break;
+    }
+}
