@@ -3,6 +3,7 @@
 // (OpenGL under the virtual X server the suites run in, the null driver
 // without a display) and clicks and key strokes injected through the
 // device, so they take the same path as real input.
+#include <X11/Xlib.h>
 #include <irrlicht.h>
 
 #include <cstdlib>
@@ -14,6 +15,11 @@
 class TestScreen {
 public:
     TestScreen(int width, int height) {
+        // A virtual X server resets when its last client leaves, and refuses
+        // connections meanwhile; one connection held for the whole run keeps
+        // the next window from failing.
+        static Display* const keepServer = std::getenv("DISPLAY") ? XOpenDisplay(nullptr) : nullptr;
+        (void)keepServer;
         irr::SIrrlichtCreationParameters p;
         p.DriverType = std::getenv("DISPLAY") ? irr::video::EDT_OPENGL : irr::video::EDT_NULL;
         p.WindowSize = irr::core::dimension2d<irr::u32>(width, height);
@@ -99,4 +105,19 @@ inline void chooseInCombo(TestScreen& screen, irr::gui::IGUIComboBox* combo, int
         screen.key(combo->getSelected() < index ? irr::KEY_DOWN : irr::KEY_UP);
         if (combo->getSelected() < 0) break;
     }
+}
+
+// Taps row `row` of a list box (it must be scrolled into view).
+inline void clickListRow(TestScreen& screen, irr::gui::IGUIListBox* list, int row, int itemHeight) {
+    const irr::core::rect<irr::s32> r = list->getAbsolutePosition();
+    const irr::core::position2d<irr::s32> at(r.getCenter().X, r.UpperLeftCorner.Y + row * itemHeight + itemHeight / 2);
+    screen.mouse(irr::EMIE_MOUSE_MOVED, at);
+    screen.mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, at);
+    screen.mouse(irr::EMIE_LMOUSE_LEFT_UP, at);
+}
+
+inline int findListRow(irr::gui::IGUIListBox* list, const std::wstring& text) {
+    for (irr::u32 i = 0; i < list->getItemCount(); ++i)
+        if (text == list->getListItem(i)) return int(i);
+    return -1;
 }
