@@ -97,14 +97,12 @@ inline irr::gui::IGUIButton* findButton(irr::gui::IGUIElement* root, const std::
     return nullptr;
 }
 
-// Picks an entry of a combo box as a pilot does: a tap opens the list, and
-// each step down is chosen from the open list.
+// Picks an entry of a combo box from the keyboard: focus on the box (as Tab
+// would put it there), then arrow keys, each step a choice of its own.
 inline void chooseInCombo(TestScreen& screen, irr::gui::IGUIComboBox* combo, int index) {
-    while (combo->getSelected() != index) {
-        screen.click(combo);
+    screen.device->getGUIEnvironment()->setFocus(combo);
+    for (int step = 0; step < 30 && combo->getSelected() != index; ++step)
         screen.key(combo->getSelected() < index ? irr::KEY_DOWN : irr::KEY_UP);
-        if (combo->getSelected() < 0) break;
-    }
 }
 
 // Taps row `row` of a list box (it must be scrolled into view).
