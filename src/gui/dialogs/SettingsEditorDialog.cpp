@@ -3,6 +3,7 @@
 #include "base/IniFile.h"
 #include "base/Logger.h"
 #include "base/StringConversions.h"
+#include "sensors/ISensor.h"
 
 using namespace irr;
 
@@ -15,12 +16,11 @@ core::rect<s32> toRect(const Box& b) { return core::rect<s32>(b.left, b.top, b.r
 SettingsEditorDialog::SettingsEditorDialog(const DialogContext& c, const std::string& descriptor, IniFile* iniFile,
                                            std::string iniSection, std::string path, std::wstring dialogTitle)
     : ADialog(c), ini(iniFile), section(std::move(iniSection)), savePath(std::move(path)), title(std::move(dialogTitle)) {
-    std::vector<SettingsEntry> entries;
     parseSettingsDescriptor(descriptor, entries);
-    fields = makeSettingsFields(entries, ini->getSection(section));
 }
 
 void SettingsEditorDialog::build() {
+    fields = makeSettingsFields(entries, ini->getSection(section));
     const FormLayout l = layOutForm(context.getMetrics(), getTitleHeight(), int(fields.size()), 2);
     gui::IGUIEnvironment* env = context.getGUI();
     gui::IGUIWindow* window = createWindow(l.window, title);
@@ -97,6 +97,7 @@ void SettingsEditorDialog::accept() {
     if (!savePath.empty() && !ini->save(savePath)) logMessage("Cannot save the settings to " + savePath);
     accepted = true;
     finish();
+    onAccepted();
 }
 
 bool SettingsEditorDialog::onGUIEvent(const SEvent::SGUIEvent& event) {
@@ -119,3 +120,14 @@ bool editSettings(const DialogContext& c, const std::string& descriptor, IniFile
     runModal(dialog);
     return dialog.isAccepted();
 }
+
+AutopilotSettingsDialog::AutopilotSettingsDialog(const DialogContext& c, ASensorWithAutopilot& autopilotSensor,
+                                                 const std::string& path, const std::string& iniSection)
+    // The file is read before build() looks at it; the base only keeps the pointer.
+    : SettingsEditorDialog(c, autopilotSensor.getSettingsGUICode(), &autopilotIni, iniSection, path, L"Autopilot"),
+      sensor(autopilotSensor),
+      iniPath(path),
+      section(iniSection),
+      autopilotIni(path) {}
+
+void AutopilotSettingsDialog::onAccepted() { sensor.readAutopilotConfig(iniPath, section); }

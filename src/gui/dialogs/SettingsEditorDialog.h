@@ -2,10 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "base/IniFile.h"
 #include "gui/dialogs/Dialog.h"
 #include "gui/dialogs/SettingsForm.h"
-
-class IniFile;
 
 // The generic settings editor: one row per entry of a settings descriptor
 // (edit boxes for numbers and texts, a check box for BOOLEAN, a combo box
@@ -27,6 +26,8 @@ public:
 protected:
     void build() override;
     bool onGUIEvent(const irr::SEvent::SGUIEvent& event) override;
+    // After OK wrote (and saved) the values.
+    virtual void onAccepted() {}
 
 private:
     void readControls();
@@ -36,6 +37,7 @@ private:
     std::string section;
     std::string savePath;
     std::wstring title;
+    std::vector<SettingsEntry> entries;
     std::vector<SettingsField> fields;
     std::vector<irr::gui::IGUIElement*> controls;  // null for fixed rows
     irr::gui::IGUIStaticText* status = nullptr;
@@ -43,6 +45,26 @@ private:
     irr::gui::IGUIButton* cancelButton = nullptr;
     std::vector<size_t> marked;
     bool accepted = false;
+};
+
+class ASensorWithAutopilot;
+
+// The autopilot output of a sensor that talks to an autopilot: its settings
+// descriptor (getSettingsGUICode) edited in the autopilot configuration file
+// under the sensor's section; OK saves the file and has the sensor read it.
+class AutopilotSettingsDialog : public SettingsEditorDialog {
+public:
+    AutopilotSettingsDialog(const DialogContext& context, ASensorWithAutopilot& sensor, const std::string& iniPath,
+                            const std::string& section);
+
+protected:
+    void onAccepted() override;
+
+private:
+    ASensorWithAutopilot& sensor;
+    std::string iniPath;
+    std::string section;
+    IniFile autopilotIni;
 };
 
 // Edits synchronously; true when OK wrote the values.
