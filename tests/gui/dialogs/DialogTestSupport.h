@@ -1,8 +1,7 @@
 #pragma once
 // A screen for driving dialogs as the pilot would: a window of the engine
 // (OpenGL under the virtual X server the suites run in, the null driver
-// without a display) and clicks and key strokes injected through the
-// device, so they take the same path as real input.
+// without a display), clicks and keys injected through the device.
 #include <X11/Xlib.h>
 #include <irrlicht.h>
 
@@ -15,9 +14,8 @@
 class TestScreen {
 public:
     TestScreen(int width, int height) {
-        // A virtual X server resets when its last client leaves, and refuses
-        // connections meanwhile; one connection held for the whole run keeps
-        // the next window from failing.
+        // A virtual X server resets when its last client leaves and refuses
+        // connections meanwhile; one connection held for the run prevents it.
         static Display* const keepServer = std::getenv("DISPLAY") ? XOpenDisplay(nullptr) : nullptr;
         (void)keepServer;
         irr::SIrrlichtCreationParameters p;
@@ -25,9 +23,9 @@ public:
         p.WindowSize = irr::core::dimension2d<irr::u32>(width, height);
         device = irr::createDeviceEx(p);
         const ScreenDependentParams params = calcScreenDependentParams(width, height);
-        context.device = device;
-        context.buttonWidth = params.buttonWidth;
-        context.buttonHeight = params.buttonHeight;
+        context = {device, nullptr, params.buttonWidth, params.buttonHeight, [](const std::string& relative) {
+                       return std::string(CIRRONA_BINARY_DIR "/cirrona-home/") + relative;
+                   }};
     }
     ~TestScreen() { device->drop(); }
 
@@ -36,82 +34,72 @@ public:
         dialog.open();
         device->setEventReceiver(&dialog);
     }
-
-    void mouse(irr::EMOUSE_INPUT_EVENT kind, irr::core::position2d<irr::s32> at) {
-        irr::SEvent e{};
-        e.EventType = irr::EET_MOUSE_INPUT_EVENT;
-        e.MouseInput.Event = kind;
-        e.MouseInput.X = at.X;
-        e.MouseInput.Y = at.Y;
-        e.MouseInput.ButtonStates = kind == irr::EMIE_LMOUSE_PRESSED_DOWN ? irr::EMBSM_LEFT : 0;
-        device->postEventFromUser(e);
+    // A tap: move, press and release.
+    void tap(irr::core::position2d<irr::s32> at) {
+        for (auto kind : {irr::EMIE_MOUSE_MOVED, irr::EMIE_LMOUSE_PRESSED_DOWN, irr::EMIE_LMOUSE_LEFT_UP}) {
+            irr::SEvent e{};
+            e.EventType = irr::EET_MOUSE_INPUT_EVENT;
+            e.MouseInput.X = at.X, e.MouseInput.Y = at.Y, e.MouseInput.Event = kind;
+            e.MouseInput.ButtonStates = kind == irr::EMIE_LMOUSE_PRESSED_DOWN ? irr::EMBSM_LEFT : 0;
+            device->postEventFromUser(e);
+        }
     }
-    // A tap: move, press and release at the element's centre.
-    void click(irr::gui::IGUIElement* element) {
-        const irr::core::position2d<irr::s32> at = element->getAbsolutePosition().getCenter();
-        mouse(irr::EMIE_MOUSE_MOVED, at);
-        mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, at);
-        mouse(irr::EMIE_LMOUSE_LEFT_UP, at);
+    void click(irr::gui::IGUIElement* element) { tap(element->getAbsolutePosition().getCenter()); }
+    // Taps row `row` of a list box whose rows are `itemHeight` high.
+    void clickRow(irr::gui::IGUIListBox* list, int row, int itemHeight) {
+        const irr::core::rect<irr::s32> r = list->getAbsolutePosition();
+        tap({r.getCenter().X, r.UpperLeftCorner.Y + row * itemHeight + itemHeight / 2});
     }
     void key(irr::EKEY_CODE code, wchar_t character = 0) {
         irr::SEvent e{};
         e.EventType = irr::EET_KEY_INPUT_EVENT;
-        e.KeyInput.Key = code;
-        e.KeyInput.Char = character;
         for (bool down : {true, false}) {
-            e.KeyInput.PressedDown = down;
+            e.KeyInput = {character, code, down, false, false};
             device->postEventFromUser(e);
         }
     }
     // Clicks into the edit box, clears it and types the text.
     void type(irr::gui::IGUIElement* edit, const std::wstring& text) {
         click(edit);
-        for (int i = 0; i < 40; ++i) key(irr::KEY_BACK);
-        for (int i = 0; i < 40; ++i) key(irr::KEY_DELETE);
+        for (int i = 0; i < 40; ++i) key(irr::KEY_BACK), key(irr::KEY_DELETE);
         for (wchar_t c : text) key(irr::KEY_KEY_A, c);
     }
-    void draw() {
-        device->getVideoDriver()->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
-        device->getGUIEnvironment()->drawAll();
-        device->getVideoDriver()->endScene();
+    // Focus on the combo box (as Tab puts it there), then arrow keys, each
+    // step a choice of its own.
+    void choose(irr::gui::IGUIComboBox* combo, int index) {
+        device->getGUIEnvironment()->setFocus(combo);
+        for (int step = 0; step < 30 && combo->getSelected() != index; ++step)
+            key(combo->getSelected() < index ? irr::KEY_DOWN : irr::KEY_UP);
+    }
+    int fontHeight() const {
+        return int(device->getGUIEnvironment()->getSkin()->getFont()->getDimension(L"Ag").Height);
     }
 
     irr::IrrlichtDevice* device = nullptr;
     DialogContext context;
 };
 
-// Every child of the element, depth first, of the engine type.
+// Every element below the root of the engine type, depth first.
 template <class T>
-void collectElements(irr::gui::IGUIElement* root, irr::gui::EGUI_ELEMENT_TYPE type, std::vector<T*>& out) {
+std::vector<T*> elementsOf(irr::gui::IGUIElement* root, irr::gui::EGUI_ELEMENT_TYPE type) {
+    std::vector<T*> out;
     for (irr::gui::IGUIElement* child : root->getChildren()) {
         if (child->getType() == type) out.push_back(static_cast<T*>(child));
-        collectElements(child, type, out);
+        for (T* below : elementsOf<T>(child, type)) out.push_back(below);
     }
+    return out;
 }
 
 inline irr::gui::IGUIButton* findButton(irr::gui::IGUIElement* root, const std::wstring& caption) {
-    std::vector<irr::gui::IGUIButton*> buttons;
-    collectElements(root, irr::gui::EGUIET_BUTTON, buttons);
-    for (irr::gui::IGUIButton* b : buttons)
+    for (irr::gui::IGUIButton* b : elementsOf<irr::gui::IGUIButton>(root, irr::gui::EGUIET_BUTTON))
         if (b->isVisible() && caption == b->getText()) return b;
     return nullptr;
 }
 
-// Picks an entry of a combo box from the keyboard: focus on the box (as Tab
-// would put it there), then arrow keys, each step a choice of its own.
-inline void chooseInCombo(TestScreen& screen, irr::gui::IGUIComboBox* combo, int index) {
-    screen.device->getGUIEnvironment()->setFocus(combo);
-    for (int step = 0; step < 30 && combo->getSelected() != index; ++step)
-        screen.key(combo->getSelected() < index ? irr::KEY_DOWN : irr::KEY_UP);
-}
-
-// Taps row `row` of a list box (it must be scrolled into view).
-inline void clickListRow(TestScreen& screen, irr::gui::IGUIListBox* list, int row, int itemHeight) {
-    const irr::core::rect<irr::s32> r = list->getAbsolutePosition();
-    const irr::core::position2d<irr::s32> at(r.getCenter().X, r.UpperLeftCorner.Y + row * itemHeight + itemHeight / 2);
-    screen.mouse(irr::EMIE_MOUSE_MOVED, at);
-    screen.mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, at);
-    screen.mouse(irr::EMIE_LMOUSE_LEFT_UP, at);
+inline bool hasText(irr::gui::IGUIElement* root, const std::wstring& text) {
+    for (auto* t : elementsOf<irr::gui::IGUIStaticText>(root, irr::gui::EGUIET_STATIC_TEXT))
+        if (text == t->getText()) return true;
+    return false;
 }
 
 inline int findListRow(irr::gui::IGUIListBox* list, const std::wstring& text) {
