@@ -21,6 +21,8 @@ ADialog::ADialog(const DialogContext& dialogContext) : context(dialogContext) {}
 
 ADialog::~ADialog() {
     child.reset();
+    // Taking the focus away below sends an event; it must not come back here.
+    if (context.device->getEventReceiver() == this) context.device->setEventReceiver(nullptr);
     if (window) {
         gui::IGUIEnvironment* env = context.getGUI();
         if (env->getFocus() && isOwnElement(env->getFocus())) env->removeFocus(env->getFocus());

@@ -24,19 +24,3 @@ TEST(ChoiceDialog, EachButtonGivesItsIndexAndClosingGivesMinusOne) {
         EXPECT_TRUE(screen.device->getGUIEnvironment()->getRootGUIElement()->getChildren().empty());
     }
 }
-
-TEST(ChoiceDialog, TheModalHelperReturnsTheAnswerAndRestoresTheEventReceiver) {
-    TestScreen screen(1920, 1080);
-    struct Previous : IEventReceiver {
-        bool OnEvent(const SEvent&) override { return false; }
-    } previous;
-    screen.device->setEventReceiver(&previous);
-    std::unique_ptr<ChoiceDialog> dialog = ChoiceDialog::exitConfirmation(screen.context);
-    int frames = 0;
-    runModal(*dialog, [&] {
-        if (++frames == 3) screen.click(findButton(dialog->getWindow(), L"Yes"));
-    });
-    EXPECT_EQ(frames, 3);
-    EXPECT_EQ(dialog->getChoice(), 0);
-    EXPECT_EQ(screen.device->getEventReceiver(), &previous);
-}

@@ -50,13 +50,3 @@ TEST(DialogLayout, EveryDialogFitsEveryScreenAndOrientation) {
         EXPECT_TRUE(inside(d.window, d.description) && d.description.bottom <= d.buttons[0].top);
     }
 }
-
-TEST(DialogLayout, DesignBoxesScaleToTheScreenAndScrolledRowsHideWhatDoesNotFit) {
-    EXPECT_EQ(scaleDesignBox({40, 20, 760, 60}, 800, 480, 1920, 1080), (Box{96, 45, 1824, 135}));
-    const Box area{10, 100, 210, 205};
-    EXPECT_EQ(visibleRowCount(area, 30), 3);
-    const std::vector<Box> rows = layOutScrolledRows(area, 30, 6, 2);
-    EXPECT_TRUE(rows[0].empty() && rows[1].empty() && rows[5].empty());
-    EXPECT_EQ(rows[2], (Box{10, 100, 210, 130}));
-    EXPECT_EQ(rows[4], (Box{10, 160, 210, 190}));
-}

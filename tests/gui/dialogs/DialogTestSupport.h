@@ -27,7 +27,10 @@ public:
                        return std::string(CIRRONA_BINARY_DIR "/cirrona-home/") + relative;
                    }};
     }
-    ~TestScreen() { device->drop(); }
+    ~TestScreen() {
+        device->setEventReceiver(nullptr);  // the dialogs shown may be gone
+        device->drop();
+    }
 
     // Events go to the dialog first, as with EventReceiver's sub-receivers.
     void show(ADialog& dialog) {
