@@ -120,6 +120,8 @@ Box scaleDesignBox(const Box& d, int designWidth, int designHeight, int screenWi
     return {sx(d.left), sy(d.top), sx(d.right), sy(d.bottom)};
 }
 
+int listRowHeight(const DialogMetrics& m, int fontHeight) { return std::max(fontHeight + 4, m.buttonHeight * 3 / 4); }
+
 int visibleRowCount(const Box& area, int rowHeight) { return rowHeight > 0 ? area.height() / rowHeight : 0; }
 
 std::vector<Box> layOutScrolledRows(const Box& area, int rowHeight, int count, int firstRow) {

@@ -81,6 +81,10 @@ struct MasterDetailLayout {
 };
 MasterDetailLayout layOutMasterDetail(const DialogMetrics& m, int titleHeight, int buttonCount);
 
+// Height of a list's rows: the font's height with room, but never less
+// than a finger needs.
+int listRowHeight(const DialogMetrics& m, int fontHeight);
+
 // A layout file drawn for a design screen, stretched to the real one.
 Box scaleDesignBox(const Box& design, int designWidth, int designHeight, int screenWidth, int screenHeight);
 

@@ -20,9 +20,7 @@ void SensorPresetDialog::build() {
     createWindow(l.window, L"Choose your sensors");
     gui::IGUIEnvironment* env = context.getGUI();
     list = env->addListBox(toRect(l.list), getWindow(), -1, true);
-    // Rows a finger can hit.
-    const int fontHeight = int(env->getSkin()->getFont()->getDimension(L"Ag").Height);
-    list->setItemHeight(std::max(fontHeight + 4, m.buttonHeight * 3 / 4));
+    list->setItemHeight(listRowHeight(m, int(env->getSkin()->getFont()->getDimension(L"Ag").Height)));
     for (const ConfigOverrideSection& section : sections) {
         list->addItem(section.title.c_str());
         list->setItemOverrideColor(list->getItemCount() - 1, env->getSkin()->getColor(gui::EGDC_HIGH_LIGHT));

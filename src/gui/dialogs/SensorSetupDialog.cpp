@@ -71,7 +71,7 @@ void SensorSetupDialog::build() {
     factoryBox->setSelected(0);
     const int fontHeight = int(env->getSkin()->getFont()->getDimension(L"Ag").Height);
     sourceRowHeight = std::max(fontHeight + 8, m.buttonHeight * 4 / 5);
-    sensorList->setItemHeight(std::max(fontHeight + 4, m.buttonHeight * 3 / 4));
+    sensorList->setItemHeight(listRowHeight(m, fontHeight));
     createSourceRows();
     refresh();
 }

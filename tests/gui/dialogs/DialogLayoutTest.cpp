@@ -30,7 +30,6 @@ TEST(DialogLayout, EveryDialogFitsEveryScreenAndOrientation) {
             // Long labels or many buttons stack; the text gives way, never the buttons.
             const ButtonDialogLayout wide = layOutButtonDialog(m, 20, 2 * h, count, w);
             EXPECT_EQ(wide.stacked, count > 1);
-            EXPECT_FALSE(layOutButtonDialog(m, 20, 60, count, 10).stacked && count <= 3);
             EXPECT_TRUE(screen.contains(wide.window));
             for (const Box& b : wide.buttons)
                 EXPECT_TRUE(inside(wide.window, b) && b.height() == m.buttonHeight && b.top >= wide.text.bottom);

@@ -1,7 +1,6 @@
 #pragma once
-// A screen for driving dialogs as the pilot would: a window of the engine
-// (OpenGL under the virtual X server the suites run in, the null driver
-// without a display), clicks and keys injected through the device.
+// Drives dialogs as the pilot would: an engine window (OpenGL under the
+// virtual X server, the null driver without one), input posted to the device.
 #include <X11/Xlib.h>
 #include <irrlicht.h>
 
@@ -14,10 +13,8 @@
 class TestScreen {
 public:
     TestScreen(int width, int height) {
-        // A virtual X server resets when its last client leaves and refuses
-        // connections meanwhile; one connection held for the run prevents it.
-        static Display* const keepServer = std::getenv("DISPLAY") ? XOpenDisplay(nullptr) : nullptr;
-        (void)keepServer;
+        // The virtual X server resets (refusing connections) when its last client leaves.
+        [[maybe_unused]] static Display* const held = std::getenv("DISPLAY") ? XOpenDisplay(nullptr) : nullptr;
         irr::SIrrlichtCreationParameters p;
         p.DriverType = std::getenv("DISPLAY") ? irr::video::EDT_OPENGL : irr::video::EDT_NULL;
         p.WindowSize = irr::core::dimension2d<irr::u32>(width, height);
@@ -32,12 +29,10 @@ public:
         device->drop();
     }
 
-    // Events go to the dialog first, as with EventReceiver's sub-receivers.
     void show(ADialog& dialog) {
         dialog.open();
         device->setEventReceiver(&dialog);
     }
-    // A tap: move, press and release.
     void tap(irr::core::position2d<irr::s32> at) {
         for (auto kind : {irr::EMIE_MOUSE_MOVED, irr::EMIE_LMOUSE_PRESSED_DOWN, irr::EMIE_LMOUSE_LEFT_UP}) {
             irr::SEvent e{};
@@ -48,9 +43,10 @@ public:
         }
     }
     void click(irr::gui::IGUIElement* element) { tap(element->getAbsolutePosition().getCenter()); }
-    // Taps row `row` of a list box whose rows are `itemHeight` high.
-    void clickRow(irr::gui::IGUIListBox* list, int row, int itemHeight) {
+    void clickRow(irr::gui::IGUIListBox* list, int row) {
         const irr::core::rect<irr::s32> r = list->getAbsolutePosition();
+        const int itemHeight = listRowHeight(
+            context.getMetrics(), device->getGUIEnvironment()->getSkin()->getFont()->getDimension(L"Ag").Height);
         tap({r.getCenter().X, r.UpperLeftCorner.Y + row * itemHeight + itemHeight / 2});
     }
     void key(irr::EKEY_CODE code, wchar_t character = 0) {
@@ -67,22 +63,17 @@ public:
         for (int i = 0; i < 40; ++i) key(irr::KEY_BACK), key(irr::KEY_DELETE);
         for (wchar_t c : text) key(irr::KEY_KEY_A, c);
     }
-    // Focus on the combo box (as Tab puts it there), then arrow keys, each
-    // step a choice of its own.
+    // Focus on the box (as Tab puts it there), then one arrow key a choice.
     void choose(irr::gui::IGUIComboBox* combo, int index) {
         device->getGUIEnvironment()->setFocus(combo);
         for (int step = 0; step < 30 && combo->getSelected() != index; ++step)
             key(combo->getSelected() < index ? irr::KEY_DOWN : irr::KEY_UP);
-    }
-    int fontHeight() const {
-        return int(device->getGUIEnvironment()->getSkin()->getFont()->getDimension(L"Ag").Height);
     }
 
     irr::IrrlichtDevice* device = nullptr;
     DialogContext context;
 };
 
-// Every element below the root of the engine type, depth first.
 template <class T>
 std::vector<T*> elementsOf(irr::gui::IGUIElement* root, irr::gui::EGUI_ELEMENT_TYPE type) {
     std::vector<T*> out;
