@@ -6,16 +6,18 @@ using namespace irr;
 
 AltimeterDialog::AltimeterDialog(const DialogContext& c, SensorManager& sensorManager,
                                  units::UnitConverter::Pressure pressureUnit)
-    : ADialog(c), manager(sensorManager), unit(pressureUnit), setting(pressureUnit, sensorManager.getSeaLevelPressure()) {}
+    : ADialog(c),
+      manager(sensorManager),
+      unit(pressureUnit),
+      setting(pressureUnit, sensorManager.getSeaLevelPressure()) {}
 
 void AltimeterDialog::build() {
     const FormLayout l = layOutForm(context.getMetrics(), getTitleHeight(), 2, 3);
     createWindow(l.window, L"Altimeter setting");
     addText(l.labels[0], std::wstring(L"QNH [") + units::UnitConverter::getLabel(unit) + L"]:", false);
-    valueBox = context.getGUI()->addEditBox(setting.getText().c_str(),
-                                            core::rect<s32>(l.fields[0].left, l.fields[0].top, l.fields[0].right,
-                                                            l.fields[0].bottom),
-                                            true, getWindow());
+    valueBox = context.getGUI()->addEditBox(
+        setting.getText().c_str(),
+        core::rect<s32>(l.fields[0].left, l.fields[0].top, l.fields[0].right, l.fields[0].bottom), true, getWindow());
     const Box& f = l.fields[1];
     const int half = f.left + (f.width() - context.getMetrics().margin()) / 2;
     minusButton = addButton({f.left, f.top, half, f.bottom}, L"-");

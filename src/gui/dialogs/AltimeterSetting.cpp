@@ -24,12 +24,9 @@ double AltimeterSetting::stepSize() const { return unit == units::UnitConverter:
 std::wstring AltimeterSetting::getText() const {
     const double value = toUnit(unit, hectopascals);
     wchar_t text[32];
-    if (unit == units::UnitConverter::INCHES_OF_MERCURY)
-        std::swprintf(text, 32, L"%.2f", value);
-    else if (std::fabs(value - std::round(value)) < 0.005)
-        std::swprintf(text, 32, L"%.0f", value);
-    else
-        std::swprintf(text, 32, L"%.2f", value);
+    if (unit == units::UnitConverter::INCHES_OF_MERCURY) std::swprintf(text, 32, L"%.2f", value);
+    else if (std::fabs(value - std::round(value)) < 0.005) std::swprintf(text, 32, L"%.0f", value);
+    else std::swprintf(text, 32, L"%.2f", value);
     return text;
 }
 

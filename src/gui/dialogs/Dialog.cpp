@@ -31,6 +31,18 @@ ADialog::~ADialog() {
     }
 }
 
+namespace {
+gui::IGUIElement* findNamedBelow(gui::IGUIElement* element, const std::string& name) {
+    for (gui::IGUIElement* child : element->getChildren()) {
+        if (child->getName() && name == child->getName()) return child;
+        if (gui::IGUIElement* found = findNamedBelow(child, name)) return found;
+    }
+    return nullptr;
+}
+}  // namespace
+
+gui::IGUIElement* ADialog::findNamed(const char* name) const { return window ? findNamedBelow(window, name) : nullptr; }
+
 void ADialog::open() {
     if (window) return;
     build();
@@ -46,8 +58,8 @@ void ADialog::finish() {
 }
 
 gui::IGUIWindow* ADialog::createWindow(const Box& box, const std::wstring& title) {
-    window = context.getGUI()->addWindow(core::rect<s32>(box.left, box.top, box.right, box.bottom), false,
-                                         title.c_str());
+    window =
+        context.getGUI()->addWindow(core::rect<s32>(box.left, box.top, box.right, box.bottom), false, title.c_str());
     // The dialog decides when the window goes; the engine's close button
     // only asks (see OnEvent).
     window->grab();
@@ -67,9 +79,8 @@ gui::IGUIButton* ADialog::addButton(const Box& b, const std::wstring& label) {
 }
 
 gui::IGUIStaticText* ADialog::addText(const Box& b, const std::wstring& text, bool wrap) {
-    gui::IGUIStaticText* t =
-        context.getGUI()->addStaticText(text.c_str(), core::rect<s32>(b.left, b.top, b.right, b.bottom), false, wrap,
-                                        window);
+    gui::IGUIStaticText* t = context.getGUI()->addStaticText(
+        text.c_str(), core::rect<s32>(b.left, b.top, b.right, b.bottom), false, wrap, window);
     t->setTextAlignment(gui::EGUIA_UPPERLEFT, wrap ? gui::EGUIA_UPPERLEFT : gui::EGUIA_CENTER);
     return t;
 }

@@ -53,6 +53,8 @@ public:
     bool OnEvent(const irr::SEvent& event) override;
 
     irr::gui::IGUIWindow* getWindow() const { return window; }
+    // The element of the window with the name (layout files name theirs).
+    irr::gui::IGUIElement* findNamed(const char* name) const;
     // The open child dialog, null when there is none.
     ADialog* getChild() const { return child.get(); }
     const DialogContext& getContext() const { return context; }

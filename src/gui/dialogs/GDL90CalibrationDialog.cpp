@@ -92,10 +92,8 @@ bool GDL90CalibrationDialog::onGUIEvent(const SEvent::SGUIEvent& event) {
         showAttitude();
         takeCurrentAttitudeAsLevel();
     } else if (event.Caller == okButton) {
-        if (rollBox)
-            accept();
-        else
-            finish();
+        if (rollBox) accept();
+        else finish();
     } else if (event.Caller == cancelButton) {
         cancel();
     } else {

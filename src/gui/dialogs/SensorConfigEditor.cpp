@@ -58,10 +58,8 @@ void SensorConfigEditor::removeSensor(int number) {
     if (number == count) ini.removeSection(getSection(number));
     for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) {
         const int source = getDefaultSource(ISensorData::Type(t));
-        if (source == number)
-            ini.set("", sourceKey(t), "0");
-        else if (source > number)
-            ini.set("", sourceKey(t), std::to_string(source - 1));
+        if (source == number) ini.set("", sourceKey(t), "0");
+        else if (source > number) ini.set("", sourceKey(t), std::to_string(source - 1));
     }
     setSensorCount(count - 1);
 }

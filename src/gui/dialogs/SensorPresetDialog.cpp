@@ -51,36 +51,37 @@ void SensorPresetDialog::showDetails() {
     description->setText((preset->getName() + L"\n\n" + preset->getDescription()).c_str());
     video::IVideoDriver* driver = context.device->getVideoDriver();
     const std::string file = context.path(preset->getIcon());
-    video::ITexture* texture = context.device->getFileSystem()->existFile(file.c_str()) ? driver->getTexture(file.c_str())
-                                                                                        : nullptr;
+    video::ITexture* texture =
+        context.device->getFileSystem()->existFile(file.c_str()) ? driver->getTexture(file.c_str()) : nullptr;
     icon->setImage(texture);
     icon->setVisible(texture != nullptr);
 }
 
 bool SensorPresetDialog::onGUIEvent(const SEvent::SGUIEvent& event) {
     switch (event.EventType) {
-        case gui::EGET_LISTBOX_CHANGED:
-            showDetails();
-            return true;
-        case gui::EGET_LISTBOX_SELECTED_AGAIN:
-            if (!selectedPreset()) return true;
+    case gui::EGET_LISTBOX_CHANGED:
+        showDetails();
+        return true;
+    case gui::EGET_LISTBOX_SELECTED_AGAIN:
+        if (!selectedPreset()) return true;
+        chosen = selectedPreset();
+        finish();
+        return true;
+    case gui::EGET_BUTTON_CLICKED:
+        if (event.Caller == chooseButton && selectedPreset()) {
             chosen = selectedPreset();
             finish();
-            return true;
-        case gui::EGET_BUTTON_CLICKED:
-            if (event.Caller == chooseButton && selectedPreset()) {
-                chosen = selectedPreset();
-                finish();
-            } else if (event.Caller == keepButton) {
-                finish();
-            }
-            return true;
-        default:
-            return false;
+        } else if (event.Caller == keepButton) {
+            finish();
+        }
+        return true;
+    default:
+        return false;
     }
 }
 
-IConfigOverride* chooseSensorConfigOverride(const DialogContext& c, const std::vector<ConfigOverrideSection>& sections) {
+IConfigOverride* chooseSensorConfigOverride(const DialogContext& c,
+                                            const std::vector<ConfigOverrideSection>& sections) {
     SensorPresetDialog dialog(c, sections);
     runModal(dialog);
     return dialog.getChosen();

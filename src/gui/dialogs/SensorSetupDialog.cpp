@@ -17,15 +17,6 @@ namespace {
 constexpr int kDesignLong = 800;
 constexpr int kDesignShort = 480;
 
-void collectNamed(gui::IGUIElement* element, const char* name, gui::IGUIElement*& found) {
-    if (found || !element) return;
-    if (element->getName() && std::string(element->getName()) == name) {
-        found = element;
-        return;
-    }
-    for (gui::IGUIElement* child : element->getChildren()) collectNamed(child, name, found);
-}
-
 template <class T>
 T* namedOfType(const SensorSetupDialog& d, const char* name, gui::EGUI_ELEMENT_TYPE type) {
     gui::IGUIElement* e = d.findNamed(name);
@@ -43,12 +34,6 @@ SensorSetupDialog::SensorSetupDialog(const DialogContext& c, SensorManager& sens
       onSaved(std::move(saved)),
       config(configPath),
       editor(config, sensorManager.getSensorFactories()) {}
-
-gui::IGUIElement* SensorSetupDialog::findNamed(const char* name) const {
-    gui::IGUIElement* found = nullptr;
-    collectNamed(getWindow(), name, found);
-    return found;
-}
 
 void SensorSetupDialog::build() {
     const DialogMetrics m = context.getMetrics();
@@ -111,7 +96,8 @@ void SensorSetupDialog::createSourceRows() {
 
 void SensorSetupDialog::layOutSourceRows() {
     const Box area{0, 0, sourceArea->getRelativePosition().getWidth(), sourceArea->getRelativePosition().getHeight()};
-    const std::vector<Box> rows = layOutScrolledRows(area, sourceRowHeight, ISensorData::TYPE_COUNT, sourceScroll->getPos());
+    const std::vector<Box> rows =
+        layOutScrolledRows(area, sourceRowHeight, ISensorData::TYPE_COUNT, sourceScroll->getPos());
     for (int t = 0; t < ISensorData::TYPE_COUNT; ++t) {
         const Box& r = rows[t];
         const bool visible = !r.empty();
@@ -144,9 +130,9 @@ void SensorSetupDialog::editSelectedSensor() {
     ISensorFactory* factory = editor.getFactory(number);
     auto* described = dynamic_cast<ASettingsSensorFactory*>(factory);
     if (!described) {
-        openChild(ChoiceDialog::message(context, number < 1 ? L"Please select a sensor."
-                                                            : L"This sensor has no settings."),
-                  nullptr);
+        openChild(
+            ChoiceDialog::message(context, number < 1 ? L"Please select a sensor." : L"This sensor has no settings."),
+            nullptr);
         return;
     }
     openChild(std::make_unique<SettingsEditorDialog>(context, described->getSettingsDescriptor(), &config,
@@ -172,10 +158,8 @@ void SensorSetupDialog::save() {
     if (!config.save(configPath)) logMessage("Cannot save the sensor configuration to " + configPath);
     accepted = true;
     finish();
-    if (onSaved)
-        onSaved(config);
-    else
-        manager.loadSensorSettingsFromIni(&config, false);
+    if (onSaved) onSaved(config);
+    else manager.loadSensorSettingsFromIni(&config, false);
 }
 
 bool SensorSetupDialog::onGUIEvent(const SEvent::SGUIEvent& event) {

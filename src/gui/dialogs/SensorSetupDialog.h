@@ -32,7 +32,6 @@ public:
     IniFile& getConfig() { return config; }
     // The combo box choosing the source of the type.
     irr::gui::IGUIComboBox* getSourceBox(ISensorData::Type type) const { return sourceBoxes[type]; }
-    irr::gui::IGUIElement* findNamed(const char* name) const;
 
 protected:
     void build() override;

@@ -15,7 +15,11 @@ core::rect<s32> toRect(const Box& b) { return core::rect<s32>(b.left, b.top, b.r
 
 SettingsEditorDialog::SettingsEditorDialog(const DialogContext& c, const std::string& descriptor, IniFile* iniFile,
                                            std::string iniSection, std::string path, std::wstring dialogTitle)
-    : ADialog(c), ini(iniFile), section(std::move(iniSection)), savePath(std::move(path)), title(std::move(dialogTitle)) {
+    : ADialog(c),
+      ini(iniFile),
+      section(std::move(iniSection)),
+      savePath(std::move(path)),
+      title(std::move(dialogTitle)) {
     parseSettingsDescriptor(descriptor, entries);
 }
 
@@ -30,30 +34,30 @@ void SettingsEditorDialog::build() {
         const std::wstring value = convertUtf8ToWString(f.value);
         gui::IGUIElement* control = nullptr;
         switch (f.entry.type) {
-            case SettingsEntry::INT:
-            case SettingsEntry::DOUBLE:
-            case SettingsEntry::STRING:
-                control = env->addEditBox(value.c_str(), toRect(l.fields[i]), true, window);
-                break;
-            case SettingsEntry::BOOLEAN: {
-                gui::IGUICheckBox* box = env->addCheckBox(f.value == "1", toRect(l.fields[i]), window);
-                control = box;
-                break;
+        case SettingsEntry::INT:
+        case SettingsEntry::DOUBLE:
+        case SettingsEntry::STRING:
+            control = env->addEditBox(value.c_str(), toRect(l.fields[i]), true, window);
+            break;
+        case SettingsEntry::BOOLEAN: {
+            gui::IGUICheckBox* box = env->addCheckBox(f.value == "1", toRect(l.fields[i]), window);
+            control = box;
+            break;
+        }
+        case SettingsEntry::ONE_OF: {
+            gui::IGUIComboBox* box = env->addComboBox(toRect(l.fields[i]), window);
+            for (const std::string& choice : f.entry.choices) {
+                box->addItem(convertUtf8ToWString(choice).c_str());
+                if (choice == f.value) box->setSelected(int(box->getItemCount()) - 1);
             }
-            case SettingsEntry::ONE_OF: {
-                gui::IGUIComboBox* box = env->addComboBox(toRect(l.fields[i]), window);
-                for (const std::string& choice : f.entry.choices) {
-                    box->addItem(convertUtf8ToWString(choice).c_str());
-                    if (choice == f.value) box->setSelected(int(box->getItemCount()) - 1);
-                }
-                control = box;
-                break;
-            }
-            case SettingsEntry::NOT_EDITABLE:
-                addText(l.fields[i], value, false);
-                break;
-            case SettingsEntry::SYNTAX_ERROR:
-                break;
+            control = box;
+            break;
+        }
+        case SettingsEntry::NOT_EDITABLE:
+            addText(l.fields[i], value, false);
+            break;
+        case SettingsEntry::SYNTAX_ERROR:
+            break;
         }
         addText(l.labels[i], label, false);
         controls.push_back(control);

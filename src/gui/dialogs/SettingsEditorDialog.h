@@ -15,8 +15,8 @@
 class SettingsEditorDialog : public ADialog {
 public:
     // `ini` must outlive the dialog; savePath empty: the caller saves.
-    SettingsEditorDialog(const DialogContext& context, const std::string& descriptor, IniFile* ini,
-                         std::string section, std::string savePath = "", std::wstring title = L"Settings");
+    SettingsEditorDialog(const DialogContext& context, const std::string& descriptor, IniFile* ini, std::string section,
+                         std::string savePath = "", std::wstring title = L"Settings");
 
     // True once OK wrote the values.
     bool isAccepted() const { return accepted; }
@@ -68,5 +68,5 @@ private:
 };
 
 // Edits synchronously; true when OK wrote the values.
-bool editSettings(const DialogContext& context, const std::string& descriptor, IniFile* ini,
-                  const std::string& section, const std::string& savePath = "");
+bool editSettings(const DialogContext& context, const std::string& descriptor, IniFile* ini, const std::string& section,
+                  const std::string& savePath = "");

@@ -55,16 +55,16 @@ std::vector<SettingsField> makeSettingsFields(const std::vector<SettingsEntry>& 
 
 bool isValidSettingValue(const SettingsEntry& entry, const std::string& text) {
     switch (entry.type) {
-        case SettingsEntry::INT:
-            return isWholeInteger(text);
-        case SettingsEntry::DOUBLE:
-            return isWholeNumber(text);
-        case SettingsEntry::BOOLEAN:
-            return text == "0" || text == "1";
-        case SettingsEntry::ONE_OF:
-            return isChoice(entry, text);
-        default:
-            return true;
+    case SettingsEntry::INT:
+        return isWholeInteger(text);
+    case SettingsEntry::DOUBLE:
+        return isWholeNumber(text);
+    case SettingsEntry::BOOLEAN:
+        return text == "0" || text == "1";
+    case SettingsEntry::ONE_OF:
+        return isChoice(entry, text);
+    default:
+        return true;
     }
 }
 

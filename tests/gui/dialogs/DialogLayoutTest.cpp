@@ -39,7 +39,8 @@ TEST(DialogLayout, EveryDialogFitsEveryScreenAndOrientation) {
             for (size_t i = 0; i < f.fields.size(); ++i) {
                 EXPECT_TRUE(inside(f.window, f.fields[i]) && f.fields[i].height() >= m.buttonHeight / 2);
                 // Landscape: label beside its field; portrait: above it.
-                EXPECT_TRUE(m.isPortrait() ? f.labels[i].bottom <= f.fields[i].top : f.labels[i].right < f.fields[i].left);
+                EXPECT_TRUE(m.isPortrait() ? f.labels[i].bottom <= f.fields[i].top
+                                           : f.labels[i].right < f.fields[i].left);
                 EXPECT_GE(f.labels[i].top, i > 0 ? f.fields[i - 1].bottom : 0);
             }
             EXPECT_TRUE(f.fields.back().bottom <= f.status.top && f.status.bottom <= f.buttons[0].top);

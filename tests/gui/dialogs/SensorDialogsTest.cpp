@@ -84,11 +84,9 @@ TEST(SensorDialogs, AltimeterDialogHandsTheSettingToTheSensorManager) {
     screen.click(findButton(dialog.getWindow(), L"+"));
     screen.click(findButton(dialog.getWindow(), L"+"));
     EXPECT_EQ(std::wstring(edit->getText()), L"29.94");
-    for (const wchar_t* bad : {L"29,50", L"2950"}) {
-        screen.type(edit, bad);
-        screen.click(findButton(dialog.getWindow(), L"OK"));
-        EXPECT_FALSE(dialog.isFinished());
-    }
+    screen.type(edit, L"2950");  // no pressure in inches
+    screen.click(findButton(dialog.getWindow(), L"OK"));
+    EXPECT_FALSE(dialog.isFinished());
     screen.type(edit, L"29.50");
     screen.click(findButton(dialog.getWindow(), L"-"));
     screen.click(findButton(dialog.getWindow(), L"OK"));

@@ -12,8 +12,7 @@
 using namespace irr;
 
 namespace {
-// The screen side of the sensor manager, answered by a scripted pilot who
-// acts on the dialog of each frame.
+// The sensor manager's screen side, answered by a pilot acting on each frame.
 class ScriptedUI : public ISensorManagerUI {
 public:
     explicit ScriptedUI(TestScreen& s) : screen(s) {}
@@ -70,7 +69,7 @@ TEST(SensorPresetDialog, APresetChosenByTapsAsksItsQuestionAndRewritesTheConfigu
         EXPECT_EQ(manager.getSensorInterfaceCount(), 3);
 
         // "Keep last settings" keeps them.
-        ui.onChooser = [&](SensorPresetDialog& d, int) { screen.click(findButton(d.getWindow(), L"Keep last settings")); };
+        ui.onChooser = [&](auto& d, int) { screen.click(findButton(d.getWindow(), L"Keep last settings")); };
         EXPECT_FALSE(manager.loadSensorSettingsFromIni(&ini, true));
         EXPECT_EQ(ini.get("", "SensorCount"), "3");
         EXPECT_EQ(screen.device->getEventReceiver(), nullptr);  // the modal runs put back what was there

@@ -39,8 +39,8 @@ TEST(SettingsEditorDialog, BadNumbersKeepItOpenAndMarkedGoodValuesAreWrittenAndS
         screen.click(checks[0]);
         screen.click(findButton(window, L"OK"));
         ASSERT_TRUE(dialog.isAccepted());
-        const IniSection expected{{"port", "4001"}, {"flavor", "Levil"}, {"useSerial", "1"},
-                                  {"deviceNode", "/dev/ttyUSB0"}, {"gain", "0.5"}};
+        const IniSection expected{
+            {"port", "4001"}, {"flavor", "Levil"}, {"useSerial", "1"}, {"deviceNode", "/dev/ttyUSB0"}, {"gain", "0.5"}};
         EXPECT_EQ(ini.getSection("S1"), expected);
         EXPECT_EQ(IniFile(dir / "config.ini").getSection("S1"), expected);
 
