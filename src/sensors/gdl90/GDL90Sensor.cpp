@@ -231,6 +231,12 @@ void GDL90Sensor::setCalibration(double rollOffsetDegrees, double pitchOffsetDeg
     pitchOffset = pitchOffsetDegrees;
 }
 
+bool GDL90Sensor::getAttitudeDegrees(double& roll, double& pitch) const {
+    roll = lastRoll;
+    pitch = lastPitch;
+    return haveLastAttitude;
+}
+
 bool GDL90Sensor::sendToAutopilot(const std::string& sentence) {
     if (!levilSender) return false;
     return levilSender->send(sentence.data(), static_cast<unsigned>(sentence.size()));

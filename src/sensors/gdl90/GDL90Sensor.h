@@ -65,8 +65,14 @@ public:
     int getEndpointCount() const;
     // The stored message of a type, null when none arrived yet.
     const IGDL90Message* getStoredMessage(IGDL90Message::Type type) const;
-    // Offsets added to the attitude, degrees (from the calibration).
+    // Offsets added to the attitude, degrees (from the calibration, kept in
+    // the sensor's section as rollOffset and pitchOffset).
     void setCalibration(double rollOffsetDegrees, double pitchOffsetDegrees);
+    double getRollOffset() const { return rollOffset; }
+    double getPitchOffset() const { return pitchOffset; }
+    // Roll and pitch of the last derived attitude, degrees, offsets applied;
+    // false while no fresh attitude source is heard.
+    bool getAttitudeDegrees(double& roll, double& pitch) const;
     const Settings& getSettings() const { return settings; }
 
     // The types this sensor can supply.
@@ -126,6 +132,9 @@ private:
 
     double rollOffset = 0;
     double pitchOffset = 0;
+    double lastRoll = 0;
+    double lastPitch = 0;
+    bool haveLastAttitude = false;
     double lastHeading = 0;
 
     GDL90Smoother accelerationX{GDL90Smoother::FAST};
@@ -140,7 +149,8 @@ private:
 };
 
 // "GDL90 compatible device": reads port, flavor, useSerial, deviceNode and
-// baudRate from the sensor's section.
+// baudRate from the sensor's section, and the calibration offsets
+// rollOffset and pitchOffset (degrees, 0 when missing).
 class GDL90SensorFactory : public ASettingsSensorFactory {
 public:
     static const char* const NAME;

@@ -100,6 +100,11 @@ void GDL90Sensor::deriveAttitudeAndHeading(double now, uint32_t stamp) {
     else if (!std::isnan(c.trueHeading)) heading = c.trueHeading;
     else if (!std::isnan(c.magneticHeading)) heading = c.magneticHeading;
     lastHeading = heading;
+    haveLastAttitude = haveAttitude;
+    if (haveAttitude) {
+        lastRoll = roll;
+        lastPitch = pitch;
+    }
 
     if (haveAttitude) {
         if (auto* attitude = samples.as<Attitude_Data>(ISensorData::ATTITUDE)) {

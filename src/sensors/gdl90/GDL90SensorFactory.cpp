@@ -24,5 +24,7 @@ GDL90Sensor::Settings GDL90SensorFactory::getSensorSettings() const {
 
 ISensor* GDL90SensorFactory::Create() {
     if (!manager) return nullptr;
-    return new GDL90Sensor(*manager, getSensorSettings(), clock);
+    auto* sensor = new GDL90Sensor(*manager, getSensorSettings(), clock);
+    sensor->setCalibration(getDouble("rollOffset"), getDouble("pitchOffset"));
+    return sensor;
 }
