@@ -13,7 +13,9 @@ HWInputManager::HWInputManager(const std::string& path, JoystickReader reader, g
     : iniPath(path), joysticks(std::move(reader)), environment(env), map(HWInputMap::defaults()) {
     const IniFile ini(iniPath);
     map.load(ini.getSection(kActionsSection));
-    autoSelectPreviousSensors = getFromIniSection(ini.getSection(""), kAutoSelectKey, false);
+    // By default a start takes the sensors of the last run: the chooser
+    // comes up while none is set up, and from the menu at any time.
+    autoSelectPreviousSensors = getFromIniSection(ini.getSection(""), kAutoSelectKey, true);
     // Buttons held while the program starts are not presses.
     SEvent::SJoystickEvent state;
     for (int i = 0; joysticks && joysticks(i, state); ++i)

@@ -57,6 +57,6 @@ private:
     irr::gui::IGUIEnvironment* environment;
     IHWInputListener* listener = nullptr;
     HWInputMap map;
-    bool autoSelectPreviousSensors = false;
+    bool autoSelectPreviousSensors = true;
     std::vector<JoystickState> lastStates;
 };

@@ -73,16 +73,16 @@ TEST_F(HWInput, BoundKeysActOnPressUnlessAnEditBoxHasTheFocus) {
 TEST_F(HWInput, BindingsAndTheSensorChoiceSurviveARestart) {
     {
         HWInputManager manager = make();
-        EXPECT_FALSE(manager.shouldAutoSelectPreviousSensors());
+        EXPECT_TRUE(manager.shouldAutoSelectPreviousSensors());
         HWInputMap map = manager.getMap();
         map.bind(HWAction::Menu, HWBinding{HWBinding::KEY, 0, KEY_F1});
         manager.setMap(map);
-        manager.setAutoSelectPreviousSensors(true);
+        manager.setAutoSelectPreviousSensors(false);
     }
     EXPECT_EQ(IniFile(home / "hwinput.ini").get("actions", "menu"), "key:77,button:0:2,key:112");
     HWInputManager restarted = make();
     restarted.setListener(this);
-    EXPECT_TRUE(restarted.shouldAutoSelectPreviousSensors());
+    EXPECT_FALSE(restarted.shouldAutoSelectPreviousSensors());
     EXPECT_TRUE(key(restarted, KEY_F1));
     EXPECT_EQ(actions, std::vector<HWAction>{HWAction::Menu});
 }

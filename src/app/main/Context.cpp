@@ -1,5 +1,10 @@
 #include "app/main/Context.h"
 
+#include "app/main/ProgramDialogs.h"
+#include "gui/dialogs/ChoiceDialog.h"
+#include "gui/dialogs/SensorPresetDialog.h"
+#include "gui/dialogs/SettingsEditorDialog.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -40,18 +45,30 @@ constexpr float kLoadingStep = 1.0f / 13.0f;
 }  // namespace
 
 // Sensor messages ("Connection lost." and the like) go to the pilot's
-// message line; a change of sensors reaches the panels.
+// message line; a change of sensors reaches the panels; the questions of
+// presets and the settings editor are dialogs, answered before the sensor
+// side goes on.
 class SensorMessages : public ISensorManagerUI {
 public:
-    explicit SensorMessages(PanelManager& panels) : panels(panels) {}
+    SensorMessages(PanelManager& panels, ProgramDialogs& dialogs) : panels(panels), dialogs(dialogs) {}
     void setMessage(const void* owner, const std::wstring& text, int colour, int durationMs) override {
         panels.setMessage(owner, text, colour, durationMs);
     }
     void removeMessage(const void* owner) override { panels.removeMessage(owner); }
     void OnSensorChanged() override { panels.OnSensorChanged(); }
+    int askUserChoice(const std::wstring& question, const std::vector<std::wstring>& choices) override {
+        return ::askUserChoice(dialogs.getDialogContext(), question, choices);
+    }
+    IConfigOverride* chooseSensorConfigOverride(const std::vector<ConfigOverrideSection>& sections) override {
+        return ::chooseSensorConfigOverride(dialogs.getDialogContext(), sections);
+    }
+    bool editSettings(const std::string& descriptor, IniFile* ini, const std::string& section) override {
+        return ::editSettings(dialogs.getDialogContext(), descriptor, ini, section);
+    }
 
 private:
     PanelManager& panels;
+    ProgramDialogs& dialogs;
 };
 
 Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
@@ -88,7 +105,8 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     logMessage("cpp: Load Font", Logger::BOTH);
     panelManager->loadFontSettingsFromIni(&ini);
     loadConfiguredFont(ini);
-    sensorMessages = std::make_unique<SensorMessages>(*panelManager);
+    dialogs = std::make_unique<ProgramDialogs>(*this);
+    sensorMessages = std::make_unique<SensorMessages>(*panelManager, *dialogs);
     sensorManager = std::make_unique<SensorManager>();
     sensorManager->setUI(sensorMessages.get());
     sensorManager->registerSensorDataReceiver(panelManager->getSensorDataReceiver());
@@ -122,6 +140,9 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     instruments.units = &unitConverter;
     instruments.panels = panelManager.get();
     instruments.night = [this] { return style2D != 0; };
+    instruments.showMessageBox = [this](const std::wstring& title, const std::wstring& text) {
+        dialogs->showMessage(title, text);
+    };
     instruments.font = [this](int pixelHeight) -> gui::IGUIFont* {
         if (pixelHeight < 6) return nullptr;
         // Sizes in steps of 4 pixels keep the number of glyph atlases small.
@@ -156,6 +177,8 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
 }
 
 Context::~Context() {
+    // Open dialogs leave the event receiver's path before it goes.
+    if (panelManager) panelManager->unload(false);
     if (eventReceiver && inputSystem) eventReceiver->removeSubEventReceiver(inputSystem.get());
     inputSystem.reset();
     hwInput.reset();
@@ -166,6 +189,7 @@ Context::~Context() {
     sensorManager.reset();
     panelManager.reset();
     sensorMessages.reset();
+    dialogs.reset();
     drawer.reset();
     imageLoader.reset();
     logger = nullptr;
@@ -219,6 +243,7 @@ void Context::calculateScreenDependentParams() {
 }
 
 ScreenChangeTracker::Result Context::yieldAndUpdate() {
+    if (dialogs) dialogs->runPending();
     if (hwInput) hwInput->update();
     if (imageLoader) imageLoader->update();
     delay(frameSleepMs(TimeDiff(getMilliSecs(), previousFrameStamp)));
@@ -323,10 +348,7 @@ void Context::setStyle2D(int style) {
 }
 
 void Context::addMenuEntries() {
-    Menu* menu = panelManager->getMenu();
-    if (!menu) return;
-    menu->addEntry(L"Day / Night", [this] { setStyle2D(style2D == 0 ? 1 : 0); });
-    menu->addEntry(L"Exit", [this] { setShallExit(true); });
+    if (Menu* menu = panelManager->getMenu()) dialogs->addMenuEntries(*menu);
 }
 
 void Context::OnMustFreeMemory() {

@@ -28,6 +28,7 @@ class InputSystem;
 class MaterialManager;
 class WipeInput;
 class TrafficSpeech;
+class ProgramDialogs;
 class SensorManager;
 class PanelManager;
 class SystemManager;
@@ -89,6 +90,7 @@ public:
     LanguageManager* getLanguageManager() { return languageManager.get(); }
     SensorManager* getSensorManager() { return sensorManager.get(); }
     PanelManager* getPanelManager() { return panelManager.get(); }
+    ProgramDialogs* getDialogs() { return dialogs.get(); }
     InputSystem* getInputSystem() { return inputSystem.get(); }
     HWInputManager* getHWInputManager() { return hwInput.get(); }
     ConcurrentImageLoader* getImageLoader() { return imageLoader.get(); }
@@ -125,6 +127,7 @@ private:
     std::unique_ptr<InputSystem> inputSystem;
     std::unique_ptr<HWInputManager> hwInput;
     std::unique_ptr<TrafficSpeech> trafficSpeech;
+    std::unique_ptr<ProgramDialogs> dialogs;
     ChartElementFactoryList chartElementFactories;
     units::UnitConverter unitConverter;
     FlexibleFont* defaultFont = nullptr;

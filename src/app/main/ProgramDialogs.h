@@ -1,0 +1,47 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/dialogs/Dialog.h"
+
+class Context;
+class EventReceiver;
+class IniFile;
+class Menu;
+
+// The dialogs the pilot opens from the menu and from instruments, shown over
+// the panels while the program keeps running. Their effects that rebuild
+// managers (a new sensor set-up, a preset) are deferred to the next frame:
+// they must not run inside the event handling that finished the dialog.
+class ProgramDialogs {
+public:
+    explicit ProgramDialogs(Context& context);
+
+    // Fills a freshly made menu with its entries.
+    void addMenuEntries(Menu& menu);
+    const DialogContext& getDialogContext() const { return dialogContext; }
+
+    void showMessage(const std::wstring& title, const std::wstring& text);
+    void showAltimeterSetting();
+    void showSensorPresets();
+    void showSensorSetup();
+    void showGDL90Calibration();
+    void showAutopilotSettings();
+    void askExit();
+
+    // Runs what was deferred; once per frame, before the events.
+    void runPending();
+
+private:
+    // Hands the dialog to the menu, which keeps it over the panels until it
+    // finishes; onFinished then reads its result.
+    void host(std::unique_ptr<ADialog> dialog, std::function<void(ADialog&)> onFinished = nullptr);
+    void later(std::function<void()> action) { pending.push_back(std::move(action)); }
+    void reloadFrom(const IniFile& config);
+
+    Context& context;
+    DialogContext dialogContext;
+    std::vector<std::function<void()>> pending;
+};
