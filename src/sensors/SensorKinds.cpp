@@ -30,11 +30,12 @@ void registerSensorDataFactories(SensorManager& m) {
         m.addSensorDataFactory(T(t), createStandardSensorDataFactory(T(t)));
 }
 
-void registerSensorKinds(SensorManager& m) {
+void registerSensorKinds(SensorManager& m, ISensorFactory* sensorFusion) {
     registerSensorDataFactories(m);
 
     // Persisted order: FactoryIndex 0 ... 9.
-    m.addSensorFactory(placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
+    m.addSensorFactory(sensorFusion ? sensorFusion
+                                    : placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
     m.addSensorFactory(placeholder(m, "LogFile", typeRange(0, ISensorData::TYPE_COUNT - 1)));
     m.addSensorFactory(placeholder(m, "UDP (forwarded data)", typeRange(0, ISensorData::TYPE_COUNT - 1)));
     m.addSensorFactory(placeholder(m, "Flybox Autopilot + Sensors",
