@@ -88,7 +88,8 @@ void AttitudeFusion::updateVariation(double time) {
 
 void AttitudeFusion::checkPitot(const RawSample& sample) {
     if (!sample.airspeedAvail) return;
-    const bool suspicious = output.gpsValid && output.gps.groundSpeed > kPitotSpeedKnots &&
+    // The receiver's own speed: the display filter would lag a deceleration.
+    const bool suspicious = output.gpsValid && kinematics.getGroundSpeedKnots() > kPitotSpeedKnots &&
                             sample.airspeed < kPitotMinAirspeed;
     if (suspicious && !pitotWarned) messages("Warning: Check pitot static connection. High groundspeed + no airspeed.");
     pitotWarned = suspicious;
