@@ -124,7 +124,7 @@ void AttitudeFusion::feedStrategies(const RawSample& sample, const Matrix3x3& de
                                                    headingHint);
     for (size_t i = 0; i < strategies.size(); ++i) {
         IRotationEstimation* s = strategies[i].get();
-        if (!s) continue;
+        if (!s || (onlyStrategy >= 0 && int(i) != onlyStrategy)) continue;
         s->setIterationTime(t);
         s->setDeltaRotation(sample.gyrAvail ? &delta : nullptr, t - dt, t);
         if (kinematicsFresh || gnssUsable) {

@@ -54,6 +54,8 @@ public:
     void setAttitudeEnabled(bool enabled) { attitudeEnabled = enabled; }
     // Only this strategy is delivered (-1: the selection of the settings).
     void forceStrategy(int type) { forcedStrategy = type; }
+    // Runs only this strategy and delivers it (measurements); -1 runs all.
+    void runOnly(int type) { onlyStrategy = forcedStrategy = type; }
     // Sensor axes into aircraft axes (the installation calibration).
     void setInstallation(const Matrix3x3& sensorToAircraft) { installation = sensorToAircraft; }
     void setGyroBias(const Vector3d& bias) { gyroCalibration.setBias(bias); }
@@ -92,6 +94,7 @@ private:
 
     bool attitudeEnabled = true;
     int forcedStrategy = -1;
+    int onlyStrategy = -1;
     bool started = false;
     double lastTime = 0;
     double lastGpsInterval = 1.0;
