@@ -18,8 +18,10 @@ class FusionAccuracyTest : public ::testing::Test {
 protected:
     // Flies the scenario through the fusion; errors from `from` seconds on,
     // over the samples `select` keeps.
-    Errors fly(const FlightScenario& scenario, double from, bool (*select)(const TruthState&) = nullptr) {
+    Errors fly(const FlightScenario& scenario, double from, bool (*select)(const TruthState&) = nullptr,
+               int only = -1) {
         AttitudeFusion fusion(FusionSettings(), [](const std::string&) {});
+        if (only >= 0) fusion.runOnly(only);
         Errors e;
         for (const GeneratedSample& g : generateFlight(scenario)) {
             const FusionOutput& out = fusion.step(g.raw);
@@ -72,6 +74,11 @@ TEST_F(FusionAccuracyTest, TenSecondsOfGnssLossInATurnStayWithinThreeDegrees) {
     EXPECT_LT(during.worstTilt, 3.0);
     EXPECT_LT(during.worstHeading, 3.0);
     expectWithinBar(fly(scenario("outage", 2), 30.0), "outage flight");
+}
+
+TEST_F(FusionAccuracyTest, EveryGyroPropagatedGnssStrategyMeetsTheBarAlone) {
+    for (int type : {6, 7, 8})
+        expectWithinBar(fly(scenario("turns", 6), 30.0, nullptr, type), "strategy " + std::to_string(type));
 }
 
 TEST_F(FusionAccuracyTest, AccelerometerTiltAloneLosesTheHorizonInEveryTurn) {

@@ -17,14 +17,10 @@ Vector3d clampLength(const Vector3d& v, double limit) {
 }  // namespace
 
 void AidedAttitudeFilter::initialize(const Vector3d& f, double headingDegrees) {
-    // Body up is where the specific force points; choose the body forward
-    // that is level in the earth and points along the heading.
-    const Vector3d up = f.normalized();
-    const Vector3d noseLevelInBody = Vector3d(0, -up.z / (std::fabs(up.y) > 1e-3 ? up.y : 1e-3), 1).normalized();
-    const Matrix3x3 body(up, noseLevelInBody);
-    const double h = units::degreesToRadians(headingDegrees);
-    const Matrix3x3 earth(kUp, Vector3d(std::sin(h), 0, std::cos(h)));
-    attitude = rotation::orthonormalized(earth * body.getTranspose());
+    // Body up is where the specific force points; the level nose goes on the heading.
+    Matrix3x3 start;
+    if (!rotation::alignUpAndTrack(f, kUp, headingDegrees, start)) start = rotation::fromEulerDegrees(0, 0, headingDegrees);
+    attitude = rotation::orthonormalized(start);
     history.clear();
     initialized = true;
 }

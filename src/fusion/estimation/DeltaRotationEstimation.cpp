@@ -90,7 +90,10 @@ bool DeltaRotationEstimation::calculateRotationMatrix(Matrix3x3& out) {
         usedAccTime = accTime;
         // A coarse receiver (large sigma/T) gets less say.
         const double weight = 1.0 / std::max(1.0, sigmaOverT);
-        filter.correctWithGnssAcceleration(earthAcc, accWindow, accTime, weight);
+        if (filter.correctWithGnssAcceleration(earthAcc, accWindow, accTime, weight)) {
+            const double i = filter.getLastTiltInnovation();
+            innovationScore += (i * i - innovationScore) * 0.05;
+        }
     }
     if (usable && hasGroundSpeed) lastSpeedMs = units::knotsToMetresPerSecond(groundSpeedKnots);
     // Once per record, at the record's moment: a velocity held until the
@@ -104,7 +107,8 @@ bool DeltaRotationEstimation::calculateRotationMatrix(Matrix3x3& out) {
     if (now - lastGnssTime > kFallbackAfterSeconds && hasAcc && hasDelta && deltaT1 > deltaT0) {
         const double span = deltaT1 - deltaT0;
         const Vector3d rate(delta.m[2][1] - delta.m[1][2], delta.m[0][2] - delta.m[2][0], delta.m[1][0] - delta.m[0][1]);
-        const double speed = lastSpeedMs > 0 ? lastSpeedMs : units::knotsToMetresPerSecond(fallbackSpeedKnots);
+        const double speed = lastSpeedMs > 0 && !fallbackSpeedOnly ? lastSpeedMs
+                                                                   : units::knotsToMetresPerSecond(fallbackSpeedKnots);
         filter.correctTiltWithCentripetal(-acc, rate / (2 * span), speed, dt);
         if (hasRecommendation) filter.correctHeadingTowards(recommendation, dt);
     }

@@ -41,7 +41,16 @@ public:
     // heading start to steer; before that the gyro alone is better.
     static constexpr double kFallbackAfterSeconds = 20.0;
 
+    // Mean square of the recent GNSS tilt innovations (degrees^2): how well
+    // this filter's propagation agrees with GNSS.
+    double getInnovationScore() const { return innovationScore; }
+    void resetInnovationScore() { innovationScore = 0; }
+
 protected:
+    // Fixed-velocity variant: the fallback speed for the turn's centripetal
+    // force even when GNSS gave one.
+    bool fallbackSpeedOnly = false;
+
     bool gnssRecent() const { return now - lastGnssTime <= kGnssHoldSeconds; }
 
     AidedAttitudeFilter filter;
@@ -72,4 +81,5 @@ private:
     double recommendation = 0;
     double now = 0, lastIteration = -1, lastGnssTime = -1e9;
     double lastSpeedMs = 0;
+    double innovationScore = 0;
 };

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "base/Units.h"
+#include "fusion/estimation/RotationMath.h"
 
 Vector3d GPSAccHighVelNoBlur_RotationEstimation::getAxisReliability() {
     // Right in steady flight only: it cannot tell a transition from a state.
@@ -27,17 +27,9 @@ void GPSAccHighVelNoBlur_RotationEstimation::setAverageGroundtrack(const double*
 
 bool GPSAccHighVelNoBlur_RotationEstimation::calculateRotationMatrix(Matrix3x3& out) {
     lastUsable = false;
-    if (std::fabs(earthAcc.y) < 0.02) return false;
-    const Vector3d up = (-bodyAcc).normalized();
-    if (std::fabs(up.y) < 0.02) return false;
-    // Body forward: perpendicular to up, no lateral (x) component.
-    const Vector3d forward = Vector3d(0, -up.z / up.y, 1).normalized();
-    const Matrix3x3 body(up, forward);
-    // Earth forward: along the track, perpendicular to the earth "up".
-    const double s = std::sin(units::degreesToRadians(track)), c = std::cos(units::degreesToRadians(track));
-    const Vector3d earthForward = Vector3d(s, (-earthAcc.x * s - earthAcc.z * c) / earthAcc.y, c).normalized();
-    const Matrix3x3 earth(earthAcc.normalized(), earthForward);
-    out = earth * body.getTranspose();
+    // Body up from the accelerometer, earth up from gravity plus the GNSS
+    // acceleration, the level nose on the track.
+    if (!rotation::alignUpAndTrack(-bodyAcc, earthAcc, track, out)) return false;
     lastUsable = bodyAccValid && bodyAccLength > 0.2 && filterResult < GPS_Filter::NO_NEW_DATA;
     return lastUsable;
 }

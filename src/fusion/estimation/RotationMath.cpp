@@ -49,6 +49,35 @@ Matrix3x3 fromEulerDegrees(double roll, double pitch, double heading) {
                                 -units::degreesToRadians(roll));
 }
 
+bool alignUpAndTrack(const Vector3d& bodyUp, const Vector3d& earthUp, double trackDegrees, Matrix3x3& out) {
+    if (std::fabs(earthUp.y) < 0.02) return false;
+    const Vector3d u = bodyUp.normalized();
+    if (std::fabs(u.y) < 0.02) return false;
+    const Matrix3x3 body(u, Vector3d(0, -u.z / u.y, 1).normalized());
+    const double s = std::sin(units::degreesToRadians(trackDegrees)), c = std::cos(units::degreesToRadians(trackDegrees));
+    const Vector3d earthForward = Vector3d(s, (-earthUp.x * s - earthUp.z * c) / earthUp.y, c).normalized();
+    out = Matrix3x3(earthUp.normalized(), earthForward) * body.getTranspose();
+    return true;
+}
+
+bool alignUpAndField(const Vector3d& bodyUp, const Vector3d& field, Matrix3x3& out) {
+    const Vector3d u = bodyUp.normalized();
+    const Vector3d north = field - u * field.dotProduct(u);
+    if (north.getLength() < 1e-6 || u.getLength() == 0) return false;
+    // Body (up, north) onto earth (up, north): the transpose of the body basis.
+    out = Matrix3x3(u, north.normalized()).getTranspose();
+    return true;
+}
+
+Matrix3x3 blend(const Matrix3x3& from, const Matrix3x3& to, double fraction) {
+    const Matrix3x3 d = to * from.getTranspose();
+    const Vector3d axis(d.m[2][1] - d.m[1][2], d.m[0][2] - d.m[2][0], d.m[1][0] - d.m[0][1]);
+    const double s = axis.getLength() / 2.0, c = (d.m[0][0] + d.m[1][1] + d.m[2][2] - 1.0) / 2.0;
+    const double angle = std::atan2(s, c);
+    if (s < 1e-12) return c > 0 ? to : from;
+    return orthonormalized(fromAxisAngle(axis * (angle * std::clamp(fraction, 0.0, 1.0) / (2.0 * s))) * from);
+}
+
 double angleBetweenDegrees(const Matrix3x3& a, const Matrix3x3& b) {
     const Matrix3x3 d = a.getTranspose() * b;
     const double trace = d.m[0][0] + d.m[1][1] + d.m[2][2];

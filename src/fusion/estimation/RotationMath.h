@@ -30,6 +30,20 @@ EulerDegrees toEulerDegrees(const Matrix3x3& attitude);
 // The inverse of toEulerDegrees.
 Matrix3x3 fromEulerDegrees(double roll, double pitch, double heading);
 
+// The attitude that puts the body's up (seen in the body) on the earth's up
+// (seen in the earth frame) and the body's level nose on the ground track:
+// the nose is taken perpendicular to up without a lateral component, the
+// track direction perpendicular to the earth's up. False when either up is
+// too close to horizontal.
+bool alignUpAndTrack(const Vector3d& bodyUp, const Vector3d& earthUp, double trackDegrees, Matrix3x3& out);
+
+// The attitude from a body up and the magnetometer's reading: the horizontal
+// part of the field is magnetic north. False when the field is vertical.
+bool alignUpAndField(const Vector3d& bodyUp, const Vector3d& field, Matrix3x3& out);
+
+// Moves `from` a fraction (0..1) of the way to `to` along the shortest rotation.
+Matrix3x3 blend(const Matrix3x3& from, const Matrix3x3& to, double fraction);
+
 // The angle between two attitudes, degrees.
 double angleBetweenDegrees(const Matrix3x3& a, const Matrix3x3& b);
 
