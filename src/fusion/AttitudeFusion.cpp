@@ -11,6 +11,7 @@
 namespace {
 constexpr double kFirstStep = 0.01;
 constexpr double kMaxStep = 0.5;
+constexpr double kGlideDoneDegrees = 0.2;
 }  // namespace
 
 AttitudeFusion::AttitudeFusion(const FusionSettings& s, MessageSink sink)
@@ -154,7 +155,7 @@ void AttitudeFusion::feedStrategies(const RawSample& sample, const Matrix3x3& de
     }
 }
 
-void AttitudeFusion::selectResult() {
+void AttitudeFusion::selectResult(double dt) {
     std::vector<StrategyCandidate> candidates;
     for (size_t i = 0; i < strategies.size(); ++i)
         if (strategies[i] && usable[i]) candidates.push_back({int(i), strategies[i]->getAxisReliability()});
@@ -166,7 +167,15 @@ void AttitudeFusion::selectResult() {
         output.levels[ISensorData::ATTITUDE] = output.levels[ISensorData::HEADING] = ISensor::WRONG;
         return;
     }
-    output.attitude = results[chosen];
+    // A change of strategy would make the instruments jump: the delivered
+    // attitude glides to the new strategy's at slerpPerSecond instead.
+    if (delivered >= 0 && chosen != delivered) gliding = true;
+    delivered = chosen;
+    if (gliding) {
+        output.attitude = rotation::blend(output.attitude, results[chosen], settings.slerpPerSecond * dt);
+        gliding = rotation::angleBetweenDegrees(output.attitude, results[chosen]) > kGlideDoneDegrees;
+    }
+    if (!gliding) output.attitude = results[chosen];
     strategies[chosen]->setWarningLevels(output.levels, ISensor::MAYBE_WRONG);
     const Vector3d r = strategies[chosen]->getAxisReliability();
     output.warning = std::min({r.x, r.y, r.z}) >= 0.5 ? ISensor::GOOD : ISensor::MAYBE_WRONG;
@@ -199,7 +208,7 @@ const FusionOutput& AttitudeFusion::step(const RawSample& sample) {
     output.bodyAcc = acc;
 
     feedStrategies(sample, rotation::fromAxisAngle(rate * dt), dt);
-    selectResult();
+    selectResult(dt);
     if (sample.magAvail)
         magneticHeading.add(bluredMag.get(), output.attitude, filterResult < GPS_Filter::NO_NEW_DATA && output.warning == ISensor::GOOD, dt);
 

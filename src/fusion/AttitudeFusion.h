@@ -74,7 +74,7 @@ private:
     void updateVariation(double time);
     void checkPitot(const RawSample& sample);
     void feedStrategies(const RawSample& sample, const Matrix3x3& delta, double dt);
-    void selectResult();
+    void selectResult(double dt);
 
     FusionSettings settings;
     MessageSink messages;
@@ -95,6 +95,8 @@ private:
     bool attitudeEnabled = true;
     int forcedStrategy = -1;
     int onlyStrategy = -1;
+    int delivered = -1;
+    bool gliding = false;
     bool started = false;
     double lastTime = 0;
     double lastGpsInterval = 1.0;

@@ -1,5 +1,7 @@
 #include "fusion/FusionSettings.h"
 
+#include <utility>
+
 #include "base/StringConversions.h"
 
 const char* const FusionSettings::kDescriptor =
@@ -31,21 +33,19 @@ void read(const IniSection& s, const char* key, T& value) {
 
 FusionSettings FusionSettings::fromIni(const IniSection& s) {
     FusionSettings f;
-    read(s, "AccSigma", f.accSigma);
-    read(s, "AngularSigma", f.angularSigma);
-    read(s, "MagSigma", f.magSigma);
-    read(s, "FallbackSpeed", f.fallbackSpeed);
-    read(s, "MaxAcc", f.maxAcc);
-    read(s, "RollContribution", f.rollContribution);
+    const std::pair<const char*, double*> numbers[] = {
+        {"AccSigma", &f.accSigma},           {"AngularSigma", &f.angularSigma},
+        {"MagSigma", &f.magSigma},           {"FallbackSpeed", &f.fallbackSpeed},
+        {"MaxAcc", &f.maxAcc},               {"RollContribution", &f.rollContribution},
+        {"gpsK", &f.gpsK},                   {"autoCalibFactor", &f.autoCalibFactor},
+        {"autoCalibRecoveryTime", &f.autoCalibRecoveryTime},
+        {"restAccThreshhold", &f.restAccThreshold},
+        {"restGyrThreshhold", &f.restGyrThreshold},
+        {"slerpPerSecond", &f.slerpPerSecond}};
+    for (const auto& [key, value] : numbers) read(s, key, *value);
     int gpsFilter = f.useGPSFilter;
     read(s, "UseGPSFilter", gpsFilter);
     f.useGPSFilter = gpsFilter != 0;
-    read(s, "gpsK", f.gpsK);
-    read(s, "autoCalibFactor", f.autoCalibFactor);
-    read(s, "autoCalibRecoveryTime", f.autoCalibRecoveryTime);
-    read(s, "restAccThreshhold", f.restAccThreshold);
-    read(s, "restGyrThreshhold", f.restGyrThreshold);
-    read(s, "slerpPerSecond", f.slerpPerSecond);
     read(s, "timeout", f.timeoutMs);
     // The mode is kept as its number by the presets and as its text by the editor.
     auto mode = s.find("lmodeSelected");

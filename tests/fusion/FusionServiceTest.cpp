@@ -75,13 +75,13 @@ protected:
 TEST_F(FusionServiceTest, RegisteredFirstAndDeliversAttitudeFromItsThread) {
     std::unique_ptr<ISensor> sensor(create("INTERNAL_AHRS", cruiseSamples(40)));
     EXPECT_EQ("Official SensorFusion", manager.getSensorFactories()[0]->getName());
-    ASSERT_TRUE(eventually([&] { return sensor->Update(); }));
+    ASSERT_TRUE(eventually([&] { return sensor->Update(); }, 10000));
     auto* attitude = static_cast<Attitude_Data*>(sensor->getData(ISensorData::ATTITUDE));
     // Straight and level cruise on the start heading of the scenario.
     ASSERT_TRUE(eventually([&] {
         sensor->Update();
         return sensor->getWarning(ISensorData::ATTITUDE) == ISensor::GOOD;
-    }));
+    }, 10000));
     EXPECT_NEAR(0.0, attitude->orientation.getPitchDegrees(), 6.0);
     EXPECT_NEAR(30.0, static_cast<Heading_Data*>(sensor->getData(ISensorData::HEADING))->heading, 3.0);
     EXPECT_EQ(ISensor::GOOD, sensor->getWarning(ISensorData::POSITION));
@@ -94,7 +94,7 @@ TEST_F(FusionServiceTest, GnssOnlyGivesPositionAndALevelAttitude) {
     ASSERT_TRUE(eventually([&] {
         sensor->Update();
         return sensor->getWarning(ISensorData::POSITION) == ISensor::GOOD;
-    }));
+    }, 10000));
     EXPECT_NEAR(47.0, position->latitude, 0.05);
     EXPECT_NEAR(8.0, position->longitude, 0.05);
     EXPECT_EQ(Matrix3x3(), static_cast<Attitude_Data*>(sensor->getData(ISensorData::ATTITUDE))->orientation);
@@ -130,7 +130,7 @@ TEST(InternalSensorFusionTest, ThreadAnnouncesItselfAndItsEnd) {
                                     });
         ASSERT_TRUE(fusion.start());
         FusionOutput out;
-        EXPECT_TRUE(eventually([&] { return fusion.takeOutput(out); }));
+        EXPECT_TRUE(eventually([&] { return fusion.takeOutput(out); }, 10000));
     }
     EXPECT_EQ("Creating Fusion Thread...", lines.front());
     EXPECT_EQ("SocketMain mExit true", lines.back());

@@ -93,4 +93,15 @@ TEST(StrategySelectorTest, ModesPickTheirStrategyAndFallBackInOrder) {
     EXPECT_EQ(-1, StrategySelector::choose(FusionSettings::AUTOMATIC, all, 7)) << "forced but not usable";
 }
 
+TEST(FusionSettingsTest, ModeFromThePresetsNumberOrTheEditorsText) {
+    const std::pair<const char*, int> modes[] = {{"0", 0}, {"1", 1}, {"automatic", 2}, {"Particle-like filter", 1},
+                                                 {"nonsense", 0}};
+    for (const auto& [text, mode] : modes)
+        EXPECT_EQ(mode, FusionSettings::fromIni({{"lmodeSelected", text}}).lmodeSelected) << text;
+    const FusionSettings s = FusionSettings::fromIni({{"AccSigma", "0.5"}, {"UseGPSFilter", "0"}, {"timeout", ""}});
+    EXPECT_DOUBLE_EQ(0.5, s.accSigma);
+    EXPECT_FALSE(s.useGPSFilter);
+    EXPECT_EQ(2000, s.timeoutMs) << "an empty value keeps the default";
+}
+
 }  // namespace
