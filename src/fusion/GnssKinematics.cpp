@@ -34,6 +34,8 @@ bool GnssKinematics::add(const GPS_Data& gps, double now) {
     const double h = units::degreesToRadians(track);
     const Vector3d current(speed * std::sin(h), fitClimbRate(), speed * std::cos(h));
 
+    // Until a second record gives an interval, the track is this record's.
+    averageTrack = track;
     const bool interval = hasPrevious && now - previousTime <= kMaxIntervalSeconds;
     if (interval) {
         window = now - previousTime;
