@@ -46,35 +46,35 @@ void AttitudeFusion::handleGnss(const RawSample& sample) {
     kinematicsFresh = false;
     if (!sample.gpsAvail) {
         filterResult = sample.time - lastAcceptedTime <= GnssAcceptance::kHintTimeout ? GPS_Filter::HOLDING
-                                                                                        : GPS_Filter::NO_NEW_DATA;
+                                                                                      : GPS_Filter::NO_NEW_DATA;
         return;
     }
     const uint32_t sinceLast = lastGpsTime < 0 ? 0 : uint32_t(std::lround((sample.time - lastGpsTime) * 1000.0));
     if (lastGpsTime >= 0) lastGpsInterval = sample.time - lastGpsTime;
     lastGpsTime = sample.time;
     switch (acceptance.judge(sample.gps, sample.time, sinceLast)) {
-        case GnssAcceptance::ACCEPTED: {
-            kinematicsFresh = kinematics.add(sample.gps, sample.time);
-            filterResult = GPS_Filter::NEW_ACCEPTED;
-            lastAcceptedTime = sample.time;
-            everAccepted = true;
-            output.gps = sample.gps;
-            if (settings.useGPSFilter) gpsFilter.filter(output.gps, sample.time);
-            output.gpsValid = true;
-            break;
-        }
-        case GnssAcceptance::STANDING_STILL:
-            // Not moving is worth knowing: the earth acceleration is gravity.
-            kinematics.clear();
-            filterResult = GPS_Filter::HOLDING;
-            lastAcceptedTime = sample.time;
-            break;
-        case GnssAcceptance::REJECTED:
-            kinematics.clear();
-            gpsFilter.clear();
-            filterResult = GPS_Filter::REJECTED;
-            output.gpsValid = false;
-            break;
+    case GnssAcceptance::ACCEPTED: {
+        kinematicsFresh = kinematics.add(sample.gps, sample.time);
+        filterResult = GPS_Filter::NEW_ACCEPTED;
+        lastAcceptedTime = sample.time;
+        everAccepted = true;
+        output.gps = sample.gps;
+        if (settings.useGPSFilter) gpsFilter.filter(output.gps, sample.time);
+        output.gpsValid = true;
+        break;
+    }
+    case GnssAcceptance::STANDING_STILL:
+        // Not moving is worth knowing: the earth acceleration is gravity.
+        kinematics.clear();
+        filterResult = GPS_Filter::HOLDING;
+        lastAcceptedTime = sample.time;
+        break;
+    case GnssAcceptance::REJECTED:
+        kinematics.clear();
+        gpsFilter.clear();
+        filterResult = GPS_Filter::REJECTED;
+        output.gpsValid = false;
+        break;
     }
 }
 
@@ -90,8 +90,8 @@ void AttitudeFusion::updateVariation(double time) {
 void AttitudeFusion::checkPitot(const RawSample& sample) {
     if (!sample.airspeedAvail) return;
     // The receiver's own speed: the display filter would lag a deceleration.
-    const bool suspicious = output.gpsValid && kinematics.getGroundSpeedKnots() > kPitotSpeedKnots &&
-                            sample.airspeed < kPitotMinAirspeed;
+    const bool suspicious =
+        output.gpsValid && kinematics.getGroundSpeedKnots() > kPitotSpeedKnots && sample.airspeed < kPitotMinAirspeed;
     if (suspicious && !pitotWarned) messages("Warning: Check pitot static connection. High groundspeed + no airspeed.");
     pitotWarned = suspicious;
 }
@@ -112,17 +112,16 @@ void AttitudeFusion::feedStrategies(const RawSample& sample, const Matrix3x3& de
     const double window = kinematics.getWindow(), at = kinematics.getTime();
     // Standing still: gravity alone, over the time since the last sample.
     const Vector3d still(0, GnssKinematics::kGravity, 0);
-    const bool standing = gnssUsable && !kinematicsFresh && filterResult == GPS_Filter::HOLDING &&
-                          sample.gpsAvail;
+    const bool standing = gnssUsable && !kinematicsFresh && filterResult == GPS_Filter::HOLDING && sample.gpsAvail;
 
     const double airspeedKnots = units::metresPerSecondToKnots(sample.airspeed);
     const double stillWindow = std::clamp(lastGpsInterval, dt, GnssKinematics::kMaxIntervalSeconds);
     double headingHint = 0;
     // An uncalibrated magnetometer may be off by tens of degrees: once GNSS
     // has given a heading, only a fitted magnetometer may recommend one.
-    const bool hasHint = sample.magAvail && (magneticHeading.isCalibrated() || !everAccepted) &&
-                         magneticHeading.recommend(bluredMag.get(), output.attitude, output.magneticVariation,
-                                                   headingHint);
+    const bool hasHint =
+        sample.magAvail && (magneticHeading.isCalibrated() || !everAccepted) &&
+        magneticHeading.recommend(bluredMag.get(), output.attitude, output.magneticVariation, headingHint);
     for (size_t i = 0; i < strategies.size(); ++i) {
         IRotationEstimation* s = strategies[i].get();
         if (!s || (onlyStrategy >= 0 && int(i) != onlyStrategy)) continue;
@@ -210,7 +209,8 @@ const FusionOutput& AttitudeFusion::step(const RawSample& sample) {
     feedStrategies(sample, rotation::fromAxisAngle(rate * dt), dt);
     selectResult(dt);
     if (sample.magAvail)
-        magneticHeading.add(bluredMag.get(), output.attitude, filterResult < GPS_Filter::NO_NEW_DATA && output.warning == ISensor::GOOD, dt);
+        magneticHeading.add(bluredMag.get(), output.attitude,
+                            filterResult < GPS_Filter::NO_NEW_DATA && output.warning == ISensor::GOOD, dt);
 
     output.euler = rotation::toEulerDegrees(output.attitude);
     // Turn rate: the body rate about the earth vertical.

@@ -26,11 +26,11 @@ struct FusionOutput {
     ISensor::WarningLevel levels[ISensorData::TYPE_COUNT];
     bool gpsValid = false;  // `gps` holds an accepted (and filtered) record
     GPS_Data gps;
-    double verticalSpeed = 0;   // m/s
-    double turnRate = 0;        // degrees per second, positive right
+    double verticalSpeed = 0;  // m/s
+    double turnRate = 0;       // degrees per second, positive right
     double magneticVariation = 0;
     bool magneticVariationAvail = false;
-    Vector3d bodyAcc;           // specific force, aircraft axes
+    Vector3d bodyAcc;  // specific force, aircraft axes
 };
 
 // One iteration of the fusion loop, free of threads and devices: feeds a raw

@@ -9,7 +9,7 @@
 #include "sensors/SensorData.h"
 
 namespace {
-const char* const kModeNames[] = {"ASK_USER",      "PROBEUNIT",         "INTERNAL_AHRS",
+const char* const kModeNames[] = {"ASK_USER",           "PROBEUNIT",         "INTERNAL_AHRS",
                                   "INTERNAL_GNSS_ONLY", "EXT_GNSS_AND_AHRS", "EXT_GNSS_ONLY"};
 
 bool isPositionType(ISensorData::Type t) {
@@ -30,16 +30,17 @@ FlightStateIMU::ConfigMode FlightStateIMU::configModeFromName(const std::string&
 
 const std::vector<ISensorData::Type>& FlightStateIMU::supportedTypes() {
     static const std::vector<ISensorData::Type> types = {
-        ISensorData::GPS,         ISensorData::ATTITUDE,      ISensorData::HEADING,
-        ISensorData::ACCELERATION, ISensorData::POSITION,     ISensorData::ALTITUDE,
-        ISensorData::GROUNDSPEED, ISensorData::VERTICALSPEED, ISensorData::TURNRATE,
-        ISensorData::RAW};
+        ISensorData::GPS,      ISensorData::ATTITUDE, ISensorData::HEADING,     ISensorData::ACCELERATION,
+        ISensorData::POSITION, ISensorData::ALTITUDE, ISensorData::GROUNDSPEED, ISensorData::VERTICALSPEED,
+        ISensorData::TURNRATE, ISensorData::RAW};
     return types;
 }
 
 FlightStateIMU::FlightStateIMU(SensorManager& manager, std::unique_ptr<ISensorFusion> f, std::string calibration,
                                std::wstring why)
-    : fusion(std::move(f)), calibrationPath(std::move(calibration)), problem(std::move(why)),
+    : fusion(std::move(f)),
+      calibrationPath(std::move(calibration)),
+      problem(std::move(why)),
       samples(manager, supportedTypes()) {
     if (fusion && !fusion->start()) {
         fusion.reset();
@@ -97,9 +98,7 @@ void FlightStateIMU::publish(const FusionOutput& out, uint32_t ts) {
     vertical->verticalSpeed = out.verticalSpeed, vertical->timeStamp = ts;
 }
 
-uint32_t FlightStateIMU::lastTimeUpdated(ISensorData::Type type) {
-    return samples.supports(type) ? lastUpdate : 0;
-}
+uint32_t FlightStateIMU::lastTimeUpdated(ISensorData::Type type) { return samples.supports(type) ? lastUpdate : 0; }
 
 ISensor::WarningLevel FlightStateIMU::getWarning(ISensorData::Type type) {
     if (!hasOutput || !samples.supports(type)) return WRONG;
@@ -122,10 +121,9 @@ FlightStateIMUFactory::FlightStateIMUFactory(SensorManager* m, std::string calib
       rawSources(std::move(makers)) {}
 
 std::unique_ptr<IRawSource> FlightStateIMUFactory::defaultRawSource(const IniSection& settings,
-                                                                     FlightStateIMU::ConfigMode) {
+                                                                    FlightStateIMU::ConfigMode) {
     auto file = settings.find("rawFile");
-    if (file != settings.end() && !file->second.empty())
-        return std::make_unique<CsvRawSource>(file->second, &getSecs);
+    if (file != settings.end() && !file->second.empty()) return std::make_unique<CsvRawSource>(file->second, &getSecs);
     return std::make_unique<InternalRawDataSource>();
 }
 
@@ -139,16 +137,15 @@ ISensor* FlightStateIMUFactory::Create() {
     }
     if (mode == FlightStateIMU::PROBEUNIT || mode == FlightStateIMU::EXT_GNSS_AND_AHRS ||
         mode == FlightStateIMU::EXT_GNSS_ONLY) {
-        const std::string text = std::string(FlightStateIMU::configModeName(mode)) +
-                                 ": not available in this version.";
+        const std::string text = std::string(FlightStateIMU::configModeName(mode)) + ": not available in this version.";
         logLine(text);
         return new FlightStateIMU(*manager, nullptr, calibrationPath, std::wstring(text.begin(), text.end()));
     }
     InstallationCalibration calibration;
     if (!calibrationPath.empty()) calibration.load(calibrationPath);
     std::unique_ptr<IRawSource> source = rawSources ? rawSources(mode) : defaultRawSource(getSettings(), mode);
-    auto fusion = std::make_unique<InternalSensorFusion>(std::move(source), FusionSettings::fromIni(getSettings()),
-                                                         mode == FlightStateIMU::INTERNAL_AHRS, false, calibration,
-                                                         &logLine);
+    auto fusion =
+        std::make_unique<InternalSensorFusion>(std::move(source), FusionSettings::fromIni(getSettings()),
+                                               mode == FlightStateIMU::INTERNAL_AHRS, false, calibration, &logLine);
     return new FlightStateIMU(*manager, std::move(fusion), calibrationPath);
 }

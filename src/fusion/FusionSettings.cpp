@@ -33,15 +33,18 @@ void read(const IniSection& s, const char* key, T& value) {
 
 FusionSettings FusionSettings::fromIni(const IniSection& s) {
     FusionSettings f;
-    const std::pair<const char*, double*> numbers[] = {
-        {"AccSigma", &f.accSigma},           {"AngularSigma", &f.angularSigma},
-        {"MagSigma", &f.magSigma},           {"FallbackSpeed", &f.fallbackSpeed},
-        {"MaxAcc", &f.maxAcc},               {"RollContribution", &f.rollContribution},
-        {"gpsK", &f.gpsK},                   {"autoCalibFactor", &f.autoCalibFactor},
-        {"autoCalibRecoveryTime", &f.autoCalibRecoveryTime},
-        {"restAccThreshhold", &f.restAccThreshold},
-        {"restGyrThreshhold", &f.restGyrThreshold},
-        {"slerpPerSecond", &f.slerpPerSecond}};
+    const std::pair<const char*, double*> numbers[] = {{"AccSigma", &f.accSigma},
+                                                       {"AngularSigma", &f.angularSigma},
+                                                       {"MagSigma", &f.magSigma},
+                                                       {"FallbackSpeed", &f.fallbackSpeed},
+                                                       {"MaxAcc", &f.maxAcc},
+                                                       {"RollContribution", &f.rollContribution},
+                                                       {"gpsK", &f.gpsK},
+                                                       {"autoCalibFactor", &f.autoCalibFactor},
+                                                       {"autoCalibRecoveryTime", &f.autoCalibRecoveryTime},
+                                                       {"restAccThreshhold", &f.restAccThreshold},
+                                                       {"restGyrThreshhold", &f.restGyrThreshold},
+                                                       {"slerpPerSecond", &f.slerpPerSecond}};
     for (const auto& [key, value] : numbers) read(s, key, *value);
     int gpsFilter = f.useGPSFilter;
     read(s, "UseGPSFilter", gpsFilter);

@@ -18,8 +18,8 @@ GnssAcceptance::Verdict GnssAcceptance::judge(const GPS_Data& gps, double now, u
     const bool fewSatellites = gps.satellites < 4;
     const bool noStatus = gps.status == 0;
     const bool noTrack = !gps.groundTrackAvail && !lowSpeed;
-    const bool quality = !badPdop && !noFix && !fewSatellites && !noStatus && gps.altitudeAvail &&
-                         gps.positionAvail && !noTrack;
+    const bool quality =
+        !badPdop && !noFix && !fewSatellites && !noStatus && gps.altitudeAvail && gps.positionAvail && !noTrack;
     // Usable as a record: the timing rule waits for the next one.
     if (quality && !unreliableGap) lastUsableTime = now;
     if (!hintLate && !gapLate && !unreliableGap && quality) return ACCEPTED;

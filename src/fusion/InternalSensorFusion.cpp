@@ -11,8 +11,7 @@ constexpr double kSeaLevelDensity = 1.225;  // kg/m^3
 }  // namespace
 
 InternalSensorFusion::InternalSensorFusion(std::unique_ptr<IRawSource> rawSource, const FusionSettings& settings,
-                                           bool withAttitude, bool external,
-                                           const InstallationCalibration& calibration,
+                                           bool withAttitude, bool external, const InstallationCalibration& calibration,
                                            AttitudeFusion::MessageSink sink)
     : source(std::move(rawSource)),
       fusion(settings, sink),

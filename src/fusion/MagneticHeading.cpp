@@ -81,8 +81,7 @@ bool MagneticHeading::recommend(const Vector3d& mag, const Matrix3x3& attitude, 
     if (std::hypot(seen.x, seen.z) < 1e-6) return false;
     // The field should point where the fit (or the model) says it does; the
     // difference is the heading error.
-    const double expected =
-        calibrated ? horizontalAngle(earthField) : units::degreesToRadians(declination);
+    const double expected = calibrated ? horizontalAngle(earthField) : units::degreesToRadians(declination);
     const double corrected = heading - (horizontalAngle(seen) - expected);
     degrees = std::fmod(units::radiansToDegrees(corrected) + 720.0, 360.0);
     return true;

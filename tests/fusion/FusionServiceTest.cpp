@@ -58,10 +58,9 @@ std::deque<RawSample> cruiseSamples(double seconds) {
 class FusionServiceTest : public ::testing::Test {
 protected:
     ISensor* create(const char* mode, std::deque<RawSample> samples) {
-        auto* factory = new FlightStateIMUFactory(&manager, dir / "calibration.ini",
-                                                  [samples](FlightStateIMU::ConfigMode) {
-                                                      return std::make_unique<QueueRawSource>(samples);
-                                                  });
+        auto* factory = new FlightStateIMUFactory(
+            &manager, dir / "calibration.ini",
+            [samples](FlightStateIMU::ConfigMode) { return std::make_unique<QueueRawSource>(samples); });
         registerSensorKinds(manager, factory);
         IniFile ini;
         ini.set("fusion", "configMode", mode);
@@ -78,10 +77,12 @@ TEST_F(FusionServiceTest, RegisteredFirstAndDeliversAttitudeFromItsThread) {
     ASSERT_TRUE(eventually([&] { return sensor->Update(); }, 10000));
     auto* attitude = static_cast<Attitude_Data*>(sensor->getData(ISensorData::ATTITUDE));
     // Straight and level cruise on the start heading of the scenario.
-    ASSERT_TRUE(eventually([&] {
-        sensor->Update();
-        return sensor->getWarning(ISensorData::ATTITUDE) == ISensor::GOOD;
-    }, 10000));
+    ASSERT_TRUE(eventually(
+        [&] {
+            sensor->Update();
+            return sensor->getWarning(ISensorData::ATTITUDE) == ISensor::GOOD;
+        },
+        10000));
     EXPECT_NEAR(0.0, attitude->orientation.getPitchDegrees(), 6.0);
     EXPECT_NEAR(30.0, static_cast<Heading_Data*>(sensor->getData(ISensorData::HEADING))->heading, 3.0);
     EXPECT_EQ(ISensor::GOOD, sensor->getWarning(ISensorData::POSITION));
@@ -91,10 +92,12 @@ TEST_F(FusionServiceTest, RegisteredFirstAndDeliversAttitudeFromItsThread) {
 TEST_F(FusionServiceTest, GnssOnlyGivesPositionAndALevelAttitude) {
     std::unique_ptr<ISensor> sensor(create("INTERNAL_GNSS_ONLY", cruiseSamples(5)));
     auto* position = static_cast<Position_Data*>(sensor->getData(ISensorData::POSITION));
-    ASSERT_TRUE(eventually([&] {
-        sensor->Update();
-        return sensor->getWarning(ISensorData::POSITION) == ISensor::GOOD;
-    }, 10000));
+    ASSERT_TRUE(eventually(
+        [&] {
+            sensor->Update();
+            return sensor->getWarning(ISensorData::POSITION) == ISensor::GOOD;
+        },
+        10000));
     EXPECT_NEAR(47.0, position->latitude, 0.05);
     EXPECT_NEAR(8.0, position->longitude, 0.05);
     EXPECT_EQ(Matrix3x3(), static_cast<Attitude_Data*>(sensor->getData(ISensorData::ATTITUDE))->orientation);
@@ -108,14 +111,13 @@ TEST_F(FusionServiceTest, ExternalModesSayTheyAreNotAvailable) {
 
 TEST(InternalSensorFusionTest, AttitudeNeedsAllFourSensorsAndNamesTheMissing) {
     std::vector<std::string> lines;
-    InternalSensorFusion fusion(std::make_unique<QueueRawSource>(std::deque<RawSample>{},
-                                                                 IRawSource::ACCELEROMETER | IRawSource::GNSS),
-                                FusionSettings(), true, false, InstallationCalibration(),
-                                [&](const std::string& l) { lines.push_back(l); });
+    InternalSensorFusion fusion(
+        std::make_unique<QueueRawSource>(std::deque<RawSample>{}, IRawSource::ACCELEROMETER | IRawSource::GNSS),
+        FusionSettings(), true, false, InstallationCalibration(), [&](const std::string& l) { lines.push_back(l); });
     EXPECT_FALSE(fusion.start());
     const std::vector<std::string> expected = {
-        "Error: A gyroscope, accelerometer, magnetometer and GPS/GNSS receiver is required.",
-        "Gyroscope is missing.", "Magnetometer is missing."};
+        "Error: A gyroscope, accelerometer, magnetometer and GPS/GNSS receiver is required.", "Gyroscope is missing.",
+        "Magnetometer is missing."};
     EXPECT_EQ(expected, lines);
 }
 

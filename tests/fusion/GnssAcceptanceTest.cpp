@@ -23,18 +23,17 @@ TEST_F(GnssAcceptanceTest, PdopFiveAtCruiseIsRejectedWithEveryCondition) {
     GPS_Data bad = goodRecord(80);
     bad.pdop = 5.0;
     EXPECT_EQ(GnssAcceptance::REJECTED, acceptance.judge(bad, 11.0, 1000));
-    const std::vector<std::string> expected = {
-        "Warning: Bad gps / Low pose accuracy.",
-        "iterationTime-lastGPSNotUnacceptedTime>GPS_HINT_TIMEOUT: 0",
-        "timeSinceLastGPS>GPS_HINT_TIMEOUT*1000: 0",
-        "gpsData.PDOP>=5: 1",
-        "timeSinceLastGPS>reliableGPSTimeOut: 0",
-        "gpsData.quality==0: 0",
-        "gpsData.satamount<4: 0",
-        "gpsData.pvtstatus==0: 0",
-        "!gpsData.altavail: 0",
-        "!gpsData.posavail: 0",
-        "!gpsData.trackavail && !lowSpeed: 0"};
+    const std::vector<std::string> expected = {"Warning: Bad gps / Low pose accuracy.",
+                                               "iterationTime-lastGPSNotUnacceptedTime>GPS_HINT_TIMEOUT: 0",
+                                               "timeSinceLastGPS>GPS_HINT_TIMEOUT*1000: 0",
+                                               "gpsData.PDOP>=5: 1",
+                                               "timeSinceLastGPS>reliableGPSTimeOut: 0",
+                                               "gpsData.quality==0: 0",
+                                               "gpsData.satamount<4: 0",
+                                               "gpsData.pvtstatus==0: 0",
+                                               "!gpsData.altavail: 0",
+                                               "!gpsData.posavail: 0",
+                                               "!gpsData.trackavail && !lowSpeed: 0"};
     EXPECT_EQ(expected, lines);
 }
 

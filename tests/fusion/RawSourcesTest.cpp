@@ -32,9 +32,9 @@ TEST(IioImuTest, ReadsScaledChannelsOfAFakeSysfsTreeInAircraftAxes) {
     mkdir(imu.c_str(), 0770);
     mkdir(mag.c_str(), 0770);
     write(root / "iio:device0/name", "bmi160");
-    for (const char* f : {"in_accel_x_raw 100", "in_accel_y_raw 16384", "in_accel_z_raw -200", "in_accel_scale 0.000598",
-                          "in_anglvel_x_raw 10", "in_anglvel_y_raw 20", "in_anglvel_z_raw 30",
-                          "in_anglvel_scale 0.001"}) {
+    for (const char* f :
+         {"in_accel_x_raw 100", "in_accel_y_raw 16384", "in_accel_z_raw -200", "in_accel_scale 0.000598",
+          "in_anglvel_x_raw 10", "in_anglvel_y_raw 20", "in_anglvel_z_raw 30", "in_anglvel_scale 0.001"}) {
         const std::string s = f;
         write(imu + s.substr(0, s.find(' ')), s.substr(s.find(' ') + 1));
     }
@@ -119,7 +119,8 @@ TEST(GpsdClientTest, SpeaksTheWatchProtocolWithALoopbackDaemon) {
         const std::string reports =
             "{\"class\":\"VERSION\",\"release\":\"3.22\"}\n"
             "{\"class\":\"SKY\",\"pdop\":1.8,\"hdop\":0.9,\"satellites\":[{\"PRN\":1,\"used\":true},"
-            "{\"PRN\":2,\"used\":false},{\"PRN\":3,\"used\":true},{\"PRN\":4,\"used\":true},{\"PRN\":5,\"used\":true}]}\n"
+            "{\"PRN\":2,\"used\":false},{\"PRN\":3,\"used\":true},{\"PRN\":4,\"used\":true},{\"PRN\":5,\"used\":true}]}"
+            "\n"
             "{\"class\":\"TPV\",\"mode\":3,\"time\":\"2026-12-07T12:00:01.500Z\",\"lat\":47.5,\"lon\":8.25,"
             "\"altMSL\":512.5,\"speed\":51.444,\"track\":90.5}\n";
         send(c, reports.data(), reports.size(), 0);

@@ -94,8 +94,8 @@ TEST(StrategySelectorTest, ModesPickTheirStrategyAndFallBackInOrder) {
 }
 
 TEST(FusionSettingsTest, ModeFromThePresetsNumberOrTheEditorsText) {
-    const std::pair<const char*, int> modes[] = {{"0", 0}, {"1", 1}, {"automatic", 2}, {"Particle-like filter", 1},
-                                                 {"nonsense", 0}};
+    const std::pair<const char*, int> modes[] = {
+        {"0", 0}, {"1", 1}, {"automatic", 2}, {"Particle-like filter", 1}, {"nonsense", 0}};
     for (const auto& [text, mode] : modes)
         EXPECT_EQ(mode, FusionSettings::fromIni({{"lmodeSelected", text}}).lmodeSelected) << text;
     const FusionSettings s = FusionSettings::fromIni({{"AccSigma", "0.5"}, {"UseGPSFilter", "0"}, {"timeout", ""}});

@@ -76,7 +76,8 @@ int runFusion(const DiagCommand& self, const std::vector<std::string>& args) {
             "{\"t\":%.3f,\"roll\":%.2f,\"pitch\":%.2f,\"heading\":%.2f,\"strategy\":%d,\"strategyName\":%s,"
             "\"warning\":%d,\"gps\":%s}\n",
             out.time, out.euler.roll, out.euler.pitch, out.euler.heading, out.strategy,
-            jsonString(fusion.getStrategyName(out.strategy)).c_str(), int(out.warning), out.gpsValid ? "true" : "false");
+            jsonString(fusion.getStrategyName(out.strategy)).c_str(), int(out.warning),
+            out.gpsValid ? "true" : "false");
     }
     return 0;
 }
@@ -84,7 +85,8 @@ int runFusion(const DiagCommand& self, const std::vector<std::string>& args) {
 const DiagCommand kCommand{"fusion", "FILE [--strategy N|auto] [--calibration FILE]",
                            "attitude and heading fused from a raw CSV, as JSON lines", nullptr};
 
-DiagRegistration registration(DiagCommand{kCommand.name, kCommand.usage, kCommand.summary,
-                                          [](const std::vector<std::string>& args) { return runFusion(kCommand, args); }});
+DiagRegistration registration(DiagCommand{
+    kCommand.name, kCommand.usage, kCommand.summary,
+    [](const std::vector<std::string>& args) { return runFusion(kCommand, args); }});
 
 }  // namespace

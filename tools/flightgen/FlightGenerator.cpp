@@ -11,11 +11,11 @@
 namespace {
 
 constexpr double kGravity = 9.80665;
-constexpr double kRollRate = 8.0;          // degrees per second
-constexpr double kAlphaRate = 2.0;         // degrees per second
-constexpr double kReferenceAlpha = 3.0;    // degrees at kReferenceSpeed in level flight
-constexpr double kReferenceSpeed = 50.0;   // m/s
-constexpr double kGnssWander = 20.0;       // seconds, correlation time of position errors
+constexpr double kRollRate = 8.0;         // degrees per second
+constexpr double kAlphaRate = 2.0;        // degrees per second
+constexpr double kReferenceAlpha = 3.0;   // degrees at kReferenceSpeed in level flight
+constexpr double kReferenceSpeed = 50.0;  // m/s
+constexpr double kGnssWander = 20.0;      // seconds, correlation time of position errors
 const Vector3d kUp{0, 1, 0};
 
 double approach(double value, double target, double maxStep) {
@@ -56,8 +56,7 @@ std::vector<PathPoint> flyPath(const FlightScenario& s) {
         heading += (ground ? groundRate : kGravity * std::tan(bank) / std::max(speed, 15.0)) * dt;
         const double pathAngle = speed > 1.0 ? std::asin(std::clamp(climb / speed, -0.5, 0.5)) : 0.0;
         const double ratio = kReferenceSpeed / std::max(speed, 20.0);
-        const double wantedAlpha =
-            ground ? 0.0 : std::min(12.0, kReferenceAlpha * ratio * ratio / std::cos(bank));
+        const double wantedAlpha = ground ? 0.0 : std::min(12.0, kReferenceAlpha * ratio * ratio / std::cos(bank));
         alpha = approach(alpha, units::degreesToRadians(wantedAlpha), units::degreesToRadians(kAlphaRate) * dt);
         const Vector3d velocity(speed * std::cos(pathAngle) * std::sin(heading), speed * std::sin(pathAngle),
                                 speed * std::cos(pathAngle) * std::cos(heading));
@@ -85,7 +84,8 @@ Vector3d bodyRate(const Matrix3x3& before, const Matrix3x3& now, const Matrix3x3
     const Matrix3x3 e = now.getTranspose() * before;
     // Central difference of R^T dR/dt, whose antisymmetric part is [w]x;
     // span is the time between before and after.
-    return Vector3d((d.m[2][1] - d.m[1][2]) - (e.m[2][1] - e.m[1][2]), (d.m[0][2] - d.m[2][0]) - (e.m[0][2] - e.m[2][0]),
+    return Vector3d((d.m[2][1] - d.m[1][2]) - (e.m[2][1] - e.m[1][2]),
+                    (d.m[0][2] - d.m[2][0]) - (e.m[0][2] - e.m[2][0]),
                     (d.m[1][0] - d.m[0][1]) - (e.m[1][0] - e.m[0][1])) /
            (2.0 * span);
 }
@@ -133,8 +133,15 @@ std::vector<GeneratedSample> generateFlight(const FlightScenario& s) {
         const Matrix3x3& r = attitude[k];
         GeneratedSample& g = out[k];
         const rotation::EulerDegrees e = rotation::toEulerDegrees(r);
-        g.truth = {p.time, r, e.roll, e.pitch, e.heading, units::radiansToDegrees(p.bank),
-                   p.velocity.getLength(), p.onGround, inOutage(m, p.time)};
+        g.truth = {p.time,
+                   r,
+                   e.roll,
+                   e.pitch,
+                   e.heading,
+                   units::radiansToDegrees(p.bank),
+                   p.velocity.getLength(),
+                   p.onGround,
+                   inOutage(m, p.time)};
 
         RawSample& raw = g.raw;
         raw.time = p.time;
@@ -153,8 +160,8 @@ std::vector<GeneratedSample> generateFlight(const FlightScenario& s) {
                              gnssError.z * keep + noise(m.gnssHorizontalNoise) * fresh);
         if (g.truth.gnssOutage) continue;
         const Vector3d v = p.velocity + noise.vector(m.gnssVelocityNoise);
-        const ChartPosition pos = Vector3df642ChartPosition(s.start, Vector3d(p.position.x + gnssError.x, 0,
-                                                                              p.position.z + gnssError.z));
+        const ChartPosition pos =
+            Vector3df642ChartPosition(s.start, Vector3d(p.position.x + gnssError.x, 0, p.position.z + gnssError.z));
         GPS_Data& gps = raw.gps;
         raw.gpsAvail = true;
         gps.latitude = pos.latitude, gps.longitude = pos.longitude;

@@ -29,18 +29,18 @@ std::vector<std::string> scenarioNames() { return {"circuit", "turns", "outage"}
 bool makeScenario(const std::string& name, FlightScenario& s) {
     if (name == "circuit") {
         s = FlightScenario();
-        s.segments = {ground(15, 0),          ground(25, 10),         ground(20, 10, 6),     ground(15, 10),
-                      ground(10, 0, 0),       ground(25, 65),         air(60, 0, 700, 80),   air(20, 0, 0, 100),
-                      air(60, 15, 0, 100),    air(20, 0, 0, 100),     air(60, -30, 0, 100),  air(20, 0, 0, 100),
-                      air(60, 45, 0, 100),    air(20, 0, 0, 100),     air(60, 30, 500, 120), air(40, 0, -600, 110),
+        s.segments = {ground(15, 0),          ground(25, 10),     ground(20, 10, 6),     ground(15, 10),
+                      ground(10, 0, 0),       ground(25, 65),     air(60, 0, 700, 80),   air(20, 0, 0, 100),
+                      air(60, 15, 0, 100),    air(20, 0, 0, 100), air(60, -30, 0, 100),  air(20, 0, 0, 100),
+                      air(60, 45, 0, 100),    air(20, 0, 0, 100), air(60, 30, 500, 120), air(40, 0, -600, 110),
                       air(30, -20, -500, 90), air(30, 0, 0, 90)};
         return true;
     }
     if (name == "turns") {
         s = cruise();
-        s.segments = {air(40, 0, 0, 100),  air(70, 45, 0, 100),  air(20, 0, 0, 100),  air(70, -45, 0, 100),
-                      air(20, 0, 0, 100),  air(60, 30, 600, 90), air(60, 30, 0, 125), air(40, -25, -700, 110),
-                      air(30, 0, 0, 110)};
+        s.segments = {air(40, 0, 0, 100),   air(70, 45, 0, 100),     air(20, 0, 0, 100),
+                      air(70, -45, 0, 100), air(20, 0, 0, 100),      air(60, 30, 600, 90),
+                      air(60, 30, 0, 125),  air(40, -25, -700, 110), air(30, 0, 0, 110)};
         return true;
     }
     if (name == "outage") {

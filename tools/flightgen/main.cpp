@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
     if (truth) std::fprintf(truth, "t,roll,pitch,heading\n");
     for (const GeneratedSample& g : flight) {
         std::printf("%s\n", raw_csv::formatRow(g.raw).c_str());
-        if (truth) std::fprintf(truth, "%.3f,%.3f,%.3f,%.3f\n", g.truth.time, g.truth.roll, g.truth.pitch, g.truth.heading);
+        if (truth)
+            std::fprintf(truth, "%.3f,%.3f,%.3f,%.3f\n", g.truth.time, g.truth.roll, g.truth.pitch, g.truth.heading);
     }
     if (truth) std::fclose(truth);
     return 0;

@@ -19,7 +19,8 @@ Vector3d clampLength(const Vector3d& v, double limit) {
 void AidedAttitudeFilter::initialize(const Vector3d& f, double headingDegrees) {
     // Body up is where the specific force points; the level nose goes on the heading.
     Matrix3x3 start;
-    if (!rotation::alignUpAndTrack(f, kUp, headingDegrees, start)) start = rotation::fromEulerDegrees(0, 0, headingDegrees);
+    if (!rotation::alignUpAndTrack(f, kUp, headingDegrees, start))
+        start = rotation::fromEulerDegrees(0, 0, headingDegrees);
     attitude = rotation::orthonormalized(start);
     history.clear();
     initialized = true;
@@ -75,8 +76,7 @@ void AidedAttitudeFilter::correctHeadingWithVelocity(const Vector3d& v, double d
     applyEarthCorrection(error, kp, ki);
 }
 
-void AidedAttitudeFilter::correctTiltWithCentripetal(const Vector3d& f, const Vector3d& rate, double speed,
-                                                     double dt) {
+void AidedAttitudeFilter::correctTiltWithCentripetal(const Vector3d& f, const Vector3d& rate, double speed, double dt) {
     if (!initialized) return;
     // In a steady turn the body sees f = R^T g + w x v with v along the nose.
     const Vector3d centripetal = rate.crossProduct(Vector3d(0, 0, speed));

@@ -15,10 +15,10 @@
 class AidedAttitudeFilter {
 public:
     struct Gains {
-        double tiltTimeConstant = 3.0;          // seconds
-        double headingTimeConstant = 2.0;       // seconds
-        double biasTimeConstant = 6.0;         // seconds
-        double fallbackTiltTimeConstant = 20.0; // seconds, accelerometer without GNSS
+        double tiltTimeConstant = 3.0;           // seconds
+        double headingTimeConstant = 2.0;        // seconds
+        double biasTimeConstant = 6.0;           // seconds
+        double fallbackTiltTimeConstant = 20.0;  // seconds, accelerometer without GNSS
         double recommendationTimeConstant = 30.0;
     };
 

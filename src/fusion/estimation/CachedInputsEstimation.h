@@ -17,9 +17,7 @@ public:
         }
     };
 
-    void setDeltaRotation(const Matrix3x3* d, double t0, double t1) override {
-        delta.set(d, t1 - t0, t1);
-    }
+    void setDeltaRotation(const Matrix3x3* d, double t0, double t1) override { delta.set(d, t1 - t0, t1); }
     void setAverageAcc_abs(const Vector3d* v, double w, double t) override { earthAcc.set(v, w, t); }
     void setAverageVel_abs(const Vector3d* v, double w, double t) override { velocity.set(v, w, t); }
     void setAverageGroundspeed(const double* v, double w, double t) override { groundSpeed.set(v, w, t); }
@@ -50,7 +48,9 @@ public:
 protected:
     bool gnssUsable() const { return filterResult < GPS_Filter::NO_NEW_DATA; }
     // Ground speed in knots when GNSS gives one, else `fallback`.
-    double speedKnots(double fallback) const { return gnssUsable() && groundSpeed.valid ? groundSpeed.value : fallback; }
+    double speedKnots(double fallback) const {
+        return gnssUsable() && groundSpeed.valid ? groundSpeed.value : fallback;
+    }
     // The body rate the delta rotation implies, rad/s.
     Vector3d deltaRate() const;
 

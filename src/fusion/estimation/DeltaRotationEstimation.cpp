@@ -106,9 +106,10 @@ bool DeltaRotationEstimation::calculateRotationMatrix(Matrix3x3& out) {
     }
     if (now - lastGnssTime > kFallbackAfterSeconds && hasAcc && hasDelta && deltaT1 > deltaT0) {
         const double span = deltaT1 - deltaT0;
-        const Vector3d rate(delta.m[2][1] - delta.m[1][2], delta.m[0][2] - delta.m[2][0], delta.m[1][0] - delta.m[0][1]);
-        const double speed = lastSpeedMs > 0 && !fallbackSpeedOnly ? lastSpeedMs
-                                                                   : units::knotsToMetresPerSecond(fallbackSpeedKnots);
+        const Vector3d rate(delta.m[2][1] - delta.m[1][2], delta.m[0][2] - delta.m[2][0],
+                            delta.m[1][0] - delta.m[0][1]);
+        const double speed =
+            lastSpeedMs > 0 && !fallbackSpeedOnly ? lastSpeedMs : units::knotsToMetresPerSecond(fallbackSpeedKnots);
         filter.correctTiltWithCentripetal(-acc, rate / (2 * span), speed, dt);
         if (hasRecommendation) filter.correctHeadingTowards(recommendation, dt);
     }

@@ -42,8 +42,8 @@ bool DeltaRotationParticleEstimation::calculateRotationMatrix(Matrix3x3& out) {
     }
     if (!any) return false;
     for (size_t i = 0; i < particles.size(); ++i)
-        if (usable[i] && (!usable[chosen] ||
-                          particles[i]->getInnovationScore() < particles[chosen]->getInnovationScore() * 0.8))
+        if (usable[i] &&
+            (!usable[chosen] || particles[i]->getInnovationScore() < particles[chosen]->getInnovationScore() * 0.8))
             chosen = int(i);
     out = results[chosen];
     return true;

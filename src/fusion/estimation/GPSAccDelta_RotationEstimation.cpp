@@ -9,10 +9,14 @@ constexpr double kGravity = 9.80665;
 
 double GPSAccDelta_RotationEstimation::ratingWeight() const {
     switch (rating) {
-        case GPS_Filter::EXCELLENT: return 1.0;
-        case GPS_Filter::GOOD: return 0.8;
-        case GPS_Filter::POOR: return 0.3;
-        default: return 0.0;
+    case GPS_Filter::EXCELLENT:
+        return 1.0;
+    case GPS_Filter::GOOD:
+        return 0.8;
+    case GPS_Filter::POOR:
+        return 0.3;
+    default:
+        return 0.0;
     }
 }
 

@@ -17,10 +17,11 @@ std::vector<std::unique_ptr<IRotationEstimationFactory>> createRotationEstimatio
     std::vector<std::unique_ptr<IRotationEstimationFactory>> f(rotation_type::kCount);
     auto add = [&f](auto* factory) { f[factory->getType()].reset(factory); };
     add(new RotationEstimationFactory<Acc_And_Mag_At_0_Velocity_RotationEstimation>(0, "acc+mag at v=0"));
-    add(new RotationEstimationFactory<Gps_and_Acc_at_high_velocities_RotationEstimation>(
-        1, "gps+acc at high velocities"));
+    add(new RotationEstimationFactory<Gps_and_Acc_at_high_velocities_RotationEstimation>(1,
+                                                                                         "gps+acc at high velocities"));
     add(new RotationEstimationFactory<Gyro_acc_mag_at_Vno_RotationEstimation>(2, "gyro+acc+mag at Vno"));
-    add(new RotationEstimationFactory<GPSAccHighVelNoBlur_RotationEstimation>(3, "unblured gps+acc at high velocities"));
+    add(new RotationEstimationFactory<GPSAccHighVelNoBlur_RotationEstimation>(3,
+                                                                              "unblured gps+acc at high velocities"));
     add(new RotationEstimationFactory<DeltaRotationEstimation>(4, "DeltaRotations: acc+gps+mag+gyro"));
     add(new RotationEstimationFactory<GPSAccHighVelLowSD_RotationEstimation>(
         5, "gps+acc at high velocities (low standard deviation)"));

@@ -54,7 +54,8 @@ bool alignUpAndTrack(const Vector3d& bodyUp, const Vector3d& earthUp, double tra
     const Vector3d u = bodyUp.normalized();
     if (std::fabs(u.y) < 0.02) return false;
     const Matrix3x3 body(u, Vector3d(0, -u.z / u.y, 1).normalized());
-    const double s = std::sin(units::degreesToRadians(trackDegrees)), c = std::cos(units::degreesToRadians(trackDegrees));
+    const double s = std::sin(units::degreesToRadians(trackDegrees)),
+                 c = std::cos(units::degreesToRadians(trackDegrees));
     const Vector3d earthForward = Vector3d(s, (-earthUp.x * s - earthUp.z * c) / earthUp.y, c).normalized();
     out = Matrix3x3(earthUp.normalized(), earthForward) * body.getTranspose();
     return true;

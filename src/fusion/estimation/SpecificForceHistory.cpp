@@ -15,8 +15,8 @@ void SpecificForceHistory::add(const Vector3d& f, double time) {
 
 bool SpecificForceHistory::integralAt(double time, Vector3d& out) const {
     if (entries.empty() || time < entries.front().time || time > entries.back().time) return false;
-    auto after = std::lower_bound(entries.begin(), entries.end(), time,
-                                  [](const Entry& e, double t) { return e.time < t; });
+    auto after =
+        std::lower_bound(entries.begin(), entries.end(), time, [](const Entry& e, double t) { return e.time < t; });
     if (after == entries.begin()) {
         out = after->integral;
         return true;

@@ -30,10 +30,8 @@ bool SpeedAndGyrAndAccRotationEstimation::calculateRotationMatrix(Matrix3x3& out
         const double knots = airspeed.valid ? airspeed.value : fallbackSpeed;
         filter.correctTiltWithCentripetal(-acc.value, gyro.value, units::knotsToMetresPerSecond(knots), step);
     }
-    if (trackUsable)
-        filter.correctHeadingTowards(track.value, step);
-    else if (recommendation.valid)
-        filter.correctHeadingTowards(recommendation.value, step);
+    if (trackUsable) filter.correctHeadingTowards(track.value, step);
+    else if (recommendation.valid) filter.correctHeadingTowards(recommendation.value, step);
     out = filter.getAttitude();
     return true;
 }

@@ -22,8 +22,10 @@ double score(const Vector3d& r) { return 0.35 * (r.x + r.z) + 0.3 * r.y; }
 int StrategySelector::choose(int mode, const std::vector<StrategyCandidate>& candidates, int forcedType) {
     if (forcedType >= 0) return find(candidates, forcedType) ? forcedType : -1;
     if (mode == FusionSettings::DELTA_ROTATIONS || mode == FusionSettings::PARTICLE_LIKE) {
-        const int first = mode == FusionSettings::PARTICLE_LIKE ? rotation_type::kParticle : rotation_type::kDeltaRotations;
-        for (int type : {first, rotation_type::kDeltaRotations, rotation_type::kGpsAccNoBlur, rotation_type::kUnitMatrix})
+        const int first =
+            mode == FusionSettings::PARTICLE_LIKE ? rotation_type::kParticle : rotation_type::kDeltaRotations;
+        for (int type :
+             {first, rotation_type::kDeltaRotations, rotation_type::kGpsAccNoBlur, rotation_type::kUnitMatrix})
             if (find(candidates, type)) return type;
         return -1;
     }

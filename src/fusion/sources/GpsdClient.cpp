@@ -95,7 +95,8 @@ bool GpsdClient::applyReport(const std::string& line) {
     record.fixQuality = fix ? 1 : 0;
     record.status = fix ? 1 : 0;
     record.positionAvail = fix && number(line, "lat", record.latitude) && number(line, "lon", record.longitude);
-    record.altitudeAvail = mode >= 3 && (number(line, "altMSL", record.altitude) || number(line, "alt", record.altitude));
+    record.altitudeAvail =
+        mode >= 3 && (number(line, "altMSL", record.altitude) || number(line, "alt", record.altitude));
     record.speedAvail = fix && number(line, "speed", v);
     if (record.speedAvail) record.groundSpeed = units::metresPerSecondToKnots(v);
     record.groundTrackAvail = fix && number(line, "track", record.groundTrack);

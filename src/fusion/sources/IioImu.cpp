@@ -21,8 +21,7 @@ bool readNumber(const std::string& path, double& value) {
 }
 
 // The per-axis file when there is one, else the one the type shares.
-double readParameter(const std::string& dir, const std::string& prefix, char axis, const char* what,
-                     double fallback) {
+double readParameter(const std::string& dir, const std::string& prefix, char axis, const char* what, double fallback) {
     double v = fallback;
     if (readNumber(dir + prefix + "_" + axis + "_" + what, v)) return v;
     if (readNumber(dir + prefix + "_" + what, v)) return v;

@@ -73,10 +73,8 @@ std::string formatRow(const RawSample& s) {
     char buffer[512];
     int n = std::snprintf(buffer, sizeof buffer, "%.3f", s.time);
     auto triple = [&](bool avail, const Vector3d& v, const char* format) {
-        if (avail)
-            n += std::snprintf(buffer + n, sizeof buffer - n, format, v.x, v.y, v.z);
-        else
-            n += std::snprintf(buffer + n, sizeof buffer - n, ",,,");
+        if (avail) n += std::snprintf(buffer + n, sizeof buffer - n, format, v.x, v.y, v.z);
+        else n += std::snprintf(buffer + n, sizeof buffer - n, ",,,");
     };
     triple(s.accAvail, s.acc, ",%.4f,%.4f,%.4f");
     triple(s.gyrAvail, s.gyr, ",%.6f,%.6f,%.6f");
