@@ -4,6 +4,7 @@
 #include "base/Time.h"
 #include "base/Units.h"
 #include "fusion/InternalSensorFusion.h"
+#include "fusion/SensorFusionClient.h"
 #include "fusion/sources/CsvRawSource.h"
 #include "fusion/sources/InternalRawDataSource.h"
 #include "sensors/SensorData.h"
@@ -135,8 +136,12 @@ ISensor* FlightStateIMUFactory::Create() {
         logLine("SensorFusion: no mode chosen; using INTERNAL_GNSS_ONLY.");
         mode = FlightStateIMU::INTERNAL_GNSS_ONLY;
     }
-    if (mode == FlightStateIMU::PROBEUNIT || mode == FlightStateIMU::EXT_GNSS_AND_AHRS ||
-        mode == FlightStateIMU::EXT_GNSS_ONLY) {
+    if (mode == FlightStateIMU::PROBEUNIT) {
+        const int port =
+            getString("probeUnitPort").empty() ? SensorFusionClient::kDefaultPort : getInt("probeUnitPort");
+        return new FlightStateIMU(*manager, std::make_unique<SensorFusionClient>(port, &logLine), calibrationPath);
+    }
+    if (mode == FlightStateIMU::EXT_GNSS_AND_AHRS || mode == FlightStateIMU::EXT_GNSS_ONLY) {
         const std::string text = std::string(FlightStateIMU::configModeName(mode)) + ": not available in this version.";
         logLine(text);
         return new FlightStateIMU(*manager, nullptr, calibrationPath, std::wstring(text.begin(), text.end()));

@@ -7,6 +7,7 @@
 const char* const FusionSettings::kDescriptor =
     "configMode,Mode: ,ASK_USER\\;PROBEUNIT\\;INTERNAL_AHRS\\;INTERNAL_GNSS_ONLY\\;EXT_GNSS_AND_AHRS\\;EXT_GNSS_ONLY,"
     "ONE_OF;"
+    "probeUnitPort,Sensor unit port: ,1991,INT;"
     "lmodeSelected,Estimation: ,DeltaRotations\\;Particle-like filter\\;automatic,ONE_OF;"
     "UseGPSFilter,GPS Filter:,1,BOOLEAN;"
     "gpsK,GPS Sigma/T: ,1,DOUBLE;"
