@@ -50,6 +50,13 @@ void AttitudeFusion::handleGnss(const RawSample& sample) {
         return;
     }
     const uint32_t sinceLast = lastGpsTime < 0 ? 0 : uint32_t(std::lround((sample.time - lastGpsTime) * 1000.0));
+    if (sample.gpsSource != gpsSource) {
+        // Another receiver: its errors differ, so its velocities must not be
+        // differenced against the last one's.
+        if (!gpsSource.empty()) acceptance.sourceChanged();
+        gpsSource = sample.gpsSource;
+        kinematics.clear();
+    }
     if (lastGpsTime >= 0) lastGpsInterval = sample.time - lastGpsTime;
     lastGpsTime = sample.time;
     switch (acceptance.judge(sample.gps, sample.time, sinceLast)) {

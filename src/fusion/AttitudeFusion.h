@@ -102,6 +102,7 @@ private:
     double lastGpsInterval = 1.0;
     double lastGpsTime = -1, lastAcceptedTime = -1e9, lastVariationTime = -1e9;
     bool kinematicsFresh = false;
+    std::string gpsSource;
     bool everAccepted = false;
     bool pitotWarned = false;
     GPS_Filter::FilterResult filterResult = GPS_Filter::NO_NEW_DATA;

@@ -77,6 +77,7 @@ bool InternalSensorFusion::iterate() {
     sample.gyrAvail = source->getGyro(sample.gyr);
     sample.magAvail = source->getMag(sample.mag);
     sample.gpsAvail = source->getGPS(sample.gps);
+    if (sample.gpsAvail) sample.gpsSource = source->getGNSSSourceName();
     double total = 0, stat = 0;
     if (source->getTotalPressure(total) && source->getStaticPressure(stat)) {
         // Airspeed from the pitot's dynamic pressure (hPa) at sea-level density.

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "geo/GeoVectors.h"
 #include "sensors/GPS_Data.h"
 
@@ -11,6 +13,9 @@ struct RawSample {
     Vector3d mag;     // magnetic field, microtesla, uncalibrated
     bool accAvail = false, gyrAvail = false, magAvail = false;
     bool gpsAvail = false;  // `gps` holds a record received with this sample
+    // Names the receiver behind `gps` when the source can tell (a daemon
+    // serving several); empty otherwise.
+    std::string gpsSource;
     bool airspeedAvail = false;
     double airspeed = 0;  // true airspeed, m/s
     GPS_Data gps;

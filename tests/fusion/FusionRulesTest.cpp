@@ -73,6 +73,15 @@ TEST_F(FusionRulesTest, RateCalibrationCountsDownAndTakesTheRestingGyro) {
     EXPECT_FALSE(fusion.getGyroCalibration().isRunning());
 }
 
+TEST_F(FusionRulesTest, AnotherReceiverIsAnnounced) {
+    for (double t = 0; t < 3; t += 0.01) {
+        RawSample s = level(t, 100);
+        s.gpsSource = t < 1.5 ? "/dev/ttyACM0" : "/dev/ttyUSB1";
+        fusion.step(s);
+    }
+    EXPECT_EQ(1, count("Change of gps source"));
+}
+
 TEST_F(FusionRulesTest, GnssFilterClearsAfterAnOutage) {
     for (double t = 0; t < 5; t += 0.01) fusion.step(level(t, 100));
     EXPECT_EQ(0, count("GPS Lowpass filter cleared."));

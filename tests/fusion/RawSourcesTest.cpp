@@ -174,6 +174,7 @@ TEST(GpsdClientTest, ReadsARealGpsdFedByGpsfake) {
     EXPECT_NEAR(100.0, gps.groundSpeed, 0.5);
     EXPECT_NEAR(0.0, gps.groundTrack, 0.5);
     EXPECT_EQ(5, gps.satellites) << "the five satellites in view are all used";
+    EXPECT_EQ(0u, client.getDevice().find("/dev/")) << client.getDevice();
 }
 
 }  // namespace

@@ -89,6 +89,7 @@ bool GpsdClient::applyReport(const std::string& line) {
         return false;
     }
     if (kind != "TPV") return false;
+    if (!text(line, "device", device)) device.clear();
     const int mode = number(line, "mode", v) ? int(v) : 0;
     const bool fix = mode >= 2;
     record.fixType = std::max(1, mode);

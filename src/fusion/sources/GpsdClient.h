@@ -26,6 +26,8 @@ public:
     // Applies one JSON report line to the record; true for a TPV report.
     bool applyReport(const std::string& line);
     const GPS_Data& getRecord() const { return record; }
+    // The device path of the last TPV report.
+    const std::string& getDevice() const { return device; }
 
 private:
     bool connectNow();
@@ -37,4 +39,5 @@ private:
     double lastAttempt = -1e9;
     std::string pending;
     GPS_Data record;
+    std::string device;
 };

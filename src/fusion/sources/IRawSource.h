@@ -47,5 +47,7 @@ public:
     // The sample's own time (seconds) when the source has one (a file);
     // otherwise the fusion stamps samples with its clock.
     virtual bool getSampleTime(double&) { return false; }
+    // The receiver that delivered the current GNSS record, when known.
+    virtual std::string getGNSSSourceName() { return ""; }
     virtual ~IRawSource() = default;
 };

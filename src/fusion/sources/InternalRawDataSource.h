@@ -28,6 +28,7 @@ public:
     }
     int getConnectivity() override { return imuOpen || gnss->isConnected() ? 1 : 0; }
     std::string getName() override { return "Internal Sensors"; }
+    std::string getGNSSSourceName() override { return gnss->getDevice(); }
 
 private:
     static bool take(bool avail, const Vector3d& from, Vector3d& to) {
