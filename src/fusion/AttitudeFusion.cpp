@@ -61,6 +61,7 @@ void AttitudeFusion::handleGnss(const RawSample& sample) {
     lastGpsTime = sample.time;
     switch (acceptance.judge(sample.gps, sample.time, sinceLast)) {
     case GnssAcceptance::ACCEPTED: {
+        if (sample.gps.speedAvail && sample.gps.groundSpeed < kStillKnots) lastStillTime = sample.time;
         kinematicsFresh = kinematics.add(sample.gps, sample.time);
         filterResult = GPS_Filter::NEW_ACCEPTED;
         lastAcceptedTime = sample.time;
@@ -73,6 +74,7 @@ void AttitudeFusion::handleGnss(const RawSample& sample) {
     case GnssAcceptance::STANDING_STILL:
         // Not moving is worth knowing: the earth acceleration is gravity.
         kinematics.clear();
+        lastStillTime = sample.time;
         filterResult = GPS_Filter::HOLDING;
         lastAcceptedTime = sample.time;
         break;
@@ -205,8 +207,14 @@ const FusionOutput& AttitudeFusion::step(const RawSample& sample) {
         output.euler = rotation::toEulerDegrees(output.attitude);
         return output;
     }
-    const Vector3d acc = installation * sample.acc, gyr = installation * sample.gyr;
-    if (sample.accAvail && sample.gyrAvail) gyroCalibration.add(acc, gyr, dt);
+    Vector3d acc = installation * sample.acc;
+    const Vector3d gyr = installation * sample.gyr;
+    const double accLength = acc.getLength();
+    if (accLenBias != 0 && accLength > 0) acc = acc * ((accLength + accLenBias) / accLength);
+    // A steady turn is as steady as standing: the gyro is only taken for its
+    // bias when GNSS says the aircraft stands, or when the pilot asked.
+    const bool still = sample.time - lastStillTime <= kStillValidSeconds;
+    if (sample.accAvail && sample.gyrAvail && (still || gyroCalibration.isRunning())) gyroCalibration.add(acc, gyr, dt);
     const Vector3d rate = gyr - gyroCalibration.getBias();
     if (sample.accAvail) bluredAcc.add(acc, dt);
     if (sample.magAvail) bluredMag.add(installation * sample.mag, dt);

@@ -46,6 +46,9 @@ public:
     static constexpr double kVariationPeriod = 60.0;
     static constexpr double kPitotSpeedKnots = 40.0;
     static constexpr double kPitotMinAirspeed = 9.71922247059976;
+    // Below this GNSS speed the aircraft stands, for the gyro calibration.
+    static constexpr double kStillKnots = 2.0;
+    static constexpr double kStillValidSeconds = 3.0;
 
     AttitudeFusion(const FusionSettings& settings, MessageSink messages);
     ~AttitudeFusion();
@@ -59,6 +62,8 @@ public:
     // Sensor axes into aircraft axes (the installation calibration).
     void setInstallation(const Matrix3x3& sensorToAircraft) { installation = sensorToAircraft; }
     void setGyroBias(const Vector3d& bias) { gyroCalibration.setBias(bias); }
+    // Added to the accelerometer's length (m/s^2), from the installation calibration.
+    void setAccLenBias(double bias) { accLenBias = bias; }
     void setVariationModel(VariationModel model) { variationModel = std::move(model); }
     void startGyroRateCalibration() { gyroCalibration.startRateCalibration(); }
 
@@ -100,6 +105,8 @@ private:
     bool started = false;
     double lastTime = 0;
     double lastGpsInterval = 1.0;
+    double lastStillTime = -1e9;
+    double accLenBias = 0;
     double lastGpsTime = -1, lastAcceptedTime = -1e9, lastVariationTime = -1e9;
     bool kinematicsFresh = false;
     std::string gpsSource;

@@ -21,6 +21,7 @@ InternalSensorFusion::InternalSensorFusion(std::unique_ptr<IRawSource> rawSource
     fusion.setAttitudeEnabled(attitude);
     fusion.setInstallation(calibration.sensorToAircraft());
     if (calibration.gyroBias != Vector3d()) fusion.setGyroBias(calibration.gyroBias);
+    fusion.setAccLenBias(calibration.accLenBias);
 }
 
 InternalSensorFusion::~InternalSensorFusion() { shutdown(); }

@@ -73,6 +73,16 @@ TEST_F(FusionRulesTest, RateCalibrationCountsDownAndTakesTheRestingGyro) {
     EXPECT_FALSE(fusion.getGyroCalibration().isRunning());
 }
 
+TEST_F(FusionRulesTest, ASteadyTurnIsNeverTakenForAGyroBias) {
+    // Constant rate and constant specific force look like rest to the
+    // sensors; GNSS shows the aircraft moving.
+    for (double t = 0; t < 30; t += 0.01) fusion.step(level(t, 100, Vector3d(0, 0.2, 0)));
+    EXPECT_FALSE(fusion.getGyroCalibration().isCalibrated());
+    for (double t = 30; t < 45; t += 0.01) fusion.step(level(t, 0, Vector3d(0, 0.002, 0)));
+    EXPECT_TRUE(fusion.getGyroCalibration().isCalibrated()) << "standing still, it calibrates unasked";
+    EXPECT_NEAR(0.002, fusion.getGyroCalibration().getBias().y, 1e-9);
+}
+
 TEST_F(FusionRulesTest, AnotherReceiverIsAnnounced) {
     for (double t = 0; t < 3; t += 0.01) {
         RawSample s = level(t, 100);

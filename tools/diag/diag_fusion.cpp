@@ -62,6 +62,7 @@ int runFusion(const DiagCommand& self, const std::vector<std::string>& args) {
         }
         fusion.setInstallation(calibration.sensorToAircraft());
         fusion.setGyroBias(calibration.gyroBias);
+        fusion.setAccLenBias(calibration.accLenBias);
     }
     std::string line;
     RawSample sample;
