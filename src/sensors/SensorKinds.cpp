@@ -34,11 +34,12 @@ void registerSensorDataFactories(SensorManager& m) {
         m.addSensorDataFactory(T(t), createStandardSensorDataFactory(T(t)));
 }
 
-void registerSensorKinds(SensorManager& m) {
+void registerSensorKinds(SensorManager& m, ISensorFactory* sensorFusion) {
     registerSensorDataFactories(m);
 
     // Persisted order: FactoryIndex 0 ... 9.
-    m.addSensorFactory(placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
+    m.addSensorFactory(sensorFusion ? sensorFusion
+                                    : placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
     m.addSensorFactory(new LogFileSensorFactory(&m));
     m.addSensorFactory(new UDPSensorFactory(&m));
     m.addSensorFactory(placeholder(m, "Flybox Autopilot + Sensors",

@@ -19,6 +19,7 @@
 #include "base/Version.h"
 #include "app/SystemManager.h"
 #include "base/Time.h"
+#include "fusion/FlightStateIMU.h"
 #include "gui/Drawer2D.h"
 #include "gui/ConcurrentImageLoader.h"
 #include "gui/FlexibleFont.h"
@@ -132,7 +133,8 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     logMessage("cpp: Set Up Factories");
     chartElementFactories = createChartElementFactories();
     loading->draw();
-    registerSensorKinds(*sensorManager);
+    registerSensorKinds(*sensorManager,
+                        new FlightStateIMUFactory(sensorManager.get(), getPath("data/calibration.ini")));
     installTrafficCallouts(ini);
     InstrumentContext instruments;
     instruments.app = this;
