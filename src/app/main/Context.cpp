@@ -61,6 +61,7 @@ public:
         return ::askUserChoice(dialogs.getDialogContext(), question, choices);
     }
     IConfigOverride* chooseSensorConfigOverride(const std::vector<ConfigOverrideSection>& sections) override {
+        logMessage("cpp: Choose Sensors", Logger::BOTH);
         return ::chooseSensorConfigOverride(dialogs.getDialogContext(), sections);
     }
     bool editSettings(const std::string& descriptor, IniFile* ini, const std::string& section) override {
@@ -107,6 +108,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     panelManager->loadFontSettingsFromIni(&ini);
     loadConfiguredFont(ini);
     dialogs = std::make_unique<ProgramDialogs>(*this);
+    setModalAbortCheck([] { return isShutdownRequested(); });
     sensorMessages = std::make_unique<SensorMessages>(*panelManager, *dialogs);
     sensorManager = std::make_unique<SensorManager>();
     sensorManager->setUI(sensorMessages.get());

@@ -173,6 +173,12 @@ private:
 };
 }  // namespace
 
+namespace {
+std::function<bool()> modalAbort;
+}
+
+void setModalAbortCheck(std::function<bool()> shallAbort) { modalAbort = std::move(shallAbort); }
+
 void runModal(ADialog& dialog, std::function<void()> onFrame) {
     const DialogContext& c = dialog.getContext();
     IrrlichtDevice* device = c.device;
@@ -184,6 +190,7 @@ void runModal(ADialog& dialog, std::function<void()> onFrame) {
     const video::SColor background = c.skin ? c.skin->getBackgroundColor() : video::SColor(255, 0, 0, 0);
     uint32_t frameStart = getMilliSecs();
     while (!dialog.isFinished() && device->run()) {
+        if (modalAbort && modalAbort()) break;
         if (onFrame) onFrame();
         driver->beginScene(true, true, background);
         device->getGUIEnvironment()->drawAll();

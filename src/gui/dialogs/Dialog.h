@@ -102,3 +102,6 @@ private:
 // event; the previous event receiver is restored afterwards. onFrame, if set,
 // runs once per frame before drawing.
 void runModal(ADialog& dialog, std::function<void()> onFrame = nullptr);
+// A question asked while the program is asked to end (a signal, a shutdown)
+// is cancelled: set once, checked by runModal every frame.
+void setModalAbortCheck(std::function<bool()> shallAbort);
