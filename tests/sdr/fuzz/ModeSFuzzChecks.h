@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,12 +19,16 @@ inline std::string checkModeSInput(const uint8_t* data, size_t size) {
     BeastParser beast;
     AvrParser avr;
     std::string problem;
+    // Beast time stamps run on the receiver's clock: silence is counted from
+    // the latest frame, whatever its time.
+    double latest = 0.0;
     for (IFrameParser* parser : {static_cast<IFrameParser*>(&beast), static_cast<IFrameParser*>(&avr)}) {
         parser->feed(reinterpret_cast<const char*>(data), size);
         RawModeSFrame frame;
         while (parser->next(frame)) {
             if (frame.length != 7 && frame.length != 14)
                 problem = "frame of " + std::to_string(frame.length) + " bytes";
+            latest = std::max(latest, frame.time);
             const ModesMessage mm = decodeModesMessage(frame.bytes, true, true);
             if (mm.crcOk && recent.vouchFor(mm, frame.time)) tracker.useModesMessage(mm, frame.time);
         }
@@ -33,7 +38,7 @@ inline std::string checkModeSInput(const uint8_t* data, size_t size) {
     ModeSDemodulator demodulator(recent);
     demodulator.detectModeS(magnitude.data(), size / 2, 0.0,
                             [&](const ModesMessage& mm, double time) { tracker.useModesMessage(mm, time); });
-    tracker.age(1000.0);
+    tracker.age(latest + 1000.0);
     if (!traffic.traffic.empty()) problem = "targets survived two minutes of silence";
     return problem;
 }
