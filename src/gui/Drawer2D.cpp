@@ -1,5 +1,7 @@
 #include "gui/Drawer2D.h"
 
+#include <cmath>
+
 #include <algorithm>
 
 using namespace irr;
@@ -27,7 +29,16 @@ shapes::Rect toRect(const core::rect<s32>& r) {
 }
 }  // namespace
 
-Drawer2D::Drawer2D(IrrlichtDevice* dev) : device(dev), driver(dev->getVideoDriver()) {}
+Drawer2D::Drawer2D(IrrlichtDevice* dev) : device(dev), driver(dev->getVideoDriver()) {
+    shapeMaterial.Lighting = false;
+    shapeMaterial.ZBuffer = video::ECFN_NEVER;
+    shapeMaterial.ZWriteEnable = false;
+    shapeMaterial.BackfaceCulling = false;
+    // The driver keeps a copy of the last material and creates a texture
+    // matrix for every layer that has none, on every call. A material that
+    // brings its own matrices is copied into the driver's without that.
+    for (u32 i = 0; i < video::MATERIAL_MAX_TEXTURES; ++i) shapeMaterial.getTextureMatrix(i);
+}
 
 void Drawer2D::initStaticVars() { staticsReady = true; }
 
@@ -51,9 +62,19 @@ void Drawer2D::setClipRect(const core::rect<s32>* clip) {
 void Drawer2D::draw(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
                     f32 rotation, const core::vector2df& centre, video::SColor colour, const core::rect<s32>* clip) {
     if (!texture) return;
-    drawTriangles(shapes::quadTriangles(
-                      shapes::rotatedQuad(position.X, position.Y, size.X, size.Y, rotation, centre.X, centre.Y)),
-                  colour, texture, clip);
+    // Needles and cards are drawn every frame: build the quad in the reused
+    // buffer rather than in fresh vectors.
+    const double cx = position.X + size.X * centre.X, cy = position.Y + size.Y * centre.Y;
+    shapes::Vertex corners[4];
+    const double us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
+    for (int i = 0; i < 4; ++i) {
+        shapes::Vertex v;
+        v.x = position.X + us[i] * size.X, v.y = position.Y + vs[i] * size.Y, v.u = us[i], v.v = vs[i];
+        corners[i] = shapes::rotateAbout(v, cx, cy, rotation);
+    }
+    scratch.clear();
+    shapes::appendQuad(scratch, corners[0], corners[1], corners[2], corners[3]);
+    drawTriangles(scratch, colour, texture, clip);
 }
 
 void Drawer2D::drawRectangleOutline(const core::rect<s32>& area, f32 width, video::SColor colour,
@@ -66,7 +87,19 @@ void Drawer2D::drawRectangleOutline(const core::rect<s32>& area, f32 width, vide
 
 void Drawer2D::drawLine(const core::vector2df& from, const core::vector2df& to, f32 width, video::SColor colour,
                         const core::rect<s32>* clip) {
-    drawPolyline({from, to}, width, colour, false, clip);
+    // A single segment is a rectangle along it; ticks and needles draw many.
+    const double dx = to.X - from.X, dy = to.Y - from.Y, length = std::hypot(dx, dy);
+    if (length <= 0 || width <= 0) return;
+    const double nx = -dy / length * width / 2, ny = dx / length * width / 2;
+    auto corner = [](double x, double y) {
+        shapes::Vertex v;
+        v.x = x, v.y = y;
+        return v;
+    };
+    scratch.clear();
+    shapes::appendQuad(scratch, corner(from.X + nx, from.Y + ny), corner(to.X + nx, to.Y + ny),
+                       corner(to.X - nx, to.Y - ny), corner(from.X - nx, from.Y - ny));
+    drawTriangles(scratch, colour, nullptr, clip);
 }
 
 void Drawer2D::drawPolyline(const Points& points, f32 width, video::SColor colour, bool closed,
@@ -80,7 +113,8 @@ void Drawer2D::fillPolygon(const Points& points, video::SColor colour, const cor
 
 void Drawer2D::drawArc(const core::vector2df& centre, f32 radius, f32 width, f32 startDegrees, f32 endDegrees,
                        video::SColor colour, const core::rect<s32>* clip) {
-    drawTriangles(shapes::thickArc(centre.X, centre.Y, radius, width, startDegrees, endDegrees), colour, nullptr, clip);
+    shapes::thickArc(centre.X, centre.Y, radius, width, startDegrees, endDegrees, scratch);
+    drawTriangles(scratch, colour, nullptr, clip);
 }
 
 void Drawer2D::drawCircle(const core::vector2df& centre, f32 radius, f32 width, video::SColor colour,
@@ -90,25 +124,24 @@ void Drawer2D::drawCircle(const core::vector2df& centre, f32 radius, f32 width, 
 
 void Drawer2D::fillCircle(const core::vector2df& centre, f32 radius, video::SColor colour,
                           const core::rect<s32>* clip) {
-    drawTriangles(shapes::filledCircle(centre.X, centre.Y, radius), colour, nullptr, clip);
+    shapes::filledCircle(centre.X, centre.Y, radius, scratch);
+    drawTriangles(scratch, colour, nullptr, clip);
 }
 
 void Drawer2D::drawTriangles(const shapes::Triangles& input, video::SColor colour, video::ITexture* texture,
                              const core::rect<s32>* clip) {
     if (input.empty()) return;
     const shapes::Triangles* triangles = &input;
-    shapes::Triangles clipped;
     if (hasClip || clip) {
         shapes::Rect area = hasClip ? toRect(currentClip) : toRect(*clip);
         if (hasClip && clip) area = shapes::intersect(area, toRect(*clip));
-        clipped = shapes::clipTriangles(input, area);
-        triangles = &clipped;
+        // Most shapes lie inside their clip; only the others are cut.
+        if (!shapes::contains(area, shapes::bounds(input))) {
+            shapes::clipTriangles(input, area, clipped);
+            triangles = &clipped;
+        }
     }
-    video::SMaterial material;
-    material.Lighting = false;
-    material.ZBuffer = video::ECFN_NEVER;
-    material.ZWriteEnable = false;
-    material.BackfaceCulling = false;
+    video::SMaterial& material = shapeMaterial;
     // A texture brings its own transparency; plain shapes carry it in the
     // vertex colour.
     const bool fading =

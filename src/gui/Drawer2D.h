@@ -88,5 +88,8 @@ private:
     bool hasClip = false;
     irr::core::rect<irr::s32> currentClip;
     std::vector<irr::video::S3DVertex> vertices;  // reused between calls
+    shapes::Triangles scratch;                    // likewise, for the shapes
+    shapes::Triangles clipped;                    // and for their clipped parts
+    irr::video::SMaterial shapeMaterial;
     std::vector<irr::u16> indices;
 };

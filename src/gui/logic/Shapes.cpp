@@ -77,16 +77,23 @@ std::vector<Vertex> cleanPolygon(const std::vector<Vertex>& polygon) {
     return points;
 }
 
+// A triangle cut by the four sides of a rectangle keeps at most seven
+// corners: small enough to live on the stack while clipping every frame.
+struct SmallPolygon {
+    Vertex v[8];
+    int n = 0;
+};
+
 // The part of the polygon on the inner side of one clip edge.
 template <typename Inside, typename Cut>
-std::vector<Vertex> clipEdge(const std::vector<Vertex>& polygon, Inside inside, Cut cutAt) {
-    std::vector<Vertex> out;
-    for (size_t i = 0; i < polygon.size(); ++i) {
-        const Vertex& a = polygon[i];
-        const Vertex& b = polygon[(i + 1) % polygon.size()];
+SmallPolygon clipEdge(const SmallPolygon& polygon, Inside inside, Cut cutAt) {
+    SmallPolygon out;
+    for (int i = 0; i < polygon.n; ++i) {
+        const Vertex& a = polygon.v[i];
+        const Vertex& b = polygon.v[(i + 1) % polygon.n];
         const bool aIn = inside(a), bIn = inside(b);
-        if (aIn) out.push_back(a);
-        if (aIn != bIn) out.push_back(lerp(a, b, cutAt(a, b)));
+        if (aIn) out.v[out.n++] = a;
+        if (aIn != bIn) out.v[out.n++] = lerp(a, b, cutAt(a, b));
     }
     return out;
 }
@@ -120,9 +127,13 @@ std::vector<Vertex> rotatedQuad(double x, double y, double width, double height,
 Triangles quadTriangles(const std::vector<Vertex>& c) {
     Triangles out;
     if (c.size() != 4) return out;
-    addTriangle(out, c[0], c[1], c[2]);
-    addTriangle(out, c[0], c[2], c[3]);
+    appendQuad(out, c[0], c[1], c[2], c[3]);
     return out;
+}
+
+void appendQuad(Triangles& out, const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d) {
+    addTriangle(out, a, b, c);
+    addTriangle(out, a, c, d);
 }
 
 Triangles triangulatePolygon(const std::vector<Vertex>& polygon) {
@@ -181,11 +192,8 @@ Triangles thickPolyline(const std::vector<Vertex>& input, double width, bool clo
         const Vertex& a = points[i];
         const Vertex& b = points[(i + 1) % points.size()];
         const Vertex& n = normals[i];
-        const std::vector<Vertex> quad = {
-            at(a.x + n.x * half, a.y + n.y * half), at(b.x + n.x * half, b.y + n.y * half),
-            at(b.x - n.x * half, b.y - n.y * half), at(a.x - n.x * half, a.y - n.y * half)};
-        const Triangles t = quadTriangles(quad);
-        out.insert(out.end(), t.begin(), t.end());
+        appendQuad(out, at(a.x + n.x * half, a.y + n.y * half), at(b.x + n.x * half, b.y + n.y * half),
+                   at(b.x - n.x * half, b.y - n.y * half), at(a.x - n.x * half, a.y - n.y * half));
     }
     // Joins: the segments' rectangles overlap on the inner side of a turn;
     // the wedge they leave open on the outer side is filled.
@@ -218,52 +226,102 @@ int circleSegments(double radius) {
     return std::clamp(static_cast<int>(std::ceil(2 * kPi / step)), 8, 512);
 }
 
-std::vector<Vertex> arcPoints(double centreX, double centreY, double radius, double startDegrees, double endDegrees) {
-    std::vector<Vertex> points;
-    if (endDegrees == startDegrees) return points;
+namespace {
+// Calls visit(x, y) for the points of an arc, as arcPoints lists them.
+template <class Visit>
+void forArcPoints(double centreX, double centreY, double radius, double startDegrees, double endDegrees, Visit visit) {
+    if (endDegrees == startDegrees) return;
     while (endDegrees < startDegrees) endDegrees += 360;
     const double sweep = std::min(endDegrees - startDegrees, 360.0);
     const int steps = std::max(1, static_cast<int>(std::ceil(circleSegments(radius) * sweep / 360.0)));
     for (int i = 0; i <= steps; ++i) {
         const double a = radians(startDegrees + sweep * i / steps);
-        points.push_back(at(centreX + radius * std::cos(a), centreY - radius * std::sin(a)));
+        visit(centreX + radius * std::cos(a), centreY - radius * std::sin(a));
     }
+}
+}  // namespace
+
+std::vector<Vertex> arcPoints(double centreX, double centreY, double radius, double startDegrees, double endDegrees) {
+    std::vector<Vertex> points;
+    forArcPoints(centreX, centreY, radius, startDegrees, endDegrees,
+                 [&](double x, double y) { points.push_back(at(x, y)); });
     return points;
 }
 
 Triangles thickArc(double centreX, double centreY, double radius, double width, double startDegrees,
                    double endDegrees) {
     Triangles out;
-    const double inner = std::max(0.0, radius - width / 2), outer = radius + width / 2;
-    const std::vector<Vertex> middle = arcPoints(centreX, centreY, radius, startDegrees, endDegrees);
-    auto scaled = [&](const Vertex& p, double r) {
-        return at(centreX + (p.x - centreX) * r / radius, centreY + (p.y - centreY) * r / radius);
-    };
-    for (size_t i = 0; i + 1 < middle.size(); ++i) {
-        const Triangles t = quadTriangles({scaled(middle[i], inner), scaled(middle[i], outer),
-                                           scaled(middle[i + 1], outer), scaled(middle[i + 1], inner)});
-        out.insert(out.end(), t.begin(), t.end());
-    }
+    thickArc(centreX, centreY, radius, width, startDegrees, endDegrees, out);
     return out;
+}
+
+void thickArc(double centreX, double centreY, double radius, double width, double startDegrees, double endDegrees,
+              Triangles& out) {
+    out.clear();
+    const double inner = std::max(0.0, radius - width / 2), outer = radius + width / 2;
+    bool first = true;
+    Vertex lastInner, lastOuter;
+    forArcPoints(centreX, centreY, radius, startDegrees, endDegrees, [&](double x, double y) {
+        const Vertex innerPoint = at(centreX + (x - centreX) * inner / radius, centreY + (y - centreY) * inner / radius);
+        const Vertex outerPoint = at(centreX + (x - centreX) * outer / radius, centreY + (y - centreY) * outer / radius);
+        if (!first) appendQuad(out, lastInner, lastOuter, outerPoint, innerPoint);
+        first = false;
+        lastInner = innerPoint, lastOuter = outerPoint;
+    });
 }
 
 Triangles filledCircle(double centreX, double centreY, double radius) {
     Triangles out;
-    const std::vector<Vertex> rim = arcPoints(centreX, centreY, radius, 0, 360);
-    for (size_t i = 0; i + 1 < rim.size(); ++i) addTriangle(out, at(centreX, centreY), rim[i], rim[i + 1]);
+    filledCircle(centreX, centreY, radius, out);
     return out;
+}
+
+void filledCircle(double centreX, double centreY, double radius, Triangles& out) {
+    out.clear();
+    bool first = true;
+    Vertex last;
+    forArcPoints(centreX, centreY, radius, 0, 360, [&](double x, double y) {
+        const Vertex p = at(x, y);
+        if (!first) addTriangle(out, at(centreX, centreY), last, p);
+        first = false;
+        last = p;
+    });
+}
+
+Rect bounds(const Triangles& triangles) {
+    Rect r;
+    if (triangles.empty()) return r;
+    r.left = r.right = triangles[0].x;
+    r.top = r.bottom = triangles[0].y;
+    for (const Vertex& v : triangles) {
+        r.left = std::min(r.left, v.x), r.right = std::max(r.right, v.x);
+        r.top = std::min(r.top, v.y), r.bottom = std::max(r.bottom, v.y);
+    }
+    return r;
+}
+
+bool contains(const Rect& outer, const Rect& inner) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
 }
 
 Triangles clipTriangles(const Triangles& triangles, const Rect& clip) {
     Triangles out;
-    if (clip.isEmpty()) return out;
+    clipTriangles(triangles, clip, out);
+    return out;
+}
+
+void clipTriangles(const Triangles& triangles, const Rect& clip, Triangles& out) {
+    out.clear();
+    if (clip.isEmpty()) return;
     for (size_t i = 0; i + 2 < triangles.size(); i += 3) {
-        std::vector<Vertex> p(triangles.begin() + static_cast<long>(i), triangles.begin() + static_cast<long>(i) + 3);
-        const bool allInside = std::all_of(p.begin(), p.end(), [&](const Vertex& v) {
+        SmallPolygon p;
+        for (int k = 0; k < 3; ++k) p.v[p.n++] = triangles[i + k];
+        const bool allInside = std::all_of(p.v, p.v + 3, [&](const Vertex& v) {
             return v.x >= clip.left && v.x <= clip.right && v.y >= clip.top && v.y <= clip.bottom;
         });
         if (allInside) {
-            out.insert(out.end(), p.begin(), p.end());
+            out.insert(out.end(), p.v, p.v + 3);
             continue;
         }
         // Left, right, top, bottom: the coordinate each edge limits, where,
@@ -282,9 +340,8 @@ Triangles clipTriangles(const Triangles& triangles, const Rect& clip) {
                 [&](const Vertex& a, const Vertex& b) {
                     return (e.limit - a.*e.coordinate) / (b.*e.coordinate - a.*e.coordinate);
                 });
-        for (size_t k = 1; k + 1 < p.size(); ++k) addTriangle(out, p[0], p[k], p[k + 1]);
+        for (int k = 1; k + 1 < p.n; ++k) addTriangle(out, p.v[0], p.v[k], p.v[k + 1]);
     }
-    return out;
 }
 
 Rect intersect(const Rect& a, const Rect& b) {

@@ -35,6 +35,8 @@ std::vector<Vertex> rotatedQuad(double x, double y, double width, double height,
 
 // Two triangles of a convex quad given as four corners in order.
 Triangles quadTriangles(const std::vector<Vertex>& corners);
+// The same, appended to `out`.
+void appendQuad(Triangles& out, const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d);
 
 // Triangles covering a simple polygon (convex or concave, either winding) by
 // ear clipping. Repeated and collinear points are allowed; a polygon with
@@ -57,13 +59,23 @@ std::vector<Vertex> arcPoints(double centreX, double centreY, double radius, dou
 
 // A ring section of that width centred on the radius.
 Triangles thickArc(double centreX, double centreY, double radius, double width, double startDegrees, double endDegrees);
+// The same into `out` (cleared first), so a caller drawing every frame can
+// keep one buffer instead of allocating.
+void thickArc(double centreX, double centreY, double radius, double width, double startDegrees, double endDegrees,
+              Triangles& out);
 
 // A filled disc as a fan around the centre.
 Triangles filledCircle(double centreX, double centreY, double radius);
+void filledCircle(double centreX, double centreY, double radius, Triangles& out);
+
+// The smallest rectangle holding every vertex.
+Rect bounds(const Triangles& triangles);
+bool contains(const Rect& outer, const Rect& inner);
 
 // The triangles cut to the rectangle: the parts outside are removed, the rest
 // re-triangulated, texture coordinates interpolated along the cut edges.
 Triangles clipTriangles(const Triangles& triangles, const Rect& clip);
+void clipTriangles(const Triangles& triangles, const Rect& clip, Triangles& out);
 
 // The intersection of two rectangles (empty when they do not overlap).
 Rect intersect(const Rect& a, const Rect& b);

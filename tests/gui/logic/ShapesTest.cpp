@@ -16,12 +16,6 @@ double area(const Triangles& t) {
     return sum;
 }
 
-Rect bounds(const Triangles& t) {
-    Rect r{1e9, 1e9, -1e9, -1e9};
-    for (const Vertex& v : t)
-        r = Rect{std::min(r.left, v.x), std::min(r.top, v.y), std::max(r.right, v.x), std::max(r.bottom, v.y)};
-    return r;
-}
 }  // namespace
 
 TEST(Shapes, QuadTurnsCounterClockwiseAboutTheChosenPoint) {
