@@ -13,6 +13,8 @@
 #include "base/IniFile.h"
 #include "gui/Drawer2D.h"
 #include "gui/Skin.h"
+#include "gui/dialogs/Dialog.h"
+#include "gui/dialogs/SettingsEditorDialog.h"
 #include "panels/Menu.h"
 
 using namespace irr;
@@ -140,5 +142,29 @@ void BM_OpenMenuAndDrawOneFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenMenuAndDrawOneFrame)->Unit(benchmark::kMillisecond);
+
+// Opening the settings editor of a GDL90 receiver over the page and drawing
+// the frame that shows it; the frame period is 36 ms.
+void BM_OpenSettingsDialogAndDrawOneFrame(benchmark::State& state) {
+    Fixture* f = fixture();
+    if (!f) return state.SkipWithError("needs an X display (xvfb-run)");
+    DialogContext c{f->device, f->skin.get(), 121, 47, {}};
+    IniFile ini;
+    const std::string descriptor =
+        "port,Port (UDP):,4000,INT;flavor,Flavor:,Generic\\;Talos\\;Levil\\;PilotAware\\;uAvionix,ONE_OF;"
+        "useSerial,Use Serial Port instead of UDP,0,BOOLEAN;deviceNode,Device Node: ,/dev/ttyUSB0,STRING;"
+        "baudRate,Baudrate: ,230400,INT;";
+    video::IVideoDriver* driver = f->device->getVideoDriver();
+    for (auto _ : state) {
+        SettingsEditorDialog dialog(c, descriptor, &ini, "S1");
+        dialog.open();
+        driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+        f->panels->Render();
+        f->device->getGUIEnvironment()->drawAll();
+        f->panels->RenderAfterGUI();
+        driver->endScene();
+    }
+}
+BENCHMARK(BM_OpenSettingsDialogAndDrawOneFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace
