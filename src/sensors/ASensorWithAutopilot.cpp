@@ -30,7 +30,3 @@ std::string ASensorWithAutopilot::getSettingsGUICode() {
            "autopilotPeriodMs,Autopilot update period [ms]: ,1000,INT;";
 }
 
-bool ASensorWithAutopilot::editAutopilotSettings(std::function<void()> /*onOk*/, std::function<void()> onCancel) {
-    if (onCancel) onCancel();
-    return false;
-}

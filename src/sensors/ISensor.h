@@ -61,9 +61,6 @@ public:
     virtual void readAutopilotConfig(const std::string& autopilotIniPath, const std::string& section);
     // Settings descriptor of the autopilot output for the settings editor.
     virtual std::string getSettingsGUICode();
-    // Opens the autopilot settings editor; without an editor (no GUI yet)
-    // it calls onCancel and returns false.
-    virtual bool editAutopilotSettings(std::function<void()> onOk, std::function<void()> onCancel);
 
     void setRouteSentenceSource(RouteSentenceSource source) { routeSource = std::move(source); }
     void setAutopilotEnabled(bool enabled) { autopilotEnabled = enabled; }

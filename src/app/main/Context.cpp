@@ -167,6 +167,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     bool ask = true;
     if (hwInput->shouldAutoSelectPreviousSensors()) ask = convertStringTo<int>(ini.get("", "SensorCount")) == 1;
     if (sensorManager->loadSensorSettingsFromIni(&ini, ask)) ini.save(getPath("data/config.ini"));
+    applyAutopilotSettings();
 
     const double t0 = getSecs();
     loading->nextStep();
@@ -290,6 +291,14 @@ void Context::processScreenChange() {
     if (sensorManager) sensorManager->OnScreenChanged();
 }
 
+void Context::applyAutopilotSettings() {
+    // Each sensor that can drive an autopilot keeps its output settings in
+    // the autopilot file under its own section.
+    for (int i = 1; i < sensorManager->getSensorInterfaceCount(); ++i)
+        if (auto* sensor = dynamic_cast<ASensorWithAutopilot*>(sensorManager->getSensorInterface(i)))
+            sensor->readAutopilotConfig(getPath("data/autopilotConfig.ini"), "S" + std::to_string(i));
+}
+
 void Context::installTrafficCallouts(const IniFile& ini) {
     // Spoken calls are the pilot's choice ("trafficCallouts = 1"); the
     // warning on the message line is always there when warnings are on.
@@ -336,6 +345,7 @@ void Context::reloadAllSettings(IniFile* ini, bool flag) {
         sensorManager->unload();
         device->run();
         if (sensorManager->loadSensorSettingsFromIni(ini, flag)) ini->save(getPath("data/config.ini"));
+        applyAutopilotSettings();
         device->run();
     }
     if (panelManager) {

@@ -109,6 +109,7 @@ private:
     // The font of the configuration ("font") at the screen's text size.
     void loadConfiguredFont(const IniFile& ini);
     void installTrafficCallouts(const IniFile& ini);
+    void applyAutopilotSettings();
 
     irr::IrrlichtDevice* device;
     std::unique_ptr<FlexibleFontManager> fontManager;
