@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/EventReceiver.h"
-#include "app/ICommonAppContext.h"
+#include "support/TestAppContext.h"
 #include "base/IniFile.h"
 #include "base/UnitConverter.h"
 #include "gui/Drawer2D.h"
@@ -89,23 +89,6 @@ struct MovingFactory : NoSetupGUISensorFactory {
     std::vector<ISensorData::Type> getSupportedDataTypes() override { return MovingSensor().getSupportedDataTypes(); }
 };
 
-struct Window : ICommonAppContext {
-    explicit Window(IrrlichtDevice* d) : device(d), drawer(d), events(this, 200) {}
-    EventReceiver* getEventReceiver() override { return &events; }
-    Drawer2D* getDrawer() override { return &drawer; }
-    IrrlichtDevice* getIrrlichtDevice() override { return device; }
-    FlexibleFont* getFlexibleFont() override { return nullptr; }
-    int getRecommendedButtonWidth() override { return 121; }
-    int getRecommendedButtonHeight() override { return 47; }
-    std::string getPath(const std::string& relative) override {
-        return std::string(CIRRONA_BINARY_DIR) + "/cirrona-home/" + relative;
-    }
-    void setSoftInputVisibility(bool) override {}
-    void gotoURL(const std::string&) override {}
-    IrrlichtDevice* device;
-    Drawer2D drawer;
-    EventReceiver events;
-};
 
 // One window for the process: this engine cannot open a second OpenGL
 // window after closing the first.
@@ -117,7 +100,7 @@ struct Page {
         p.LoggingLevel = ELL_NONE;
         device = createDeviceEx(p);
         if (!device) return;
-        window = std::make_unique<Window>(device);
+        window = std::make_unique<TestAppContext>(device, 121, 47);
         registerSensorDataFactories(sensors);
         factory = new MovingFactory;
         sensors.addSensorFactory(factory);
@@ -143,7 +126,7 @@ struct Page {
         panels->loadPanelSettingsFromIni(&layout, [](const std::wstring&) {}, true, true);
     }
     IrrlichtDevice* device = nullptr;
-    std::unique_ptr<Window> window;
+    std::unique_ptr<TestAppContext> window;
     SensorManager sensors;
     MovingFactory* factory = nullptr;
     units::UnitConverter unitConverter;

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/EventReceiver.h"
-#include "app/ICommonAppContext.h"
+#include "support/TestAppContext.h"
 #include "base/IniFile.h"
 #include "gui/Drawer2D.h"
 #include "gui/Skin.h"
@@ -36,21 +36,6 @@ struct EmptyFactory : IPanelFactory {
     void renderPreview(core::rect<int>, IPanel*) override {}
 };
 
-struct Window : ICommonAppContext {
-    explicit Window(IrrlichtDevice* d) : device(d), drawer(d), events(this, 200) {}
-    EventReceiver* getEventReceiver() override { return &events; }
-    Drawer2D* getDrawer() override { return &drawer; }
-    IrrlichtDevice* getIrrlichtDevice() override { return device; }
-    FlexibleFont* getFlexibleFont() override { return nullptr; }
-    int getRecommendedButtonWidth() override { return 121; }
-    int getRecommendedButtonHeight() override { return 47; }
-    std::string getPath(const std::string& relative) override { return relative; }
-    void setSoftInputVisibility(bool) override {}
-    void gotoURL(const std::string&) override {}
-    IrrlichtDevice* device;
-    Drawer2D drawer;
-    EventReceiver events;
-};
 
 struct Fixture {
     Fixture() {
@@ -60,7 +45,7 @@ struct Fixture {
         p.LoggingLevel = ELL_NONE;
         device = createDeviceEx(p);
         if (!device) return;
-        window = std::make_unique<Window>(device);
+        window = std::make_unique<TestAppContext>(device, 121, 47, "");
         skin = std::make_unique<Skin>(device->getGUIEnvironment(), Skin::MODERN_DARK);
         panels = std::make_unique<PanelManager>(window.get(), skin.get());
         for (int i = 0; i < 21; ++i) panels->addPanelFactory(new EmptyFactory);
@@ -84,7 +69,7 @@ struct Fixture {
         if (device) device->drop();
     }
     IrrlichtDevice* device = nullptr;
-    std::unique_ptr<Window> window;
+    std::unique_ptr<TestAppContext> window;
     std::unique_ptr<Skin> skin;
     std::unique_ptr<PanelManager> panels;
 };

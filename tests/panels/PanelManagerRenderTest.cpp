@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/EventReceiver.h"
-#include "app/ICommonAppContext.h"
+#include "support/TestAppContext.h"
 #include "base/IniFile.h"
 #include "gui/Drawer2D.h"
 #include "gui/FrameCapture.h"
@@ -69,23 +69,6 @@ struct ColourPanelFactory : IPanelFactory {
     void renderPreview(core::rect<int>, IPanel*) override {}
 };
 
-class Window : public ICommonAppContext {
-public:
-    explicit Window(IrrlichtDevice* d) : device(d), drawer(d), events(this, 200) { device->setEventReceiver(&events); }
-    EventReceiver* getEventReceiver() override { return &events; }
-    Drawer2D* getDrawer() override { return &drawer; }
-    IrrlichtDevice* getIrrlichtDevice() override { return device; }
-    FlexibleFont* getFlexibleFont() override { return nullptr; }
-    int getRecommendedButtonWidth() override { return 80; }
-    int getRecommendedButtonHeight() override { return 30; }
-    std::string getPath(const std::string& relative) override { return relative; }
-    void setSoftInputVisibility(bool) override {}
-    void gotoURL(const std::string&) override {}
-
-    IrrlichtDevice* device;
-    Drawer2D drawer;
-    EventReceiver events;
-};
 
 class PanelManagerRender : public ::testing::Test {
 protected:
@@ -97,7 +80,8 @@ protected:
         p.LoggingLevel = ELL_NONE;
         device = createDeviceEx(p);
         ASSERT_NE(device, nullptr);
-        window = std::make_unique<Window>(device);
+        window = std::make_unique<TestAppContext>(device, 80, 30, "");
+        device->setEventReceiver(&window->events);
         skin = std::make_unique<Skin>(device->getGUIEnvironment(), Skin::MODERN_DARK);
         panels = std::make_unique<PanelManager>(window.get(), skin.get());
         // Every kind index resolves to the colour kind.
@@ -150,7 +134,7 @@ protected:
     }
 
     IrrlichtDevice* device = nullptr;
-    std::unique_ptr<Window> window;
+    std::unique_ptr<TestAppContext> window;
     std::unique_ptr<Skin> skin;
     std::unique_ptr<PanelManager> panels;
     std::vector<std::string> clicks;

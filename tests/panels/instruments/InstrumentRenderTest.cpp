@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/EventReceiver.h"
-#include "app/ICommonAppContext.h"
+#include "support/TestAppContext.h"
 #include "base/IniFile.h"
 #include "base/UnitConverter.h"
 #include "gui/Drawer2D.h"
@@ -59,24 +59,6 @@ struct TestSensorFactory : NoSetupGUISensorFactory {
     std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::ATTITUDE, ISensorData::ALTITUDE}; }
 };
 
-class Window : public ICommonAppContext {
-public:
-    explicit Window(IrrlichtDevice* d) : device(d), drawer(d), events(this, 200) {}
-    EventReceiver* getEventReceiver() override { return &events; }
-    Drawer2D* getDrawer() override { return &drawer; }
-    IrrlichtDevice* getIrrlichtDevice() override { return device; }
-    FlexibleFont* getFlexibleFont() override { return nullptr; }
-    int getRecommendedButtonWidth() override { return 80; }
-    int getRecommendedButtonHeight() override { return 30; }
-    std::string getPath(const std::string& relative) override {
-        return std::string(CIRRONA_BINARY_DIR) + "/cirrona-home/" + relative;
-    }
-    void setSoftInputVisibility(bool) override {}
-    void gotoURL(const std::string&) override {}
-    IrrlichtDevice* device;
-    Drawer2D drawer;
-    EventReceiver events;
-};
 
 class InstrumentRender : public ::testing::Test {
 protected:
@@ -88,7 +70,7 @@ protected:
         p.LoggingLevel = ELL_NONE;
         device = createDeviceEx(p);
         ASSERT_NE(device, nullptr);
-        window = std::make_unique<Window>(device);
+        window = std::make_unique<TestAppContext>(device, 80, 30);
         registerSensorDataFactories(sensors);
         sensors.addSensorFactory(factory);
         IniFile ini;
@@ -132,7 +114,7 @@ protected:
     }
 
     IrrlichtDevice* device = nullptr;
-    std::unique_ptr<Window> window;
+    std::unique_ptr<TestAppContext> window;
     SensorManager sensors;
     TestSensorFactory* factory = new TestSensorFactory;
     units::UnitConverter unitsInFeet;
