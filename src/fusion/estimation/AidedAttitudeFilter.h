@@ -1,5 +1,5 @@
 #pragma once
-#include "fusion/estimation/SpecificForceHistory.h"
+#include "fusion/estimation/AccelerometerForceHistory.h"
 #include "sensors/Matrix3x3.h"
 
 // The building block of the gyro-propagated strategies: an attitude carried
@@ -59,7 +59,7 @@ private:
     Gains gains;
     Matrix3x3 attitude;
     Vector3d bias;
-    SpecificForceHistory history;
+    AccelerometerForceHistory history;
     bool initialized = false;
     double lastTiltInnovation = 0.0;
 };

@@ -8,7 +8,7 @@
 // GNSS velocity shows over the same window. Comparing means over one and the
 // same interval is what keeps a GNSS record that arrives once a second from
 // being compared with the wrong moment of a turn.
-class SpecificForceHistory {
+class AccelerometerForceHistory {
 public:
     static constexpr double kKeepSeconds = 12.0;
 

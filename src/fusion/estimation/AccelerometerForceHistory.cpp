@@ -1,8 +1,8 @@
-#include "fusion/estimation/SpecificForceHistory.h"
+#include "fusion/estimation/AccelerometerForceHistory.h"
 
 #include <algorithm>
 
-void SpecificForceHistory::add(const Vector3d& f, double time) {
+void AccelerometerForceHistory::add(const Vector3d& f, double time) {
     if (entries.empty()) {
         entries.push_back({time, Vector3d()});
         return;
@@ -13,7 +13,7 @@ void SpecificForceHistory::add(const Vector3d& f, double time) {
     while (entries.size() > 2 && entries.front().time < time - kKeepSeconds) entries.pop_front();
 }
 
-bool SpecificForceHistory::integralAt(double time, Vector3d& out) const {
+bool AccelerometerForceHistory::integralAt(double time, Vector3d& out) const {
     if (entries.empty() || time < entries.front().time || time > entries.back().time) return false;
     auto after =
         std::lower_bound(entries.begin(), entries.end(), time, [](const Entry& e, double t) { return e.time < t; });
@@ -28,7 +28,7 @@ bool SpecificForceHistory::integralAt(double time, Vector3d& out) const {
     return true;
 }
 
-bool SpecificForceHistory::mean(double window, double end, Vector3d& out) const {
+bool AccelerometerForceHistory::mean(double window, double end, Vector3d& out) const {
     if (window <= 0) return false;
     Vector3d a, b;
     // Tolerate a record stamped a little after the newest IMU sample.
