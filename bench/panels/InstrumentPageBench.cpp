@@ -94,11 +94,7 @@ struct MovingFactory : NoSetupGUISensorFactory {
 // window after closing the first.
 struct Page {
     Page() {
-        SIrrlichtCreationParameters p;
-        p.DriverType = video::EDT_OPENGL;
-        p.WindowSize = core::dimension2d<u32>(1280, 720);
-        p.LoggingLevel = ELL_NONE;
-        device = createDeviceEx(p);
+        device = createTestWindow(1280, 720);
         if (!device) return;
         window = std::make_unique<TestAppContext>(device, 121, 47);
         registerSensorDataFactories(sensors);

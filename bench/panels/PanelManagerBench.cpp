@@ -39,11 +39,7 @@ struct EmptyFactory : IPanelFactory {
 
 struct Fixture {
     Fixture() {
-        SIrrlichtCreationParameters p;
-        p.DriverType = video::EDT_OPENGL;
-        p.WindowSize = core::dimension2d<u32>(1280, 720);
-        p.LoggingLevel = ELL_NONE;
-        device = createDeviceEx(p);
+        device = createTestWindow(1280, 720);
         if (!device) return;
         window = std::make_unique<TestAppContext>(device, 121, 47, "");
         skin = std::make_unique<Skin>(device->getGUIEnvironment(), Skin::MODERN_DARK);

@@ -74,11 +74,7 @@ class PanelManagerRender : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (run the suite under xvfb-run)";
-        SIrrlichtCreationParameters p;
-        p.DriverType = video::EDT_OPENGL;
-        p.WindowSize = core::dimension2d<u32>(kWidth, kHeight);
-        p.LoggingLevel = ELL_NONE;
-        device = createDeviceEx(p);
+        device = createTestWindow(kWidth, kHeight);
         ASSERT_NE(device, nullptr);
         window = std::make_unique<TestAppContext>(device, 80, 30, "");
         device->setEventReceiver(&window->events);

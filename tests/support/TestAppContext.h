@@ -10,6 +10,15 @@
 #include "app/ICommonAppContext.h"
 #include "gui/Drawer2D.h"
 
+// An OpenGL window of that size, quiet; null without an X display.
+inline irr::IrrlichtDevice* createTestWindow(irr::u32 width, irr::u32 height) {
+    irr::SIrrlichtCreationParameters p;
+    p.DriverType = irr::video::EDT_OPENGL;
+    p.WindowSize = irr::core::dimension2d<irr::u32>(width, height);
+    p.LoggingLevel = irr::ELL_NONE;
+    return irr::createDeviceEx(p);
+}
+
 class TestAppContext : public ICommonAppContext {
 public:
     TestAppContext(irr::IrrlichtDevice* device, int buttonWidth, int buttonHeight,

@@ -64,11 +64,7 @@ class InstrumentRender : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (run the suite under xvfb-run)";
-        SIrrlichtCreationParameters p;
-        p.DriverType = video::EDT_OPENGL;
-        p.WindowSize = core::dimension2d<u32>(kSide, kSide);
-        p.LoggingLevel = ELL_NONE;
-        device = createDeviceEx(p);
+        device = createTestWindow(kSide, kSide);
         ASSERT_NE(device, nullptr);
         window = std::make_unique<TestAppContext>(device, 80, 30);
         registerSensorDataFactories(sensors);
