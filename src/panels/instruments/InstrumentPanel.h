@@ -80,25 +80,34 @@ private:
     mutable std::vector<std::pair<const char*, irr::video::ITexture*>> textures;
 };
 
-// A factory for an instrument without settings of its own.
-template <class Panel>
-class InstrumentFactory : public IPanelFactory {
+// What every instrument factory shares: its context, its kind's name, and
+// the preview of an existing panel.
+class AInstrumentFactory : public IPanelFactory {
 public:
-    InstrumentFactory(const InstrumentContext& context, std::string name) : context(context), name(std::move(name)) {}
-    void loadSetupFromIni(IniFile* /*ini*/, std::string /*section*/) override {}
-    void setup(IniFile* /*ini*/, std::string /*section*/) override {}
-    IPanel* Create() override { return new Panel(context); }
+    AInstrumentFactory(const InstrumentContext& context, std::string name) : context(context), name(std::move(name)) {}
     std::string getName() override { return name; }
-    void renderPreview(irr::core::rect<int> area) override {
-        Panel preview(context);
-        preview.render(area);
-    }
+    using IPanelFactory::renderPreview;
     void renderPreview(irr::core::rect<int> area, IPanel* panel) override {
         if (panel) panel->renderPreview(area);
         else renderPreview(area);
     }
 
-private:
+protected:
     InstrumentContext context;
     std::string name;
+};
+
+// A factory for an instrument without settings of its own.
+template <class Panel>
+class InstrumentFactory : public AInstrumentFactory {
+public:
+    using AInstrumentFactory::AInstrumentFactory;
+    void loadSetupFromIni(IniFile* /*ini*/, std::string /*section*/) override {}
+    void setup(IniFile* /*ini*/, std::string /*section*/) override {}
+    IPanel* Create() override { return new Panel(context); }
+    using AInstrumentFactory::renderPreview;
+    void renderPreview(irr::core::rect<int> area) override {
+        Panel preview(context);
+        preview.render(area);
+    }
 };

@@ -65,9 +65,6 @@ void OneSegmentPanel::render(core::rect<int> area) {
     if (style.rightBorder) d->drawLine(core::vector2df(x1, y0), core::vector2df(x1, y1), 1.5f, muted);
 }
 
-OneSegmentPanelFactory::OneSegmentPanelFactory(const InstrumentContext& context, std::string name)
-    : context(context), name(std::move(name)) {}
-
 void OneSegmentPanelFactory::loadSetupFromIni(IniFile* ini, std::string section) {
     typeName = ini->get(section, "Type", "HEADING");
     style.type = parseOneSegmentType(typeName);
@@ -95,8 +92,3 @@ void OneSegmentPanelFactory::setup(IniFile* ini, std::string section) {
 IPanel* OneSegmentPanelFactory::Create() { return new OneSegmentPanel(context, style); }
 
 void OneSegmentPanelFactory::renderPreview(core::rect<int> area) { OneSegmentPanel(context, style).render(area); }
-
-void OneSegmentPanelFactory::renderPreview(core::rect<int> area, IPanel* panel) {
-    if (panel) panel->renderPreview(area);
-    else renderPreview(area);
-}

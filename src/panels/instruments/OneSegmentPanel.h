@@ -28,19 +28,16 @@ private:
     SampleWatch outsidePressure{ISensorData::OUTSIDE_PRESSURE, kSampleTimeout};
 };
 
-class OneSegmentPanelFactory : public IPanelFactory {
+class OneSegmentPanelFactory : public AInstrumentFactory {
 public:
-    OneSegmentPanelFactory(const InstrumentContext& context, std::string name);
+    using AInstrumentFactory::AInstrumentFactory;
     void loadSetupFromIni(IniFile* ini, std::string section) override;
     void setup(IniFile* ini, std::string section) override;
     IPanel* Create() override;
-    std::string getName() override { return name; }
     void renderPreview(irr::core::rect<int> area) override;
-    void renderPreview(irr::core::rect<int> area, IPanel* panel) override;
+    using AInstrumentFactory::renderPreview;
 
 private:
-    InstrumentContext context;
-    std::string name;
     std::string typeName = "HEADING";
     OneSegmentPanel::Style style;
 };

@@ -79,9 +79,6 @@ void SpeedIndicator::renderGauge(const core::rect<int>& dial, double knots, bool
     drawTurned(texture("needle.png"), dial, angleOf(knots));
 }
 
-SpeedIndicatorFactory::SpeedIndicatorFactory(const InstrumentContext& context, std::string name)
-    : context(context), name(std::move(name)) {}
-
 void SpeedIndicatorFactory::loadSetupFromIni(IniFile* ini, std::string section) {
     const std::string text = ini->get(section, "scaleExponent");
     const double value = text.empty() ? kDefaultExponent : convertStringTo<double>(text);
@@ -97,8 +94,3 @@ void SpeedIndicatorFactory::setup(IniFile* ini, std::string section) {
 IPanel* SpeedIndicatorFactory::Create() { return new SpeedIndicator(context, AircraftSpeeds(), exponent); }
 
 void SpeedIndicatorFactory::renderPreview(core::rect<int> area) { SpeedIndicator(context).render(area); }
-
-void SpeedIndicatorFactory::renderPreview(core::rect<int> area, IPanel* panel) {
-    if (panel) panel->renderPreview(area);
-    else renderPreview(area);
-}

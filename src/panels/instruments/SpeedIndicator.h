@@ -31,20 +31,17 @@ private:
     SampleWatch groundSpeed{ISensorData::GROUNDSPEED, kSampleTimeout};
 };
 
-class SpeedIndicatorFactory : public IPanelFactory {
+class SpeedIndicatorFactory : public AInstrumentFactory {
 public:
-    SpeedIndicatorFactory(const InstrumentContext& context, std::string name);
+    using AInstrumentFactory::AInstrumentFactory;
     void loadSetupFromIni(IniFile* ini, std::string section) override;
     void setup(IniFile* ini, std::string section) override;
     IPanel* Create() override;
-    std::string getName() override { return name; }
     void renderPreview(irr::core::rect<int> area) override;
-    void renderPreview(irr::core::rect<int> area, IPanel* panel) override;
+    using AInstrumentFactory::renderPreview;
 
     static constexpr double kDefaultExponent = 0.8;
 
 private:
-    InstrumentContext context;
-    std::string name;
     double exponent = kDefaultExponent;
 };
