@@ -41,11 +41,12 @@ function(cirrona_engine_pch target)
   endif()
 endfunction()
 
-# cirrona_test_suite(<name> DEPS <targets...>)
+# cirrona_test_suite(<name> [RESOURCE_LOCK <lock>] DEPS <targets...>)
 # One GoogleTest executable <name>_tests from every .cpp in the calling folder.
 # Tests are discovered when ctest runs, so a build never executes test code.
+# Tests holding the same RESOURCE_LOCK never run at the same time.
 function(cirrona_test_suite name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name}_tests ${sources})
   target_link_libraries(${name}_tests PRIVATE ${ARG_DEPS} cirrona_test_support
@@ -53,8 +54,12 @@ function(cirrona_test_suite name)
   target_compile_definitions(${name}_tests PRIVATE
     CIRRONA_SOURCE_DIR="${CIRRONA_SOURCE_DIR}"
     CIRRONA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  set(lock)
+  if(ARG_RESOURCE_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
   gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${name})
+    PROPERTIES LABELS ${name} ${lock})
 endfunction()
 
 # cirrona_benchmark(<name> DEPS <targets...>)
