@@ -11,8 +11,27 @@ namespace {
 // Features smaller than this are dropped early at small map scales.
 constexpr double SMALL_FEATURE_AREA_M2 = 200000.0;
 
-const char* const KIND_NAMES[GroundGeometryElement::KIND_COUNT] = {
-    "Unknown", "Taxiway", "Apron", "Road", "Railway", "Water", "River", "Border", "Coastline", "Forest", "Urban area"};
+const char* const KIND_NAMES[GroundGeometryElement::KIND_COUNT] = {"Unknown",
+                                                                   "Taxiway",
+                                                                   "Apron",
+                                                                   "Runway",
+                                                                   "Shoulder",
+                                                                   "Taxilane",
+                                                                   "Holding position",
+                                                                   "Taxiway line",
+                                                                   "Airport boundary",
+                                                                   "Road",
+                                                                   "Railway",
+                                                                   "Water",
+                                                                   "Coastline",
+                                                                   "River",
+                                                                   "Border",
+                                                                   "Border along a road",
+                                                                   "Border along a railway",
+                                                                   "Border along a river",
+                                                                   "Border along a coast",
+                                                                   "Helipad",
+                                                                   "Building"};
 }  // namespace
 
 const char* GroundGeometryElement::getKindName(int kind) {
@@ -33,12 +52,10 @@ void GroundGeometryElement::setStoredArea(double squareMetres) {
     // Anything of measurable size keeps at least one unit, so that only a
     // truly empty area reads as "no area".
     uint64_t value = 0;
-    if (units >= 65535.0)
-        value = 65535;
+    if (units >= 65535.0) value = 65535;
     else if (units > 0.0)  // NaN stays 0
         value = static_cast<uint64_t>(units);
-    if (value == 0 && squareMetres > 0.0)
-        value = 1;
+    if (value == 0 && squareMetres > 0.0) value = 1;
     additionalData = (additionalData & ~uint64_t(0xFFFF)) | value;
 }
 
@@ -48,8 +65,7 @@ void GroundGeometryElement::setFromIni(const IniFile* ini) {
     geometryType = static_cast<uint8_t>(iniGetInt(s, "geotype", geometryType));
     altitude = static_cast<uint16_t>(iniGetInt(s, "altitude", altitude));
     additionalData = iniGetU64(s, "additionalData", additionalData);
-    if (geometryType == LINE && s.count("width"))
-        additionalData = static_cast<uint64_t>(iniGetU64(s, "width", 0));
+    if (geometryType == LINE && s.count("width")) additionalData = static_cast<uint64_t>(iniGetU64(s, "width", 0));
     maxWeight = static_cast<uint16_t>(iniGetInt(s, "maxWeight", maxWeight));
     maxWeightPerTire = static_cast<uint16_t>(iniGetInt(s, "maxWeightPerTire", maxWeightPerTire));
     readPointsFromIni(s);
@@ -95,10 +111,8 @@ std::wstring GroundGeometryElement::getIndicatedLabel(bool, const units::UnitCon
 
 std::wstring GroundGeometryElement::createAML(const units::UnitConverter*, const std::string& style) const {
     AmlPage page(style, createDescriptionString());
-    if (maxWeight > 0)
-        page.row(L"Maximum weight", std::to_wstring(maxWeight) + L" kg");
-    if (maxWeightPerTire > 0)
-        page.row(L"Maximum weight per tire", std::to_wstring(maxWeightPerTire) + L" kg");
+    if (maxWeight > 0) page.row(L"Maximum weight", std::to_wstring(maxWeight) + L" kg");
+    if (maxWeightPerTire > 0) page.row(L"Maximum weight per tire", std::to_wstring(maxWeightPerTire) + L" kg");
     return page.optionalRow(L"Description", widen(description)).str();
 }
 
@@ -107,11 +121,8 @@ void GroundGeometryElement::writeStaticData(char* staticData) const {
     const unsigned areaValue = geometryType == AREA ? static_cast<unsigned>(additionalData & 0xFFFF) : 0;
     staticData[1] = static_cast<char>(areaValue ? ggeAreaToByte(areaValue * GGE_AREA_UNIT_M2) : 0);
     uint8_t flags = kind & 0x1F;
-    if (areaValue == 0)
-        flags |= 0x20;
-    if (geometryType == LINE)
-        flags |= 0x40;
-    if (boundingBoxArea < SMALL_FEATURE_AREA_M2)
-        flags |= 0x80;
+    if (areaValue == 0) flags |= 0x20;
+    if (geometryType == LINE) flags |= 0x40;
+    if (boundingBoxArea < SMALL_FEATURE_AREA_M2) flags |= 0x80;
     staticData[2] = static_cast<char>(flags);
 }

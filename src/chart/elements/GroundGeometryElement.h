@@ -7,10 +7,16 @@
 // or an area drawn under everything else.
 class GroundGeometryElement : public RecordElement<GroundGeometryElement, AShapeChartElement> {
 public:
-    // The kind of thing; five bits in the static data.
+    // The kind of thing; five bits in the static data. The numbers group
+    // what the map shows together: 0-8 and 19 are an airport's ground,
+    // shown only at airport scale; 9-18 the land's features; 15-18 are
+    // borders that run along a road, a railway, a river or a coast, so they
+    // show with either of the two.
     enum Kind {
-        UNKNOWN_KIND = 0, TAXIWAY = 1, APRON = 2, ROAD = 3, RAILWAY = 4, WATER = 5, RIVER = 6, BORDER = 7,
-        COASTLINE = 8, FOREST = 9, URBAN = 10, KIND_COUNT = 11
+        UNKNOWN_KIND = 0, TAXIWAY = 1, APRON = 2, RUNWAY = 3, SHOULDER = 4, TAXILANE = 5, HOLDING_POSITION = 6,
+        TAXIWAY_LINE = 7, AIRPORT_BOUNDARY = 8, ROAD = 9, RAILWAY = 10, WATER = 11, COASTLINE = 12, RIVER = 13,
+        BORDER = 14, BORDER_ALONG_ROAD = 15, BORDER_ALONG_RAILWAY = 16, BORDER_ALONG_RIVER = 17,
+        BORDER_ALONG_COAST = 18, HELIPAD = 19, BUILDING = 20, KIND_COUNT = 21
     };
     enum GeometryType { LINE = 0, AREA = 1 };
 
