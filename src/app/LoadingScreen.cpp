@@ -60,5 +60,10 @@ void LoadingProgressCallback::draw() {
     core::rect<s32> done = bar;
     done.LowerRightCorner.X = bar.UpperLeftCorner.X + static_cast<s32>(bar.getWidth() * progress);
     driver->draw2DRectangle(video::SColor(255, 0, 150, 255), done);
+    if (!text.empty()) {
+        if (gui::IGUIFont* font = device->getGUIEnvironment()->getBuiltInFont())
+            font->draw(text.c_str(), core::rect<s32>(0, bar.LowerRightCorner.Y + barHeight, screen.Width, screen.Height),
+                       video::SColor(255, 255, 255, 255), true, false);
+    }
     driver->endScene();
 }

@@ -14,6 +14,8 @@ public:
 
     void nextStep();
     void draw();
+    // A line under the bar saying what is being loaded.
+    void setText(const std::wstring& line) { text = line; }
     float getProgress() const { return progress; }
 
 private:
@@ -22,4 +24,5 @@ private:
     irr::video::ITexture* background;
     float step;
     float progress = 0.0f;
+    std::wstring text;
 };

@@ -13,7 +13,7 @@
 #include "panels/instruments/TurnRateIndicator.h"
 #include "panels/instruments/VerticalSpeedIndicator.h"
 
-void registerPanelKinds(PanelManager& panels, const InstrumentContext& context) {
+void registerPanelKinds(PanelManager& panels, const InstrumentContext& context, const PanelFactorySource& elsewhere) {
     // FactoryIndex 0 ... 20. Kinds still drawn as placeholders are replaced
     // by their real panels in place, never moved.
     static const char* const kKinds[] = {
@@ -24,8 +24,8 @@ void registerPanelKinds(PanelManager& panels, const InstrumentContext& context) 
         "TextPanel",         "BarPanel"};
     for (int index = 0; index < static_cast<int>(sizeof(kKinds) / sizeof(kKinds[0])); ++index) {
         const std::string name = kKinds[index];
-        IPanelFactory* factory = nullptr;
-        switch (index) {
+        IPanelFactory* factory = elsewhere ? elsewhere(index, name) : nullptr;
+        if (!factory) switch (index) {
             case 0: factory = new InstrumentFactory<AttitudeIndicator>(context, name); break;
             case 1: factory = new InstrumentFactory<TurnRateIndicator>(context, name); break;
             case 4: factory = new InstrumentFactory<Altimeter>(context, name); break;

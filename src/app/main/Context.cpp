@@ -19,7 +19,9 @@
 #include "base/Version.h"
 #include "app/SystemManager.h"
 #include "base/Time.h"
+#include "chart/files/ExtendedChart.h"
 #include "fusion/FlightStateIMU.h"
+#include "map/ChartRenderers.h"
 #include "gui/Drawer2D.h"
 #include "gui/ConcurrentImageLoader.h"
 #include "gui/FlexibleFont.h"
@@ -153,7 +155,8 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
         const unsigned size = static_cast<unsigned>((pixelHeight + 3) / 4 * 4);
         return fontManager->getFont(getPath("media/sdff/fonts/Roboto Medium.ttf"), size);
     };
-    registerPanelKinds(*panelManager, instruments);
+    registerPanelKinds(*panelManager, instruments,
+                       [this, instruments](int index, const std::string&) { return createPanelFactory(index, instruments); });
     loading->nextStep();
 
     logMessage("cpp: Load Settings");
@@ -168,6 +171,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     if (hwInput->shouldAutoSelectPreviousSensors()) ask = convertStringTo<int>(ini.get("", "SensorCount")) == 1;
     if (sensorManager->loadSensorSettingsFromIni(&ini, ask)) ini.save(getPath("data/config.ini"));
     applyAutopilotSettings();
+    loadChart();
 
     const double t0 = getSecs();
     loading->nextStep();
@@ -176,6 +180,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     addMenuEntries();
     loading->nextStep();
     if (!updateMessage.empty()) panelManager->setMessage(this, updateMessage, PanelManager::NOTICE, 30000);
+    if (!chartMessage.empty()) panelManager->setMessage(chart.get(), chartMessage, PanelManager::NOTICE, 15000);
     keepLoadingScreenUp(t0);
     loading->nextStep();
     loading.reset();
@@ -193,6 +198,8 @@ Context::~Context() {
     if (sensorManager && panelManager) sensorManager->unregisterSensorDataReceiver(panelManager->getSensorDataReceiver());
     sensorManager.reset();
     panelManager.reset();
+    chartRenderers.reset();
+    chart.reset();
     sensorMessages.reset();
     dialogs.reset();
     drawer.reset();

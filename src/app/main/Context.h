@@ -33,6 +33,10 @@ class SensorManager;
 class PanelManager;
 class SystemManager;
 class SensorMessages;
+class ExtendedChart;
+class ChartRenderers;
+class IPanelFactory;
+struct InstrumentContext;
 
 // Owns every manager for the life of the process and runs the per-frame
 // housekeeping: pacing, screen changes and the resize callbacks.
@@ -97,6 +101,8 @@ public:
     // The units the pilot reads values in, as configured.
     const units::UnitConverter& getUnitConverter() const { return unitConverter; }
     const ChartElementFactoryList& getChartElementFactories() const { return chartElementFactories; }
+    // The installed chart; null until it is loaded at start.
+    ExtendedChart* getChart() { return chart.get(); }
 
 private:
     void processScreenChange();
@@ -110,6 +116,12 @@ private:
     void loadConfiguredFont(const IniFile& ini);
     void installTrafficCallouts(const IniFile& ini);
     void applyAutopilotSettings();
+    // The chart below the Data location, loaded with its progress on the
+    // loading screen. Without chart data the map shows the aircraft alone
+    // and says why.
+    void loadChart();
+    // The panel kinds built above the panels library (the map).
+    IPanelFactory* createPanelFactory(int index, const InstrumentContext& instruments);
 
     irr::IrrlichtDevice* device;
     std::unique_ptr<FlexibleFontManager> fontManager;
@@ -130,6 +142,9 @@ private:
     std::unique_ptr<TrafficSpeech> trafficSpeech;
     std::unique_ptr<ProgramDialogs> dialogs;
     ChartElementFactoryList chartElementFactories;
+    std::unique_ptr<ExtendedChart> chart;
+    std::shared_ptr<ChartRenderers> chartRenderers;
+    std::wstring chartMessage;
     units::UnitConverter unitConverter;
     FlexibleFont* defaultFont = nullptr;
 

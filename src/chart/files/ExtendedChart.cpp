@@ -33,6 +33,8 @@ ExtendedChart::ExtendedChart(std::string appHome, size_t elementCacheSize, size_
       elementCache(elementCacheSize),
       textureCacheCapacity(4 * textureCacheSize) {}
 
+void ExtendedChart::setDataPath(const std::string& path) { dataPath = path.empty() ? dataRoot : asFolder(path); }
+
 ExtendedChart::~ExtendedChart() = default;
 
 void ExtendedChart::showMessage(const std::string& message) {

@@ -30,6 +30,9 @@ public:
 
     // Messages for the pilot (data too old, low memory).
     void setMessageCallback(std::function<void(const std::string&)> callback) { messageCallback = std::move(callback); }
+    // Where the chart data lie, when known only after construction; takes
+    // effect at the next loadData().
+    void setDataPath(const std::string& path);
     // (Re)loads everything for the vendor named in "data/data.ini".
     void loadData(const ChartProgressCallback& progress = {});
     void OnMustFreeMemory();

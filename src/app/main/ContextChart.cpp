@@ -1,0 +1,54 @@
+// The chart and the map panels it feeds.
+#include "app/LoadingScreen.h"
+#include "app/main/Context.h"
+#include "base/DataLocationsFile.h"
+#include "base/Logger.h"
+#include "base/StringConversions.h"
+#include "chart/elements/IChartElement.h"
+#include "chart/files/ExtendedChart.h"
+#include "map/ChartRenderers.h"
+#include "map/Map2DFactory.h"
+#include "panels/PanelManager.h"
+
+void Context::loadChart() {
+    logMessage("cpp: Load Chart");
+    if (!chart) chart = std::make_unique<ExtendedChart>(getPath(""), 100000, 80, &chartElementFactories);
+    std::string storagePath, error;
+    if (!findChartStoragePath(getPath(""), &storagePath, &error)) {
+        chartMessage = L"No chart data: " + convertUtf8ToWString(error);
+        logMessage("chart: " + error);
+        return;
+    }
+    chart->setDataPath(storagePath);
+    chart->setMessageCallback([this](const std::string& text) {
+        if (panelManager) panelManager->setMessage(chart.get(), text, PanelManager::WARNING, 15000);
+    });
+    chart->loadData([this](const std::string& text, double) {
+        loading->setText(convertUtf8ToWString(text));
+        loading->draw();
+    });
+    loading->setText(L"");
+    if (chart->getStaticElementCount() == 0 && chart->getCustomElementCount() == 0) {
+        chartMessage = L"No chart data installed: the map shows the aircraft only.";
+        logMessage("chart: no elements below " + chart->getChartDataFolder());
+    }
+}
+
+IPanelFactory* Context::createPanelFactory(int index, const InstrumentContext& instruments) {
+    if (index != 2) return nullptr;
+    // The map panels hold the chart from the start; its data arrive when
+    // it is loaded, before the panels are made.
+    if (!chart) chart = std::make_unique<ExtendedChart>(getPath(""), 100000, 80, &chartElementFactories);
+    if (!chartRenderers) chartRenderers = std::make_shared<ChartRenderers>(*drawer);
+    MapContext map;
+    map.instruments = instruments;
+    map.chart = chart.get();
+    map.renderers = chartRenderers;
+    map.startPosition = [this]() -> ChartPosition {
+        // Until a sensor gives a position the map shows where the chart
+        // has data.
+        const IChartElement* first = chart->getStaticElementCount() > 0 ? chart->getChartElement(0) : nullptr;
+        return first ? first->getPosition() : ChartPosition();
+    };
+    return new Map2DFactory(map);
+}

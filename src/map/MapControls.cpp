@@ -1,0 +1,29 @@
+#include "map/MapControls.h"
+
+#include "gui/Drawer2D.h"
+#include "map/Map2D.h"
+
+using namespace irr;
+
+namespace {
+core::rect<s32> toRect(const ControlBox& b) { return core::rect<s32>(b.left, b.top, b.right, b.bottom); }
+
+void button(Map2D& map, const ControlBox& box, const wchar_t* text, bool night) {
+    Drawer2D& drawer = map.getDrawer();
+    const core::rect<s32> r = toRect(box);
+    drawer.fillRectangle(r, night ? video::SColor(170, 30, 34, 40) : video::SColor(170, 255, 255, 255));
+    drawer.drawRectangleOutline(r, 1.5f, night ? video::SColor(255, 120, 120, 120) : video::SColor(255, 60, 60, 60));
+    drawer.drawTextCentred(map.getFont(r.getHeight() * 2 / 3), text, r,
+                           night ? video::SColor(255, 210, 210, 210) : video::SColor(255, 20, 20, 20));
+}
+}  // namespace
+
+void MapControls::draw(Map2D& map, bool trackUp, bool followShown) const {
+    const bool night = map.isNight();
+    const ControlBox& z = layout.zoom;
+    const int middle = (z.top + z.bottom) / 2;
+    button(map, {z.left, z.top, z.right, middle}, L"+", night);
+    button(map, {z.left, middle, z.right, z.bottom}, L"\x2212", night);
+    button(map, layout.orientation, trackUp ? L"T" : L"N", night);
+    if (followShown) button(map, layout.follow, L"\x25CE", night);
+}

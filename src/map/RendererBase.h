@@ -1,0 +1,78 @@
+#pragma once
+#include <irrlicht.h>
+
+#include <string>
+
+#include "gui/Drawer2D.h"
+#include "map/IChartElementRenderer.h"
+
+class Map2D;
+struct ChartPosition;
+
+// What the element renderers share: the symbol's place in the picture, a
+// hit radius around it, the label with the element's own text, and the
+// selection list entries from the element's description.
+class ARenderer : public IChartElementRenderer {
+public:
+    explicit ARenderer(Drawer2D& drawer) : drawer(drawer) {}
+    void render2DText(const IChartElement* element, Map2D* map, int32_t id, bool selected,
+                      bool highlighted) override;
+    bool isMouseOver2D(Map2D* map, const IChartElement* element, int32_t id, PanelPoint point) override;
+    std::wstring getSelectionListLabel(const IChartElement* element, const units::UnitConverter& units) override;
+    std::wstring getSelectionListDetails(const IChartElement* element, const units::UnitConverter& units,
+                                         bool full) override;
+
+protected:
+    // The symbol's half size in pixels; taps within it (and a little more)
+    // select the element.
+    static constexpr float kSymbolRadius = 8.0f;
+    virtual irr::video::SColor labelColour(const IChartElement* element, bool night) const;
+    Drawer2D& drawer;
+};
+
+// Kinds drawn as one symbol at their position: the same symbol serves the
+// map and the sketch of lists.
+class APointRenderer : public ARenderer {
+public:
+    using ARenderer::ARenderer;
+    void renderSketch(const IChartElement* element, const irr::core::rect<int>& area) override;
+    void render2D(const IChartElement* element, Map2D* map, int32_t id, bool selected, bool highlighted) override;
+
+protected:
+    virtual void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius,
+                            bool night) = 0;
+};
+
+// Kinds drawn as lines or areas: the sketch shows the outline fitted into
+// the rectangle; a tap hits near a line (or inside an area).
+class AShapeRenderer : public ARenderer {
+public:
+    using ARenderer::ARenderer;
+    void renderSketch(const IChartElement* element, const irr::core::rect<int>& area) override;
+    void render2D(const IChartElement* element, Map2D* map, int32_t id, bool selected, bool highlighted) override;
+    bool isMouseOver2D(Map2D* map, const IChartElement* element, int32_t id, PanelPoint point) override;
+
+protected:
+    struct Look {
+        irr::video::SColor line;
+        float width = 1.0f;
+        irr::video::SColor fill{0, 0, 0, 0};  // transparent: no fill
+        bool closed = false;
+    };
+    virtual Look lookOf(const IChartElement* element, bool night) const = 0;
+    // The outline in the picture; reused between calls.
+    Drawer2D::Points points;
+};
+
+// Draws in the picture being made: positions through the map, shapes
+// through the 2D drawer.
+struct MapPen {
+    Map2D& map;
+    Drawer2D& drawer;
+    explicit MapPen(Map2D& map);
+    irr::core::vector2df at(const ChartPosition& position) const;
+    void line(const ChartPosition& from, const ChartPosition& to, float width, irr::video::SColor colour) const;
+};
+
+// Day colours darkened for the night style, so the chart does not dazzle.
+irr::video::SColor nightened(irr::video::SColor colour, bool night);
