@@ -88,6 +88,7 @@ public:
     // The panel's rectangle on the screen in the last frame.
     const irr::core::rect<int>& getArea() const { return area; }
     const MapTurn& getTurn() const { return turn; }
+    const MapControlsLayout& getControlsLayout() const { return controls.getLayout(); }
 
 private:
     struct OwnState {

@@ -11,8 +11,34 @@
 #include "gui/FlexibleFont.h"
 #include "map/ChartRenderers.h"
 #include "map/Map2D.h"
+#include "base/IniFile.h"
+#include "sensors/GPS_Data.h"
+#include "sensors/ISensorFactory.h"
+#include "sensors/SensorKinds.h"
+#include "sensors/SensorManager.h"
 #include "support/GuiWindow.h"
 #include "support/TestAppContext.h"
+
+// A GNSS receiver that reports what the test sets.
+class TestGnss : public ISensor {
+public:
+    std::string getName() override { return "Test GNSS"; }
+    bool Update() override { return true; }
+    uint32_t lastTimeUpdated(ISensorData::Type) override { return ++updates; }
+    ISensorData* getData(ISensorData::Type type) override { return type == ISensorData::GPS ? &gps : nullptr; }
+    bool isDataTypeSupported(ISensorData::Type type) override { return type == ISensorData::GPS; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::GPS}; }
+    WarningLevel getWarning(ISensorData::Type) override { return GOOD; }
+    GPS_Data gps;
+    uint32_t updates = 0;
+};
+
+struct TestGnssFactory : NoSetupGUISensorFactory {
+    TestGnss* last = nullptr;
+    ISensor* Create() override { return last = new TestGnss; }
+    std::string getName() override { return "Test GNSS"; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::GPS}; }
+};
 
 class MapFixture : public GuiWindow {
 protected:
@@ -42,6 +68,19 @@ protected:
         context.renderers = renderers;
     }
 
+    // The map reads the aircraft from this receiver from now on.
+    TestGnss& useGnss(double longitude, double latitude, double track) {
+        registerSensorDataFactories(sensors);
+        sensors.addSensorFactory(gnssFactory);
+        IniFile ini;
+        ini.setFromString("SensorCount = 2\nD0 = 1\n[S1]\nFactoryIndex = 0\n");
+        sensors.loadSensorSettingsFromIni(&ini, false);
+        context.instruments.sensors = &sensors;
+        TestGnss& gnss = *gnssFactory->last;
+        gnss.gps.longitude = longitude, gnss.gps.latitude = latitude, gnss.gps.groundTrack = track;
+        return gnss;
+    }
+
     // Centres the map on the position at the zoom and draws until the chart
     // picture is complete; returns the last frame.
     irr::video::IImage* show(Map2D& map, double longitude, double latitude, double zoom) {
@@ -64,6 +103,8 @@ protected:
     std::shared_ptr<ChartRenderers> renderers;
     std::unique_ptr<FlexibleFontManager> fonts;
     units::UnitConverter units;
+    SensorManager sensors;
+    TestGnssFactory* gnssFactory = new TestGnssFactory;
     MapContext context;
     bool night = false;
     std::wstring shownTitle, shownText;

@@ -1,12 +1,123 @@
+// The map drawn from the demo chart, checked on the pixels of the frame.
 #include "MapFixture.h"
 
+#include "chart/elements/AirportElement.h"
+
+using irr::video::SColor;
+
 namespace {
+
 constexpr double kCyvrLongitude = -123.1844, kCyvrLatitude = 49.1939;
+
+irr::SEvent mouse(irr::EMOUSE_INPUT_EVENT type, int x, int y, float wheel = 0.0f) {
+    irr::SEvent e;
+    e.EventType = irr::EET_MOUSE_INPUT_EVENT;
+    e.MouseInput.Event = type;
+    e.MouseInput.X = x, e.MouseInput.Y = y;
+    e.MouseInput.Wheel = wheel;
+    e.MouseInput.ButtonStates = 0;
+    e.MouseInput.Shift = e.MouseInput.Control = false;
+    return e;
 }
 
-TEST_F(MapFixture, DumpForLooking) {
+void tap(Map2D& map, int x, int y) {
+    map.processEvent(mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, x, y));
+    map.processEvent(mouse(irr::EMIE_LMOUSE_LEFT_UP, x, y));
+}
+
+// Pixels within the radius of the point whose colour is near the colour.
+int countNear(irr::video::IImage* image, PanelPoint at, int radius, SColor colour, int tolerance = 40) {
+    int count = 0;
+    for (int y = int(at.y) - radius; y <= int(at.y) + radius; ++y)
+        for (int x = int(at.x) - radius; x <= int(at.x) + radius; ++x)
+            if (x >= 0 && y >= 0 && x < 800 && y < 480 &&
+                std::abs(int(image->getPixel(x, y).getRed()) - int(colour.getRed())) <= tolerance &&
+                std::abs(int(image->getPixel(x, y).getGreen()) - int(colour.getGreen())) <= tolerance &&
+                std::abs(int(image->getPixel(x, y).getBlue()) - int(colour.getBlue())) <= tolerance)
+                ++count;
+    return count;
+}
+
+const AirportElement* airport(ExtendedChart* chart, const std::string& ident) {
+    for (int32_t id : chart->getMatchingChartElements(ident, 20)) {
+        const auto* a = dynamic_cast<const AirportElement*>(chart->getChartElement(id));
+        if (a && a->ident == ident) return a;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(MapFixture, NorthUpOverVancouverShowsTheAirportWhereItProjectsAndTapsSelectIt) {
     Map2D map(context, MapOptions());
     irr::video::IImage* frame = show(map, kCyvrLongitude, kCyvrLatitude, 0.02);
-    driver->writeImageToFile(frame, "/tmp/map.png");
+    const AirportElement* cyvr = airport(chart, "CYVR");
+    ASSERT_NE(cyvr, nullptr);
+    const PanelPoint at = map.toPanel(cyvr->getPosition());
+    EXPECT_NEAR(at.x, 400 + (cyvr->getPosition().longitude - kCyvrLongitude) / map.getViewport().longitudeSpan * 800,
+                0.5);
+    // The towered field's blue disc around its position.
+    EXPECT_GT(countNear(frame, at, 8, SColor(255, 0, 90, 200)), 40);
     frame->drop();
+
+    tap(map, int(at.x), int(at.y));
+    EXPECT_NE(shownTitle.find(L"CYVR"), std::wstring::npos) << std::string(shownTitle.begin(), shownTitle.end());
+}
+
+TEST_F(MapFixture, TheMapFollowsTheAircraftTrackUpPutsItBelowTheMiddleAndNightDarkensTheGround) {
+    TestGnss& gnss = useGnss(kCyvrLongitude, kCyvrLatitude, 0.0);
+    Map2D map(context, MapOptions());
+    irr::video::IImage* day = settle(map);
+    const SColor dayGround = day->getPixel(200, 400);
+    // The own ship is drawn at the middle while north up...
+    EXPECT_GT(countNear(day, {400, 240}, 6, SColor(255, 255, 200, 0), 30), 10);
+    day->drop();
+    gnss.gps.longitude += 0.1;
+    settle(map)->drop();
+    EXPECT_NEAR(map.getViewport().centre.longitude, kCyvrLongitude + 0.1, 1e-9);
+
+    const MapControlsLayout& controls = map.getControlsLayout();
+    tap(map, (controls.orientation.left + controls.orientation.right) / 2,
+        (controls.orientation.top + controls.orientation.bottom) / 2);
+    EXPECT_EQ(map.getViewMode(), MapViewState::TRACK_UP);
+    irr::video::IImage* trackUp = settle(map);
+    // ...and a quarter of the panel lower with the track up.
+    EXPECT_EQ(countNear(trackUp, {400, 240}, 6, SColor(255, 255, 200, 0), 30), 0);
+    EXPECT_GT(countNear(trackUp, {400, 360}, 6, SColor(255, 255, 200, 0), 30), 10);
+    trackUp->drop();
+
+    night = true;
+    irr::video::IImage* dark = settle(map);
+    const SColor nightGround = dark->getPixel(200, 400);
+    EXPECT_LT(nightGround.getLuminance(), dayGround.getLuminance() / 3);
+    dark->drop();
+}
+
+TEST_F(MapFixture, ZoomControlWheelAndDragZoomWithinTheLimits) {
+    Map2D map(context, MapOptions());
+    settle(map)->drop();
+    const double start = map.getZoom();
+    const MapControlsLayout& controls = map.getControlsLayout();
+    const int x = (controls.zoom.left + controls.zoom.right) / 2;
+    tap(map, x, controls.zoom.top + 2);
+    EXPECT_NEAR(map.getZoom(), start * 1.5, 1e-12);
+    tap(map, x, controls.zoom.bottom - 2);
+    EXPECT_NEAR(map.getZoom(), start, 1e-12);
+    map.processEvent(mouse(irr::EMIE_MOUSE_WHEEL, 300, 200, -1.0f));
+    EXPECT_NEAR(map.getZoom(), start * 2.0 / 3.0, 1e-12);
+    // A drag down the whole zoom control's height zooms out as far as the
+    // panel's height would, scaled to the part dragged.
+    const int y0 = controls.zoom.top + 4, y1 = controls.zoom.bottom - 4;
+    const double before = map.getZoom();
+    map.processEvent(mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, x, y0));
+    map.processEvent(mouse(irr::EMIE_MOUSE_MOVED, x, y1));
+    map.processEvent(mouse(irr::EMIE_LMOUSE_LEFT_UP, x, y1));
+    EXPECT_NEAR(map.getZoom(), before * std::exp(-std::log(7.5) * (y1 - y0) / 480.0), 1e-9);
+    // Dragging the map itself leaves the following mode.
+    map.processEvent(mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, 300, 200));
+    map.processEvent(mouse(irr::EMIE_MOUSE_MOVED, 360, 200));
+    map.processEvent(mouse(irr::EMIE_LMOUSE_LEFT_UP, 360, 200));
+    EXPECT_EQ(map.getViewMode(), MapViewState::DRAGGED);
+    map.processPanelEvent("zoom", {{"zoom", "2.0"}});  // beyond the limit
+    EXPECT_NEAR(map.getZoom(), before * std::exp(-std::log(7.5) * (y1 - y0) / 480.0), 1e-9);
 }
