@@ -66,6 +66,8 @@ public:
     double getScaleMeasure() const { return viewport.scaleMeasure; }
     // Whether a new chart picture is still being drawn.
     bool isDrawingChart() const { return picture.isDrawing(); }
+    // Elements in the chart picture shown now.
+    size_t getDrawnElementCount() const { return picture.getShownElements().size(); }
 
     ChartPosition getPosition() const { return own.position; }
     // Feet above mean sea level from the default altitude source; 0 without one.

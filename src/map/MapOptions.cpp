@@ -16,6 +16,7 @@ void MapOptions::read(const IniFile& ini, const std::string& section) {
     chartElements = number(ini, section, "chartElements", chartElements) != 0;
     descriptions = number(ini, section, "descriptions", descriptions) != 0;
     textSize = number(ini, section, "textSize", textSize);
+    trafficFilterAlt = static_cast<int>(number(ini, section, "trafficFilterAlt", trafficFilterAlt));
 }
 
 void MapOptions::write(IniFile& ini, const std::string& section) const {
@@ -24,4 +25,5 @@ void MapOptions::write(IniFile& ini, const std::string& section) const {
     ini.set(section, "chartElements", chartElements ? "1" : "0");
     ini.set(section, "descriptions", descriptions ? "1" : "0");
     ini.set(section, "textSize", convertToString(textSize));
+    ini.set(section, "trafficFilterAlt", convertToString(trafficFilterAlt));
 }

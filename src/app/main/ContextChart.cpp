@@ -9,6 +9,7 @@
 #include "map/ChartRenderers.h"
 #include "map/Map2DFactory.h"
 #include "panels/PanelManager.h"
+#include "traffic/layer/TrafficMapLayer.h"
 
 void Context::loadChart() {
     logMessage("cpp: Load Chart");
@@ -44,6 +45,10 @@ IPanelFactory* Context::createPanelFactory(int index, const InstrumentContext& i
     map.instruments = instruments;
     map.chart = chart.get();
     map.renderers = chartRenderers;
+    // Traffic over the chart, from the sensors' default traffic source.
+    map.layers.push_back([this](Map2D&) -> std::unique_ptr<IMapLayer> {
+        return std::make_unique<TrafficMapLayer>(*sensorManager, nullptr);
+    });
     map.startPosition = [this]() -> ChartPosition {
         // Until a sensor gives a position the map shows where the chart
         // has data.

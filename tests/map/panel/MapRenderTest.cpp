@@ -1,5 +1,5 @@
 // The map drawn from the demo chart, checked on the pixels of the frame.
-#include "MapFixture.h"
+#include "support/MapFixture.h"
 
 #include "chart/elements/AirportElement.h"
 

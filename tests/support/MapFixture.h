@@ -13,31 +13,43 @@
 #include "map/Map2D.h"
 #include "base/IniFile.h"
 #include "sensors/GPS_Data.h"
+#include "sensors/ScalarSensorData.h"
+#include "sensors/Traffic_Data.h"
 #include "sensors/ISensorFactory.h"
 #include "sensors/SensorKinds.h"
 #include "sensors/SensorManager.h"
 #include "support/GuiWindow.h"
 #include "support/TestAppContext.h"
 
-// A GNSS receiver that reports what the test sets.
+// A receiver of position, altitude and traffic that reports what the test
+// sets.
 class TestGnss : public ISensor {
 public:
     std::string getName() override { return "Test GNSS"; }
     bool Update() override { return true; }
     uint32_t lastTimeUpdated(ISensorData::Type) override { return ++updates; }
-    ISensorData* getData(ISensorData::Type type) override { return type == ISensorData::GPS ? &gps : nullptr; }
-    bool isDataTypeSupported(ISensorData::Type type) override { return type == ISensorData::GPS; }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::GPS}; }
+    ISensorData* getData(ISensorData::Type type) override {
+        if (type == ISensorData::GPS) return &gps;
+        if (type == ISensorData::ALTITUDE) return &altitude;
+        if (type == ISensorData::TRAFFIC) return &traffic;
+        return nullptr;
+    }
+    bool isDataTypeSupported(ISensorData::Type type) override { return getData(type) != nullptr; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return kTypes; }
     WarningLevel getWarning(ISensorData::Type) override { return GOOD; }
     GPS_Data gps;
+    Altitude_Data altitude;
+    Traffic_Data traffic;
     uint32_t updates = 0;
+    static inline const std::vector<ISensorData::Type> kTypes = {ISensorData::GPS, ISensorData::ALTITUDE,
+                                                                 ISensorData::TRAFFIC};
 };
 
 struct TestGnssFactory : NoSetupGUISensorFactory {
     TestGnss* last = nullptr;
     ISensor* Create() override { return last = new TestGnss; }
     std::string getName() override { return "Test GNSS"; }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::GPS}; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return TestGnss::kTypes; }
 };
 
 class MapFixture : public GuiWindow {
@@ -73,7 +85,7 @@ protected:
         registerSensorDataFactories(sensors);
         sensors.addSensorFactory(gnssFactory);
         IniFile ini;
-        ini.setFromString("SensorCount = 2\nD0 = 1\n[S1]\nFactoryIndex = 0\n");
+        ini.setFromString("SensorCount = 2\nD0 = 1\nD5 = 1\nD15 = 1\n[S1]\nFactoryIndex = 0\n");
         sensors.loadSensorSettingsFromIni(&ini, false);
         context.instruments.sensors = &sensors;
         TestGnss& gnss = *gnssFactory->last;
