@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "map/labels/LabelMoveLimit.h"
+#include "map/labels/RectangleGradientDescent.h"
+#include "map/labels/RectangleQuadTree.h"
+#include "ScatteredRects.h"
+
+namespace {
+const LabelRect kBounds{0, 0, 800, 600};
+
+double totalOverlap(const std::vector<LabelRect>& rects) { return RectangleQuadTree(rects).totalOverlap(); }
+
+double moved(const LabelRect& from, const LabelRect& to) { return std::hypot(to.left - from.left, to.top - from.top); }
+
+bool inside(const LabelRect& r, const LabelRect& bounds) {
+    return r.left >= bounds.left && r.top >= bounds.top && r.right() <= bounds.right() + 1e-9 &&
+           r.bottom() <= bounds.bottom() + 1e-9;
+}
+
+TEST(RectangleGradientDescent, SpreadsCrowdedLabelsWithinTheirReach) {
+    const std::vector<LabelRect> start = scatteredRects(200, kBounds, 30, 90, 7);
+    const double before = totalOverlap(start);
+    const RectangleDescentResult result = descendRectangles(start, kBounds, 40);
+    ASSERT_EQ(result.rects.size(), start.size());
+    EXPECT_FALSE(result.stopped);
+    EXPECT_LT(totalOverlap(result.rects), 0.1 * before) << "from " << before;
+    for (size_t i = 0; i < start.size(); ++i) {
+        EXPECT_LE(moved(start[i], result.rects[i]), 40 + 1e-9);
+        EXPECT_TRUE(inside(result.rects[i], kBounds));
+        EXPECT_EQ(result.rects[i].width, start[i].width);
+    }
+    const RectangleDescentResult again = descendRectangles(start, kBounds, 40);
+    for (size_t i = 0; i < start.size(); ++i) EXPECT_EQ(again.rects[i].left, result.rects[i].left);
+}
+
+// Identical labels on one spot have no gradient between them; they must
+// still come apart.
+TEST(RectangleGradientDescent, SeparatesLabelsStackedExactly) {
+    const std::vector<LabelRect> start(3, LabelRect{400, 300, 50, 10});
+    const RectangleDescentResult result = descendRectangles(start, kBounds, 30);
+    EXPECT_LT(totalOverlap(result.rects), 0.05 * totalOverlap(start));
+}
+
+TEST(RectangleGradientDescent, EdgesOfTheInput) {
+    EXPECT_TRUE(descendRectangles({}, kBounds, 40).rects.empty());
+
+    const LabelRect alone{10, 10, 50, 10};
+    EXPECT_EQ(descendRectangles({alone}, kBounds, 40).rects[0].left, alone.left);
+
+    // Wider than the panel: it may only cover it, and still not go too far.
+    const LabelRect wide{-100, 100, 1000, 20};
+    const LabelRect placed = descendRectangles({wide, wide}, kBounds, 150).rects[0];
+    EXPECT_LE(placed.left, kBounds.left);
+    EXPECT_GE(placed.right(), kBounds.right());
+    EXPECT_LE(moved(wide, placed), 150 + 1e-9);
+
+    // Out of the panel, beyond reach: as near as its reach allows.
+    const LabelRect outside{-80, 300, 40, 10};
+    const LabelRect pulledIn = descendRectangles({outside}, kBounds, 30).rects[0];
+    EXPECT_NEAR(pulledIn.left, -50, 1e-9);
+    EXPECT_EQ(pulledIn.top, 300);
+
+    const RectangleDescentResult stopped =
+        descendRectangles(scatteredRects(50, kBounds, 30, 90, 1), kBounds, 40, [] { return true; });
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_EQ(stopped.iterations, 0);
+}
+
+// Every corner the limit gives is allowed, and an allowed corner stays put.
+TEST(LabelMoveLimit, KeepsCornersInReachAndInBounds) {
+    const std::vector<LabelRect> starts = scatteredRects(40, LabelRect{-20, -20, 840, 640}, 10, 60, 3);
+    const std::vector<LabelRect> targets = scatteredRects(40, LabelRect{-200, -200, 1200, 1000}, 1, 2, 4);
+    for (const LabelRect& start : starts) {
+        const LabelMoveLimit limit(start, kBounds, 25);
+        const bool startsInside = inside(start, kBounds);
+        for (const LabelRect& target : targets) {
+            double x = target.left, y = target.top;
+            limit.clamp(x, y);
+            const LabelRect r{x, y, start.width, start.height};
+            EXPECT_LE(moved(start, r), 25 + 1e-9);
+            if (startsInside) {
+                EXPECT_TRUE(inside(r, kBounds));
+            }
+            double again = x, againY = y;
+            limit.clamp(again, againY);
+            EXPECT_NEAR(again, x, 1e-9);
+            EXPECT_NEAR(againY, y, 1e-9);
+        }
+    }
+}
+}  // namespace
