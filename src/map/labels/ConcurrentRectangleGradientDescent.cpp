@@ -55,8 +55,8 @@ void ConcurrentRectangleGradientDescent::work() {
         waiting = Job{};
         lock.unlock();
 
-        RectangleDescentResult placed = descendRectangles(
-            job.rects, job.bounds, job.maxMove, [this, &job] { return wantedRun.load() != job.run; });
+        RectangleDescentResult placed =
+            descendRectangles(job.rects, job.bounds, job.maxMove, [this, &job] { return wantedRun.load() != job.run; });
 
         lock.lock();
         if (placed.stopped || job.run != latestRun) continue;

@@ -52,11 +52,11 @@ private:
 
     mutable std::mutex mutex;
     std::condition_variable wake;
-    Job waiting;              // under mutex; run 0: nothing waiting
-    uint64_t latestRun = 0;   // under mutex; the run whose result counts
-    uint64_t finishedRun = 0; // under mutex
+    Job waiting;                    // under mutex; run 0: nothing waiting
+    uint64_t latestRun = 0;         // under mutex; the run whose result counts
+    uint64_t finishedRun = 0;       // under mutex
     std::vector<LabelRect> result;  // under mutex; the result of finishedRun
-    bool quit = false;        // under mutex
+    bool quit = false;              // under mutex
     // A copy of latestRun the worker reads at every step without the lock,
     // to give up a run that no longer counts.
     std::atomic<uint64_t> wantedRun{0};

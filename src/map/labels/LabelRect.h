@@ -11,6 +11,10 @@ struct LabelRect {
 
     double right() const { return left + width; }
     double bottom() const { return top + height; }
+
+    bool operator==(const LabelRect& other) const {
+        return left == other.left && top == other.top && width == other.width && height == other.height;
+    }
 };
 
 // The area two rectangles share; 0 when they only touch.

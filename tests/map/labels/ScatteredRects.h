@@ -4,8 +4,7 @@
 
 #include "map/labels/LabelRect.h"
 
-// count rectangles of random sizes in [minSize, maxSize] scattered over
-// area, the same ones for the same seed.
+// count rectangles minSize..maxSize wide, a third as high, strewn over area.
 inline std::vector<LabelRect> scatteredRects(int count, const LabelRect& area, double minSize, double maxSize,
                                              unsigned seed) {
     std::mt19937 random(seed);
