@@ -14,6 +14,13 @@ constexpr int kMaxDepth = 10;
 bool sharesArea(const LabelRect& r, double left, double top, double right, double bottom) {
     return std::min(r.right(), right) > std::max(r.left, left) && std::min(r.bottom(), bottom) > std::max(r.top, top);
 }
+
+// 0 when the span [low, high] lies before mid, 1 when after it, -1 across.
+int sideOf(double low, double high, double mid) {
+    if (high <= mid) return 0;
+    if (low >= mid) return 1;
+    return -1;
+}
 }  // namespace
 
 void RectangleQuadTree::rebuild(const std::vector<LabelRect>& newRects) {
@@ -41,23 +48,9 @@ void RectangleQuadTree::rebuild(const std::vector<LabelRect>& newRects) {
 }
 
 int RectangleQuadTree::childHolding(const Node& node, const LabelRect& r) const {
-    const double midX = (node.area.left + node.area.right) / 2;
-    const double midY = (node.area.top + node.area.bottom) / 2;
-    int column, row;
-    if (r.right() <= midX) {
-        column = 0;
-    } else if (r.left >= midX) {
-        column = 1;
-    } else {
-        return -1;
-    }
-    if (r.bottom() <= midY) {
-        row = 0;
-    } else if (r.top >= midY) {
-        row = 1;
-    } else {
-        return -1;
-    }
+    const int column = sideOf(r.left, r.right(), (node.area.left + node.area.right) / 2);
+    const int row = sideOf(r.top, r.bottom(), (node.area.top + node.area.bottom) / 2);
+    if (column < 0 || row < 0) return -1;
     return node.firstChild + row * 2 + column;
 }
 

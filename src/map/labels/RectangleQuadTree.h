@@ -9,6 +9,7 @@
 // in the parent; a query visits only the nodes its rectangle overlaps.
 // The label optimiser moves every rectangle at every step, so the tree is
 // rebuilt rather than updated; rebuild() keeps the memory of the last build.
+// Queries reuse scratch space too, so one tree serves one thread at a time.
 class RectangleQuadTree {
 public:
     RectangleQuadTree() = default;
