@@ -92,11 +92,9 @@ private:
         const LabelRect& a = current[i];
         const LabelRect& b = current[j];
         // Each way out goes past the nearer side; a tie between two
-        // rectangles with one centre sends the first one left or up.
-        const bool aFirstInX =
-            a.left + a.right() < b.left + b.right() || (a.left + a.right() == b.left + b.right() && i < j);
-        const bool aFirstInY =
-            a.top + a.bottom() < b.top + b.bottom() || (a.top + a.bottom() == b.top + b.bottom() && i < j);
+        // rectangles with one centre sends the first one (i < j) left or up.
+        const bool aFirstInX = a.left + a.right() <= b.left + b.right();
+        const bool aFirstInY = a.top + a.bottom() <= b.top + b.bottom();
         const double depthX = aFirstInX ? a.right() - b.left : b.right() - a.left;
         const double depthY = aFirstInY ? a.bottom() - b.top : b.bottom() - a.top;
         const double signX = aFirstInX ? 1 : -1, signY = aFirstInY ? 1 : -1;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "map/labels/ConcurrentRectangleGradientDescent.h"
 #include "map/labels/RectangleGradientDescent.h"
 #include "support/Eventually.h"
@@ -31,14 +29,7 @@ TEST(ConcurrentRectangleGradientDescent, GivesTheResultOfTheLatestStartOnly) {
     crgd.start(last, kBounds, 40);
     ASSERT_TRUE(eventually([&] { return crgd.isFinished(); }, 10000));
     EXPECT_TRUE(crgd.getResult() == descendRectangles(last, kBounds, 40).rects);
-}
 
-TEST(ConcurrentRectangleGradientDescent, GoesAwayInTheMiddleOfARun) {
-    for (unsigned seed = 1; seed <= 10; ++seed) {
-        auto crgd = std::make_unique<ConcurrentRectangleGradientDescent>();
-        crgd->start(scatteredRects(300, kBounds, 40, 140, seed), kBounds, 40);
-        if (seed % 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        crgd.reset();
-    }
+    crgd.start(scatteredRects(300, kBounds, 40, 140, 7), kBounds, 40);  // and goes away while it runs
 }
 }  // namespace

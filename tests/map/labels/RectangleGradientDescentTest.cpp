@@ -73,5 +73,11 @@ TEST(LabelMoveLimit, KeepsCornersInReachAndInBounds) {
             EXPECT_NEAR(y, r.top, 1e-9);
         }
     }
+    // Sent off out of reach from just outside the panel: pulled back along
+    // the way from the nearest allowed corner, onto the rim of its reach.
+    const LabelMoveLimit nearEdge(LabelRect{-10, 100, 40, 10}, kBounds, 25);
+    double x = -100, y = 200;
+    nearEdge.clamp(x, y);
+    EXPECT_TRUE(std::abs(x) < 1e-9 && std::abs(y - 100 - std::sqrt(525.0)) < 1e-9) << x << ", " << y;
 }
 }  // namespace
