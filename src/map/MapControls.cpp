@@ -25,5 +25,13 @@ void MapControls::draw(Map2D& map, bool trackUp, bool followShown) const {
     button(map, {z.left, z.top, z.right, middle}, L"+", night);
     button(map, {z.left, middle, z.right, z.bottom}, L"\x2212", night);
     button(map, layout.orientation, trackUp ? L"T" : L"N", night);
-    if (followShown) button(map, layout.follow, L"\x25CE", night);
+    if (followShown) {
+        // Back to the aircraft: a target mark, drawn (no font has it everywhere).
+        button(map, layout.follow, L"", night);
+        const ControlBox& f = layout.follow;
+        const core::vector2df c((f.left + f.right) / 2.0f, (f.top + f.bottom) / 2.0f);
+        const video::SColor ink = night ? video::SColor(255, 210, 210, 210) : video::SColor(255, 20, 20, 20);
+        map.getDrawer().drawCircle(c, (f.right - f.left) * 0.3f, 2.0f, ink);
+        map.getDrawer().fillCircle(c, (f.right - f.left) * 0.08f, ink);
+    }
 }

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "geo/ChartPosition.h"
+#include "map/labels/ConcurrentRectangleGradientDescent.h"
+#include "map/view/MapPlacement.h"
 
 class Map2D;
 
@@ -26,14 +28,23 @@ public:
 
     // A new set to place (when the picture changes).
     void take(Map2D& map, const Set& labels);
+    // Each frame: takes the optimised places once they are ready (and places
+    // anew when the turned map has turned far), then draws.
     void draw(Map2D& map);
-    void clear() { placed.clear(); }
+    void clear() { placed.clear(), optimiser.abort(), optimising = false; }
 
 private:
+    // Asks the worker for places where the labels overlap least.
+    void optimise(Map2D& map);
+
     struct Placed {
         Label label;
         float dx, dy;  // upper left corner from the anchor, pixels
         irr::core::dimension2d<irr::u32> size;
     };
     std::vector<Placed> placed;
+    ConcurrentRectangleGradientDescent optimiser;
+    bool optimising = false;
+    std::vector<PanelPoint> anchorsAtStart;  // panel frame, when optimise() started
+    double trackAtStart = 0.0;
 };
