@@ -54,6 +54,7 @@ void ChartPicture::start(const MapViewport& view, double margin) {
     }
     drawingLabels.clear();
     candidates.clear();
+    altitudeDependent.clear();
     queue.clear();
     next = 0;
     cleared = false;
@@ -101,7 +102,9 @@ void ChartPicture::gather() {
         const size_t count = leaf->getElementCount();
         for (size_t i = 0; i < count; ++i) {
             const char* bytes = leaf->getStaticData(i);
-            IChartElementRenderer* renderer = renderers->forType(getStaticType(bytes));
+            const int type = getStaticType(bytes);
+            IChartElementRenderer* renderer = renderers->forType(type);
+            if (type == IChartElement::OBSTRUCTION) altitudeDependent.push_back({bytes[0], bytes[1], bytes[2]});
             if (renderer && renderer->isPotentiallyRenderable(leaf->elements[i], &map, bytes))
                 candidates.push_back(leaf->elements[i]);
         }
@@ -157,6 +160,17 @@ bool ChartPicture::drawLabels(double deadline) {
     return true;
 }
 
+bool ChartPicture::checkChange(double oldAltitude, double newAltitude) {
+    const ChartRenderers* renderers = map.getContext().renderers.get();
+    if (!renderers || oldAltitude == newAltitude) return false;
+    for (const auto& bytes : shownAltitudeDependent) {
+        IChartElementRenderer* renderer = renderers->forType(getStaticType(bytes.data()));
+        if (renderer && renderer->may2DMapPotentiallyChange(&map, bytes.data(), oldAltitude, newAltitude))
+            return true;
+    }
+    return false;
+}
+
 void ChartPicture::finish() {
     std::swap(shown, drawing);
     shownView = drawingView;
@@ -164,6 +178,7 @@ void ChartPicture::finish() {
     shownLabels.swap(drawingLabels);
     shownElements.clear();
     for (const auto& entry : queue) shownElements.push_back(entry.second);
+    shownAltitudeDependent.swap(altitudeDependent);
     lastDrawingTime = getSecs() - startedAt;
     stage = IDLE;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <irrlicht.h>
 
+#include <array>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -45,6 +46,10 @@ public:
     MapLabels::Set& getDrawingLabels() { return drawingLabels; }
     // Elements drawn in the shown picture, in drawing order (for taps).
     const std::vector<int32_t>& getShownElements() const { return shownElements; }
+    // Whether the shown picture would look different with the own altitude
+    // changed from old to new (feet): asks the renderers that care, from the
+    // static bytes of the elements in its view, shown or not.
+    bool checkChange(double oldAltitude, double newAltitude);
     // The time the last complete picture took to draw, seconds.
     double getLastDrawingTime() const { return lastDrawingTime; }
 
@@ -67,6 +72,9 @@ private:
     double shownMargin = 0.0, drawingMargin = 0.0;
     MapLabels::Set shownLabels, drawingLabels;
     std::vector<int32_t> shownElements;
+    // Static bytes of the elements whose look depends on the own altitude,
+    // for the picture being drawn and the one shown.
+    std::vector<std::array<char, 3>> altitudeDependent, shownAltitudeDependent;
 
     Stage stage = IDLE;
     std::vector<int32_t> candidates;

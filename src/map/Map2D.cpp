@@ -161,8 +161,14 @@ void Map2D::render(core::rect<int> panelArea) {
     const double margin = renderMargin();
     const bool zooming = getSecs() - lastZoomChange < kZoomRest;
     const MapViewport& target = picture.isDrawing() ? picture.getDrawingViewport() : picture.getShownViewport();
-    const bool serves = (picture.hasPicture() || picture.isDrawing()) && pictureStillServes(target, viewport, margin);
-    if (!serves && !(zooming && picture.hasPicture())) picture.start(viewport, margin);
+    bool serves = (picture.hasPicture() || picture.isDrawing()) && pictureStillServes(target, viewport, margin);
+    // Climbing or descending can show or hide obstacles: the renderers say
+    // from the static bytes whether the picture must be drawn anew.
+    if (serves && !picture.isDrawing() && picture.checkChange(pictureAltitude, own.altitudeFeet)) serves = false;
+    if (!serves && !(zooming && picture.hasPicture())) {
+        picture.start(viewport, margin);
+        pictureAltitude = own.altitudeFeet;
+    }
     if (picture.isDrawing() && picture.work(kFrameBudget)) labels.take(*this, picture.getLabels());
 
     Drawer2D& drawer = getDrawer();

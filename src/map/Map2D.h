@@ -125,6 +125,7 @@ private:
     };
     Gesture gesture;
     bool pictureNight = false;
+    double pictureAltitude = 0.0;  // feet, when the shown picture was started
 
     MapContext context;
     MapOptions options;
