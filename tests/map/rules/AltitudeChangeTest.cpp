@@ -11,14 +11,13 @@ TEST(AltitudeChange, obstaclesCrossingTheLineOrMovingAwayWhileShown) {
     obstacle.topMSL = 500;
     char bytes[3];
     obstacle.writeStaticData(bytes);
-    struct Case {
-        double from, to, scale;
-        bool lowObstacles, terrain, changes;
-    } cases[] = {{1600, 1601, 1, false, true, true},  {1700, 1550, 1, false, true, true},
-                 {3000, 5000, 1, false, true, false}, {1000, 1060, 1, false, true, false},
-                 {1000, 1070, 1, false, true, true},  {3000, 3070, 1, true, true, true},
-                 {3000, 3060, 1, true, true, false},  {1600, 1601, 15.1, false, true, false},
-                 {1600, 1601, 1, false, false, false}};
+    // clang-format off
+    struct Case { double from, to, scale; bool lowObstacles, terrain, changes; } cases[] = {
+        {1600, 1601, 1, false, true, true}, {1700, 1550, 1, false, true, true}, {3000, 5000, 1, false, true, false},
+        {1000, 1060, 1, false, true, false}, {1000, 1070, 1, false, true, true}, {3000, 3070, 1, true, true, true},
+        {3000, 3060, 1, true, true, false}, {1600, 1601, 15.1, false, true, false},
+        {1600, 1601, 1, false, false, false}};
+    // clang-format on
     for (const Case& c : cases) {
         MapRenderFacts facts;
         facts.scale = c.scale;
