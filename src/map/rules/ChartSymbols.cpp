@@ -4,7 +4,10 @@
 
 #include "chart/elements/AirportElement.h"
 #include "chart/elements/NDBElement.h"
+#include "chart/elements/ObstructionElement.h"
 #include "chart/elements/VORElement.h"
+#include "chart/elements/WaypointElement.h"
+#include "map/rules/StaticRenderValues.h"
 
 namespace {
 
@@ -16,6 +19,13 @@ AirportSymbol symbolOf(const AirportElement& a) {
     if (a.privateUse) return AirportSymbol::PRIVATE;
     return a.towered ? AirportSymbol::TOWERED : AirportSymbol::UNTOWERED;
 }
+
+constexpr int kExceptionallyHighFeet = 1000;
+constexpr double kObstacleDangerClearanceFeet = 500.0;
+
+const MapColour kObstacleDanger{220, 0, 0, 255};
+const MapColour kObstacleCaution{235, 150, 0, 255};
+const MapColour kObstacleClear[] = {{90, 90, 90, 255}, {170, 170, 170, 255}};  // day, night
 
 bool endsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -52,3 +62,21 @@ NavaidSymbol chooseNavaidSymbol(const VORElement& vor) {
 }
 
 NavaidSymbol chooseNavaidSymbol(const NDBElement&) { return NavaidSymbol::NDB; }
+
+WaypointSymbol chooseWaypointSymbol(const WaypointElement& waypoint, int32_t id) {
+    if (id < 0) return WaypointSymbol::USER_WAYPOINT;
+    if (waypoint.rp) return WaypointSymbol::REPORTING_POINT;
+    return waypoint.usedByAirways ? WaypointSymbol::IFR_FIX : WaypointSymbol::WAYPOINT;
+}
+
+ObstacleLook chooseObstacleLook(const ObstructionElement& obstacle, double ownAltitudeFeet, MapPalette palette) {
+    ObstacleLook look;
+    look.group = obstacle.group;
+    look.lit = obstacle.knownLighting;
+    look.exceptionallyHigh = obstacle.heightAGL >= kExceptionallyHighFeet;
+    const double clearance = ownAltitudeFeet - obstacle.topMSL;
+    if (clearance <= kObstacleDangerClearanceFeet) look.colour = kObstacleDanger;
+    else if (isObstacleBelowVisibilityLine(obstacle.topMSL, ownAltitudeFeet)) look.colour = kObstacleCaution;
+    else look.colour = kObstacleClear[palette == MapPalette::DAY ? 0 : 1];
+    return look;
+}

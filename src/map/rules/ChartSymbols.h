@@ -1,9 +1,13 @@
 #pragma once
-#include <vector>
+#include <cstdint>
+
+#include "map/rules/MapStyle.h"
 
 class AirportElement;
 class NDBElement;
+class ObstructionElement;
 class VORElement;
+class WaypointElement;
 
 // Which symbol the map draws for a point element, decided here so that the
 // renderers only draw the picture they are told.
@@ -37,3 +41,27 @@ enum class NavaidSymbol { VOR, VOR_DME, VORTAC, TACAN, DME, NDB };
 // "VORDME" by some sources, but named after the DME) shows as a DME.
 NavaidSymbol chooseNavaidSymbol(const VORElement& vor);
 NavaidSymbol chooseNavaidSymbol(const NDBElement& ndb);
+
+enum class WaypointSymbol {
+    REPORTING_POINT,  // a filled triangle
+    IFR_FIX,          // an open triangle: a point of the airway network
+    USER_WAYPOINT,    // the pilot's own: a cross in a circle
+    WAYPOINT,         // any other: a four-pointed star
+};
+
+// Custom waypoints have negative identifiers.
+WaypointSymbol chooseWaypointSymbol(const WaypointElement& waypoint, int32_t id);
+
+// An obstacle: the mast symbol, doubled for a group, with rays when it is
+// lit, drawn larger when it is exceptionally high (1000 ft or more above
+// the ground), and coloured by the clearance of the own altitude above
+// its top: red at 500 ft or less, amber up to the line of 1100 ft below
+// which obstacles are shown, grey above it (shown only with low obstacles).
+struct ObstacleLook {
+    bool group = false;
+    bool lit = false;
+    bool exceptionallyHigh = false;
+    MapColour colour;
+};
+
+ObstacleLook chooseObstacleLook(const ObstructionElement& obstacle, double ownAltitudeFeet, MapPalette palette);

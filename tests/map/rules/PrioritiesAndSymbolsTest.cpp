@@ -1,67 +1,31 @@
 #include <gtest/gtest.h>
 
-#include "chart/elements/AirportElement.h"
-#include "chart/elements/AirspaceElement.h"
-#include "chart/elements/AirwayElement.h"
-#include "chart/elements/GroundGeometryElement.h"
-#include "chart/elements/MarkElement.h"
-#include "chart/elements/NDBElement.h"
-#include "chart/elements/ObstructionElement.h"
-#include "chart/elements/POIElement.h"
-#include "chart/elements/VORElement.h"
-#include "chart/elements/WaypointElement.h"
+#include "RulesTestElements.h"
 #include "map/rules/ChartSymbols.h"
 #include "map/rules/RenderPriorities.h"
 
 namespace {
 
-AirspaceElement airspace(const char* cls, int bottom, double sizeDegrees = 0.1) {
-    AirspaceElement a;
-    a.airspaceClass = cls, a.bottom = bottom, a.bottomReference = AirspaceElement::MSL;
-    a.points = {{10, 50}, {10 + sizeDegrees, 50}, {10 + sizeDegrees, 50 + sizeDegrees}};
-    a.updateBoundingBox();
-    return a;
-}
-
-GroundGeometryElement ground(int kind) {
-    GroundGeometryElement g;
-    g.kind = static_cast<uint8_t>(kind);
-    return g;
-}
-
 TEST(RenderPriorities, drawingOrderFromGroundToNavaids) {
-    using G = GroundGeometryElement;
-    const IChartElement* const bottomToTop[] = {new POIElement,
-                                                new G(ground(G::UNKNOWN_KIND)),
-                                                new G(ground(G::WATER)),
-                                                new G(ground(G::RIVER)),
-                                                new G(ground(G::ROAD)),
-                                                new G(ground(G::APRON)),
-                                                new G(ground(G::RUNWAY)),
-                                                new G(ground(G::BORDER)),
-                                                new G(ground(G::BORDER_ALONG_RIVER)),
-                                                new ObstructionElement,
-                                                new AirwayElement,
-                                                new AirspaceElement(airspace("FIR", 24500)),
-                                                new AirspaceElement(airspace("E", 2500)),
-                                                new AirspaceElement(airspace("D", 5000)),
-                                                new AirspaceElement(airspace("D", 0)),
-                                                new AirspaceElement(airspace("r", 3000)),
-                                                new AirspaceElement(airspace("P", 0)),
-                                                new MarkElement,
-                                                new AirportElement,
-                                                new WaypointElement,
-                                                new NDBElement,
-                                                new VORElement};
+    // clang-format off
+    const IChartElement* const bottomToTop[] = {
+        new POIElement, new G(groundOf(G::UNKNOWN_KIND)), new G(groundOf(G::WATER)), new G(groundOf(G::RIVER)),
+        new G(groundOf(G::ROAD)), new G(groundOf(G::APRON)), new G(groundOf(G::RUNWAY)), new G(groundOf(G::BORDER)),
+        new G(groundOf(G::BORDER_ALONG_RIVER)), new ObstructionElement, new AirwayElement,
+        new AirspaceElement(airspaceOf("FIR", 24500)), new AirspaceElement(airspaceOf("E", 2500)),
+        new AirspaceElement(airspaceOf("D", 5000)), new AirspaceElement(airspaceOf("D", 0)),
+        new AirspaceElement(airspaceOf("r", 3000)), new AirspaceElement(airspaceOf("P", 0)), new MarkElement,
+        new AirportElement, new WaypointElement, new NDBElement, new VORElement};
+    // clang-format on
     for (size_t i = 1; i < std::size(bottomToTop); ++i)
         EXPECT_LT(getPriority(*bottomToTop[i - 1]), getPriority(*bottomToTop[i])) << i;
     for (const IChartElement* element : bottomToTop) delete element;
 }
 
 TEST(RenderPriorities, aTapPrefersTheSmallerAirspaceTheToweredFieldAndPublicWaypoints) {
-    EXPECT_GT(getSelectPriority(airspace("CTR", 0, 0.05)), getSelectPriority(airspace("C", 0, 0.5)));
-    EXPECT_GE(getSelectPriority(airspace("C", 0, 80)), 100400);
-    EXPECT_LT(getSelectPriority(airspace("CTR", 0, 0.0001)), getSelectPriority(WaypointElement()));
+    EXPECT_GT(getSelectPriority(airspaceOf("CTR", 0, 0.05)), getSelectPriority(airspaceOf("C", 0, 0.5)));
+    EXPECT_GE(getSelectPriority(airspaceOf("C", 0, 80)), 100400);
+    EXPECT_LT(getSelectPriority(airspaceOf("CTR", 0, 0.0001)), getSelectPriority(WaypointElement()));
     AirportElement towered, untowered;
     towered.towered = true;
     EXPECT_GT(getSelectPriority(towered), getSelectPriority(untowered));
@@ -98,6 +62,25 @@ TEST(ChartSymbols, navaidSymbolByType) {
     vor.vorType = VORElement::TACAN;
     EXPECT_EQ(chooseNavaidSymbol(vor), NavaidSymbol::TACAN);
     EXPECT_EQ(chooseNavaidSymbol(NDBElement()), NavaidSymbol::NDB);
+}
+
+TEST(ChartSymbols, waypointsByUseObstaclesByClearance) {
+    WaypointElement waypoint;
+    EXPECT_EQ(chooseWaypointSymbol(waypoint, -2), WaypointSymbol::USER_WAYPOINT);
+    EXPECT_EQ(chooseWaypointSymbol(waypoint, 2), WaypointSymbol::WAYPOINT);
+    waypoint.usedByAirways = true;
+    EXPECT_EQ(chooseWaypointSymbol(waypoint, 2), WaypointSymbol::IFR_FIX);
+    waypoint.rp = true;
+    EXPECT_EQ(chooseWaypointSymbol(waypoint, 2), WaypointSymbol::REPORTING_POINT);
+    ObstructionElement obstacle;
+    obstacle.topMSL = 1500, obstacle.heightAGL = 1000;
+    const ObstacleLook danger = chooseObstacleLook(obstacle, 2000, MapPalette::DAY);
+    EXPECT_TRUE(danger.exceptionallyHigh);
+    EXPECT_EQ(chooseObstacleLook(obstacle, 1000, MapPalette::DAY).colour, danger.colour);
+    const ObstacleLook caution = chooseObstacleLook(obstacle, 2001, MapPalette::DAY);
+    EXPECT_FALSE(caution.colour == danger.colour);
+    EXPECT_EQ(chooseObstacleLook(obstacle, 2600, MapPalette::DAY).colour, caution.colour);
+    EXPECT_FALSE(chooseObstacleLook(obstacle, 2601, MapPalette::DAY).colour == caution.colour);
 }
 
 }  // namespace

@@ -1,28 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "chart/elements/AirportElement.h"
-#include "chart/elements/AirspaceElement.h"
-#include "chart/elements/AirwayElement.h"
-#include "chart/elements/GroundGeometryElement.h"
-#include "chart/elements/MarkElement.h"
-#include "chart/elements/NDBElement.h"
-#include "chart/elements/ObstructionElement.h"
-#include "chart/elements/POIElement.h"
-#include "chart/elements/VORElement.h"
-#include "chart/elements/WaypointElement.h"
+#include "RulesTestElements.h"
+#include "map/rules/AltitudeChange.h"
 #include "map/rules/StaticRenderFilter.h"
 
 namespace {
-
-using Setting = bool MapSettings::*;
-
-MapRenderFacts facts(double scale, Setting on = nullptr, Setting off = nullptr) {
-    MapRenderFacts f;
-    f.scale = scale;
-    if (on) f.settings.*on = true;
-    if (off) f.settings.*off = false;
-    return f;
-}
 
 bool drawn(const MapRenderFacts& f, const IChartElement& element, int32_t id = 5) {
     char bytes[3];
@@ -66,19 +48,11 @@ TEST(StaticRenderFilter, airspacesByClassBottomAndBlacklist) {
         {"D", 0, 1, nullptr, nullptr, true}};
     // clang-format on
     for (const Case& c : cases) {
-        AirspaceElement airspace;
-        airspace.airspaceClass = c.cls, airspace.bottom = c.bottom;
         MapRenderFacts f = facts(c.scale, c.on, c.off);
         f.irrelevantAirspaceClasses = irrelevantStaticAirspaceClasses(
             [](const std::string& cls) { return cls == "E" || cls == "FIR" || cls.empty(); });
-        EXPECT_EQ(drawn(f, airspace), c.drawn) << c.cls << " " << c.bottom << " at " << c.scale;
+        EXPECT_EQ(drawn(f, airspaceOf(c.cls, c.bottom)), c.drawn) << c.cls << " " << c.bottom << " at " << c.scale;
     }
-    MapRenderFacts low = facts(1);
-    low.settings.airspacesBelow = 0;
-    AirspaceElement ground;
-    EXPECT_TRUE(drawn(low, ground));
-    ground.bottom = 10;
-    EXPECT_FALSE(drawn(low, ground));
 }
 
 TEST(StaticRenderFilter, obstaclesAgainstTheOwnAltitude) {
@@ -179,18 +153,7 @@ TEST(StaticRenderFilter, pointsOfInterestByTypeScaleAndSetting) {
     }
 }
 
-GroundGeometryElement ground(int kind, bool area, double sizeDegrees = 0.1, double storedArea = 0) {
-    GroundGeometryElement element;
-    element.kind = static_cast<uint8_t>(kind);
-    element.geometryType = area ? GroundGeometryElement::AREA : GroundGeometryElement::LINE;
-    if (storedArea > 0) element.setStoredArea(storedArea);
-    element.points = {{10, 50}, {10 + sizeDegrees, 50}, {10 + sizeDegrees, 50 + sizeDegrees}};
-    element.updateBoundingBox();
-    return element;
-}
-
 TEST(StaticRenderFilter, groundGeometryByKindScaleAndSize) {
-    using G = GroundGeometryElement;
     // clang-format off
     struct Case { int kind; double scale; Setting on, off; bool drawn; } cases[] = {
         {G::TAXIWAY, 0.085, nullptr, nullptr, true}, {G::HELIPAD, 0.086, nullptr, nullptr, false},
@@ -209,23 +172,42 @@ TEST(StaticRenderFilter, groundGeometryByKindScaleAndSize) {
         {G::BORDER_ALONG_RIVER, 11, nullptr, &MapSettings::water, true}, {21, 1e-6, nullptr, nullptr, false}};
     // clang-format on
     for (const Case& c : cases)
-        EXPECT_EQ(drawn(facts(c.scale, c.on, c.off), ground(c.kind, false)), c.drawn) << c.kind << " at " << c.scale;
+        EXPECT_EQ(drawn(facts(c.scale, c.on, c.off), groundOf(c.kind)), c.drawn) << c.kind << " at " << c.scale;
 }
 
 TEST(StaticRenderFilter, waterBySizeAgainstTheView) {
     MapRenderFacts f = facts(1);
     f.visibleAreaSquareMetres = 1e11;  // water areas below 1e7 m² are left out
-    EXPECT_TRUE(drawn(f, ground(GroundGeometryElement::WATER, true, 0.1, 2e7)));
-    EXPECT_FALSE(drawn(f, ground(GroundGeometryElement::WATER, true, 0.1, 5e6)));
-    EXPECT_TRUE(drawn(f, ground(GroundGeometryElement::RIVER, false, 0.1)));  // lines have no area
-    EXPECT_TRUE(drawn(f, ground(GroundGeometryElement::WATER, true, 0.1)));   // nor have unknown areas
+    EXPECT_TRUE(drawn(f, groundOf(G::WATER, true, 0.1, 2e7)));
+    EXPECT_FALSE(drawn(f, groundOf(G::WATER, true, 0.1, 5e6)));
+    EXPECT_TRUE(drawn(f, groundOf(G::RIVER, false, 0.1)));  // lines have no area
+    EXPECT_TRUE(drawn(f, groundOf(G::WATER, true, 0.1)));   // nor have unknown areas
     f.visibleAreaSquareMetres = 0;
     f.scale = 0.0875;
-    EXPECT_TRUE(drawn(f, ground(GroundGeometryElement::WATER, true, 0.001, 1e5)));  // bounding box below 200000 m²
+    EXPECT_TRUE(drawn(f, groundOf(G::WATER, true, 0.001, 1e5)));  // bounding box below 200000 m²
     f.scale = 0.088;
-    EXPECT_FALSE(drawn(f, ground(GroundGeometryElement::WATER, true, 0.001, 1e5)));
-    EXPECT_TRUE(drawn(f, ground(GroundGeometryElement::WATER, true, 0.01, 1e5)));
-    EXPECT_TRUE(drawn(f, ground(GroundGeometryElement::ROAD, false, 0.001)));  // size counts for water only
+    EXPECT_FALSE(drawn(f, groundOf(G::WATER, true, 0.001, 1e5)));
+    EXPECT_TRUE(drawn(f, groundOf(G::WATER, true, 0.01, 1e5)));
+    EXPECT_TRUE(drawn(f, groundOf(G::ROAD, false, 0.001)));  // size counts for water only
+}
+
+TEST(StaticRenderFilter, altitudeChangesMatterForObstaclesCrossingTheLineOrMovingWhileShown) {
+    ObstructionElement obstacle;
+    obstacle.topMSL = 500;
+    char bytes[3];
+    obstacle.writeStaticData(bytes);
+    // clang-format off
+    struct Case { double from, to, scale; Setting on, off; bool changes; } cases[] = {
+        {1600, 1601, 1, nullptr, nullptr, true}, {1700, 1550, 1, nullptr, nullptr, true},
+        {3000, 5000, 1, nullptr, nullptr, false}, {1000, 1060, 1, nullptr, nullptr, false},
+        {1000, 1070, 1, nullptr, nullptr, true}, {3000, 3070, 1, &MapSettings::lowObstacles, nullptr, true},
+        {3000, 3060, 1, &MapSettings::lowObstacles, nullptr, false}, {1600, 1601, 15.1, nullptr, nullptr, false},
+        {1600, 1601, 1, nullptr, &MapSettings::terrainEnable, false}};
+    // clang-format on
+    for (const Case& c : cases)
+        EXPECT_EQ(may2DMapPotentiallyChange(facts(c.scale, c.on, c.off), bytes, c.from, c.to), c.changes) << c.from;
+    VORElement().writeStaticData(bytes);
+    EXPECT_FALSE(may2DMapPotentiallyChange(MapRenderFacts(), bytes, 0, 30000));
 }
 
 }  // namespace
