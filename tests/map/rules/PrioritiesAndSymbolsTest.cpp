@@ -52,26 +52,16 @@ TEST(ChartSymbols, airportSymbolByKindAndLongestRunway) {
     EXPECT_EQ(chooseAirportSymbol(airport).symbol, AirportSymbol::CLOSED);
 }
 
-TEST(ChartSymbols, navaidSymbolByType) {
+TEST(ChartSymbols, standAloneDMEsCustomWaypointsAndObstaclesByClearance) {
     VORElement vor;
-    EXPECT_EQ(chooseNavaidSymbol(vor), NavaidSymbol::VOR);
     vor.vorType = VORElement::VORDME, vor.name = "WALDA";
     EXPECT_EQ(chooseNavaidSymbol(vor), NavaidSymbol::VOR_DME);
     vor.name = "FRANKFURT DME";
     EXPECT_EQ(chooseNavaidSymbol(vor), NavaidSymbol::DME);
-    vor.vorType = VORElement::TACAN;
-    EXPECT_EQ(chooseNavaidSymbol(vor), NavaidSymbol::TACAN);
-    EXPECT_EQ(chooseNavaidSymbol(NDBElement()), NavaidSymbol::NDB);
-}
-
-TEST(ChartSymbols, waypointsByUseObstaclesByClearance) {
     WaypointElement waypoint;
-    EXPECT_EQ(chooseWaypointSymbol(waypoint, -2), WaypointSymbol::USER_WAYPOINT);
-    EXPECT_EQ(chooseWaypointSymbol(waypoint, 2), WaypointSymbol::WAYPOINT);
-    waypoint.usedByAirways = true;
-    EXPECT_EQ(chooseWaypointSymbol(waypoint, 2), WaypointSymbol::IFR_FIX);
-    waypoint.rp = true;
+    waypoint.usedByAirways = waypoint.rp = true;
     EXPECT_EQ(chooseWaypointSymbol(waypoint, 2), WaypointSymbol::REPORTING_POINT);
+    EXPECT_EQ(chooseWaypointSymbol(waypoint, -2), WaypointSymbol::USER_WAYPOINT);
     ObstructionElement obstacle;
     obstacle.topMSL = 1500, obstacle.heightAGL = 1000;
     const ObstacleLook danger = chooseObstacleLook(obstacle, 2000, MapPalette::DAY);
