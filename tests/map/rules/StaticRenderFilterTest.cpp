@@ -137,7 +137,8 @@ TEST(StaticRenderFilter, groundGeometryByKindScaleAndSize) {
         {0.085, G::WATER, 0, 0, true}, {0.086, G::WATER, 0, 0, false}, {11, G::BORDER, 0, 0, true},
         {11.1, G::BORDER, 0, 0, false}, {11, G::BORDER_ALONG_COAST, 0, &S::countryborders, false},
         {11, G::BORDER_ALONG_COAST, &S::coastlines, &S::countryborders, true},
-        {11, G::BORDER_ALONG_ROAD, 0, &S::countryborders, true}, {11, G::BORDER_ALONG_RIVER, 0, &S::water, true},
+        {11, G::BORDER_ALONG_ROAD, 0, &S::countryborders, true},
+        {11, G::BORDER_ALONG_RIVER, 0, &S::countryborders, true},
         {1e-6, 21, 0, 0, false}});
     // Areas: below 1/10000 of the view (1e11 m² here) left out; a bounding box below 200000 m² only up close.
     const auto lake = [](int storedArea) { return groundOf(G::WATER, true, 0.1, storedArea); };
