@@ -23,8 +23,32 @@ constexpr int kAirspaceSelectRange = 999;
 constexpr double kSelectStepPerDecade = 100.0;
 constexpr double kLargestDecade = 14.0;
 
-constexpr int kGroundBasePriority = 300;
-constexpr int kGroundBaseSelectPriority = 102060;
+struct Priorities {
+    int draw;
+    int select;
+};
+
+// By type code. Airspaces compute both; ground geometry subtracts its
+// kind's feature priority from both; public waypoints and towered airports
+// are selected before the others of their kind.
+const Priorities kByType[IChartElement::TYPE_COUNT] = {
+    {0, 0},          // airspace
+    {400, 102110},   // airway
+    {350, 399},      // obstruction
+    {800, 101910},   // waypoint
+    {600, 102010},   // mark
+    {900, 102210},   // NDB
+    {1000, 102410},  // VOR
+    {750, 102520},   // airport
+    {300, 102060},   // ground geometry
+    {250, 0},        // point of interest
+};
+constexpr int kPublicWaypointSelect = 102310;
+constexpr int kToweredAirportSelect = 102530;
+
+int groundFeaturePriority(const IChartElement& element) {
+    return getGroundFeaturePriority(static_cast<const GroundGeometryElement&>(element).kind);
+}
 
 }  // namespace
 
@@ -43,56 +67,24 @@ int getAirspaceSelectPriority(const AirspaceElement& airspace) {
 }
 
 int getPriority(const IChartElement& element) {
-    switch (element.getType()) {
-    case IChartElement::VOR:
-        return 1000;
-    case IChartElement::NDB:
-        return 900;
-    case IChartElement::WAYPOINT:
-        return 800;
-    case IChartElement::AIRPORT:
-        return 750;
-    case IChartElement::MARK:
-        return 600;
-    case IChartElement::AIRSPACE:
-        return getAirspacePriority(static_cast<const AirspaceElement&>(element));
-    case IChartElement::AIRWAY:
-        return 400;
-    case IChartElement::OBSTRUCTION:
-        return 350;
-    case IChartElement::GROUNDGEOMETRY:
-        return kGroundBasePriority - getGroundFeaturePriority(static_cast<const GroundGeometryElement&>(element).kind);
-    case IChartElement::POI:
-        return 250;
-    default:
-        return 0;
-    }
+    const int type = element.getType();
+    if (type == IChartElement::AIRSPACE) return getAirspacePriority(static_cast<const AirspaceElement&>(element));
+    if (type == IChartElement::GROUNDGEOMETRY) return kByType[type].draw - groundFeaturePriority(element);
+    return type >= 0 && type < IChartElement::TYPE_COUNT ? kByType[type].draw : 0;
 }
 
 int getSelectPriority(const IChartElement& element) {
-    switch (element.getType()) {
-    case IChartElement::VOR:
-        return 102410;
-    case IChartElement::NDB:
-        return 102210;
-    case IChartElement::WAYPOINT:
-        return static_cast<const WaypointElement&>(element).pub ? 102310 : 101910;
-    case IChartElement::AIRPORT:
-        return static_cast<const AirportElement&>(element).towered ? 102530 : 102520;
-    case IChartElement::MARK:
-        return 102010;
+    const int type = element.getType();
+    switch (type) {
     case IChartElement::AIRSPACE:
         return getAirspaceSelectPriority(static_cast<const AirspaceElement&>(element));
-    case IChartElement::AIRWAY:
-        return 102110;
-    case IChartElement::OBSTRUCTION:
-        return 399;
     case IChartElement::GROUNDGEOMETRY:
-        return kGroundBaseSelectPriority -
-               getGroundFeaturePriority(static_cast<const GroundGeometryElement&>(element).kind);
-    case IChartElement::POI:
-        return 0;
+        return kByType[type].select - groundFeaturePriority(element);
+    case IChartElement::WAYPOINT:
+        return static_cast<const WaypointElement&>(element).pub ? kPublicWaypointSelect : kByType[type].select;
+    case IChartElement::AIRPORT:
+        return static_cast<const AirportElement&>(element).towered ? kToweredAirportSelect : kByType[type].select;
     default:
-        return 0;
+        return type >= 0 && type < IChartElement::TYPE_COUNT ? kByType[type].select : 0;
     }
 }
