@@ -9,7 +9,6 @@
 
 namespace {
 constexpr double kClearanceRedrawStepMetres = 20.0;
-constexpr double kObstructionScaleLimit = 15.0;
 }  // namespace
 
 bool may2DMapPotentiallyChange(const MapRenderFacts& facts, const char* staticData, double oldAltitudeFeet,

@@ -69,7 +69,8 @@ std::vector<MapSettingEntry> makeEntries() {
         entry.label = label;
         entry.defaultValue = write(value);
         entry.type = typeOf<std::decay_t<decltype(value)>>();
-        if (entry.type == MapSettingEntry::ONE_OF) entry.choices.assign(kBackgroundChoices, kBackgroundChoices + 5);
+        if (entry.type == MapSettingEntry::ONE_OF)
+            entry.choices.assign(kBackgroundChoices, kBackgroundChoices + kBackgroundChoiceCount);
         entries.push_back(entry);
     });
     return entries;

@@ -20,7 +20,6 @@ enum GroundFlag { KIND_MASK = 0x1F, NO_AREA_VALUE = 0x20, LINE = 0x40, SMALL_BOU
 constexpr double kAirportUntoweredLimit = 55.0;
 constexpr double kTrafficPatternLimit = 0.3;
 constexpr double kAirwayLimit = 30.0;
-constexpr double kObstructionLimit = 15.0;
 constexpr double kWaypointLimit = 15.0;
 constexpr double kWaypointDetailLimit = 0.3;
 constexpr double kReportingPointLimit = 1.0;  // exclusive
@@ -129,18 +128,18 @@ bool isWaterKind(int kind) {
 }
 
 // Water, coasts and rivers are also judged by their size against the view.
-uint8_t groundDecision(int flags, const MapRenderFacts& f) {
-    enum { HIDDEN, SHOWN, SHOWN_IF_LARGE };
+StaticRenderFilter::GroundDecision groundDecision(int flags, const MapRenderFacts& f) {
+    using D = StaticRenderFilter;
     const int kind = flags & KIND_MASK;
-    if (!groundKindDrawn(kind, f)) return HIDDEN;
-    if (!isWaterKind(kind)) return SHOWN;
-    if (f.scale > kWaterLimit) return HIDDEN;
-    if ((flags & SMALL_BOUNDING_BOX) && f.scale > kSmallWaterLimit) return HIDDEN;
+    if (!groundKindDrawn(kind, f)) return D::HIDDEN;
+    if (!isWaterKind(kind)) return D::SHOWN;
+    if (f.scale > kWaterLimit) return D::HIDDEN;
+    if ((flags & SMALL_BOUNDING_BOX) && f.scale > kSmallWaterLimit) return D::HIDDEN;
     const bool line = flags & LINE;
     const bool withArea = !(flags & NO_AREA_VALUE);
     if (kind == GroundGeometryElement::WATER && line && !withArea && f.scale > kWaterLineWithoutAreaLimit)
-        return HIDDEN;
-    return !line && withArea ? SHOWN_IF_LARGE : SHOWN;
+        return D::HIDDEN;
+    return !line && withArea ? D::SHOWN_IF_LARGE : D::SHOWN;
 }
 
 // The first value in [0, end) at which a rule that turns from false to true
@@ -174,7 +173,7 @@ StaticRenderFilter::StaticRenderFilter(const MapRenderFacts& f) : facts(f) {
     for (int flags = 0; flags < 4; ++flags)
         airwayByUsage[flags] = f.scale <= kAirwayLimit && s.airways && flownOnAirways(flags, s);
 
-    if (f.scale > kObstructionLimit || !s.terrainEnable) lowestObstructionTopCode = 65536;
+    if (f.scale > kObstructionScaleLimit || !s.terrainEnable) lowestObstructionTopCode = 65536;
     else if (s.lowObstacles) lowestObstructionTopCode = 0;
     else
         lowestObstructionTopCode = firstHolding(65536, [&](int code) {
@@ -190,8 +189,7 @@ StaticRenderFilter::StaticRenderFilter(const MapRenderFacts& f) : facts(f) {
     marksShown = s.marks;
     for (int type = 0; type < 256; ++type) poiByType[type] = poiDrawn(type, f);
 
-    for (int flags = 0; flags < 256; ++flags)
-        groundByFlags[flags] = static_cast<GroundDecision>(groundDecision(flags, f));
+    for (int flags = 0; flags < 256; ++flags) groundByFlags[flags] = groundDecision(flags, f);
     const double smallestArea = f.visibleAreaSquareMetres * kWaterAreaFractionOfView;
     smallestGroundAreaByte = firstHolding(
         256, [&](int areaByte) { return !(ggeByteToArea(static_cast<uint8_t>(areaByte)) < smallestArea); });

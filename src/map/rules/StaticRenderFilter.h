@@ -83,9 +83,12 @@ public:
         }
     }
 
-private:
+    // What the scale and the settings say about a ground-geometry element
+    // with given flags (static byte 2); areas of water are also weighed
+    // against the view.
     enum GroundDecision : uint8_t { HIDDEN, SHOWN, SHOWN_IF_LARGE };
 
+private:
     static uint8_t flagByte(const char* staticData) { return static_cast<uint8_t>(staticData[1]); }
     static bool contains(const std::vector<int32_t>& sorted, int32_t id) {
         return !sorted.empty() && std::binary_search(sorted.begin(), sorted.end(), id);

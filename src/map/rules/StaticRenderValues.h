@@ -5,6 +5,8 @@
 // them, so that a limit given in the chart data in whole feet compares
 // exactly again after the squeeze into 12 or 16 bits.
 
+// Obstacles are not shown above this scale (M, square degrees per screen).
+constexpr double kObstructionScaleLimit = 15.0;
 // Obstacles are shown while the own altitude is at most this far above
 // their top.
 constexpr double kObstacleVisibilityLineFeet = 1100.0;
