@@ -17,6 +17,9 @@ public:
         return type >= 0 && type < static_cast<int>(byType.size()) ? byType[type] : nullptr;
     }
 
+    // Every renderer, in the order they were made.
+    const std::vector<std::unique_ptr<IChartElementRenderer>>& all() const { return renderers; }
+
 private:
     // In the order they are made; byType indexes them by element type.
     std::vector<std::unique_ptr<IChartElementRenderer>> renderers;

@@ -35,8 +35,9 @@ bool validPosition(double longitude, double latitude) {
 }
 }  // namespace
 
-Map2D::Map2D(const MapContext& context, const MapOptions& options)
+Map2D::Map2D(const MapContext& context, const MapSettings& options)
     : context(context), options(options), picture(*this) {
+    prepareRender();
     for (const auto& make : context.layers) layers.push_back(make(*this));
     std::stable_sort(layers.begin(), layers.end(),
                      [](const auto& a, const auto& b) { return a->getPriority() < b->getPriority(); });
@@ -92,6 +93,21 @@ void Map2D::readOwnState() {
     } else {
         own.altitudeFeet = 0.0;
     }
+}
+
+void Map2D::prepareRender() {
+    if (context.renderers)
+        for (const auto& renderer : context.renderers->all()) renderer->OnPreRender2D();
+    facts.scale = viewport.scaleMeasure;
+    facts.visibleAreaSquareMetres = viewport.visibleArea;
+    facts.ownAltitudeFeet = own.altitudeFeet;
+    facts.settings = options;
+    PanelManager* panels = context.instruments.panels;
+    facts.irrelevantAirspaceClasses = panels ? irrelevantStaticAirspaceClasses([panels](const std::string& name) {
+        return panels->isIrrelevantAirspace(name);
+    })
+                                             : 0;
+    filter = std::make_unique<StaticRenderFilter>(facts);
 }
 
 double Map2D::renderMargin() const {
@@ -166,6 +182,7 @@ void Map2D::render(core::rect<int> panelArea) {
     // from the static bytes whether the picture must be drawn anew.
     if (serves && !picture.isDrawing() && picture.checkChange(pictureAltitude, own.altitudeFeet)) serves = false;
     if (!serves && !(zooming && picture.hasPicture())) {
+        prepareRender();
         picture.start(viewport, margin);
         pictureAltitude = own.altitudeFeet;
     }
@@ -186,7 +203,8 @@ void Map2D::render(core::rect<int> panelArea) {
 }
 
 video::SColor Map2D::backgroundColour() const {
-    return isNight() ? video::SColor(255, 16, 20, 26) : video::SColor(255, 238, 236, 226);
+    const MapColour c = getMapBackground(getPalette());
+    return video::SColor(c.a, c.r, c.g, c.b);
 }
 
 void Map2D::drawPicture() {
@@ -235,8 +253,15 @@ void Map2D::renderPreview(core::rect<int> previewArea) {
                                 isNight() ? video::SColor(255, 200, 200, 200) : video::SColor(255, 40, 40, 60));
 }
 
+void storeMapSettings(IniFile* ini, const std::string& section, const MapSettings& settings) {
+    if (!ini) return;
+    IniSection values = ini->getSection(section);
+    settings.writeToIni(values);
+    ini->setSection(section, values);
+}
+
 void Map2D::applyCurrentConfiguration(IniFile* ini, const std::string& section) {
-    if (ini) options.write(*ini, section);
+    storeMapSettings(ini, section, options);
 }
 
 void Map2D::processPanelEvent(const std::string& name, const std::unordered_map<std::string, std::string>& arguments) {

@@ -9,7 +9,10 @@
 #include "map/MapContext.h"
 #include "map/MapControls.h"
 #include "map/MapLabels.h"
-#include "map/MapOptions.h"
+#include "map/rules/MapSettings.h"
+#include "map/rules/MapRenderFacts.h"
+#include "map/rules/MapStyle.h"
+#include "map/rules/StaticRenderFilter.h"
 #include "map/view/MapPlacement.h"
 #include "map/view/MapViewState.h"
 #include "map/view/MapViewport.h"
@@ -17,6 +20,9 @@
 
 class Drawer2D;
 class IMapLayer;
+
+// Writes every map setting into the section, keeping its other keys.
+void storeMapSettings(IniFile* ini, const std::string& section, const MapSettings& settings);
 class IChartElement;
 
 // The moving map: the chart drawn around the aircraft (or where the pilot
@@ -34,7 +40,7 @@ public:
     // fingers' distance in pixels in UserData2 (start, move, end).
     static constexpr irr::s32 kPinchStart = 0x70696e01, kPinchMove = 0x70696e02, kPinchEnd = 0x70696e03;
 
-    Map2D(const MapContext& context, const MapOptions& options);
+    Map2D(const MapContext& context, const MapSettings& options);
     ~Map2D() override;
 
     // IPanel
@@ -81,9 +87,14 @@ public:
     // overlap as little as possible.
     void addRGDText(const std::wstring& text, ChartPosition position, irr::video::SColor colour);
 
+    // What the renderers decide from for the picture being drawn.
+    const MapRenderFacts& getRenderFacts() const { return facts; }
+    const StaticRenderFilter& getRenderFilter() const { return *filter; }
+    MapPalette getPalette() const { return isNight() ? MapPalette::NIGHT : MapPalette::DAY; }
+
     Drawer2D& getDrawer() const;
     const MapContext& getContext() const { return context; }
-    const MapOptions& getOptions() const { return options; }
+    const MapSettings& getOptions() const { return options; }
     const units::UnitConverter& getUnits() const;
     bool isNight() const;
     irr::gui::IGUIFont* getFont(int pixelHeight) const;
@@ -100,6 +111,9 @@ private:
         bool live = false;
     };
     void readOwnState();
+    // The facts of a new picture: its scale, view, the own altitude, the
+    // settings and the blacklisted airspace classes.
+    void prepareRender();
     void updateViewport(const irr::core::rect<int>& panelArea);
     void drawPicture();
     void drawOwnShip();
@@ -128,8 +142,10 @@ private:
     double pictureAltitude = 0.0;  // feet, when the shown picture was started
 
     MapContext context;
-    MapOptions options;
+    MapSettings options;
     MapViewState view;
+    MapRenderFacts facts;
+    std::unique_ptr<StaticRenderFilter> filter;
     MapViewport viewport;
     MapTurn turn;
     OwnState own;

@@ -4,15 +4,14 @@
 #include "map/Map2D.h"
 
 void Map2DFactory::loadSetupFromIni(IniFile* ini, std::string section) {
-    options = MapOptions();
-    if (ini) options.read(*ini, section);
+    options = ini ? MapSettings::fromIni(ini->getSection(section)) : MapSettings();
 }
 
 void Map2DFactory::setup(IniFile* ini, std::string section) {
     // A new map starts from the usual settings, written out so the pilot
     // finds every key in the configuration.
-    options = MapOptions();
-    if (ini) options.write(*ini, section);
+    options = MapSettings();
+    storeMapSettings(ini, section, options);
 }
 
 IPanel* Map2DFactory::Create() { return new Map2D(context, options); }

@@ -1,6 +1,6 @@
 #pragma once
 #include "map/MapContext.h"
-#include "map/MapOptions.h"
+#include "map/rules/MapSettings.h"
 #include "panels/IPanelFactory.h"
 
 // Makes the map panels ("2D-Map") of the layout with their settings.
@@ -16,5 +16,5 @@ public:
 
 private:
     MapContext context;
-    MapOptions options;
+    MapSettings options;
 };

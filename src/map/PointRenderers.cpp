@@ -1,14 +1,19 @@
 // The kinds drawn as a symbol at one position: navaids, waypoints, marks,
-// obstacles, places and airports.
+// obstacles, places and airports. Which symbol, and the obstacles' and
+// places' colours, come from the map's drawing rules; the shapes are drawn
+// here.
 #include <cmath>
 
 #include "chart/elements/AirportElement.h"
+#include "chart/elements/NDBElement.h"
 #include "chart/elements/ObstructionElement.h"
 #include "chart/elements/POIElement.h"
 #include "chart/elements/VORElement.h"
 #include "chart/elements/WaypointElement.h"
 #include "map/ElementRenderers.h"
 #include "map/Map2D.h"
+#include "map/rules/ChartSymbols.h"
+#include "map/rules/PointOfInterestLook.h"
 
 using namespace irr;
 using core::vector2df;
@@ -16,11 +21,14 @@ using video::SColor;
 
 namespace {
 
-const SColor kNavaidBlue(255, 20, 70, 160);
-const SColor kNdbMagenta(255, 150, 40, 120);
-const SColor kToweredBlue(255, 0, 90, 200);
-const SColor kUntoweredMagenta(255, 170, 0, 140);
-const SColor kObstacleRed(255, 200, 30, 30);
+// Symbol colours of the day chart; the night palette derives its own.
+const MapColour kNavaidBlue{20, 70, 160, 255};
+const MapColour kNdbMagenta{150, 40, 120, 255};
+const MapColour kToweredBlue{0, 90, 200, 255};
+const MapColour kUntoweredMagenta{170, 0, 140, 255};
+const MapColour kMarkOrange{220, 120, 0, 255};
+const MapColour kClosedRed{200, 0, 0, 255};
+const SColor kWhite(255, 255, 255, 255);
 
 void regularPolygon(Drawer2D::Points& out, vector2df centre, float radius, int corners, float startDegrees) {
     out.clear();
@@ -30,19 +38,27 @@ void regularPolygon(Drawer2D::Points& out, vector2df centre, float radius, int c
     }
 }
 
+// Screen direction of a true heading (y grows downwards).
+vector2df headingVector(double degrees, float length) {
+    const float a = static_cast<float>(degrees) * core::DEGTORAD;
+    return vector2df(std::sin(a) * length, -std::cos(a) * length);
+}
+
 }  // namespace
 
-void VORRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, bool night) {
-    const auto* vor = static_cast<const VORElement*>(element);
-    const SColor colour = nightened(kNavaidBlue, night);
-    // The compass rose hexagon of a VOR; a DME adds the square around it,
-    // a TACAN or VORTAC the three leaves.
-    regularPolygon(points, c, r, 6, 0.0f);
-    drawer.drawPolyline(points, 2.0f, colour, true);
+void VORRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, MapPalette palette) {
+    const NavaidSymbol symbol = chooseNavaidSymbol(*static_cast<const VORElement*>(element));
+    const SColor colour = inPalette(kNavaidBlue, palette);
+    // The compass-rose hexagon of a VOR; a DME adds the square around it,
+    // a TACAN or VORTAC the three leaves; a DME alone is the square.
+    if (symbol != NavaidSymbol::DME) {
+        regularPolygon(points, c, r, 6, 0.0f);
+        drawer.drawPolyline(points, 2.0f, colour, true);
+    }
     drawer.fillCircle(c, 1.5f, colour);
-    if (vor->vorType == VORElement::VORDME)
+    if (symbol == NavaidSymbol::VOR_DME || symbol == NavaidSymbol::DME)
         drawer.drawRectangleOutline(core::rect<s32>(c.X - r, c.Y - r * 0.87f, c.X + r, c.Y + r * 0.87f), 1.5f, colour);
-    if (vor->vorType == VORElement::VORTAC || vor->vorType == VORElement::TACAN) {
+    if (symbol == NavaidSymbol::VORTAC || symbol == NavaidSymbol::TACAN) {
         for (int i = 0; i < 3; ++i) {
             const float a = (30.0f + 120.0f * i) * core::DEGTORAD;
             const vector2df mid(c.X + r * 0.95f * std::cos(a), c.Y - r * 0.95f * std::sin(a));
@@ -52,9 +68,9 @@ void VORRenderer::drawSymbol(const IChartElement* element, vector2df c, float r,
     }
 }
 
-void NDBRenderer::drawSymbol(const IChartElement*, vector2df c, float r, bool night) {
+void NDBRenderer::drawSymbol(const IChartElement*, vector2df c, float r, MapPalette palette) {
     // The dotted rings of an NDB.
-    const SColor colour = nightened(kNdbMagenta, night);
+    const SColor colour = inPalette(kNdbMagenta, palette);
     drawer.fillCircle(c, r * 0.3f, colour);
     for (float ring : {0.6f, 1.0f}) {
         const int dots = ring < 1.0f ? 8 : 12;
@@ -65,17 +81,36 @@ void NDBRenderer::drawSymbol(const IChartElement*, vector2df c, float r, bool ni
     }
 }
 
-void WaypointRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, bool night) {
-    const auto* waypoint = static_cast<const WaypointElement*>(element);
-    const SColor colour = nightened(kNavaidBlue, night);
-    regularPolygon(points, c, r * 0.7f, 3, 90.0f);
-    // A reporting point is a filled triangle, other fixes an open one.
-    if (waypoint->rp) drawer.fillPolygon(points, colour);
-    drawer.drawPolyline(points, 1.5f, colour, true);
+void WaypointRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, MapPalette palette) {
+    const WaypointSymbol symbol = chooseWaypointSymbol(*static_cast<const WaypointElement*>(element), 0);
+    const SColor colour = inPalette(kNavaidBlue, palette);
+    switch (symbol) {
+        case WaypointSymbol::REPORTING_POINT:
+            regularPolygon(points, c, r * 0.7f, 3, 90.0f);
+            drawer.fillPolygon(points, colour);
+            break;
+        case WaypointSymbol::IFR_FIX:
+            regularPolygon(points, c, r * 0.7f, 3, 90.0f);
+            drawer.drawPolyline(points, 1.5f, colour, true);
+            break;
+        case WaypointSymbol::USER_WAYPOINT:
+            drawer.drawCircle(c, r * 0.7f, 1.5f, colour);
+            drawer.drawLine(c - vector2df(r * 0.5f, r * 0.5f), c + vector2df(r * 0.5f, r * 0.5f), 1.5f, colour);
+            drawer.drawLine(c - vector2df(r * 0.5f, -r * 0.5f), c + vector2df(r * 0.5f, -r * 0.5f), 1.5f, colour);
+            break;
+        case WaypointSymbol::WAYPOINT:
+            points.clear();
+            for (int i = 0; i < 8; ++i) {
+                const float a = i * core::PI / 4.0f, radius = i % 2 == 0 ? r * 0.8f : r * 0.25f;
+                points.emplace_back(c.X + radius * std::sin(a), c.Y - radius * std::cos(a));
+            }
+            drawer.fillPolygon(points, colour);
+            break;
+    }
 }
 
-void MarkRenderer::drawSymbol(const IChartElement*, vector2df c, float r, bool night) {
-    const SColor colour = nightened(SColor(255, 220, 120, 0), night);
+void MarkRenderer::drawSymbol(const IChartElement*, vector2df c, float r, MapPalette palette) {
+    const SColor colour = inPalette(kMarkOrange, palette);
     drawer.drawLine(c, vector2df(c.X, c.Y - 2 * r), 2.0f, colour);
     points.clear();
     points.emplace_back(c.X, c.Y - 2 * r);
@@ -84,68 +119,89 @@ void MarkRenderer::drawSymbol(const IChartElement*, vector2df c, float r, bool n
     drawer.fillPolygon(points, colour);
 }
 
-void ObstructionRenderer::drawSymbol(const IChartElement*, vector2df c, float r, bool night) {
-    // The inverted V with its dot, as charts mark an obstacle.
-    const SColor colour = nightened(kObstacleRed, night);
-    drawer.drawLine(vector2df(c.X - r * 0.6f, c.Y + r * 0.8f), vector2df(c.X, c.Y - r), 2.0f, colour);
-    drawer.drawLine(vector2df(c.X + r * 0.6f, c.Y + r * 0.8f), vector2df(c.X, c.Y - r), 2.0f, colour);
-    drawer.fillCircle(vector2df(c.X, c.Y + r * 0.6f), 1.8f, colour);
+void ObstructionRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, MapPalette palette) {
+    // The inverted V with its dot as charts mark an obstacle: doubled for a
+    // group, with rays when lit, larger when exceptionally high. The colour
+    // says how close the top is to the own altitude.
+    const ObstacleLook look = chooseObstacleLook(*static_cast<const ObstructionElement*>(element), ownAltitude, palette);
+    const SColor colour = toSColor(look.colour);
+    const float size = look.exceptionallyHigh ? r * 1.4f : r;
+    const auto mast = [&](float dx) {
+        drawer.drawLine(vector2df(c.X + dx - size * 0.6f, c.Y + size * 0.8f), vector2df(c.X + dx, c.Y - size), 2.0f,
+                        colour);
+        drawer.drawLine(vector2df(c.X + dx + size * 0.6f, c.Y + size * 0.8f), vector2df(c.X + dx, c.Y - size), 2.0f,
+                        colour);
+        drawer.fillCircle(vector2df(c.X + dx, c.Y + size * 0.6f), 1.8f, colour);
+    };
+    mast(look.group ? -size * 0.45f : 0.0f);
+    if (look.group) mast(size * 0.45f);
+    if (look.lit)
+        for (float a : {-50.0f, 0.0f, 50.0f})
+            drawer.drawLine(vector2df(c.X, c.Y - size) + headingVector(a, size * 0.5f),
+                            vector2df(c.X, c.Y - size) + headingVector(a, size * 0.9f), 1.2f, colour);
 }
 
-SColor ObstructionRenderer::labelColour(const IChartElement*, bool night) const {
-    return nightened(kObstacleRed, night);
+void ObstructionRenderer::render2D(const IChartElement* element, Map2D* map, int32_t id, bool selected,
+                                   bool highlighted) {
+    ownAltitude = map->getAltitude();
+    APointRenderer::render2D(element, map, id, selected, highlighted);
 }
 
-void POIRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, bool night) {
-    const auto* poi = static_cast<const POIElement*>(element);
-    if (poi->poiType == POIElement::PEAK || poi->poiType == POIElement::VOLCANO) {
-        regularPolygon(points, c, r * 0.5f, 3, 90.0f);
-        drawer.fillPolygon(points, nightened(SColor(255, 110, 70, 30), night));
-    } else if (poi->poiType <= POIElement::HAMLET) {
-        drawer.fillCircle(c, r * 0.3f, nightened(SColor(255, 90, 90, 90), night));
+SColor ObstructionRenderer::labelColour(const IChartElement* element, const Map2D& map) const {
+    return toSColor(
+        chooseObstacleLook(*static_cast<const ObstructionElement*>(element), map.getAltitude(), map.getPalette()).colour);
+}
+
+void POIRenderer::drawSymbol(const IChartElement* element, vector2df c, float, MapPalette palette) {
+    const POILook look = getPOILook(static_cast<const POIElement*>(element)->poiType, palette);
+    const SColor colour = toSColor(look.text);
+    switch (look.marker) {
+        case POIMarker::DOT: drawer.fillCircle(c, look.markerRadiusPixels, colour); break;
+        case POIMarker::PEAK:
+        case POIMarker::VOLCANO:
+            regularPolygon(points, c, look.markerRadiusPixels, 3, 90.0f);
+            drawer.fillPolygon(points, colour);
+            if (look.marker == POIMarker::VOLCANO) drawer.fillCircle(c, look.markerRadiusPixels * 0.35f, kWhite);
+            break;
+        case POIMarker::NONE: break;
     }
 }
 
-SColor AirportRenderer::colourOf(const AirportElement& airport, bool night) {
-    return nightened(airport.towered ? kToweredBlue : kUntoweredMagenta, night);
+SColor POIRenderer::labelColour(const IChartElement* element, const Map2D& map) const {
+    return toSColor(getPOILook(static_cast<const POIElement*>(element)->poiType, map.getPalette()).text);
 }
 
-void AirportRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, bool night) {
-    const auto& airport = *static_cast<const AirportElement*>(element);
-    const SColor colour = colourOf(airport, night);
-    if (airport.heliport && airport.runways.empty()) {
-        drawer.drawCircle(c, r, 2.0f, colour);
-        drawer.drawLine(vector2df(c.X - r * 0.4f, c.Y - r * 0.5f), vector2df(c.X - r * 0.4f, c.Y + r * 0.5f), 2, colour);
-        drawer.drawLine(vector2df(c.X + r * 0.4f, c.Y - r * 0.5f), vector2df(c.X + r * 0.4f, c.Y + r * 0.5f), 2, colour);
-        drawer.drawLine(vector2df(c.X - r * 0.4f, c.Y), vector2df(c.X + r * 0.4f, c.Y), 2, colour);
-        return;
+void AirportRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, MapPalette palette) {
+    const AirportSymbolChoice choice = chooseAirportSymbol(*static_cast<const AirportElement*>(element));
+    const SColor colour = inPalette(choice.symbol == AirportSymbol::TOWERED ? kToweredBlue : kUntoweredMagenta, palette);
+    const vector2df along = headingVector(choice.runwayHeadingDegrees, r * 1.45f);
+    switch (choice.symbol) {
+        case AirportSymbol::TOWERED:
+            // Filled, the runway cut out in white.
+            drawer.fillCircle(c, r, colour);
+            if (choice.hasRunway) drawer.drawLine(c - along * 0.7f, c + along * 0.7f, r * 0.35f, kWhite);
+            return;
+        case AirportSymbol::HELIPORT:
+            drawer.drawCircle(c, r, 2.0f, colour);
+            drawer.drawLine(vector2df(c.X - r * 0.4f, c.Y - r * 0.5f), vector2df(c.X - r * 0.4f, c.Y + r * 0.5f), 2, colour);
+            drawer.drawLine(vector2df(c.X + r * 0.4f, c.Y - r * 0.5f), vector2df(c.X + r * 0.4f, c.Y + r * 0.5f), 2, colour);
+            drawer.drawLine(vector2df(c.X - r * 0.4f, c.Y), vector2df(c.X + r * 0.4f, c.Y), 2, colour);
+            return;
+        default:
+            break;
     }
+    // Open fields: the ring with the runway through it.
     drawer.drawCircle(c, r, 2.0f, colour);
-    // A military field has the double ring; a private one is open, the
-    // others filled behind their runway.
-    if (airport.military) drawer.drawCircle(c, r * 0.7f, 1.5f, colour);
-    else if (!airport.privateUse) drawer.fillCircle(c, r * 0.75f, colour);
-    const double heading = longestRunwayHeading(airport);
-    if (heading >= 0) {
-        const float a = static_cast<float>(heading) * core::DEGTORAD;
-        const vector2df along(std::sin(a) * r * 1.45f, -std::cos(a) * r * 1.45f);
-        // White on a filled disc, in the field's colour on an open one.
-        const bool filled = !airport.privateUse && !airport.military;
-        drawer.drawLine(c - along, c + along, r * 0.35f, filled ? SColor(255, 255, 255, 255) : colour);
+    if (choice.hasRunway) drawer.drawLine(c - along, c + along, r * 0.3f, colour);
+    if (choice.symbol == AirportSymbol::MILITARY) drawer.drawCircle(c, r * 0.65f, 1.5f, colour);
+    if (choice.symbol == AirportSymbol::GLIDER) {
+        drawer.drawLine(vector2df(c.X - r, c.Y - r * 0.1f), vector2df(c.X, c.Y + r * 0.2f), 1.5f, colour);
+        drawer.drawLine(vector2df(c.X, c.Y + r * 0.2f), vector2df(c.X + r, c.Y - r * 0.1f), 1.5f, colour);
     }
-    if (airport.glider) drawer.drawLine(vector2df(c.X - r, c.Y), vector2df(c.X + r, c.Y), 1.5f, colour);
-    if (airport.closed) {
-        const SColor cross = nightened(SColor(255, 200, 0, 0), night);
+    if (choice.symbol == AirportSymbol::PRIVATE) drawer.fillCircle(vector2df(c.X + r, c.Y - r), r * 0.3f, colour);
+    if (choice.symbol == AirportSymbol::CLOSED) {
+        const SColor cross = inPalette(kClosedRed, palette);
         drawer.drawLine(vector2df(c.X - r, c.Y - r), vector2df(c.X + r, c.Y + r), 2.5f, cross);
         drawer.drawLine(vector2df(c.X - r, c.Y + r), vector2df(c.X + r, c.Y - r), 2.5f, cross);
     }
-}
-
-double AirportRenderer::longestRunwayHeading(const AirportElement& airport) {
-    double longest = -1, heading = -1;
-    for (const Runway& runway : airport.runways) {
-        const double length = runway.getGeometryLength();
-        if (length > longest) longest = length, heading = runway.getEndDirection(0);
-    }
-    return heading;
 }

@@ -5,6 +5,8 @@
 
 #include "gui/Drawer2D.h"
 #include "map/IChartElementRenderer.h"
+#include "map/rules/MapStyle.h"
+#include "map/rules/ScreenHitTest.h"
 
 class Map2D;
 struct ChartPosition;
@@ -18,6 +20,8 @@ public:
     void render2DText(const IChartElement* element, Map2D* map, int32_t id, bool selected,
                       bool highlighted) override;
     bool isMouseOver2D(Map2D* map, const IChartElement* element, int32_t id, PanelPoint point) override;
+    int getPriority(const IChartElement* element) override;
+    int getSelectPriority(const IChartElement* element) override;
     std::wstring getSelectionListLabel(const IChartElement* element, const units::UnitConverter& units) override;
     std::wstring getSelectionListDetails(const IChartElement* element, const units::UnitConverter& units,
                                          bool full) override;
@@ -26,7 +30,7 @@ protected:
     // The symbol's half size in pixels; taps within it (and a little more)
     // select the element.
     static constexpr float kSymbolRadius = 8.0f;
-    virtual irr::video::SColor labelColour(const IChartElement* element, bool night) const;
+    virtual irr::video::SColor labelColour(const IChartElement* element, const Map2D& map) const;
     Drawer2D& drawer;
 };
 
@@ -40,7 +44,7 @@ public:
 
 protected:
     virtual void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius,
-                            bool night) = 0;
+                            MapPalette palette) = 0;
 };
 
 // Kinds drawn as lines or areas: the sketch shows the outline fitted into
@@ -53,15 +57,13 @@ public:
     bool isMouseOver2D(Map2D* map, const IChartElement* element, int32_t id, PanelPoint point) override;
 
 protected:
-    struct Look {
-        irr::video::SColor line;
-        float width = 1.0f;
-        irr::video::SColor fill{0, 0, 0, 0};  // transparent: no fill
-        bool closed = false;
-    };
-    virtual Look lookOf(const IChartElement* element, bool night) const = 0;
-    // The outline in the picture; reused between calls.
+    virtual ShapeStyle styleOf(const IChartElement* element, MapPalette palette) const = 0;
+    // Lines are open unless the kind says its outline closes.
+    virtual bool isClosed(const IChartElement* element) const = 0;
+    // The outline, in the picture or on the screen; reused between calls.
     Drawer2D::Points points;
+    std::vector<ScreenPoint> screenPoints;
+    Drawer2D::Points dash;
 };
 
 // Draws in the picture being made: positions through the map, shapes
@@ -74,5 +76,9 @@ struct MapPen {
     void line(const ChartPosition& from, const ChartPosition& to, float width, irr::video::SColor colour) const;
 };
 
-// Day colours darkened for the night style, so the chart does not dazzle.
-irr::video::SColor nightened(irr::video::SColor colour, bool night);
+irr::video::SColor toSColor(MapColour colour);
+// A colour of our own symbols as the palette shows it.
+irr::video::SColor inPalette(MapColour day, MapPalette palette);
+// Draws the polyline with the style's pattern of dashes or dots.
+void drawPatterned(Drawer2D& drawer, const Drawer2D::Points& points, bool closed, const ShapeStyle& style,
+                   Drawer2D::Points& scratch);

@@ -45,7 +45,7 @@ struct MapBench {
         };
         context.chart = chart;
         context.renderers = renderers;
-        return std::make_unique<Map2D>(context, MapOptions());
+        return std::make_unique<Map2D>(context, MapSettings());
     }
     void frame(Map2D& map) {
         device->run();

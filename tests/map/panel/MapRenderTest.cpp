@@ -49,7 +49,7 @@ const AirportElement* airport(ExtendedChart* chart, const std::string& ident) {
 }  // namespace
 
 TEST_F(MapFixture, NorthUpOverVancouverShowsTheAirportWhereItProjectsAndTapsSelectIt) {
-    Map2D map(context, MapOptions());
+    Map2D map(context, MapSettings());
     irr::video::IImage* frame = show(map, kCyvrLongitude, kCyvrLatitude, 0.02);
     const AirportElement* cyvr = airport(chart, "CYVR");
     ASSERT_NE(cyvr, nullptr);
@@ -66,7 +66,7 @@ TEST_F(MapFixture, NorthUpOverVancouverShowsTheAirportWhereItProjectsAndTapsSele
 
 TEST_F(MapFixture, TheMapFollowsTheAircraftTrackUpPutsItBelowTheMiddleAndNightDarkensTheGround) {
     TestGnss& gnss = useGnss(kCyvrLongitude, kCyvrLatitude, 0.0);
-    Map2D map(context, MapOptions());
+    Map2D map(context, MapSettings());
     irr::video::IImage* day = settle(map);
     const SColor dayGround = day->getPixel(200, 400);
     // The own ship is drawn at the middle while north up...
@@ -94,7 +94,7 @@ TEST_F(MapFixture, TheMapFollowsTheAircraftTrackUpPutsItBelowTheMiddleAndNightDa
 }
 
 TEST_F(MapFixture, ZoomControlWheelAndDragZoomWithinTheLimits) {
-    Map2D map(context, MapOptions());
+    Map2D map(context, MapSettings());
     settle(map)->drop();
     const double start = map.getZoom();
     const MapControlsLayout& controls = map.getControlsLayout();

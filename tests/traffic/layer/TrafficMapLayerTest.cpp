@@ -46,7 +46,7 @@ TEST_F(MapFixture, TrafficIsDrawnTurnedAndColouredByHeightFilteredAndSelectable)
     gnss.traffic.set(target(0xC0FFEE, east, kLatitude, 3200, 90.0f, "CGABC"));
     gnss.traffic.set(target(0xABC123, west, kLatitude, 1000, 270.0f, ""));
     context.layers.push_back([this](Map2D&) { return std::make_unique<TrafficMapLayer>(sensors, nullptr); });
-    MapOptions options;
+    MapSettings options;
     options.trafficFilterAlt = 1500;
     Map2D map(context, options);
     irr::video::IImage* frame = settle(map);
