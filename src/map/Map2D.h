@@ -74,6 +74,7 @@ public:
     bool isDrawingChart() const { return picture.isDrawing(); }
     // Elements in the chart picture shown now.
     size_t getDrawnElementCount() const { return picture.getShownElements().size(); }
+    const std::vector<int32_t>& getDrawnElements() const { return picture.getShownElements(); }
 
     ChartPosition getPosition() const { return own.position; }
     // Feet above mean sea level from the default altitude source; 0 without one.

@@ -2,6 +2,12 @@
 #include "support/MapFixture.h"
 
 #include "chart/elements/AirportElement.h"
+#include "chart/elements/AirspaceElement.h"
+#include "map/RendererBase.h"
+#include "map/rules/AirspaceCategory.h"
+#include "map/rules/AirspaceStyle.h"
+#include "map/rules/AirwayStyle.h"
+#include "chart/elements/AirwayElement.h"
 
 using irr::video::SColor;
 
@@ -120,4 +126,49 @@ TEST_F(MapFixture, ZoomControlWheelAndDragZoomWithinTheLimits) {
     EXPECT_EQ(map.getViewMode(), MapViewState::DRAGGED);
     map.processPanelEvent("zoom", {{"zoom", "2.0"}});  // beyond the limit
     EXPECT_NEAR(map.getZoom(), before * std::exp(-std::log(7.5) * (y1 - y0) / 480.0), 1e-9);
+}
+
+TEST_F(MapFixture, AirspaceBordersLieWhereTheirPolygonProjectsAndHiddenKindsLeaveNoInk) {
+    Map2D map(context, MapSettings());
+    irr::video::IImage* frame = show(map, kCyvrLongitude, kCyvrLatitude, 0.01);
+    // Every airspace of the view: the middle of each edge whose ends both
+    // lie well inside the panel carries the border's colour.
+    int edges = 0, inked = 0;
+    for (int32_t id : map.getDrawnElements()) {
+        const auto* airspace = dynamic_cast<const AirspaceElement*>(chart->getChartElement(id));
+        if (!airspace) continue;
+        const SColor border = toSColor(getAirspaceStyle(classifyAirspace(airspace->airspaceClass), MapPalette::DAY).line);
+        for (size_t i = 0; i + 1 < airspace->points.size(); ++i) {
+            const PanelPoint a = map.toPanel(airspace->points[i]), b = map.toPanel(airspace->points[i + 1]);
+            const PanelPoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
+            if (middle.x < 60 || middle.x > 700 || middle.y < 20 || middle.y > 460) continue;
+            ++edges;
+            if (countNear(frame, middle, 2, border, 30) > 0) ++inked;
+        }
+    }
+    frame->drop();
+    EXPECT_GT(edges, 10);
+    EXPECT_GE(inked, edges * 9 / 10);  // labels and symbols may cover a few
+
+    // Airways are drawn only when the pilot asks for them: where one lies
+    // with them on, the default map leaves the ground bare.
+    MapSettings withAirways;
+    withAirways.airways = true;
+    Map2D all(context, withAirways);
+    frame = show(all, kCyvrLongitude, kCyvrLatitude, 0.01);
+    std::vector<PanelPoint> middles;
+    const SColor airwayColour = toSColor(getAirwayStyle(false, MapPalette::DAY).line);
+    for (int32_t id : all.getDrawnElements()) {
+        const auto* airway = dynamic_cast<const AirwayElement*>(chart->getChartElement(id));
+        if (!airway) continue;
+        const PanelPoint a = all.toPanel(airway->getAreaDefiningPoint(0)), b = all.toPanel(airway->getAreaDefiningPoint(1));
+        const PanelPoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
+        if (middle.x > 60 && middle.x < 700 && middle.y > 20 && middle.y < 460 && countNear(frame, middle, 1, airwayColour, 30) > 0)
+            middles.push_back(middle);
+    }
+    frame->drop();
+    ASSERT_GE(middles.size(), 3u);
+    frame = show(map, kCyvrLongitude, kCyvrLatitude, 0.01);
+    for (const PanelPoint& middle : middles) EXPECT_EQ(countNear(frame, middle, 1, airwayColour, 30), 0);
+    frame->drop();
 }
