@@ -90,4 +90,10 @@ public:
     std::vector<ISensorData::Type> getSupportedDataTypes() override { return LogFileSensor::supportedTypes(); }
 
     LogFileSensor::Settings getSensorSettings() const;
+    // The clock of the replays made from now on (getMilliSecs when unset),
+    // so a replay can be stepped without waiting.
+    void setClock(std::function<uint32_t()> clockMs) { clock = std::move(clockMs); }
+
+private:
+    std::function<uint32_t()> clock;
 };

@@ -7,6 +7,7 @@
 #include "base/IniFile.h"
 #include "sensors/SensorManager.h"
 #include "sensors/recording/LogFileForwarder.h"
+#include "sensors/recording/LogFileSensor.h"
 
 const wchar_t* const RecordingControl::kNamePrompt =
     L"Please enter the new logfile name (characters: 0-9,A-Z,a-z,-,_):";
@@ -99,6 +100,7 @@ bool RecordingControl::play(const std::string& fileName, IniFile& config) {
             manager.setPlaybackSpeed(manager.getPlaybackSpeed());
             manager.setPlaybackLoop(manager.isPlaybackLoop());
             manager.setPlaybackPaused(manager.isPlaybackPaused());
+            replayedFile = fileName;
             return manager.isPlaybackAvailable();
         }
     }
@@ -115,6 +117,23 @@ bool RecordingControl::setSpeed(int factor) {
 
 void RecordingControl::setLoop(bool loop) { manager.setPlaybackLoop(loop); }
 
+bool RecordingControl::isPaused() const { return manager.isPlaybackPaused(); }
+
+int RecordingControl::getSpeed() const { return int(manager.getPlaybackSpeed()); }
+
+bool RecordingControl::isLoop() const { return manager.isPlaybackLoop(); }
+
 void RecordingControl::seek(double fraction) { manager.setPlayPosition(fraction); }
 
 double RecordingControl::getPosition() const { return manager.getPlayPosition(); }
+
+uint32_t RecordingControl::getDurationMs() const {
+    auto* replay = dynamic_cast<LogFileSensor*>(manager.getPlaybackSensor());
+    return replay && replay->isOpen() ? replay->getReader().getIndex().getDurationMs() : 0;
+}
+
+std::string RecordingControl::getReplayedFile() const {
+    // A reload of other settings ends the replay without telling us.
+    auto* replay = dynamic_cast<LogFileSensor*>(manager.getPlaybackSensor());
+    return replay && replay->isOpen() ? replayedFile : std::string();
+}
