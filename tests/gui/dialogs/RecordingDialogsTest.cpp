@@ -5,6 +5,7 @@
 #include "base/StringConversions.h"
 #include "gui/dialogs/ForwarderSetupDialog.h"
 #include "gui/dialogs/RecordingDialog.h"
+#include "gui/dialogs/RecordingTexts.h"
 #include "gui/dialogs/ReplayDialog.h"
 #include "gui/dialogs/TextPromptDialog.h"
 #include "sensors/SensorKinds.h"
@@ -42,6 +43,14 @@ struct RecordingScreen : TestScreen {
     uint32_t now = 5;
 };
 }  // namespace
+
+TEST(RecordingTexts, NamesSortByDateAndTimesShowHoursOnlyForLongRecordings) {
+    std::tm t{};
+    t.tm_year = 2027 - 1900, t.tm_mon = 0, t.tm_mday = 5, t.tm_hour = 7, t.tm_min = 3;
+    EXPECT_EQ(defaultRecordingName(t), "Flight_2027-01-05_07-03");
+    EXPECT_EQ(formatReplayTime(59999, 3599999), L"0:59 / 59:59");
+    EXPECT_EQ(formatReplayTime(3599999, 3600000), L"0:59:59 / 1:00:00");
+}
 
 TEST(RecordingDialog, NameTypedAtTheStartIsTheFileThatStopCloses) {
     RecordingScreen screen;
