@@ -8,6 +8,11 @@ using namespace irr;
 
 namespace {
 const wchar_t* const kTitle = L"Flight recording";
+
+// The folder is always the same and too long for the dialog's width.
+std::wstring fileNameOf(const std::string& path) {
+    return convertUtf8ToWString(path.substr(path.find_last_of('/') + 1));
+}
 }  // namespace
 
 RecordingDialog::RecordingDialog(const DialogContext& c, RecordingControl& recordingControl,
@@ -31,8 +36,8 @@ void RecordingDialog::build() {
 
 void RecordingDialog::showState(const std::wstring& note) {
     const bool recording = control.isRecording();
-    std::wstring text = recording ? L"Recording into " + convertUtf8ToWString(control.getRecordingPath())
-                                  : std::wstring(L"Not recording.");
+    std::wstring text =
+        recording ? L"Recording into " + fileNameOf(control.getRecordingPath()) : std::wstring(L"Not recording.");
     if (!note.empty()) text += L"\n" + note;
     state->setText(text.c_str());
     startButton->setEnabled(!recording);
@@ -51,8 +56,8 @@ void RecordingDialog::askNameAndStart() {
 }
 
 void RecordingDialog::stop() {
-    const std::wstring path = convertUtf8ToWString(control.getRecordingPath());
-    showState(control.stopRecording() ? L"Saved " + path : L"");
+    const std::wstring file = fileNameOf(control.getRecordingPath());
+    showState(control.stopRecording() ? L"Saved " + file : L"");
 }
 
 bool RecordingDialog::onGUIEvent(const SEvent::SGUIEvent& event) {
