@@ -45,6 +45,7 @@ public:
     void setPlaybackLoop(bool loop) override { this->loop = loop; }
 
     bool isOpen() const { return reader.isOpen(); }
+    const std::string& getPath() const { return settings.path; }
     // True once the last record was replayed (never while looping).
     bool isFinished() const { return finished; }
     const LogFileReader& getReader() const { return reader; }

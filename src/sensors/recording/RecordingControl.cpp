@@ -100,7 +100,6 @@ bool RecordingControl::play(const std::string& fileName, IniFile& config) {
             manager.setPlaybackSpeed(manager.getPlaybackSpeed());
             manager.setPlaybackLoop(manager.isPlaybackLoop());
             manager.setPlaybackPaused(manager.isPlaybackPaused());
-            replayedFile = fileName;
             return manager.isPlaybackAvailable();
         }
     }
@@ -133,7 +132,10 @@ uint32_t RecordingControl::getDurationMs() const {
 }
 
 std::string RecordingControl::getReplayedFile() const {
-    // A reload of other settings ends the replay without telling us.
+    // Asked of the sensor: a replay may come from the configuration loaded at
+    // the start, and a reload of other settings ends it without telling us.
     auto* replay = dynamic_cast<LogFileSensor*>(manager.getPlaybackSensor());
-    return replay && replay->isOpen() ? replayedFile : std::string();
+    if (!replay || !replay->isOpen()) return std::string();
+    const std::string& path = replay->getPath();
+    return path.compare(0, folder.size(), folder) == 0 ? path.substr(folder.size()) : path;
 }

@@ -50,7 +50,8 @@ public:
     double getPosition() const;
     // Length of the replayed recording, 0 when none is replayed.
     uint32_t getDurationMs() const;
-    // The file given to the last play() while its replay runs, else empty.
+    // The file replayed (its name when it lies in the folder), empty when
+    // none is.
     std::string getReplayedFile() const;
 
 private:
@@ -59,5 +60,4 @@ private:
     SensorManager& manager;
     std::string folder;
     LogFileForwarder* recording = nullptr;
-    std::string replayedFile;
 };
