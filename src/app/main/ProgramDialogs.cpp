@@ -5,7 +5,11 @@
 #include "base/IniFile.h"
 #include "gui/dialogs/AltimeterDialog.h"
 #include "gui/dialogs/ChoiceDialog.h"
+#include "gui/dialogs/ForwarderSetupDialog.h"
 #include "gui/dialogs/GDL90CalibrationDialog.h"
+#include "gui/dialogs/RecordingDialog.h"
+#include "gui/dialogs/RecordingTexts.h"
+#include "gui/dialogs/ReplayDialog.h"
 #include "gui/dialogs/SensorPresetDialog.h"
 #include "gui/dialogs/SensorSetupDialog.h"
 #include "gui/dialogs/SettingsEditorDialog.h"
@@ -14,6 +18,7 @@
 #include "sensors/IConfigOverride.h"
 #include "sensors/SensorManager.h"
 #include "sensors/gdl90/GDL90Sensor.h"
+#include "sensors/recording/RecordingControl.h"
 
 namespace {
 
@@ -67,12 +72,17 @@ ProgramDialogs::ProgramDialogs(Context& context) : context(context) {
     dialogContext.resolvePath = [c](const std::string& relative) { return c->getPath(relative); };
 }
 
+ProgramDialogs::~ProgramDialogs() = default;
+
 void ProgramDialogs::addMenuEntries(Menu& menu) {
     menu.addEntry(L"Sensor presets", [this] { showSensorPresets(); });
     menu.addEntry(L"Sensor setup", [this] { showSensorSetup(); });
     menu.addEntry(L"Altimeter setting", [this] { showAltimeterSetting(); });
     menu.addEntry(L"GDL90 calibration", [this] { showGDL90Calibration(); });
     menu.addEntry(L"Autopilot output", [this] { showAutopilotSettings(); });
+    menu.addEntry(L"Flight recording", [this] { showRecording(); });
+    menu.addEntry(L"Replay", [this] { showReplay(); });
+    menu.addEntry(L"Data forwarding", [this] { showForwarderSetup(); });
     menu.addEntry(L"Day / Night", [this] { context.setStyle2D(context.getStyle2D() == 0 ? 1 : 0); });
     menu.addEntry(L"Exit", [this] { askExit(); });
     menu.setAltimeterSettingsAction([this] { showAltimeterSetting(); });
@@ -84,7 +94,8 @@ void ProgramDialogs::host(std::unique_ptr<ADialog> dialog, std::function<void(AD
     dialogContext.buttonHeight = context.getRecommendedButtonHeight();
     Menu* menu = context.getPanelManager() ? context.getPanelManager()->getMenu() : nullptr;
     if (!menu) return;
-    menu->openDialog(std::make_unique<HostedDialog>(std::move(dialog), context.getEventReceiver(), std::move(onFinished)));
+    menu->openDialog(
+        std::make_unique<HostedDialog>(std::move(dialog), context.getEventReceiver(), std::move(onFinished)));
 }
 
 void ProgramDialogs::runPending() {
@@ -163,4 +174,25 @@ void ProgramDialogs::askExit() {
     host(ChoiceDialog::exitConfirmation(dialogContext), [this](ADialog& d) {
         if (static_cast<ChoiceDialog&>(d).getChoice() == 0) context.setShallExit(true);
     });
+}
+
+std::string ProgramDialogs::recordingsFolder() { return context.getPath("Logs/Recordings/"); }
+
+RecordingControl& ProgramDialogs::recordingControl() {
+    if (!recording) recording = std::make_unique<RecordingControl>(*context.getSensorManager(), recordingsFolder());
+    return *recording;
+}
+
+void ProgramDialogs::showRecording() {
+    host(std::make_unique<RecordingDialog>(dialogContext, recordingControl(), defaultRecordingNameNow));
+}
+
+void ProgramDialogs::showForwarderSetup() {
+    host(std::make_unique<ForwarderSetupDialog>(
+        dialogContext, *context.getSensorManager(), context.getPath("data/config.ini"), recordingsFolder(),
+        defaultRecordingNameNow, [this](IniFile& config) { reloadFrom(config); }));
+}
+
+void ProgramDialogs::showReplay() {
+    host(std::make_unique<ReplayDialog>(dialogContext, recordingControl(), context.getPath("data/config.ini")));
 }

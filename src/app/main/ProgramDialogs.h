@@ -10,6 +10,7 @@ class Context;
 class EventReceiver;
 class IniFile;
 class Menu;
+class RecordingControl;
 
 // The dialogs the pilot opens from the menu and from instruments, shown over
 // the panels while the program keeps running. Their effects that rebuild
@@ -18,6 +19,7 @@ class Menu;
 class ProgramDialogs {
 public:
     explicit ProgramDialogs(Context& context);
+    ~ProgramDialogs();
 
     // Fills a freshly made menu with its entries.
     void addMenuEntries(Menu& menu);
@@ -29,6 +31,9 @@ public:
     void showSensorSetup();
     void showGDL90Calibration();
     void showAutopilotSettings();
+    void showRecording();
+    void showReplay();
+    void showForwarderSetup();
     void askExit();
 
     // Runs what was deferred; once per frame, before the events.
@@ -40,8 +45,12 @@ private:
     void host(std::unique_ptr<ADialog> dialog, std::function<void(ADialog&)> onFinished = nullptr);
     void later(std::function<void()> action) { pending.push_back(std::move(action)); }
     void reloadFrom(const IniFile& config);
+    // Made on first use; a recording started by hand outlives its dialog.
+    RecordingControl& recordingControl();
+    std::string recordingsFolder();
 
     Context& context;
     DialogContext dialogContext;
     std::vector<std::function<void()>> pending;
+    std::unique_ptr<RecordingControl> recording;
 };

@@ -109,6 +109,20 @@ int ADialog::measureWidest(const std::vector<std::wstring>& texts) const {
     return widest;
 }
 
+bool ADialog::onOkOrCancel(const SEvent::SGUIEvent& event, const gui::IGUIElement* ok,
+                           const gui::IGUIElement* cancelButton, const std::function<void()>& accept) {
+    const bool clicked = event.EventType == gui::EGET_BUTTON_CLICKED;
+    if ((clicked && event.Caller == ok) || event.EventType == gui::EGET_EDITBOX_ENTER) {
+        accept();
+        return true;
+    }
+    if (clicked && event.Caller == cancelButton) {
+        cancel();
+        return true;
+    }
+    return false;
+}
+
 void ADialog::openChild(std::unique_ptr<ADialog> dialog, std::function<void(ADialog&)> onFinished) {
     child = std::move(dialog);
     onChildFinished = std::move(onFinished);

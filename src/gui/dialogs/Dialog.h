@@ -80,6 +80,11 @@ protected:
     // Width of the widest text with the GUI font.
     int measureWidest(const std::vector<std::wstring>& texts) const;
 
+    // The answer of a form: OK, or Enter in one of its fields, runs `accept`;
+    // Cancel cancels. True when the event was one of these.
+    bool onOkOrCancel(const irr::SEvent::SGUIEvent& event, const irr::gui::IGUIElement* ok,
+                      const irr::gui::IGUIElement* cancelButton, const std::function<void()>& accept);
+
     // Opens the child; onFinished runs once it finished, before it is deleted.
     void openChild(std::unique_ptr<ADialog> dialog, std::function<void(ADialog&)> onFinished);
 

@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace {
-
-// `count` boxes of equal width side by side in [left, right) with `gap`
-// between them.
 std::vector<Box> splitRow(int left, int right, int top, int bottom, int count, int gap) {
     std::vector<Box> boxes;
     if (count <= 0) return boxes;
@@ -17,8 +13,6 @@ std::vector<Box> splitRow(int left, int right, int top, int bottom, int count, i
     }
     return boxes;
 }
-
-}  // namespace
 
 int DialogMetrics::margin() const { return std::max(4, buttonHeight / 4); }
 
@@ -55,6 +49,22 @@ ButtonDialogLayout layOutButtonDialog(const DialogMetrics& m, int titleHeight, i
     } else {
         l.buttons = splitRow(gap, w - gap, buttonsTop, buttonsTop + m.buttonHeight, buttonCount, gap);
     }
+    return l;
+}
+
+PromptLayout layOutPromptDialog(const DialogMetrics& m, int titleHeight, int promptHeight, int buttonCount,
+                                int widestLabel) {
+    const int gap = m.margin();
+    const int textHeight = promptHeight + gap + m.buttonHeight + gap + m.buttonHeight;
+    const ButtonDialogLayout d = layOutButtonDialog(m, titleHeight, textHeight, buttonCount, widestLabel);
+    PromptLayout l{d.window, d.text, {}, {}, d.buttons};
+    // On a screen too low for everything the prompt gives way: the field
+    // and the status line keep a finger's height.
+    const int statusTop = d.text.bottom - m.buttonHeight;
+    const int fieldTop = statusTop - gap - m.buttonHeight;
+    l.prompt.bottom = std::max(d.text.top, fieldTop - gap);
+    l.field = {d.text.left, fieldTop, d.text.right, fieldTop + m.buttonHeight};
+    l.status = {d.text.left, statusTop, d.text.right, d.text.bottom};
     return l;
 }
 
@@ -111,6 +121,29 @@ MasterDetailLayout layOutMasterDetail(const DialogMetrics& m, int titleHeight, i
         l.icon = {split + gap, contentTop, split + gap + iconSize, contentTop + iconSize};
         l.description = {split + gap, contentTop + iconSize + gap, w - gap, contentBottom};
     }
+    return l;
+}
+
+ListEditorLayout layOutListEditor(const DialogMetrics& m, int titleHeight) {
+    ListEditorLayout l;
+    const int gap = m.margin(), row = m.buttonHeight;
+    l.window = centredWindow(m, m.screenWidth, m.screenHeight);
+    const int w = l.window.width(), h = l.window.height();
+    const int buttonsTop = h - gap - row;
+    l.buttons = splitRow(gap, w - gap, buttonsTop, buttonsTop + row, 2, gap);
+    const int editTop = buttonsTop - gap - row;
+    int kindTop = editTop;
+    if (m.isPortrait()) {
+        const std::vector<Box> edit = splitRow(gap, w - gap, editTop, editTop + row, 2, gap);
+        l.add = edit[0], l.remove = edit[1];
+        kindTop = editTop - gap - row;
+        l.kind = {gap, kindTop, w - gap, kindTop + row};
+    } else {
+        const std::vector<Box> edit = splitRow(gap, w - gap, editTop, editTop + row, 4, gap);
+        l.kind = {edit[0].left, editTop, edit[1].right, editTop + row};
+        l.add = edit[2], l.remove = edit[3];
+    }
+    l.list = {gap, titleHeight + gap, w - gap, std::max(titleHeight + gap, kindTop - gap)};
     return l;
 }
 

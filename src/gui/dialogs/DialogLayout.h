@@ -42,6 +42,10 @@ Box centredWindow(const DialogMetrics& m, int wantedWidth, int wantedHeight);
 // The usual width of a dialog: six buttons, or the screen less its margins.
 int dialogWidth(const DialogMetrics& m);
 
+// `count` boxes of equal width side by side in [left, right) with `gap`
+// between them.
+std::vector<Box> splitRow(int left, int right, int top, int bottom, int count, int gap);
+
 // Boxes inside a window are relative to the window's top-left corner; the
 // title bar takes the first titleHeight pixels.
 
@@ -56,6 +60,19 @@ struct ButtonDialogLayout {
 };
 ButtonDialogLayout layOutButtonDialog(const DialogMetrics& m, int titleHeight, int textHeight, int buttonCount,
                                       int widestLabel);
+
+// A question answered by typing (a file name): the prompt, one edit field, a
+// status line for a refused answer and the buttons, laid out as a button
+// dialog whose text holds prompt, field and status.
+struct PromptLayout {
+    Box window;
+    Box prompt;
+    Box field;
+    Box status;
+    std::vector<Box> buttons;
+};
+PromptLayout layOutPromptDialog(const DialogMetrics& m, int titleHeight, int promptHeight, int buttonCount,
+                                int widestLabel);
 
 // Rows of a label and a field (settings, calibration, altimeter), a status
 // line for errors and a row of buttons. Landscape screens put the label left
@@ -80,6 +97,19 @@ struct MasterDetailLayout {
     std::vector<Box> buttons;
 };
 MasterDetailLayout layOutMasterDetail(const DialogMetrics& m, int titleHeight, int buttonCount);
+
+// A list of configured parts over the kind to add (a combo box) with the
+// Add and Remove buttons, then OK and Cancel. Landscape screens put the kind
+// beside Add and Remove, portrait ones above them.
+struct ListEditorLayout {
+    Box window;
+    Box list;
+    Box kind;
+    Box add;
+    Box remove;
+    std::vector<Box> buttons;
+};
+ListEditorLayout layOutListEditor(const DialogMetrics& m, int titleHeight);
 
 // Height of a list's rows: the font's height with room, but never less
 // than a finger needs.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "base/Logger.h"
 #include "base/StringConversions.h"
 #include "sensors/ASettingsSensorFactory.h"
 #include "sensors/ISensorFactory.h"
+#include "sensors/SensorManager.h"
 
 namespace {
 std::string sourceKey(int type) { return "D" + std::to_string(type); }
@@ -76,4 +78,11 @@ bool SensorConfigEditor::setDefaultSource(ISensorData::Type type, int number) {
     }
     ini.set("", sourceKey(type), std::to_string(number));
     return true;
+}
+
+void applySensorConfig(IniFile& config, const std::string& path, SensorManager& manager,
+                       const std::function<void(IniFile&)>& onSaved) {
+    if (!config.save(path)) logMessage("Cannot save the sensor configuration to " + path);
+    if (onSaved) onSaved(config);
+    else manager.loadSensorSettingsFromIni(&config, false);
 }

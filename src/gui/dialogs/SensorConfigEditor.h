@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include "sensors/ISensorData.h"
 
 class ISensorFactory;
+class SensorManager;
 
 // Edits the sensor part of a configuration held in memory: the sensors
 // S1 .. S<SensorCount - 1> with their kind (FactoryIndex, FactoryName) and
@@ -44,3 +46,8 @@ private:
     IniFile& ini;
     const std::vector<ISensorFactory*>& factories;
 };
+
+// Saves an edited configuration and has it applied: by `onSaved` when
+// given, else by the manager rebuilding its sensors and forwarders from it.
+void applySensorConfig(IniFile& config, const std::string& path, SensorManager& manager,
+                       const std::function<void(IniFile&)>& onSaved);

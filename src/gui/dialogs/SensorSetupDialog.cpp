@@ -155,11 +155,9 @@ bool SensorSetupDialog::onSourceChanged(gui::IGUIElement* caller) {
 }
 
 void SensorSetupDialog::save() {
-    if (!config.save(configPath)) logMessage("Cannot save the sensor configuration to " + configPath);
     accepted = true;
     finish();
-    if (onSaved) onSaved(config);
-    else manager.loadSensorSettingsFromIni(&config, false);
+    applySensorConfig(config, configPath, manager, onSaved);
 }
 
 bool SensorSetupDialog::onGUIEvent(const SEvent::SGUIEvent& event) {

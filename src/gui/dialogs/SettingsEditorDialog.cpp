@@ -105,17 +105,7 @@ void SettingsEditorDialog::accept() {
 }
 
 bool SettingsEditorDialog::onGUIEvent(const SEvent::SGUIEvent& event) {
-    // Enter in a field is OK, as on a keyboard one expects.
-    if ((event.EventType == gui::EGET_BUTTON_CLICKED && event.Caller == okButton) ||
-        event.EventType == gui::EGET_EDITBOX_ENTER) {
-        accept();
-        return true;
-    }
-    if (event.EventType == gui::EGET_BUTTON_CLICKED && event.Caller == cancelButton) {
-        cancel();
-        return true;
-    }
-    return false;
+    return onOkOrCancel(event, okButton, cancelButton, [this] { accept(); });
 }
 
 bool editSettings(const DialogContext& c, const std::string& descriptor, IniFile* ini, const std::string& section,

@@ -60,5 +60,8 @@ std::string freshRecordingPath(const std::string& path) {
 }
 
 ISensorForwarder* LogFileForwarderFactory::Create() {
-    return fileName.empty() ? nullptr : new LogFileForwarder(freshRecordingPath(getPath()));
+    if (fileName.empty()) return nullptr;
+    // The folder chosen at the set-up may not exist yet (or any more).
+    if (!folder.empty()) makePath(folder);
+    return new LogFileForwarder(freshRecordingPath(getPath()));
 }

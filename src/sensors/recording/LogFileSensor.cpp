@@ -144,4 +144,4 @@ LogFileSensor::Settings LogFileSensorFactory::getSensorSettings() const {
     return s;
 }
 
-ISensor* LogFileSensorFactory::Create() { return new LogFileSensor(*manager, getSensorSettings()); }
+ISensor* LogFileSensorFactory::Create() { return new LogFileSensor(*manager, getSensorSettings(), clock); }

@@ -45,6 +45,7 @@ public:
     void setPlaybackLoop(bool loop) override { this->loop = loop; }
 
     bool isOpen() const { return reader.isOpen(); }
+    const std::string& getPath() const { return settings.path; }
     // True once the last record was replayed (never while looping).
     bool isFinished() const { return finished; }
     const LogFileReader& getReader() const { return reader; }
@@ -90,4 +91,10 @@ public:
     std::vector<ISensorData::Type> getSupportedDataTypes() override { return LogFileSensor::supportedTypes(); }
 
     LogFileSensor::Settings getSensorSettings() const;
+    // The clock of the replays made from now on (getMilliSecs when unset),
+    // so a replay can be stepped without waiting.
+    void setClock(std::function<uint32_t()> clockMs) { clock = std::move(clockMs); }
+
+private:
+    std::function<uint32_t()> clock;
 };

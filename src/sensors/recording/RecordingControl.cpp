@@ -7,6 +7,7 @@
 #include "base/IniFile.h"
 #include "sensors/SensorManager.h"
 #include "sensors/recording/LogFileForwarder.h"
+#include "sensors/recording/LogFileSensor.h"
 
 const wchar_t* const RecordingControl::kNamePrompt =
     L"Please enter the new logfile name (characters: 0-9,A-Z,a-z,-,_):";
@@ -115,6 +116,26 @@ bool RecordingControl::setSpeed(int factor) {
 
 void RecordingControl::setLoop(bool loop) { manager.setPlaybackLoop(loop); }
 
+bool RecordingControl::isPaused() const { return manager.isPlaybackPaused(); }
+
+int RecordingControl::getSpeed() const { return int(manager.getPlaybackSpeed()); }
+
+bool RecordingControl::isLoop() const { return manager.isPlaybackLoop(); }
+
 void RecordingControl::seek(double fraction) { manager.setPlayPosition(fraction); }
 
 double RecordingControl::getPosition() const { return manager.getPlayPosition(); }
+
+uint32_t RecordingControl::getDurationMs() const {
+    auto* replay = dynamic_cast<LogFileSensor*>(manager.getPlaybackSensor());
+    return replay && replay->isOpen() ? replay->getReader().getIndex().getDurationMs() : 0;
+}
+
+std::string RecordingControl::getReplayedFile() const {
+    // Asked of the sensor: a replay may come from the configuration loaded at
+    // the start, and a reload of other settings ends it without telling us.
+    auto* replay = dynamic_cast<LogFileSensor*>(manager.getPlaybackSensor());
+    if (!replay || !replay->isOpen()) return std::string();
+    const std::string& path = replay->getPath();
+    return path.compare(0, folder.size(), folder) == 0 ? path.substr(folder.size()) : path;
+}

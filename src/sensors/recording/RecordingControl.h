@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,19 @@ public:
     bool play(const std::string& fileName, IniFile& config);
 
     void setPaused(bool paused);
+    bool isPaused() const;
     // One of kSpeeds; false (nothing changes) for another factor.
     bool setSpeed(int factor);
+    int getSpeed() const;
     void setLoop(bool loop);
+    bool isLoop() const;
     void seek(double fraction);
     double getPosition() const;
+    // Length of the replayed recording, 0 when none is replayed.
+    uint32_t getDurationMs() const;
+    // The file replayed (its name when it lies in the folder), empty when
+    // none is.
+    std::string getReplayedFile() const;
 
 private:
     LogFileForwarder* activeRecording() const;

@@ -1,4 +1,5 @@
 #include "gui/dialogs/DialogLayout.h"
+#include "gui/dialogs/ReplayLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -48,5 +49,26 @@ TEST(DialogLayout, EveryDialogFitsEveryScreenAndOrientation) {
         const MasterDetailLayout d = layOutMasterDetail(m, 20, 2);
         EXPECT_TRUE(m.isPortrait() ? d.list.bottom <= d.icon.top : d.list.right <= d.icon.left);
         EXPECT_TRUE(inside(d.window, d.description) && d.description.bottom <= d.buttons[0].top);
+    }
+}
+
+TEST(DialogLayout, PromptAndReplayDialogsKeepTheirControlsFingerSized) {
+    // 800 x 200: too low for a long prompt, which then gives way.
+    for (auto [w, h] : {std::pair{800, 480}, {480, 800}, {800, 200}}) {
+        const DialogMetrics m = metricsFor(w, h);
+        const PromptLayout p = layOutPromptDialog(m, 20, 3 * h, 2, 40);
+        EXPECT_TRUE(Box({0, 0, w, h}).contains(p.window));
+        EXPECT_TRUE(p.prompt.bottom <= p.field.top && p.field.bottom <= p.status.top);
+        EXPECT_TRUE(inside(p.window, p.field) && p.field.height() == m.buttonHeight);
+        EXPECT_LE(p.status.bottom, p.buttons[0].top);
+
+        const ReplayLayout r = layOutReplayDialog(m, 20);
+        std::vector<Box> controls = r.transport;
+        controls.insert(controls.end(), r.speeds.begin(), r.speeds.end());
+        controls.push_back(r.seekBar);
+        for (const Box& b : controls) EXPECT_TRUE(inside(r.window, b) && b.height() == m.buttonHeight);
+        EXPECT_TRUE(r.list.bottom <= r.status.top && r.status.bottom <= r.seekBar.top);
+        EXPECT_TRUE(r.position.right <= r.seekBar.left && r.seekBar.bottom <= r.transport[0].top);
+        EXPECT_LE(r.transport[0].bottom, r.speeds[0].top);
     }
 }

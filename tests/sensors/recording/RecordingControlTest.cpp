@@ -43,6 +43,8 @@ TEST(RecordingControl, RecordsUnderANameListsAndReplays) {
     ASSERT_NE(replay, nullptr);
     ASSERT_TRUE(replay->isOpen());
     EXPECT_EQ(manager.getDefaultSensor(ISensorData::POSITION), replay);
+    // Also seen by a control made later, as after a restart with this configuration.
+    EXPECT_EQ(RecordingControl(manager, dir / "recordings").getReplayedFile(), "Flight_1-a.dat");
     control.seek(1.0);
     EXPECT_EQ(bytesOf(*replay->getData(ISensorData::POSITION)), bytesOf(*source.getData(ISensorData::POSITION)));
     EXPECT_DOUBLE_EQ(manager.getPlaybackSpeed(), 8.0);
