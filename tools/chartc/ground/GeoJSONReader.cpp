@@ -214,10 +214,8 @@ std::unique_ptr<IRPCValue> parseJSON(const std::string& text, const std::string&
     size_t i = 0;
     for (; i < text.size() && parser.getStatus() == JSONParser::NEED_MORE; i++) {
         tracker.consume(text[i]);
-        parser.parse(text[i], i + 1 < text.size() ? text[i + 1] : ' ');
+        parser.parse(text[i], i + 1 < text.size() ? text[i + 1] : 0);
     }
-    if (parser.getStatus() == JSONParser::NEED_MORE)
-        parser.parse(' ', 0);  // a lone top-level number ends with the file
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) tracker.consume(text[i++]);
     error.fileName = fileName;
     error.line = tracker.getLine();
