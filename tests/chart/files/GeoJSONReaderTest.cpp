@@ -110,6 +110,7 @@ TEST(GeoJSONReaderTest, MalformedFeatureIsReportedByFileAndNumberAndNothingIsWri
         {collection({feature(R"("kind": "River")", R"({"type": "Point", "coordinates": [-123.0, 49.0]})")}),
          "coast.geojson:2: feature 1: geometry Point is not"},
         {collection({feature(R"("kind": "Lake")", kLine)}), "coast.geojson:2: feature 1: unknown kind \"Lake\""},
+        {collection({good, "17", good}), "coast.geojson:3: feature 2: not a Feature object"},
         {collection({feature(R"("layer": "river")", kLine)}), "coast.geojson:2: feature 1: a layer needs"},
         {R"({"type": "FeatureCollection"})", "coast.geojson:1: not a GeoJSON FeatureCollection"},
     };

@@ -80,15 +80,10 @@ TEST(GshhgReaderTest, RegionTextAndMissingFiles) {
     GeoRegion region;
     std::string error;
     ASSERT_TRUE(parseGeoRegion("47.5,-126.5,50.5,-121", region, error)) << error;
-    EXPECT_EQ(region.south, 47.5);
-    EXPECT_EQ(region.west, -126.5);
-    EXPECT_EQ(region.north, 50.5);
-    EXPECT_EQ(region.east, -121.0);
+    EXPECT_TRUE(region.south == 47.5 && region.west == -126.5 && region.north == 50.5 && region.east == -121.0);
     for (const char* bad : {"50.5,-126.5,47.5,-121", "47.5,170,50.5,-170", "47.5,-126.5,50.5", "47.5,-126.5,50.5,x",
-                            "-91,0,1,1", "0,-181,1,1", ""}) {
-        EXPECT_FALSE(parseGeoRegion(bad, region, error)) << bad;
-        EXPECT_EQ(region.south, 47.5) << "left as it was";
-    }
+                            "-91,0,1,1", "0,-181,1,1", ""})
+        EXPECT_FALSE(parseGeoRegion(bad, region, error) || region.south != 47.5) << bad;
 
     std::vector<GshhgLine> lines;
     EXPECT_FALSE(GshhgReader("/nonexistent", 'h').read(kSalishSea, lines, error));

@@ -23,6 +23,13 @@ public:
             else if (depth == 1) text += c;
             return;
         }
+        // Any value in the features array starts a feature, whether it is
+        // an object or not, so that numbers match the reader's.
+        if (inFeatures && depth == 2 && awaitingFeature && !std::isspace(static_cast<unsigned char>(c)) && c != ']') {
+            feature++;
+            featureLine = line;
+            awaitingFeature = false;
+        }
         switch (c) {
         case '"':
             inString = true;
@@ -31,11 +38,10 @@ public:
         case '{':
         case '[':
             depth++;
-            if (c == '[' && depth == 2 && text == "features") inFeatures = true;
-            if (c == '{' && depth == 3 && inFeatures) {
-                feature++;
-                featureLine = line;
-            }
+            if (c == '[' && depth == 2 && text == "features") inFeatures = awaitingFeature = true;
+            break;
+        case ',':
+            if (inFeatures && depth == 2) awaitingFeature = true;
             break;
         case '}':
         case ']':
@@ -54,7 +60,7 @@ public:
 private:
     unsigned line = 1, featureLine = 0;
     int depth = 0, feature = 0;
-    bool inString = false, escaped = false, inFeatures = false;
+    bool inString = false, escaped = false, inFeatures = false, awaitingFeature = false;
     std::string text;  // the last string at the top level: the key of the next value
 };
 
