@@ -115,11 +115,9 @@ private:
 
     bool readKind(const ObjectValue* properties) {
         if (!properties) return fail("no properties to take the ground-geometry kind from");
-        if (const IRPCValue* layerValue = properties->get("layer")) {
+        if (properties->get("layer")) {
             GshhgLayer layer;
-            const auto* layerName = layerValue->getType() == IRPCValue::STRING_VALUE
-                                        ? static_cast<const StringValue*>(layerValue)
-                                        : nullptr;
+            const auto* layerName = properties->getAs<StringValue>("layer");
             if (!layerName || !gshhgLayerFromName(layerName->value, layer))
                 return fail("layer must be \"gshhs\", \"border\" or \"river\"");
             const auto* level = properties->getAs<IntegerValue>("level");
@@ -138,9 +136,9 @@ private:
             return true;
         }
         if (kindValue->getType() == IRPCValue::INTEGER_VALUE) {
-            const int64_t number = static_cast<const IntegerValue*>(kindValue)->value;
-            if (number >= 0 && number < GroundGeometryElement::KIND_COUNT) {
-                kind = static_cast<int>(number);
+            const int64_t code = static_cast<const IntegerValue*>(kindValue)->value;
+            if (code >= 0 && code < GroundGeometryElement::KIND_COUNT) {
+                kind = static_cast<int>(code);
                 description = GroundGeometryElement::getKindName(kind);
                 return true;
             }
