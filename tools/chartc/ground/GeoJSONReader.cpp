@@ -211,13 +211,17 @@ private:
     std::string description;
 };
 
-// The whole text through the project's JSON parser; on a fault, where it lies.
-std::unique_ptr<IRPCValue> parseJSON(const std::string& text, const std::string& fileName, ParseError& error) {
+// The whole text through the project's JSON parser, noting the line on
+// which each feature starts for later messages; on a fault, where it lies.
+std::unique_ptr<IRPCValue> parseJSON(const std::string& text, const std::string& fileName,
+                                     std::vector<unsigned>& featureLines, ParseError& error) {
     JSONParser parser;
     FeatureTracker tracker;
     size_t i = 0;
     for (; i < text.size() && parser.getStatus() == JSONParser::NEED_MORE; i++) {
         tracker.consume(text[i]);
+        if (tracker.getFeature() > static_cast<int>(featureLines.size()))
+            featureLines.push_back(tracker.getFeatureLine());
         parser.parse(text[i], i + 1 < text.size() ? text[i + 1] : 0);
     }
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) tracker.consume(text[i++]);
@@ -231,22 +235,12 @@ std::unique_ptr<IRPCValue> parseJSON(const std::string& text, const std::string&
     return nullptr;
 }
 
-// Line of each feature's start, for the messages about its content.
-std::vector<unsigned> featureLines(const std::string& text) {
-    FeatureTracker tracker;
-    std::vector<unsigned> lines;
-    for (char c : text) {
-        tracker.consume(c);
-        if (tracker.getFeature() > static_cast<int>(lines.size())) lines.push_back(tracker.getFeatureLine());
-    }
-    return lines;
-}
-
 }  // namespace
 
 bool readGeoJSON(std::istream& in, const std::string& fileName, ParsedElements& elements, ParseError& error) {
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::unique_ptr<IRPCValue> document = parseJSON(text, fileName, error);
+    std::vector<unsigned> lines;
+    std::unique_ptr<IRPCValue> document = parseJSON(text, fileName, lines, error);
     if (!document) return false;
     const auto* object =
         document->getType() == IRPCValue::OBJECT_VALUE ? static_cast<ObjectValue*>(document.get()) : nullptr;
@@ -260,7 +254,6 @@ bool readGeoJSON(std::istream& in, const std::string& fileName, ParsedElements& 
             error = ParseError{fileName, 1, "not a GeoJSON FeatureCollection or Feature"};
             return false;
         }
-        const std::vector<unsigned> lines = featureLines(text);
         for (size_t i = 0; i < features->size(); i++) {
             const unsigned line = i < lines.size() ? lines[i] : 0;
             if (!FeatureReader(fileName, static_cast<int>(i + 1), line, error).read(features->get(i), read))
