@@ -39,24 +39,30 @@ TEST(GeoJSONReaderTest, KindsComeFromLayerAndLevelOrFromTheKindsName) {
         feature(R"("kind": 9)", kLine),
         feature(R"("kind": "Water", "name": "Pond")",
                 R"({"type": "Polygon", "coordinates": [)" + square + ", " + hole + "]}"),
+        // a lake in two pieces, as GSHHG cuts it at a bin's edge
+        feature(R"("layer": "gshhs", "level": 2)",
+                R"({"type": "LineString", "coordinates": [[-121.99, 47.01], [-122, 47.01], [-122, 47]]})"),
+        feature(R"("layer": "gshhs", "level": 2)",
+                R"({"type": "LineString", "coordinates": [[-122, 47], [-121.99, 47], [-121.99, 47.01]]})"),
     }));
     ParsedElements elements;
     ParseError error;
     ASSERT_TRUE(readGeoJSON(in, "kinds.geojson", elements, error)) << formatParseError(error);
-    ASSERT_EQ(elements.size(), 7u);
+    ASSERT_EQ(elements.size(), 8u);
     struct Expected {
         int kind;
         int geometry;
         const char* description;
         const char* name;
     };
-    const Expected expected[] = {{GGE::COASTLINE, GGE::LINE, "lake shore", ""},
-                                 {GGE::WATER, GGE::LINE, "river (level 5)", ""},
-                                 {GGE::BORDER_ALONG_RIVER, GGE::LINE, "border ALONG a river", "Fraser"},
+    const Expected expected[] = {{GGE::BORDER_ALONG_RIVER, GGE::LINE, "border ALONG a river", "Fraser"},
                                  {GGE::BORDER_ALONG_RIVER, GGE::LINE, "border ALONG a river", "Fraser"},
                                  {GGE::ROAD, GGE::LINE, "Road", ""},
                                  {GGE::WATER, GGE::AREA, "Water", "Pond"},
-                                 {GGE::WATER, GGE::LINE, "Water", "Pond"}};
+                                 {GGE::WATER, GGE::LINE, "Water", "Pond"},
+                                 {GGE::WATER, GGE::LINE, "river (level 5)", ""},
+                                 {GGE::COASTLINE, GGE::LINE, "lake shore", ""},  // open: no ring to fill
+                                 {GGE::WATER, GGE::AREA, "lake shore", ""}};
     for (size_t i = 0; i < elements.size(); i++) {
         SCOPED_TRACE(i);
         const auto& element = static_cast<const GGE&>(*elements[i]);
@@ -66,11 +72,13 @@ TEST(GeoJSONReaderTest, KindsComeFromLayerAndLevelOrFromTheKindsName) {
         EXPECT_EQ(element.name, expected[i].name);
         EXPECT_TRUE(element.hasBoundingBox());
     }
-    // 0.01 degrees square at 48 N: 1112 m by 744 m; the map hides it at
-    // scales where it would be a speck.
-    const auto& pond = static_cast<const GGE&>(*elements[5]);
+    // 0.01 degrees square at 48 N: 1112 m by 744 m, at 47 N 1112 m by 758 m;
+    // the map hides them at scales where they would be specks.
+    const auto& pond = static_cast<const GGE&>(*elements[3]);
     EXPECT_NEAR(pond.getStoredArea(), 1112.0 * 744.0, 15258.0);
-    EXPECT_EQ(pond.points.size(), 5u);
+    const auto& lake = static_cast<const GGE&>(*elements[7]);
+    EXPECT_NEAR(lake.getStoredArea(), 1112.0 * 758.0, 15258.0);
+    EXPECT_EQ(lake.points.size(), 5u);
 }
 
 // Every file below the folder with its content.

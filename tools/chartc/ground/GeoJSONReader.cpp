@@ -1,6 +1,7 @@
 #include "ground/GeoJSONReader.h"
 
 #include "ground/GroundKinds.h"
+#include "ground/GshhgReader.h"
 #include "net/json/JSONParser.h"
 
 #include <cctype>
@@ -66,8 +67,11 @@ private:
 
 class FeatureReader {
 public:
-    FeatureReader(const std::string& fileName, int number, unsigned line, ParseError& error)
-        : number(number), line(line), error(error) {
+    // Lines of GSHHG's layers go to gshhgLines, to be joined with their
+    // neighbours from other features before they become elements.
+    FeatureReader(const std::string& fileName, int number, unsigned line, ParseError& error,
+                  std::vector<GshhgLine>& gshhgLines)
+        : number(number), line(line), error(error), gshhgLines(gshhgLines) {
         error.fileName = fileName;
     }
 
@@ -116,14 +120,15 @@ private:
     bool readKind(const ObjectValue* properties) {
         if (!properties) return fail("no properties to take the ground-geometry kind from");
         if (properties->get("layer")) {
-            GshhgLayer layer;
             const auto* layerName = properties->getAs<StringValue>("layer");
             if (!layerName || !gshhgLayerFromName(layerName->value, layer))
                 return fail("layer must be \"gshhs\", \"border\" or \"river\"");
             const auto* level = properties->getAs<IntegerValue>("level");
             if (!level) return fail("a layer needs a whole-number level");
-            kind = groundKindForGshhg(layer, static_cast<int>(level->value));
-            description = describeGshhgLevel(layer, static_cast<int>(level->value));
+            gshhgLevel = static_cast<int>(level->value);
+            fromGshhg = true;
+            kind = groundKindForGshhg(layer, gshhgLevel);
+            description = describeGshhgLevel(layer, gshhgLevel);
             return true;
         }
         const IRPCValue* kindValue = properties->get("kind");
@@ -170,7 +175,8 @@ private:
     bool readLine(const IRPCValue* value, ParsedElements& out) {
         std::vector<ChartPosition> points;
         if (!readPositions(value, 2, points)) return false;
-        out.push_back(makeGroundLine(kind, std::move(points), description));
+        if (fromGshhg) gshhgLines.push_back(GshhgLine{layer, gshhgLevel, std::move(points)});
+        else out.push_back(makeGroundLine(kind, std::move(points), description));
         return true;
     }
 
@@ -207,6 +213,10 @@ private:
     int number;
     unsigned line;
     ParseError& error;
+    std::vector<GshhgLine>& gshhgLines;
+    bool fromGshhg = false;
+    GshhgLayer layer = GshhgLayer::SHORES;
+    int gshhgLevel = 0;
     int kind = -1;
     std::string description;
 };
@@ -246,8 +256,9 @@ bool readGeoJSON(std::istream& in, const std::string& fileName, ParsedElements& 
         document->getType() == IRPCValue::OBJECT_VALUE ? static_cast<ObjectValue*>(document.get()) : nullptr;
     const auto* type = object ? object->getAs<StringValue>("type") : nullptr;
     ParsedElements read;
+    std::vector<GshhgLine> gshhgLines;
     if (type && type->value == "Feature") {
-        if (!FeatureReader(fileName, 1, 1, error).read(object, read)) return false;
+        if (!FeatureReader(fileName, 1, 1, error, gshhgLines).read(object, read)) return false;
     } else {
         const auto* features = object ? object->getAs<ArrayValue>("features") : nullptr;
         if (!type || type->value != "FeatureCollection" || !features) {
@@ -256,10 +267,11 @@ bool readGeoJSON(std::istream& in, const std::string& fileName, ParsedElements& 
         }
         for (size_t i = 0; i < features->size(); i++) {
             const unsigned line = i < lines.size() ? lines[i] : 0;
-            if (!FeatureReader(fileName, static_cast<int>(i + 1), line, error).read(features->get(i), read))
+            if (!FeatureReader(fileName, static_cast<int>(i + 1), line, error, gshhgLines).read(features->get(i), read))
                 return false;
         }
     }
     for (auto& element : read) elements.push_back(std::move(element));
+    for (auto& element : makeGshhgElements(std::move(gshhgLines))) elements.push_back(std::move(element));
     return true;
 }

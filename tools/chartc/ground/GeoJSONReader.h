@@ -9,8 +9,10 @@
 //
 // The kind of a feature comes from its properties:
 //   "layer" ("gshhs", "border" or "river") with "level": as the lines of
-//     GSHHG (GroundKinds.h), so that an extract of GSHHG compiles to what
-//     the netCDF files give; a level GSHHG's mapping leaves out is skipped;
+//     GSHHG (GroundKinds.h), lake shores joined into rings across
+//     features, so that an extract of GSHHG compiles to what the netCDF
+//     files give; a level GSHHG's mapping leaves out is skipped; these
+//     lines take no name;
 //   otherwise "kind": the name of a ground-geometry kind as
 //     GroundGeometryElement::getKindName spells it, in any case ("coastline",
 //     "Water", "Border along a river"), or its number 0-20.

@@ -49,6 +49,8 @@ int groundKindForGshhg(GshhgLayer layer, int level) {
     return -1;
 }
 
+bool isLakeShore(GshhgLayer layer, int level) { return layer == GshhgLayer::SHORES && (level == 2 || level == 4); }
+
 std::string describeGshhgLevel(GshhgLayer layer, int level) {
     static const char* const kShores[] = {"coastline", "lake shore", "island in lake", "pond in island"};
     static const char* const kBorders[] = {"national border", "internal border", "maritime border"};

@@ -11,15 +11,18 @@
 //
 // Shores (layer "gshhs"):
 //   1 coastline            -> COASTLINE (shown up to country scale)
-//   2 lake shore           -> COASTLINE
+//   2 lake shore           -> WATER area when its ring closes, else COASTLINE
 //   3 island in a lake     -> COASTLINE
-//   4 pond in an island    -> COASTLINE
-//   GSHHG cuts every shore at its 2-degree bins, so a lake arrives as
-//   pieces of line, not as a ring that could be filled and measured. A
-//   WATER line carries no area and would only show at airport scale; as
-//   COASTLINE a lake shore appears together with the sea coast, like it the
-//   border of land and water, while the small-feature rule still keeps the
-//   shores of ponds back until the map is zoomed in.
+//   4 pond in an island    -> as a lake shore
+//   GSHHG cuts every shore at its bins, so a lake arrives as pieces of
+//   line. A WATER line carries no area and would only show at airport
+//   scale. So the pieces of a lake are joined back into its ring
+//   (makeGshhgElements), which becomes a WATER area carrying its size: the
+//   map then shows a large lake from far out and a pond only close up, the
+//   way a pilot sees them. A lake that the region's edge cuts open has no
+//   ring; its shore is drawn as COASTLINE, like the sea coast the border of
+//   land and water and shown at the same scales. Islands in lakes are land
+//   and stay COASTLINE lines.
 // Borders (layer "border"):
 //   1 national, 2 internal, 3 maritime -> BORDER (the maritime border runs
 //   through the straits, where crossing it matters as much as on land)
@@ -38,6 +41,8 @@ enum class GshhgLayer { SHORES, BORDERS, RIVERS };
 bool gshhgLayerFromName(const std::string& name, GshhgLayer& layer);
 // The kind for a line of the layer and level, or -1 when it is left out.
 int groundKindForGshhg(GshhgLayer layer, int level);
+// Lake and pond shores, whose closed rings become water areas.
+bool isLakeShore(GshhgLayer layer, int level);
 std::string describeGshhgLevel(GshhgLayer layer, int level);
 
 // A kind given by name: the names of GroundGeometryElement::getKindName
@@ -46,6 +51,7 @@ std::string describeGshhgLevel(GshhgLayer layer, int level);
 int groundKindFromName(const std::string& name);
 
 // A line of GSHHG as its element, or null when the level is left out.
+// Lake shores given here are taken as open (see makeGshhgElements).
 std::unique_ptr<GroundGeometryElement> makeGshhgLine(GshhgLayer layer, int level, std::vector<ChartPosition> points);
 
 std::unique_ptr<GroundGeometryElement> makeGroundLine(int kind, std::vector<ChartPosition> points,

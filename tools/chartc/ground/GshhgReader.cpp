@@ -1,9 +1,12 @@
 #include "ground/GshhgReader.h"
 
+#include "ground/LineJoining.h"
+
 #include <netcdf.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -198,8 +201,18 @@ bool GshhgReader::readLayer(GshhgLayer layer, const GeoRegion& region, std::vect
 
 ParsedElements makeGshhgElements(std::vector<GshhgLine> lines) {
     ParsedElements elements;
-    for (GshhgLine& line : lines)
-        if (auto element = makeGshhgLine(line.layer, line.level, std::move(line.points)))
+    std::map<int, std::vector<std::vector<ChartPosition>>> lakeShores;  // by level
+    for (GshhgLine& line : lines) {
+        if (isLakeShore(line.layer, line.level)) lakeShores[line.level].push_back(std::move(line.points));
+        else if (auto element = makeGshhgLine(line.layer, line.level, std::move(line.points)))
             elements.push_back(std::move(element));
+    }
+    for (auto& [level, pieces] : lakeShores)
+        for (auto& shore : joinLines(std::move(pieces))) {
+            const std::string description = describeGshhgLevel(GshhgLayer::SHORES, level);
+            if (isClosedRing(shore))
+                elements.push_back(makeGroundArea(GroundGeometryElement::WATER, std::move(shore), description));
+            else elements.push_back(makeGshhgLine(GshhgLayer::SHORES, level, std::move(shore)));
+        }
     return elements;
 }

@@ -53,5 +53,7 @@ private:
 // The runs of points that are inside the region or next to a point inside.
 std::vector<std::vector<ChartPosition>> cutToRegion(const std::vector<ChartPosition>& points, const GeoRegion& region);
 
-// The lines as chart elements, kinds as GroundKinds.h chooses them.
+// The lines as chart elements, kinds as GroundKinds.h chooses them; the
+// pieces of lake and pond shores are joined first, and each closed ring
+// becomes a water area.
 ParsedElements makeGshhgElements(std::vector<GshhgLine> lines);
