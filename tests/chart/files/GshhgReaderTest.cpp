@@ -1,5 +1,6 @@
 #include "ground/GeoJSONReader.h"
 #include "ground/GshhgReader.h"
+#include "ground/LineJoining.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,17 @@ TEST(GshhgReaderTest, LinesEndOnePointPastTheRegionAndSplitWhereTheyStayOutside)
     EXPECT_TRUE(cutToRegion({{2, 2}, {3, 3}, {4, 4}}, region).empty());
     EXPECT_TRUE(cutToRegion({{0.5, 0.5}}, region).empty());  // one point is no line
     EXPECT_EQ(cutToRegion({{-1, 0.5}, {0.5, 0.5}, {2, 0.5}}, region).at(0).size(), 3u);
+}
+
+TEST(GshhgReaderTest, ShorePiecesJoinWhateverTheirOrder) {
+    const std::vector<ChartPosition> a = {{0, 0}, {1, 0}}, b = {{1, 0}, {1, 1}}, c = {{1, 1}, {0, 1}};
+    const std::vector<ChartPosition> ring = {{5, 5}, {6, 5}, {6, 6}, {5.0000001, 5}};  // closed to a micro-degree
+    const auto joined = joinLines({c, a, b, ring});
+    ASSERT_EQ(joined.size(), 2u);
+    ASSERT_EQ(joined[0].size(), 4u);
+    EXPECT_TRUE(joined[0].front().longitude == 0 && joined[0].back().latitude == 1);
+    EXPECT_FALSE(isClosedRing(joined[0]));
+    EXPECT_TRUE(isClosedRing(joined[1]));
 }
 
 TEST(GshhgReaderTest, RegionTextAndMissingFiles) {
