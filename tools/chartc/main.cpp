@@ -11,8 +11,8 @@ namespace {
 void printUsage(std::ostream& out) {
     out << "Usage: chartc --vendor NAME (--home HOME | --out CHARTDATA_DIR) [options] INPUT...\n"
            "\n"
-           "Compiles nav data into sub-charts (one per region) below the chart data\n"
-           "folder of a program home or below CHARTDATA_DIR.\n"
+           "Compiles nav data and ground geometry into sub-charts (one per region)\n"
+           "below the chart data folder of a program home or below CHARTDATA_DIR.\n"
            "Inputs are recognised by their content and may be gzip-compressed:\n"
            "  apt.dat (airports, runways, frequencies, pavement), nav.dat (VOR, NDB,\n"
            "  TACAN, localizers), fix.dat (waypoints), awy.dat (airway segments),\n"
