@@ -130,6 +130,13 @@ TEST(GeoJSONReaderTest, MalformedFeatureIsReportedByFileAndNumberAndNothingIsWri
         EXPECT_NE(badMessages.str().find(bad.message), std::string::npos) << badMessages.str();
         EXPECT_EQ(snapshot(options.outFolder), installed);
     }
+    // GSHHG files that cannot be read stop the run the same way.
+    writeWholeFile(input, collection({good}));
+    options.gshhgFolder = root / "no-gshhg";
+    std::ostringstream gshhgMessages;
+    EXPECT_EQ(ChartCompiler(options, gshhgMessages).run(), 1);
+    EXPECT_NE(gshhgMessages.str().find("no-gshhg/binned_GSHHS_h.nc"), std::string::npos) << gshhgMessages.str();
+    EXPECT_EQ(snapshot(options.outFolder), installed);
 }
 
 }  // namespace
