@@ -92,7 +92,7 @@ TEST(GshhgReaderTest, ShorePiecesJoinWhateverTheirOrder) {
     EXPECT_TRUE(isClosedRing(joined[1]));
 }
 
-TEST(GshhgReaderTest, RegionTextAndMissingFiles) {
+TEST(GshhgReaderTest, RegionText) {
     GeoRegion region;
     std::string error;
     ASSERT_TRUE(parseGeoRegion("47.5,-126.5,50.5,-121", region, error)) << error;
@@ -100,12 +100,6 @@ TEST(GshhgReaderTest, RegionTextAndMissingFiles) {
     for (const char* bad : {"50.5,-126.5,47.5,-121", "47.5,170,50.5,-170", "47.5,-126.5,50.5", "47.5,-126.5,50.5,x",
                             "-91,0,1,1", "0,-181,1,1", ""})
         EXPECT_FALSE(parseGeoRegion(bad, region, error) || region.south != 47.5) << bad;
-
-    std::vector<GshhgLine> lines;
-    EXPECT_FALSE(GshhgReader("/nonexistent", 'h').read(kSalishSea, lines, error));
-    EXPECT_NE(error.find("/nonexistent/binned_GSHHS_h.nc"), std::string::npos) << error;
-    EXPECT_FALSE(GshhgReader(kGshhgFolder, 'x').read(kSalishSea, lines, error));
-    EXPECT_TRUE(lines.empty());
 }
 
 }  // namespace
