@@ -11,6 +11,8 @@ find_package(OpenGL REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBUSB REQUIRED IMPORTED_TARGET libusb-1.0)
 pkg_check_modules(RTLSDR REQUIRED IMPORTED_TARGET librtlsdr)
+# chartc reads GSHHG's binned coastline, river and border files (netCDF-4).
+pkg_check_modules(NETCDF REQUIRED IMPORTED_TARGET netcdf)
 
 # Debian's Irrlicht ships neither a CMake package nor a pkg-config file.
 # Wrapping it in an imported target makes its headers system includes, which

@@ -3,6 +3,7 @@
 #include "InputFile.h"
 #include "base/IniFile.h"
 #include "geo/Angles.h"
+#include "ground/GeoJSONReader.h"
 #include "chart/files/ChartFileIO.h"
 #include "chart/files/SubChartWriter.h"
 #include "chart/files/WorldWideAreaTree.h"
@@ -39,13 +40,18 @@ int parseOrder(NavDataFormat format) {
     case NavDataFormat::AWY_DAT: return 3;
     case NavDataFormat::POI_DAT: return 4;
     case NavDataFormat::OPENAIR: return 5;
-    default: return 6;
+    case NavDataFormat::GEOJSON: return 6;
+    default: return 7;
     }
 }
 
 std::string baseName(const std::string& path) {
     size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 std::string safeForFileName(const std::string& text) {
@@ -98,7 +104,7 @@ int ChartCompiler::run() {
     if (!recogniseInputs(inputs))
         return 1;
     ParsedElements elements;
-    if (!parseInputs(inputs, elements))
+    if (!parseInputs(inputs, elements) || !readGshhg(elements))
         return 1;
     elementCount = elements.size();
 
@@ -124,10 +130,14 @@ bool ChartCompiler::recogniseInputs(std::vector<Input>& inputs) {
             messages << "chartc: cannot read " << path << "\n";
             return false;
         }
-        NavDataFormat format = detectNavDataFormat(InputFile::readHead(path, 16384));
+        // A GeoJSON file is known by its name too, so that a broken one is
+        // reported as broken GeoJSON rather than as an unknown input.
+        NavDataFormat format = endsWith(path, ".geojson") || endsWith(path, ".geojson.gz")
+                                   ? NavDataFormat::GEOJSON
+                                   : detectNavDataFormat(InputFile::readHead(path, 16384));
         if (format == NavDataFormat::UNKNOWN) {
             messages << "chartc: " << path << ": not a recognised input (apt.dat, nav.dat, fix.dat, awy.dat, "
-                     << "poi.dat or OpenAir)\n";
+                     << "poi.dat, OpenAir or GeoJSON)\n";
             return false;
         }
         inputs.push_back(Input{path, static_cast<int>(format)});
@@ -165,6 +175,14 @@ bool ChartCompiler::parseInputs(const std::vector<Input>& inputs, ParsedElements
         case NavDataFormat::AWY_DAT: append(airways, parseAwyDat(file.stream(), name, sink, &points)); break;
         case NavDataFormat::POI_DAT: append(others, parsePoiDat(file.stream(), name, sink)); break;
         case NavDataFormat::OPENAIR: append(others, parseOpenAir(file.stream(), name, sink)); break;
+        case NavDataFormat::GEOJSON: {
+            ParseError error;
+            if (!readGeoJSON(file.stream(), name, others, error)) {
+                messages << formatParseError(error) << "\n";
+                return false;
+            }
+            break;
+        }
         default: break;
         }
         progress(label, 1.0);
@@ -173,6 +191,22 @@ bool ChartCompiler::parseInputs(const std::vector<Input>& inputs, ParsedElements
         markAirwayUsage(points, airways);
     for (ParsedElements* part : {&airports, &points, &airways, &others})
         append(elements, std::move(*part));
+    return true;
+}
+
+bool ChartCompiler::readGshhg(ParsedElements& elements) {
+    if (options.gshhgFolder.empty())
+        return true;
+    const std::string label = "Reading GSHHG coastlines, rivers and borders";
+    progress(label, 0.0);
+    std::vector<GshhgLine> lines;
+    std::string error;
+    if (!GshhgReader(options.gshhgFolder, options.gshhgResolution).read(options.gshhgRegion, lines, error)) {
+        messages << "chartc: " << error << "\n";
+        return false;
+    }
+    append(elements, makeGshhgElements(std::move(lines)));
+    progress(label, 1.0);
     return true;
 }
 

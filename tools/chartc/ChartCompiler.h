@@ -1,4 +1,5 @@
 #pragma once
+#include "ground/GshhgReader.h"
 #include "parsers/ParseSupport.h"
 
 #include <ostream>
@@ -12,10 +13,17 @@ struct ChartCompilerOptions {
     // Elements are grouped into sub-charts by cells of this many degrees.
     double regionSizeDeg = 30.0;
     bool quiet = false;
+    // Coastlines, lakes, rivers and borders from GSHHG's binned files in
+    // this folder (none when empty), for the region, at a resolution of
+    // f, h, i, l or c.
+    std::string gshhgFolder;
+    GeoRegion gshhgRegion;
+    char gshhgResolution = 'h';
 };
 
-// Turns open nav data into installed chart data: reads every input (its
-// format recognised by content, gzip or plain), splits the elements into
+// Turns open nav data and ground geometry into installed chart data: reads
+// every input (its format recognised by content, gzip or plain) and the
+// GSHHG files, splits the elements into
 // sub-charts by region, writes them into a temporary folder beside the
 // output and only then replaces the vendor's previous sub-charts, so that a
 // failed run never leaves a half-written chart behind.
@@ -37,6 +45,7 @@ private:
     };
     bool recogniseInputs(std::vector<Input>& inputs);
     bool parseInputs(const std::vector<Input>& inputs, ParsedElements& elements);
+    bool readGshhg(ParsedElements& elements);
     bool writeSubCharts(ParsedElements& elements, const std::string& temporaryFolder);
     bool install(const std::string& temporaryFolder);
     void progress(const std::string& text, double fraction);

@@ -11,12 +11,15 @@ namespace {
 void printUsage(std::ostream& out) {
     out << "Usage: chartc --vendor NAME (--home HOME | --out CHARTDATA_DIR) [options] INPUT...\n"
            "\n"
-           "Compiles nav data into sub-charts (one per region) below the chart data\n"
-           "folder of a program home or below CHARTDATA_DIR.\n"
+           "Compiles nav data and ground geometry into sub-charts (one per region)\n"
+           "below the chart data folder of a program home or below CHARTDATA_DIR.\n"
            "Inputs are recognised by their content and may be gzip-compressed:\n"
            "  apt.dat (airports, runways, frequencies, pavement), nav.dat (VOR, NDB,\n"
            "  TACAN, localizers), fix.dat (waypoints), awy.dat (airway segments),\n"
-           "  poi.dat (places and peaks), OpenAir airspace text.\n"
+           "  poi.dat (places and peaks), OpenAir airspace text, GeoJSON ground\n"
+           "  geometry (.geojson: lines and polygons; the kind from the properties\n"
+           "  layer and level as GSHHG gives them, or kind, a kind's name such as\n"
+           "  \"Coastline\", \"River\", \"Border\", \"Water\" or \"Road\").\n"
            "\n"
            "Options:\n"
            "  --vendor NAME        the chart vendor the sub-charts belong to (required);\n"
@@ -28,10 +31,17 @@ void printUsage(std::ostream& out) {
            "                       one keeping all data inside HOME (never changes one)\n"
            "  --out DIR            the ChartData folder to install into\n"
            "  --region-size DEG    size of the regions that become sub-charts (default 30)\n"
+           "  --gshhg DIR          coastlines, lake shores, rivers and borders from GSHHG's\n"
+           "                       binned netCDF files in DIR (Debian's gmt-gshhg-high:\n"
+           "                       /usr/share/gmt-gshhg); needs --region\n"
+           "  --region S,W,N,E     the region to take from GSHHG, in degrees\n"
+           "  --resolution R       GSHHG resolution f, h, i, l or c (default h)\n"
            "  --quiet              no progress lines\n"
            "  --help               this text\n"
            "\n"
-           "Malformed input lines are reported as FILE:LINE: MESSAGE and skipped.\n"
+           "Malformed input lines are reported as FILE:LINE: MESSAGE and skipped;\n"
+           "a malformed GeoJSON feature is reported the same way with its number\n"
+           "and stops the run, leaving the installed chart as it was.\n"
            "Exit status: 0 done, 1 an input or the output failed, 2 bad arguments.\n";
 }
 
@@ -47,6 +57,7 @@ int main(int argc, char** argv) {
     ChartCompilerOptions options;
     std::string home;
     bool initHome = false;
+    bool hasRegion = false;
     for (int i = 1; i < argc; i++) {
         std::string argument = argv[i];
         auto value = [&](std::string& target) {
@@ -77,6 +88,22 @@ int main(int argc, char** argv) {
             options.regionSizeDeg = std::strtod(size.c_str(), &end);
             if (end == size.c_str() || *end != '\0' || !(options.regionSizeDeg >= 0.5 && options.regionSizeDeg <= 360))
                 return usageError("--region-size must be between 0.5 and 360 degrees");
+        } else if (argument == "--gshhg") {
+            if (!value(options.gshhgFolder))
+                return usageError("--gshhg needs a folder");
+        } else if (argument == "--region") {
+            std::string region, error;
+            if (!value(region))
+                return usageError("--region needs S,W,N,E");
+            if (!parseGeoRegion(region, options.gshhgRegion, error))
+                return usageError(error);
+            hasRegion = true;
+        } else if (argument == "--resolution") {
+            std::string resolution;
+            if (!value(resolution) || resolution.size() != 1 ||
+                std::string("fhilc").find(resolution[0]) == std::string::npos)
+                return usageError("--resolution must be one of f, h, i, l, c");
+            options.gshhgResolution = resolution[0];
         } else if (argument == "--quiet") {
             options.quiet = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
@@ -91,6 +118,8 @@ int main(int argc, char** argv) {
         return usageError("give one of --home and --out");
     if (initHome && home.empty())
         return usageError("--init-home needs --home");
+    if (options.gshhgFolder.empty() == hasRegion)
+        return usageError("--gshhg and --region go together");
     if (!home.empty()) {
         if (initHome && !createSelfContainedLocations(home)) {
             std::cerr << "chartc: cannot create " << home << "/data/data.ini\n";
@@ -104,7 +133,7 @@ int main(int argc, char** argv) {
         }
         options.outFolder = storagePath + "ChartData";
     }
-    if (options.inputs.empty())
+    if (options.inputs.empty() && options.gshhgFolder.empty())
         return usageError("no input files");
     ChartCompiler compiler(options, std::cerr);
     return compiler.run();

@@ -5,6 +5,7 @@
 #include "base/DataLocationsFile.h"
 #include "chart/elements/AirwayElement.h"
 #include "chart/elements/AirspaceElement.h"
+#include "chart/elements/GroundGeometryElement.h"
 #include "base/FileUtils.h"
 #include "chart/files/ChartFileIO.h"
 #include "chart/files/ExtendedChart.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -26,6 +28,7 @@ std::vector<std::string> demoInputs() {
     std::vector<std::string> inputs;
     for (const char* name : {"apt.dat", "nav.dat", "fix.dat", "awy.dat", "poi.dat", "salish-sea.openair"})
         inputs.push_back(DEMO_DATA + name);
+    inputs.push_back(std::string(CIRRONA_SOURCE_DIR) + "/data/coastlines/salish-sea-gshhg-h.geojson");
     return inputs;
 }
 
@@ -132,6 +135,17 @@ TEST_F(CompiledDemoTest, AirspaceWithAnArcIsAClosedPolygonInItsBounds) {
         onArc += std::fabs(calcDistance2(centre, point) - 25 * units::kMetresPerNauticalMile) < 200;
     }
     EXPECT_GT(onArc, 5u);
+}
+
+TEST_F(CompiledDemoTest, CoastsLakesRiversAndTheBorderAreInTheChart) {
+    std::set<std::string> found;
+    for (int32_t identifier : chart->findChartElementsInVicinity(ChartPosition(-123.75, 49.0), 200, false, false)) {
+        auto* ground = dynamic_cast<GroundGeometryElement*>(chart->getChartElement(identifier));
+        if (ground && ground->kind >= GroundGeometryElement::WATER)
+            found.insert(ground->description);
+    }
+    for (const char* what : {"coastline", "lake shore", "national border", "river (level 2)", "river (level 4)"})
+        EXPECT_EQ(found.count(what), 1u) << what;
 }
 
 // Compiles the one input file for vendor "Test" into the root's chart data.

@@ -57,6 +57,7 @@ NavDataFormat detectNavDataFormat(const std::string& head) {
     std::string line;
     int lines = 0;
     bool sharedVersion = false;
+    bool sawContent = false;
     while (std::getline(in, line) && lines++ < 200) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -64,6 +65,9 @@ NavDataFormat detectNavDataFormat(const std::string& head) {
         if (tokens.size() == 0)
             continue;
         const std::string first = tokens[0];
+        if (first[0] == '{' && !sawContent)
+            return NavDataFormat::GEOJSON;
+        sawContent = true;
         if (sharedVersion)
             return formatOfFirstRecord(tokens);
         if (first.compare(0, 8, "#poi.dat") == 0 || (first == "#" && tokens[1] == "poi.dat"))
@@ -94,6 +98,7 @@ const char* getNavDataFormatName(NavDataFormat format) {
     case NavDataFormat::AWY_DAT: return "awy.dat";
     case NavDataFormat::POI_DAT: return "poi.dat";
     case NavDataFormat::OPENAIR: return "OpenAir";
+    case NavDataFormat::GEOJSON: return "GeoJSON";
     default: return "unknown";
     }
 }
