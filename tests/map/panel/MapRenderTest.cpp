@@ -7,6 +7,8 @@
 #include "map/rules/AirspaceCategory.h"
 #include "map/rules/AirspaceStyle.h"
 #include "map/rules/AirwayStyle.h"
+#include "map/rules/GroundGeometryStyle.h"
+#include "chart/elements/GroundGeometryElement.h"
 #include "chart/elements/AirwayElement.h"
 
 using irr::video::SColor;
@@ -171,4 +173,27 @@ TEST_F(MapFixture, AirspaceBordersLieWhereTheirPolygonProjectsAndHiddenKindsLeav
     frame = show(map, kCyvrLongitude, kCyvrLatitude, 0.01);
     for (const PanelPoint& middle : middles) EXPECT_EQ(countNear(frame, middle, 1, airwayColour, 30), 0);
     frame->drop();
+}
+
+TEST_F(MapFixture, CoastlinesLieWhereTheyProjectWhenThePilotShowsThem) {
+    MapSettings settings;
+    settings.coastlines = true;
+    Map2D map(context, settings);
+    irr::video::IImage* frame = show(map, -123.3, 49.3, 0.01);  // Burrard Inlet and English Bay
+    const SColor coast = toSColor(getGroundGeometryStyle(GroundGeometryElement::COASTLINE, false, MapPalette::DAY).line);
+    int segments = 0, inked = 0;
+    for (int32_t id : map.getDrawnElements()) {
+        const auto* g = dynamic_cast<const GroundGeometryElement*>(chart->getChartElement(id));
+        if (!g || g->kind != GroundGeometryElement::COASTLINE) continue;
+        for (size_t i = 0; i + 1 < g->points.size(); i += 7) {
+            const PanelPoint a = map.toPanel(g->points[i]), b = map.toPanel(g->points[i + 1]);
+            const PanelPoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
+            if (middle.x < 60 || middle.x > 700 || middle.y < 100 || middle.y > 460) continue;
+            ++segments;
+            if (countNear(frame, middle, 1, coast, 30) > 0) ++inked;
+        }
+    }
+    frame->drop();
+    EXPECT_GT(segments, 20);
+    EXPECT_GE(inked, segments * 8 / 10);  // labels may cover a few
 }
