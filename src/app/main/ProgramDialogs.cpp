@@ -1,5 +1,8 @@
 #include "app/main/ProgramDialogs.h"
 
+#include "base/StringConversions.h"
+#include "map/rules/MapSettings.h"
+
 #include "app/EventReceiver.h"
 #include "app/main/Context.h"
 #include "base/IniFile.h"
@@ -84,6 +87,7 @@ void ProgramDialogs::addMenuEntries(Menu& menu) {
     menu.addEntry(L"Replay", [this] { showReplay(); });
     menu.addEntry(L"Data forwarding", [this] { showForwarderSetup(); });
     menu.addEntry(L"Day / Night", [this] { context.setStyle2D(context.getStyle2D() == 0 ? 1 : 0); });
+    menu.addEntry(L"Map settings", [this] { showMapSettings(); });
     menu.addEntry(L"Exit", [this] { askExit(); });
     menu.setAltimeterSettingsAction([this] { showAltimeterSetting(); });
 }
@@ -168,6 +172,25 @@ void ProgramDialogs::showAutopilotSettings() {
     }
     host(std::make_unique<AutopilotSettingsDialog>(dialogContext, *sensor, context.getPath("data/autopilotConfig.ini"),
                                                    section));
+}
+
+void ProgramDialogs::showMapSettings() {
+    const std::string path = context.getPath("data/config.ini");
+    auto config = std::make_shared<IniFile>(path);
+    // The first map of the layout; every map panel keeps its own settings.
+    std::string section;
+    const int panels = convertStringTo<int>(config->get("", "PanelCount"));
+    for (int i = 0; i < panels && section.empty(); ++i)
+        if (config->get("P" + std::to_string(i), "FactoryIndex") == "2") section = "P" + std::to_string(i);
+    if (section.empty()) {
+        showMessage(L"Map settings", L"The panel layout has no map.");
+        return;
+    }
+    host(std::make_unique<SettingsEditorDialog>(dialogContext, getMapSettingsDescriptor(), config.get(), section, path,
+                                                L"Map settings"),
+         [this, config](ADialog& d) {
+             if (static_cast<SettingsEditorDialog&>(d).isAccepted()) reloadFrom(*config);
+         });
 }
 
 void ProgramDialogs::askExit() {

@@ -34,6 +34,8 @@ public:
     void showRecording();
     void showReplay();
     void showForwarderSetup();
+    // The settings of the layout's first map: what it shows, its nose and text.
+    void showMapSettings();
     void askExit();
 
     // Runs what was deferred; once per frame, before the events.
