@@ -14,7 +14,6 @@ public:
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
-    Drawer2D::Points points;
 };
 
 class NDBRenderer : public APointRenderer {
@@ -33,7 +32,6 @@ public:
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
-    Drawer2D::Points points;
 };
 
 class MarkRenderer : public APointRenderer {
@@ -43,7 +41,6 @@ public:
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
-    Drawer2D::Points points;
 };
 
 class ObstructionRenderer : public APointRenderer {
@@ -69,7 +66,6 @@ public:
 protected:
     irr::video::SColor labelColour(const IChartElement* element, const Map2D& map) const override;
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
-    Drawer2D::Points points;
 };
 
 class AirportRenderer : public APointRenderer {

@@ -45,6 +45,8 @@ public:
 protected:
     virtual void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius,
                             MapPalette palette) = 0;
+    // Corners of the symbol being drawn; reused between calls.
+    Drawer2D::Points points;
 };
 
 // Kinds drawn as lines or areas: the sketch shows the outline fitted into

@@ -46,6 +46,22 @@ int countNear(irr::video::IImage* image, PanelPoint at, int radius, SColor colou
     return count;
 }
 
+// How many middles of a line's segments, well inside the panel, carry the
+// line's colour.
+struct Inking {
+    int segments = 0, inked = 0;
+    void add(const Map2D& map, irr::video::IImage* frame, const std::vector<ChartPosition>& line, size_t step,
+             SColor colour, int radius) {
+        for (size_t i = 0; i + 1 < line.size(); i += step) {
+            const PanelPoint a = map.toPanel(line[i]), b = map.toPanel(line[i + 1]);
+            const PanelPoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
+            if (middle.x < 60 || middle.x > 700 || middle.y < 100 || middle.y > 460) continue;
+            ++segments;
+            if (countNear(frame, middle, radius, colour, 30) > 0) ++inked;
+        }
+    }
+};
+
 const AirportElement* airport(ExtendedChart* chart, const std::string& ident) {
     for (int32_t id : chart->getMatchingChartElements(ident, 20)) {
         const auto* a = dynamic_cast<const AirportElement*>(chart->getChartElement(id));
@@ -135,22 +151,16 @@ TEST_F(MapFixture, AirspaceBordersLieWhereTheirPolygonProjectsAndHiddenKindsLeav
     irr::video::IImage* frame = show(map, kCyvrLongitude, kCyvrLatitude, 0.01);
     // Every airspace of the view: the middle of each edge whose ends both
     // lie well inside the panel carries the border's colour.
-    int edges = 0, inked = 0;
+    Inking borders;
     for (int32_t id : map.getDrawnElements()) {
         const auto* airspace = dynamic_cast<const AirspaceElement*>(chart->getChartElement(id));
         if (!airspace) continue;
         const SColor border = toSColor(getAirspaceStyle(classifyAirspace(airspace->airspaceClass), MapPalette::DAY).line);
-        for (size_t i = 0; i + 1 < airspace->points.size(); ++i) {
-            const PanelPoint a = map.toPanel(airspace->points[i]), b = map.toPanel(airspace->points[i + 1]);
-            const PanelPoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
-            if (middle.x < 60 || middle.x > 700 || middle.y < 20 || middle.y > 460) continue;
-            ++edges;
-            if (countNear(frame, middle, 2, border, 30) > 0) ++inked;
-        }
+        borders.add(map, frame, airspace->points, 1, border, 2);
     }
     frame->drop();
-    EXPECT_GT(edges, 10);
-    EXPECT_GE(inked, edges * 9 / 10);  // labels and symbols may cover a few
+    EXPECT_GT(borders.segments, 10);
+    EXPECT_GE(borders.inked, borders.segments * 9 / 10);  // labels and symbols may cover a few
 
     // Airways are drawn only when the pilot asks for them: where one lies
     // with them on, the default map leaves the ground bare.
@@ -181,19 +191,12 @@ TEST_F(MapFixture, CoastlinesLieWhereTheyProjectWhenThePilotShowsThem) {
     Map2D map(context, settings);
     irr::video::IImage* frame = show(map, -123.3, 49.3, 0.01);  // Burrard Inlet and English Bay
     const SColor coast = toSColor(getGroundGeometryStyle(GroundGeometryElement::COASTLINE, false, MapPalette::DAY).line);
-    int segments = 0, inked = 0;
+    Inking shores;
     for (int32_t id : map.getDrawnElements()) {
         const auto* g = dynamic_cast<const GroundGeometryElement*>(chart->getChartElement(id));
-        if (!g || g->kind != GroundGeometryElement::COASTLINE) continue;
-        for (size_t i = 0; i + 1 < g->points.size(); i += 7) {
-            const PanelPoint a = map.toPanel(g->points[i]), b = map.toPanel(g->points[i + 1]);
-            const PanelPoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
-            if (middle.x < 60 || middle.x > 700 || middle.y < 100 || middle.y > 460) continue;
-            ++segments;
-            if (countNear(frame, middle, 1, coast, 30) > 0) ++inked;
-        }
+        if (g && g->kind == GroundGeometryElement::COASTLINE) shores.add(map, frame, g->points, 7, coast, 1);
     }
     frame->drop();
-    EXPECT_GT(segments, 20);
-    EXPECT_GE(inked, segments * 8 / 10);  // labels may cover a few
+    EXPECT_GT(shores.segments, 20);
+    EXPECT_GE(shores.inked, shores.segments * 8 / 10);  // labels may cover a few
 }
