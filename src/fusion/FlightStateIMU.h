@@ -28,8 +28,10 @@ public:
     static ConfigMode configModeFromName(const std::string& name);
 
     // `fusion` may be null: the sensor then delivers nothing and says why.
+    // rawCompatibility: the raw source's IRawSource::Sensor bits, which
+    // decide the air data the sensor supplies besides attitude and position.
     FlightStateIMU(SensorManager& manager, std::unique_ptr<ISensorFusion> fusion, std::string calibrationPath,
-                   std::wstring problem = L"");
+                   std::wstring problem = L"", int rawCompatibility = 0);
     ~FlightStateIMU() override;
 
     std::string getName() override { return "Official SensorFusion"; }
@@ -43,11 +45,19 @@ public:
     std::wstring getSensorDetails() override;
     void OnShutdown() override;
 
-    static const std::vector<ISensorData::Type>& supportedTypes();
+    // Attitude, heading, position and speeds always; airspeed with a pitot
+    // and static port, inside pressure with the device's barometer, outside
+    // pressure with a static port.
+    static std::vector<ISensorData::Type> supportedTypes(int rawCompatibility = 0);
 
 private:
     void publish(const FusionOutput& out, uint32_t stamp);
+    void publishAirData(const FusionOutput& out, uint32_t stamp);
+    // Puts the fusion's messages for the pilot on the message line; false
+    // when there were none.
+    bool showMessages();
 
+    SensorManager& manager;
     std::unique_ptr<ISensorFusion> fusion;
     std::string calibrationPath;
     std::wstring problem;
@@ -68,13 +78,19 @@ public:
 
     ISensor* Create() override;
     std::string getName() override { return "Official SensorFusion"; }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return FlightStateIMU::supportedTypes(); }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override;
 
     // The device's own sensors (industrial-I/O and gpsd), or the raw CSV
     // file named by the section's `rawFile` key when it is set.
     static std::unique_ptr<IRawSource> defaultRawSource(const IniSection& settings, FlightStateIMU::ConfigMode mode);
 
 private:
+    // ASK_USER: the pilot picks between attitude and GNSS only; without an
+    // answer GNSS only, which needs nothing but a receiver.
+    FlightStateIMU::ConfigMode askForMode();
+    // Shows a message the pilot must acknowledge.
+    void tellPilot(const std::string& text);
+
     std::string calibrationPath;
     RawSourceMaker rawSources;
 };
