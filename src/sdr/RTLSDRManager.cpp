@@ -64,6 +64,13 @@ ISensorData* RTLSDRManager::getReceiverData(int index, int n) {
     return it == receivers.end() || !it->second.task ? nullptr : it->second.task->getData(n);
 }
 
+uint64_t RTLSDRManager::messageCount() const {
+    uint64_t count = 0;
+    for (const auto& entry : receivers)
+        if (const auto* adsb = dynamic_cast<const ADSB*>(entry.second.task.get())) count += adsb->stats().messages;
+    return count;
+}
+
 void mergeTrafficFromSDR(RTLSDRManager& manager, Traffic_Data& into) {
     for (int i = 0; i < manager.getRadioCount(); ++i) {
         for (int n = 0; n < manager.getReceiverDataTypeCount(i); ++n) {

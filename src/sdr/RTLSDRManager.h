@@ -33,6 +33,8 @@ public:
     // The receiver's own position, so single position frames decode at once.
     void setOwnPosition(double latitude, double longitude);
     ISensorData* getReceiverData(int index, int n);
+    // Mode S messages all ADS-B receivers have accepted so far.
+    uint64_t messageCount() const;
 
 private:
     struct Receiver {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "BeastStream.h"
 #include "net/TCPSocket.h"
 #include "sdr/FrameSources.h"
 #include "support/Eventually.h"
@@ -13,19 +14,6 @@ namespace {
 const std::vector<uint8_t> kLong = {0x8D, 0x48, 0x40, 0xD6, 0x20, 0x2C, 0xC3, 0x71, 0xC3, 0x2C, 0xE0, 0x57, 0x60, 0x98};
 // A short frame whose bytes include the escape value, so it must be doubled.
 const std::vector<uint8_t> kShort = {0x5D, 0x1A, 0x3C, 0x65, 0x86, 0x1A, 0x01};
-
-std::string beast(char type, uint64_t ticks, const std::vector<uint8_t>& frame) {
-    std::string body;
-    for (int k = 5; k >= 0; --k) body += char((ticks >> (8 * k)) & 0xFF);
-    body += char(0x40);  // signal level
-    body.append(frame.begin(), frame.end());
-    std::string out = {char(0x1A), type};
-    for (char c : body) {
-        out += c;
-        if (c == char(0x1A)) out += c;
-    }
-    return out;
-}
 
 std::vector<RawModeSFrame> drain(IFrameParser& parser) {
     std::vector<RawModeSFrame> frames;

@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "sensors/ISensor.h"
+#include "sensors/SensorSampleTable.h"
+#include "sensors/Traffic_Data.h"
+
+class SensorManager;
+
+// Base of the sensors that receive Mode S / ADS-B themselves: the decoder
+// keeps its own traffic lists, and every Update copies them into the
+// sensor's traffic sample, which the sensor manager and the traffic
+// functions read like any GDL90 receiver's.
+class ATrafficReceiverSensor : public ISensor {
+public:
+    // clock: seconds of the monotonic clock (getSecs by default).
+    ATrafficReceiverSensor(SensorManager& manager, std::function<double()> clock);
+    ~ATrafficReceiverSensor() override;
+
+    bool Update() override;
+    uint32_t lastTimeUpdated(ISensorData::Type type) override;
+    ISensorData* getData(ISensorData::Type type) override { return samples.get(type); }
+    bool isDataTypeSupported(ISensorData::Type type) override { return samples.supports(type); }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override { return samples.getTypes(); }
+    WarningLevel getWarning(ISensorData::Type type) override;
+
+protected:
+    // Lets the decoder run; returns how many messages it has accepted so far.
+    virtual uint64_t receive(double now) = 0;
+    // Calls `take` with every traffic list of the decoder.
+    virtual void forEachTrafficList(const std::function<void(const Traffic_Data&)>& take) = 0;
+    // True while the receiver delivers (connected, radio present).
+    virtual bool isReceiving() const = 0;
+    // Own position, so that single position frames decode before a pair arrived.
+    virtual void setOwnPosition(double latitude, double longitude) = 0;
+
+    void showMessage(const std::wstring& text, int colour, int durationMs);
+
+    SensorManager& manager;
+    std::function<double()> clock;
+
+private:
+    void passOwnPosition();
+    // Replaces the sample's targets; false when nothing changed in number.
+    bool copyTraffic();
+
+    SensorSampleTable samples;
+    uint64_t messagesSeen = 0;
+    uint32_t lastUpdate = 0;
+};
