@@ -2,7 +2,6 @@
 
 #include "base/Logger.h"
 #include "sdr/ADSB.h"
-#include "traffic/TrafficTracking.h"
 
 RTLSDRManager::RTLSDRManager(ISoftwareDefinedRadio* radio) : radio(radio) {}
 
@@ -69,17 +68,4 @@ uint64_t RTLSDRManager::messageCount() const {
     for (const auto& entry : receivers)
         if (const auto* adsb = dynamic_cast<const ADSB*>(entry.second.task.get())) count += adsb->stats().messages;
     return count;
-}
-
-void mergeTrafficFromSDR(RTLSDRManager& manager, Traffic_Data& into) {
-    for (int i = 0; i < manager.getRadioCount(); ++i) {
-        for (int n = 0; n < manager.getReceiverDataTypeCount(i); ++n) {
-            ISensorData* data = manager.getReceiverData(i, n);
-            if (!data || data->getType() != ISensorData::TRAFFIC) continue;
-            const auto& traffic = static_cast<Traffic_Data*>(data)->traffic;
-            if (traffic.empty()) continue;
-            logMessage("merge traffic from SDR: " + std::to_string(traffic.size()), Logger::FILE);
-            for (const auto& entry : traffic) mergeTraffic(into.traffic, new TrafficElement(*entry.second));
-        }
-    }
 }

@@ -46,7 +46,3 @@ private:
     int radioCount = 0;
     std::map<int, Receiver> receivers;
 };
-
-// Adds the radios' traffic to a sensor's own list, keeping whichever report
-// of a target is more complete (the sensor's list owns what it keeps).
-void mergeTrafficFromSDR(RTLSDRManager& manager, Traffic_Data& into);

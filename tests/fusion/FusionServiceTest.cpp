@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <mutex>
 
 #include "support/Eventually.h"
 #include "FlightScenarios.h"
 #include "QueueRawSource.h"
+#include "support/RecordingUI.h"
 #include "support/TempDir.h"
 #include "fusion/FlightStateIMU.h"
 #include "fusion/InternalSensorFusion.h"
@@ -23,28 +23,6 @@ std::deque<RawSample> cruiseSamples(double seconds) {
         if (g.raw.time <= seconds) out.push_back(g.raw);
     return out;
 }
-
-// Answers questions with `answer` and remembers what was shown and asked.
-class PilotUI : public ISensorManagerUI {
-public:
-    void setMessage(const void*, const std::wstring& text, int colour, int) override {
-        std::lock_guard<std::mutex> lock(mutex);
-        shown.emplace_back(text, colour);
-    }
-    void removeMessage(const void*) override {}
-    int askUserChoice(const std::wstring& question, const std::vector<std::wstring>& offered) override {
-        questions.push_back(question), choices = offered;
-        return answer;
-    }
-    bool saw(const std::wstring& text, int colour) {
-        std::lock_guard<std::mutex> lock(mutex);
-        return std::find(shown.begin(), shown.end(), std::make_pair(text, colour)) != shown.end();
-    }
-    std::mutex mutex;  // a message from the wrong thread would still be seen
-    std::vector<std::pair<std::wstring, int>> shown;
-    std::vector<std::wstring> questions, choices;
-    int answer = -1;
-};
 
 class FusionServiceTest : public ::testing::Test {
 protected:
@@ -73,7 +51,7 @@ protected:
             },
             10000);
     }
-    PilotUI ui;
+    RecordingUI ui;
     SensorManager manager;
     TempDir dir;
 };
@@ -120,7 +98,7 @@ TEST_F(FusionServiceTest, AskUserOffersAttitudeOrGnssOnly) {
     ui.answer = 0;
     std::unique_ptr<ISensor> withAttitude(create("ASK_USER", cruiseSamples(40)));
     EXPECT_EQ(L"Please select your prefered Tablet/Phone sensor usage:", ui.questions.at(0));
-    EXPECT_EQ((std::vector<std::wstring>{L"Tablet/Phone Sensors with AHRS", L"GPS/GNNS only"}), ui.choices);
+    EXPECT_EQ((std::vector<std::wstring>{L"Tablet/Phone Sensors with AHRS", L"GPS/GNNS only"}), ui.lastChoices);
     auto* attitude = sample<Attitude_Data>(*withAttitude, ISensorData::ATTITUDE);
     EXPECT_TRUE(eventually(
         [&] {
@@ -144,7 +122,7 @@ TEST_F(FusionServiceTest, DeviceWithoutMagnetometerIsToldAndFliesOnGnss) {
     ASSERT_EQ(1u, ui.questions.size());
     EXPECT_EQ(L"Error: Your device does not have the required sensors for AHRS.\nMagnetometer is missing.",
               ui.questions[0]);
-    EXPECT_EQ(std::vector<std::wstring>{L"OK"}, ui.choices);
+    EXPECT_EQ(std::vector<std::wstring>{L"OK"}, ui.lastChoices);
     ASSERT_TRUE(positionArrives(*sensor));
     EXPECT_EQ(Matrix3x3(), sample<Attitude_Data>(*sensor, ISensorData::ATTITUDE)->orientation);
 }

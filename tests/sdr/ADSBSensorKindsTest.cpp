@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "BeastStream.h"
+#include "FakeRadio.h"
 #include "net/TCPSocket.h"
 #include "sdr/ADSBSensorKinds.h"
 #include "sdr/NetworkADSBSensor.h"
 #include "sdr/RTLSDRSensor.h"
-#include "sensors/ISensorManagerUI.h"
 #include "sensors/SensorManager.h"
 #include "support/Eventually.h"
+#include "support/RecordingUI.h"
 
 namespace {
 // 40621D: an even and an odd airborne position; 4840D6: identification KLM1023.
@@ -19,40 +19,6 @@ const std::vector<uint8_t> kEven = {0x8D, 0x40, 0x62, 0x1D, 0x58, 0xC3, 0x82, 0x
 const std::vector<uint8_t> kOdd = {0x8D, 0x40, 0x62, 0x1D, 0x58, 0xC3, 0x86, 0x43, 0x5C, 0xC4, 0x12, 0x69, 0x2A, 0xD6};
 const std::vector<uint8_t> kIdent = {0x8D, 0x48, 0x40, 0xD6, 0x20, 0x2C, 0xC3,
                                      0x71, 0xC3, 0x2C, 0xE0, 0x57, 0x60, 0x98};
-
-class MessageLine : public ISensorManagerUI {
-public:
-    void setMessage(const void*, const std::wstring& text, int, int) override { shown.push_back(text); }
-    void removeMessage(const void*) override {}
-    bool saw(const std::wstring& text) const { return std::find(shown.begin(), shown.end(), text) != shown.end(); }
-    std::vector<std::wstring> shown;
-};
-
-// A computer without a stick, until the test plugs one in that cannot be opened.
-class NoStick : public ISoftwareDefinedRadio {
-public:
-    int count = 0;
-    bool init() override { return true; }
-    int getDeviceCount() override { return count; }
-    bool open(int) override { return false; }
-    void close(int) override {}
-    bool isOpen(int) override { return false; }
-    bool isReading(int) override { return false; }
-    std::vector<int> getGains(int) override { return {}; }
-    bool setGain(int, int) override { return false; }
-    int getGain(int) override { return 0; }
-    bool setFreqCorrection(int, int) override { return false; }
-    bool setAGCMode(int, bool) override { return false; }
-    bool setManualGainMode(int, bool) override { return false; }
-    bool setCenterFrequency(int, uint32_t) override { return false; }
-    uint32_t getActualCenterFrequency(int) override { return 0; }
-    bool setSampleRate(int, uint32_t) override { return false; }
-    bool setBandwith(int, uint32_t) override { return false; }
-    bool resetBuffer(int) override { return false; }
-    bool readBlocking(int, void*, SampleCallback) override { return false; }
-    void cancelReadBlocking(int) override {}
-    std::string getDescription(int) override { return "unplugged"; }
-};
 
 class ADSBSensorKindsTest : public ::testing::Test {
 protected:
@@ -76,7 +42,7 @@ protected:
             },
             timeoutMs);
     }
-    MessageLine ui;
+    RecordingUI ui;
     SensorManager manager;
 };
 
@@ -126,12 +92,13 @@ TEST_F(ADSBSensorKindsTest, AvrIsTheOtherFormatAndPortZeroMeansItsUsualPort) {
 TEST_F(ADSBSensorKindsTest, WithoutAStickTheSensorSaysSoAndFindsOnePluggedInLater) {
     ASSERT_EQ(11, manager.findSensorFactory(kRTLSDRSensorName));
     double now = 100;
-    auto* radio = new NoStick;
+    auto* radio = new FakeRadio;  // a computer without a stick, until the test plugs one in
+    radio->count = 0;
     RTLSDRSensor sensor(manager, std::unique_ptr<ISoftwareDefinedRadio>(radio), [&] { return now; });
     EXPECT_FALSE(sensor.Update());
     now += 1;
     EXPECT_FALSE(sensor.Update());
-    EXPECT_EQ(std::vector<std::wstring>{L"No RTL-SDR receiver found."}, ui.shown) << "once, not every frame";
+    EXPECT_EQ(std::vector<std::wstring>{L"No RTL-SDR receiver found."}, ui.messages) << "once, not every frame";
     EXPECT_EQ(ISensor::WRONG, sensor.getWarning(ISensorData::TRAFFIC));
     EXPECT_EQ(L"No RTL-SDR receiver found.", sensor.getSensorDetails());
 
@@ -142,7 +109,7 @@ TEST_F(ADSBSensorKindsTest, WithoutAStickTheSensorSaysSoAndFindsOnePluggedInLate
     now += RTLSDRSensor::kSearchPeriodSeconds;
     sensor.Update();
     EXPECT_EQ(ISensor::GOOD, sensor.getWarning(ISensorData::TRAFFIC));
-    EXPECT_EQ(L"RTL-SDR receiver found.", ui.shown.back());
-    EXPECT_NE(std::wstring::npos, sensor.getSensorDetails().find(L"Receiver 0: unplugged"));
+    EXPECT_EQ(L"RTL-SDR receiver found.", ui.messages.back());
+    EXPECT_NE(std::wstring::npos, sensor.getSensorDetails().find(L"Receiver 0: fake stick"));
 }
 }  // namespace
