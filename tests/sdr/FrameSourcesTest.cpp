@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "BeastStream.h"
-#include "net/TCPSocket.h"
 #include "sdr/FrameSources.h"
-#include "support/Eventually.h"
 #include "support/RunTool.h"
 #include "support/TempDir.h"
 
@@ -62,43 +60,6 @@ TEST(FrameParsers, BeastEscapesModeAcAndCutFrames) {
     EXPECT_TRUE(same(frames[1], kShort));
     EXPECT_DOUBLE_EQ(0x1A1A / 12e6, frames[1].time);
     EXPECT_TRUE(same(frames[2], kShort));
-}
-
-TEST(FrameSources, BeastReceiverThatDropsTheConnectionIsReconnected) {
-    IPv4TCPSocket server(0);
-    ASSERT_TRUE(server.listen(2));
-    NetworkFrameSource source("127.0.0.1", static_cast<unsigned short>(server.getBoundPort()),
-                              std::make_unique<BeastParser>());
-    RawModeSFrame frame;
-    EXPECT_FALSE(source.nextFrame(frame));  // connects
-    auto first = server.accept(2000);
-    ASSERT_TRUE(first);
-    const std::string whole = beast('3', 1, kLong), half = beast('2', 2, kShort).substr(0, 6);
-    ASSERT_TRUE(first->send((whole + half).data(), unsigned(whole.size() + half.size())));
-    ASSERT_TRUE(eventually([&] { return source.nextFrame(frame); }));
-    EXPECT_TRUE(same(frame, kLong));
-    first.reset();  // the receiver goes away mid-frame
-    ASSERT_TRUE(eventually([&] {
-        source.nextFrame(frame);
-        return !source.connected();
-    }));
-
-    // The source retries on its own while it is polled.
-    std::unique_ptr<IPv4TCPSocket> second;
-    ASSERT_TRUE(eventually(
-        [&] {
-            source.nextFrame(frame);
-            second = server.accept(1);
-            return second != nullptr;
-        },
-        int(NetworkFrameSource::kRetrySeconds * 1000) + 3000));
-    EXPECT_TRUE(source.connected());
-    // The rest of a fresh frame must not be glued to the half one.
-    const std::string next = beast('2', 3, kShort);
-    ASSERT_TRUE(second->send(next.data(), unsigned(next.size())));
-    ASSERT_TRUE(eventually([&] { return source.nextFrame(frame); }));
-    EXPECT_TRUE(same(frame, kShort));
-    EXPECT_EQ(2, source.connectionCount());
 }
 
 TEST(FrameSources, DiagDecodesAnAvrFile) {
