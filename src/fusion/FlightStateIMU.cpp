@@ -205,7 +205,7 @@ ISensor* FlightStateIMUFactory::Create() {
     const std::vector<std::string> missing = missingAttitudeSensors(compatibility);
     if (mode == FlightStateIMU::INTERNAL_AHRS && !missing.empty()) {
         // Position and speeds still come from the receiver.
-        std::string text = kDeviceLacksAttitudeSensors;
+        std::string text = source && source->isGyroscopeDenied() ? kGyroscopeDenied : kDeviceLacksAttitudeSensors;
         for (const std::string& line : missing) text += "\n" + line;
         logLine(text);
         tellPilot(text);

@@ -5,6 +5,7 @@
 const char* const kAttitudeSensorsRequired =
     "Error: A gyroscope, accelerometer, magnetometer and GPS/GNSS receiver is required.";
 const char* const kDeviceLacksAttitudeSensors = "Error: Your device does not have the required sensors for AHRS.";
+const char* const kGyroscopeDenied = "Warning: Your device does not allow access to RAW gyroscope data.";
 
 std::vector<std::string> missingAttitudeSensors(int have) {
     std::vector<std::string> missing;

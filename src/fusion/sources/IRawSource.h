@@ -33,6 +33,8 @@ public:
     // one point of exchange.
     virtual std::mutex& getLock() = 0;
     virtual int getCompatibility() = 0;
+    // The device has a gyroscope, but the system does not let us read it.
+    virtual bool isGyroscopeDenied() { return false; }
     // Specific force, m/s^2, sensor axes (at rest and level (0, +9.81, 0)).
     virtual bool getAcc(Vector3d& v) = 0;
     // rad/s.

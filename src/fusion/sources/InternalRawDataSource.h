@@ -16,6 +16,7 @@ public:
 
     bool receiveAndLockData(void* thread, int timeoutMs) override;
     int getCompatibility() override;
+    bool isGyroscopeDenied() override { return imu->isDenied(IioImu::ANGLVEL); }
     bool getAcc(Vector3d& v) override { return take(sample.accAvail, sample.acc, v); }
     bool getGyro(Vector3d& v) override { return take(sample.gyrAvail, sample.gyr, v); }
     bool getMag(Vector3d& v) override { return take(sample.magAvail, sample.mag, v); }
