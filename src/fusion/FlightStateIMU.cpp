@@ -1,9 +1,9 @@
 #include "fusion/FlightStateIMU.h"
 
 #include "base/Logger.h"
+#include "base/StringConversions.h"
 #include "base/Time.h"
 #include "base/Units.h"
-#include "base/StringConversions.h"
 #include "fusion/InternalSensorFusion.h"
 #include "fusion/PilotMessages.h"
 #include "fusion/RequiredSensors.h"

@@ -28,13 +28,7 @@ public:
     // Waits up to timeoutMs for a new sample; true with the sample locked.
     virtual bool receiveAndLockData(void* thread, int timeoutMs) = 0;
     virtual void unLock() = 0;
-    // The lock receiveAndLockData takes. The fusion hands its results to the
-    // main thread under the same lock, so a source and its consumers share
-    // one point of exchange.
-    virtual std::mutex& getLock() = 0;
     virtual int getCompatibility() = 0;
-    // The device has a gyroscope, but the system does not let us read it.
-    virtual bool isGyroscopeDenied() { return false; }
     // Specific force, m/s^2, sensor axes (at rest and level (0, +9.81, 0)).
     virtual bool getAcc(Vector3d& v) = 0;
     // rad/s.
@@ -67,6 +61,12 @@ public:
     virtual bool getSampleTime(double&) { return false; }
     // The receiver that delivered the current GNSS record, when known.
     virtual std::string getGNSSSourceName() { return ""; }
+    // The lock receiveAndLockData takes. The fusion hands its results to the
+    // main thread under the same lock, so a source and its consumers share
+    // one point of exchange.
+    virtual std::mutex& getLock() = 0;
+    // The device has a gyroscope, but the system does not let us read it.
+    virtual bool isGyroscopeDenied() { return false; }
     virtual ~IRawSource() = default;
 };
 
