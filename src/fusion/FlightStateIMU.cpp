@@ -49,11 +49,11 @@ std::vector<ISensorData::Type> FlightStateIMU::supportedTypes(int raw) {
 
 FlightStateIMU::FlightStateIMU(SensorManager& m, std::unique_ptr<ISensorFusion> f, std::string calibration,
                                std::wstring why, int rawCompatibility)
-    : manager(m),
+    : ASampleTableSensor(m, supportedTypes(rawCompatibility)),
+      manager(m),
       fusion(std::move(f)),
       calibrationPath(std::move(calibration)),
-      problem(std::move(why)),
-      samples(m, supportedTypes(rawCompatibility)) {
+      problem(std::move(why)) {
     bool told = false;
     if (fusion && !fusion->start()) {
         told = showMessages();

@@ -7,13 +7,13 @@
 #include "fusion/InstallationCalibration.h"
 #include "fusion/sources/IRawSource.h"
 #include "sensors/ASettingsSensorFactory.h"
-#include "sensors/SensorSampleTable.h"
+#include "sensors/ASampleTableSensor.h"
 
 // The sensor behind which the fusion delivers attitude, heading, position
 // and speeds. Its configuration mode chooses where the data comes from; the
 // fusion itself runs elsewhere (its own thread, or an external unit), and
 // Update() only drains the newest result on the main thread.
-class FlightStateIMU : public ISensor {
+class FlightStateIMU : public ASampleTableSensor {
 public:
     enum ConfigMode {
         ASK_USER = 0,
@@ -37,9 +37,6 @@ public:
     std::string getName() override { return "Official SensorFusion"; }
     bool Update() override;
     uint32_t lastTimeUpdated(ISensorData::Type type) override;
-    ISensorData* getData(ISensorData::Type type) override { return samples.get(type); }
-    bool isDataTypeSupported(ISensorData::Type type) override { return samples.supports(type); }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return samples.getTypes(); }
     WarningLevel getWarning(ISensorData::Type type) override;
     void OnCalibrate() override;
     std::wstring getSensorDetails() override;
@@ -61,7 +58,6 @@ private:
     std::unique_ptr<ISensorFusion> fusion;
     std::string calibrationPath;
     std::wstring problem;
-    SensorSampleTable samples;
     FusionOutput output;
     bool hasOutput = false;
     uint32_t lastUpdate = 0;

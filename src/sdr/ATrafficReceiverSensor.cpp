@@ -6,7 +6,9 @@
 #include "traffic/TrafficTracking.h"
 
 ATrafficReceiverSensor::ATrafficReceiverSensor(SensorManager& m, std::function<double()> c)
-    : manager(m), clock(c ? std::move(c) : std::function<double()>(getSecs)), samples(m, {ISensorData::TRAFFIC}) {}
+    : ASampleTableSensor(m, {ISensorData::TRAFFIC}),
+      manager(m),
+      clock(c ? std::move(c) : std::function<double()>(getSecs)) {}
 
 ATrafficReceiverSensor::~ATrafficReceiverSensor() { manager.removeMessage(this); }
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sensors/ISensor.h"
-#include "sensors/SensorSampleTable.h"
+#include "sensors/ASampleTableSensor.h"
 #include "sensors/Traffic_Data.h"
 
 class SensorManager;
@@ -14,7 +13,7 @@ class SensorManager;
 // keeps its own traffic lists, and every Update copies them into the
 // sensor's traffic sample, which the sensor manager and the traffic
 // functions read like any GDL90 receiver's.
-class ATrafficReceiverSensor : public ISensor {
+class ATrafficReceiverSensor : public ASampleTableSensor {
 public:
     // clock: seconds of the monotonic clock (getSecs by default).
     ATrafficReceiverSensor(SensorManager& manager, std::function<double()> clock);
@@ -22,9 +21,6 @@ public:
 
     bool Update() override;
     uint32_t lastTimeUpdated(ISensorData::Type type) override;
-    ISensorData* getData(ISensorData::Type type) override { return samples.get(type); }
-    bool isDataTypeSupported(ISensorData::Type type) override { return samples.supports(type); }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return samples.getTypes(); }
     WarningLevel getWarning(ISensorData::Type type) override;
 
 protected:
@@ -47,7 +43,6 @@ private:
     // Replaces the sample's targets; false when nothing changed in number.
     bool copyTraffic();
 
-    SensorSampleTable samples;
     uint64_t messagesSeen = 0;
     uint32_t lastUpdate = 0;
 };
