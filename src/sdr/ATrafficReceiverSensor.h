@@ -40,7 +40,7 @@ protected:
 
 private:
     void passOwnPosition();
-    // Replaces the sample's targets; false when nothing changed in number.
+    // Replaces the sample's targets; true when their number changed.
     bool copyTraffic();
 
     uint64_t messagesSeen = 0;
