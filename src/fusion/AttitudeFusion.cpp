@@ -194,6 +194,9 @@ const FusionOutput& AttitudeFusion::step(const RawSample& sample) {
     started = true;
     lastTime = sample.time;
     output.time = sample.time;
+    output.airspeedAvail = sample.airspeedAvail, output.airspeed = sample.airspeed;
+    output.insidePressureAvail = sample.insidePressureAvail, output.insidePressure = sample.insidePressure;
+    output.outsidePressureAvail = sample.outsidePressureAvail, output.outsidePressure = sample.outsidePressure;
 
     handleGnss(sample);
     updateVariation(sample.time);

@@ -31,6 +31,9 @@ struct FusionOutput {
     double magneticVariation = 0;
     bool magneticVariationAvail = false;
     Vector3d bodyAcc;  // specific force, aircraft axes
+    // Air data of the newest sample, as RawSample has it.
+    bool airspeedAvail = false, insidePressureAvail = false, outsidePressureAvail = false;
+    double airspeed = 0, insidePressure = 0, outsidePressure = 0;
 };
 
 // One iteration of the fusion loop, free of threads and devices: feeds a raw

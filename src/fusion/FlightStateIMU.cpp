@@ -1,13 +1,17 @@
 #include "fusion/FlightStateIMU.h"
 
 #include "base/Logger.h"
+#include "base/StringConversions.h"
 #include "base/Time.h"
 #include "base/Units.h"
 #include "fusion/InternalSensorFusion.h"
+#include "fusion/PilotMessages.h"
+#include "fusion/RequiredSensors.h"
 #include "fusion/SensorFusionClient.h"
 #include "fusion/sources/CsvRawSource.h"
 #include "fusion/sources/InternalRawDataSource.h"
 #include "sensors/SensorData.h"
+#include "sensors/SensorManager.h"
 
 namespace {
 const char* const kModeNames[] = {"ASK_USER",           "PROBEUNIT",         "INTERNAL_AHRS",
@@ -19,6 +23,8 @@ bool isPositionType(ISensorData::Type t) {
 }
 
 void logLine(const std::string& line) { logMessage(line); }
+
+constexpr int kAllAirData = IRawSource::PRESSURE | IRawSource::STATIC_PRESSURE | IRawSource::TOTAL_PRESSURE;
 }  // namespace
 
 const char* FlightStateIMU::configModeName(ConfigMode mode) { return kModeNames[int(mode)]; }
@@ -29,27 +35,49 @@ FlightStateIMU::ConfigMode FlightStateIMU::configModeFromName(const std::string&
     return ASK_USER;
 }
 
-const std::vector<ISensorData::Type>& FlightStateIMU::supportedTypes() {
-    static const std::vector<ISensorData::Type> types = {
+std::vector<ISensorData::Type> FlightStateIMU::supportedTypes(int raw) {
+    std::vector<ISensorData::Type> types = {
         ISensorData::GPS,      ISensorData::ATTITUDE, ISensorData::HEADING,     ISensorData::ACCELERATION,
         ISensorData::POSITION, ISensorData::ALTITUDE, ISensorData::GROUNDSPEED, ISensorData::VERTICALSPEED,
         ISensorData::TURNRATE, ISensorData::RAW};
+    const int pitotStatic = IRawSource::STATIC_PRESSURE | IRawSource::TOTAL_PRESSURE;
+    if ((raw & pitotStatic) == pitotStatic) types.push_back(ISensorData::AIRSPEED);
+    if (raw & IRawSource::PRESSURE) types.push_back(ISensorData::INSIDE_PRESSURE);
+    if (raw & IRawSource::STATIC_PRESSURE) types.push_back(ISensorData::OUTSIDE_PRESSURE);
     return types;
 }
 
-FlightStateIMU::FlightStateIMU(SensorManager& manager, std::unique_ptr<ISensorFusion> f, std::string calibration,
-                               std::wstring why)
-    : fusion(std::move(f)),
+FlightStateIMU::FlightStateIMU(SensorManager& m, std::unique_ptr<ISensorFusion> f, std::string calibration,
+                               std::wstring why, int rawCompatibility)
+    : ASampleTableSensor(m, supportedTypes(rawCompatibility)),
+      manager(m),
+      fusion(std::move(f)),
       calibrationPath(std::move(calibration)),
-      problem(std::move(why)),
-      samples(manager, supportedTypes()) {
+      problem(std::move(why)) {
+    bool told = false;
     if (fusion && !fusion->start()) {
+        told = showMessages();
         fusion.reset();
         if (problem.empty()) problem = L"The fusion could not start; see the log.";
     }
+    if (!fusion && !told) manager.showMessage(this, problem, ISensorManagerUI::WARNING, -1);
 }
 
-FlightStateIMU::~FlightStateIMU() { OnShutdown(); }
+FlightStateIMU::~FlightStateIMU() {
+    OnShutdown();
+    manager.removeMessage(this);
+}
+
+bool FlightStateIMU::showMessages() {
+    bool shown = false;
+    for (const std::string& line : fusion->takeMessages()) {
+        PilotMessage message;
+        if (!toPilotMessage(line, message)) continue;
+        manager.showMessage(this, message.text, message.colour, message.durationMs);
+        shown = true;
+    }
+    return shown;
+}
 
 void FlightStateIMU::OnShutdown() {
     if (fusion) fusion->shutdown();
@@ -61,6 +89,7 @@ void FlightStateIMU::OnCalibrate() {
 
 bool FlightStateIMU::Update() {
     if (!fusion) return false;
+    showMessages();
     auto* internal = dynamic_cast<InternalSensorFusion*>(fusion.get());
     Vector3d bias;
     if (internal && internal->takeNewGyroBias(bias) && !calibrationPath.empty()) {
@@ -87,6 +116,7 @@ void FlightStateIMU::publish(const FusionOutput& out, uint32_t ts) {
     rate->turnRate = out.turnRate, rate->timeStamp = ts;
     auto* raw = samples.as<Raw_Data>(ISensorData::RAW);
     raw->acc = out.bodyAcc, raw->accAvail = true, raw->m = out.attitude;
+    publishAirData(out, ts);
     if (!out.gpsValid) return;
     *samples.as<GPS_Data>(ISensorData::GPS) = out.gps;
     auto* position = samples.as<Position_Data>(ISensorData::POSITION);
@@ -97,6 +127,15 @@ void FlightStateIMU::publish(const FusionOutput& out, uint32_t ts) {
     speed->groundSpeed = out.gps.groundSpeed, speed->timeStamp = ts;
     auto* vertical = samples.as<VerticalSpeed_Data>(ISensorData::VERTICALSPEED);
     vertical->verticalSpeed = out.verticalSpeed, vertical->timeStamp = ts;
+}
+
+void FlightStateIMU::publishAirData(const FusionOutput& out, uint32_t ts) {
+    auto* air = samples.as<AirSpeed_Data>(ISensorData::AIRSPEED);
+    if (air && out.airspeedAvail) air->airSpeed = units::metresPerSecondToKnots(out.airspeed), air->timeStamp = ts;
+    auto* inside = samples.as<Pressure_Data>(ISensorData::INSIDE_PRESSURE);
+    if (inside && out.insidePressureAvail) inside->pressure = out.insidePressure, inside->timeStamp = ts;
+    auto* outside = samples.as<Pressure_Data>(ISensorData::OUTSIDE_PRESSURE);
+    if (outside && out.outsidePressureAvail) outside->pressure = out.outsidePressure, outside->timeStamp = ts;
 }
 
 uint32_t FlightStateIMU::lastTimeUpdated(ISensorData::Type type) { return samples.supports(type) ? lastUpdate : 0; }
@@ -128,14 +167,27 @@ std::unique_ptr<IRawSource> FlightStateIMUFactory::defaultRawSource(const IniSec
     return std::make_unique<InternalRawDataSource>();
 }
 
+std::vector<ISensorData::Type> FlightStateIMUFactory::getSupportedDataTypes() {
+    return FlightStateIMU::supportedTypes(kAllAirData);
+}
+
+void FlightStateIMUFactory::tellPilot(const std::string& text) {
+    if (ISensorManagerUI* ui = manager->getUI()) ui->askUserChoice(convertUtf8ToWString(text), {L"OK"});
+}
+
+FlightStateIMU::ConfigMode FlightStateIMUFactory::askForMode() {
+    ISensorManagerUI* ui = manager->getUI();
+    const int choice = ui ? ui->askUserChoice(L"Please select your prefered Tablet/Phone sensor usage:",
+                                              {L"Tablet/Phone Sensors with AHRS", L"GPS/GNNS only"})
+                          : -1;
+    if (choice == 0) return FlightStateIMU::INTERNAL_AHRS;
+    if (choice != 1) logLine("SensorFusion: no mode chosen; using INTERNAL_GNSS_ONLY.");
+    return FlightStateIMU::INTERNAL_GNSS_ONLY;
+}
+
 ISensor* FlightStateIMUFactory::Create() {
     FlightStateIMU::ConfigMode mode = FlightStateIMU::configModeFromName(getString("configMode"));
-    if (mode == FlightStateIMU::ASK_USER) {
-        // Without a start-up dialog the safe choice is the one that needs
-        // nothing but a receiver.
-        logLine("SensorFusion: no mode chosen; using INTERNAL_GNSS_ONLY.");
-        mode = FlightStateIMU::INTERNAL_GNSS_ONLY;
-    }
+    if (mode == FlightStateIMU::ASK_USER) mode = askForMode();
     if (mode == FlightStateIMU::PROBEUNIT) {
         const int port =
             getString("probeUnitPort").empty() ? SensorFusionClient::kDefaultPort : getInt("probeUnitPort");
@@ -144,13 +196,23 @@ ISensor* FlightStateIMUFactory::Create() {
     if (mode == FlightStateIMU::EXT_GNSS_AND_AHRS || mode == FlightStateIMU::EXT_GNSS_ONLY) {
         const std::string text = std::string(FlightStateIMU::configModeName(mode)) + ": not available in this version.";
         logLine(text);
-        return new FlightStateIMU(*manager, nullptr, calibrationPath, std::wstring(text.begin(), text.end()));
+        return new FlightStateIMU(*manager, nullptr, calibrationPath, convertUtf8ToWString(text));
     }
     InstallationCalibration calibration;
     if (!calibrationPath.empty()) calibration.load(calibrationPath);
     std::unique_ptr<IRawSource> source = rawSources ? rawSources(mode) : defaultRawSource(getSettings(), mode);
+    const int compatibility = source ? source->getCompatibility() : 0;
+    const std::vector<std::string> missing = missingAttitudeSensors(compatibility);
+    if (mode == FlightStateIMU::INTERNAL_AHRS && !missing.empty()) {
+        // Position and speeds still come from the receiver.
+        std::string text = source && source->isGyroscopeDenied() ? kGyroscopeDenied : kDeviceLacksAttitudeSensors;
+        for (const std::string& line : missing) text += "\n" + line;
+        logLine(text);
+        tellPilot(text);
+        mode = FlightStateIMU::INTERNAL_GNSS_ONLY;
+    }
     auto fusion =
         std::make_unique<InternalSensorFusion>(std::move(source), FusionSettings::fromIni(getSettings()),
                                                mode == FlightStateIMU::INTERNAL_AHRS, false, calibration, &logLine);
-    return new FlightStateIMU(*manager, std::move(fusion), calibrationPath);
+    return new FlightStateIMU(*manager, std::move(fusion), calibrationPath, L"", compatibility);
 }

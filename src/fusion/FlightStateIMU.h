@@ -7,13 +7,13 @@
 #include "fusion/InstallationCalibration.h"
 #include "fusion/sources/IRawSource.h"
 #include "sensors/ASettingsSensorFactory.h"
-#include "sensors/SensorSampleTable.h"
+#include "sensors/ASampleTableSensor.h"
 
 // The sensor behind which the fusion delivers attitude, heading, position
 // and speeds. Its configuration mode chooses where the data comes from; the
 // fusion itself runs elsewhere (its own thread, or an external unit), and
 // Update() only drains the newest result on the main thread.
-class FlightStateIMU : public ISensor {
+class FlightStateIMU : public ASampleTableSensor {
 public:
     enum ConfigMode {
         ASK_USER = 0,
@@ -28,30 +28,36 @@ public:
     static ConfigMode configModeFromName(const std::string& name);
 
     // `fusion` may be null: the sensor then delivers nothing and says why.
+    // rawCompatibility: the raw source's IRawSource::Sensor bits, which
+    // decide the air data the sensor supplies besides attitude and position.
     FlightStateIMU(SensorManager& manager, std::unique_ptr<ISensorFusion> fusion, std::string calibrationPath,
-                   std::wstring problem = L"");
+                   std::wstring problem = L"", int rawCompatibility = 0);
     ~FlightStateIMU() override;
 
     std::string getName() override { return "Official SensorFusion"; }
     bool Update() override;
     uint32_t lastTimeUpdated(ISensorData::Type type) override;
-    ISensorData* getData(ISensorData::Type type) override { return samples.get(type); }
-    bool isDataTypeSupported(ISensorData::Type type) override { return samples.supports(type); }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return samples.getTypes(); }
     WarningLevel getWarning(ISensorData::Type type) override;
     void OnCalibrate() override;
     std::wstring getSensorDetails() override;
     void OnShutdown() override;
 
-    static const std::vector<ISensorData::Type>& supportedTypes();
+    // Attitude, heading, position and speeds always; airspeed with a pitot
+    // and static port, inside pressure with the device's barometer, outside
+    // pressure with a static port.
+    static std::vector<ISensorData::Type> supportedTypes(int rawCompatibility = 0);
 
 private:
     void publish(const FusionOutput& out, uint32_t stamp);
+    void publishAirData(const FusionOutput& out, uint32_t stamp);
+    // Puts the fusion's messages for the pilot on the message line; false
+    // when there were none.
+    bool showMessages();
 
+    SensorManager& manager;
     std::unique_ptr<ISensorFusion> fusion;
     std::string calibrationPath;
     std::wstring problem;
-    SensorSampleTable samples;
     FusionOutput output;
     bool hasOutput = false;
     uint32_t lastUpdate = 0;
@@ -68,13 +74,19 @@ public:
 
     ISensor* Create() override;
     std::string getName() override { return "Official SensorFusion"; }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return FlightStateIMU::supportedTypes(); }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override;
 
     // The device's own sensors (industrial-I/O and gpsd), or the raw CSV
     // file named by the section's `rawFile` key when it is set.
     static std::unique_ptr<IRawSource> defaultRawSource(const IniSection& settings, FlightStateIMU::ConfigMode mode);
 
 private:
+    // ASK_USER: the pilot picks between attitude and GNSS only; without an
+    // answer GNSS only, which needs nothing but a receiver.
+    FlightStateIMU::ConfigMode askForMode();
+    // Shows a message the pilot must acknowledge.
+    void tellPilot(const std::string& text);
+
     std::string calibrationPath;
     RawSourceMaker rawSources;
 };

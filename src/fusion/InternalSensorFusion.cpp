@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/Time.h"
+#include "fusion/PilotMessages.h"
+#include "fusion/RequiredSensors.h"
 #include "net/Thread.h"
 
 namespace {
@@ -14,8 +17,8 @@ InternalSensorFusion::InternalSensorFusion(std::unique_ptr<IRawSource> rawSource
                                            bool withAttitude, bool external, const InstallationCalibration& calibration,
                                            AttitudeFusion::MessageSink sink)
     : source(std::move(rawSource)),
-      fusion(settings, sink),
-      messages(std::move(sink)),
+      fusion(settings, [this](const std::string& text) { say(text); }),
+      log(std::move(sink)),
       attitude(withAttitude),
       externalSource(external) {
     fusion.setAttitudeEnabled(attitude);
@@ -26,30 +29,31 @@ InternalSensorFusion::InternalSensorFusion(std::unique_ptr<IRawSource> rawSource
 
 InternalSensorFusion::~InternalSensorFusion() { shutdown(); }
 
-bool InternalSensorFusion::checkRequiredSensors() {
-    if (!attitude) {
-        messages("Mode: only refRot");
-        return true;
-    }
-    const int have = source ? source->getCompatibility() : 0;
-    const bool gyro = have & IRawSource::GYROSCOPE, acc = have & IRawSource::ACCELEROMETER;
-    const bool mag = have & IRawSource::MAGNETOMETER, gnss = have & IRawSource::GNSS;
-    if (gyro && acc && mag && gnss) return true;
-    messages("Error: A gyroscope, accelerometer, magnetometer and GPS/GNSS receiver is required.");
-    if (!gyro) messages("Gyroscope is missing.");
-    if (!acc) messages("Accelerometer is missing.");
-    if (!mag) messages("Magnetometer is missing.");
-    if (!gnss) messages("GNSS/GPS is missing.");
-    return false;
+void InternalSensorFusion::say(const std::string& text) {
+    if (log) log(text);
+    PilotMessage forPilot;
+    if (!source || !toPilotMessage(text, forPilot)) return;
+    std::lock_guard<std::mutex> lock(source->getLock());
+    handOver.messages.push_back(text);
 }
 
 bool InternalSensorFusion::start() {
     if (running) return true;
-    if (!source || !checkRequiredSensors()) return false;
-    messages("Creating Fusion Thread...");
+    if (!source) return false;
+    if (!attitude) {
+        say("Mode: only refRot");
+    } else {
+        const std::vector<std::string> missing = missingAttitudeSensors(source->getCompatibility());
+        if (!missing.empty()) {
+            say(kAttitudeSensorsRequired);
+            for (const std::string& line : missing) say(line);
+            return false;
+        }
+    }
+    say("Creating Fusion Thread...");
     exitRequested = false;
     if (!createThread(&thread, &InternalSensorFusion::threadMain, this, true)) {
-        messages("Error: Sensor thread init failed.");
+        say("Error: Sensor thread init failed.");
         return false;
     }
     running = true;
@@ -66,59 +70,91 @@ void InternalSensorFusion::shutdown() {
 void* InternalSensorFusion::threadMain(void* self) {
     auto* me = static_cast<InternalSensorFusion*>(self);
     while (!me->exitRequested) me->iterate();
-    me->messages("SocketMain mExit true");
+    me->say("SocketMain mExit true");
     return nullptr;
 }
 
-bool InternalSensorFusion::iterate() {
-    if (calibrationRequested.exchange(false)) fusion.startGyroRateCalibration();
-    if (!source->receiveAndLockData(this, kReceiveTimeoutMs)) return false;
-    RawSample sample;
+// Called with the sample locked.
+void InternalSensorFusion::readSample(RawSample& sample) {
     sample.accAvail = source->getAcc(sample.acc);
     sample.gyrAvail = source->getGyro(sample.gyr);
     sample.magAvail = source->getMag(sample.mag);
     sample.gpsAvail = source->getGPS(sample.gps);
     if (sample.gpsAvail) sample.gpsSource = source->getGNSSSourceName();
-    double total = 0, stat = 0;
-    if (source->getTotalPressure(total) && source->getStaticPressure(stat)) {
+    sample.insidePressureAvail = source->getPressure(sample.insidePressure);
+    sample.outsidePressureAvail = source->getStaticPressure(sample.outsidePressure);
+    double total = 0;
+    if (sample.outsidePressureAvail && source->getTotalPressure(total)) {
         // Airspeed from the pitot's dynamic pressure (hPa) at sea-level density.
         sample.airspeedAvail = true;
-        sample.airspeed = std::sqrt(2.0 * std::max(0.0, total - stat) * 100.0 / kSeaLevelDensity);
+        sample.airspeed = std::sqrt(2.0 * std::max(0.0, total - sample.outsidePressure) * 100.0 / kSeaLevelDensity);
     }
     if (!source->getSampleTime(sample.time)) sample.time = getSecs();
+}
+
+bool InternalSensorFusion::iterate() {
+    if (calibrationRequested.exchange(false)) fusion.startGyroRateCalibration();
+    if (!source->receiveAndLockData(this, kReceiveTimeoutMs)) {
+        std::lock_guard<std::mutex> lock(source->getLock());
+        handOver.connected = source->getConnectivity() != 0;
+        return false;
+    }
+    RawSample sample;
+    readSample(sample);
     source->unLock();
 
+    // The estimation runs without the lock, so the main thread never waits for it.
     const FusionOutput& out = fusion.step(sample);
     if (out.strategy != lastStrategy) {
         lastStrategy = out.strategy;
-        messages("finalType: " + std::to_string(out.strategy));
+        say("finalType: " + std::to_string(out.strategy));
     }
     const bool calibrating = fusion.getGyroCalibration().isRunning();
-    std::lock_guard<std::mutex> lock(handOver);
-    if (wasCalibrating && !calibrating) {
-        // Back from the calibration's rest: the filters converge normally again.
-        messages("normal convergence forced");
-        bias = fusion.getGyroCalibration().getBias();
-        newBias = true;
-    }
+    const bool calibrationEnded = wasCalibrating && !calibrating;
     wasCalibrating = calibrating;
-    latest = out;
-    ++produced;
+    // Back from the calibration's rest: the filters converge normally again.
+    if (calibrationEnded) say("normal convergence forced");
+    handOverResult(out, calibrationEnded);
     return true;
+}
+
+void InternalSensorFusion::handOverResult(const FusionOutput& out, bool calibrationEnded) {
+    std::lock_guard<std::mutex> lock(source->getLock());
+    if (calibrationEnded) {
+        handOver.bias = fusion.getGyroCalibration().getBias();
+        handOver.newBias = true;
+    }
+    handOver.connected = source->getConnectivity() != 0;
+    handOver.latest = out;
+    ++handOver.produced;
 }
 
 bool InternalSensorFusion::takeOutput(FusionOutput& out) {
-    std::lock_guard<std::mutex> lock(handOver);
-    if (produced == taken) return false;
-    out = latest;
-    taken = produced;
+    if (!source) return false;
+    std::lock_guard<std::mutex> lock(source->getLock());
+    if (handOver.produced == handOver.taken) return false;
+    out = handOver.latest;
+    handOver.taken = handOver.produced;
     return true;
 }
 
+std::vector<std::string> InternalSensorFusion::takeMessages() {
+    if (!source) return {};
+    std::lock_guard<std::mutex> lock(source->getLock());
+    return std::exchange(handOver.messages, {});
+}
+
+bool InternalSensorFusion::isConnected() {
+    if (!source) return false;
+    std::lock_guard<std::mutex> lock(source->getLock());
+    return handOver.connected;
+}
+
 bool InternalSensorFusion::takeNewGyroBias(Vector3d& out) {
-    std::lock_guard<std::mutex> lock(handOver);
-    if (!newBias) return false;
-    out = bias;
-    newBias = false;
+    if (!source) return false;
+    std::lock_guard<std::mutex> lock(source->getLock());
+    if (!handOver.newBias) return false;
+    out = handOver.bias;
+    handOver.newBias = false;
     return true;
 }

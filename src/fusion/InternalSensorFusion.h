@@ -3,7 +3,8 @@
 
 #include <atomic>
 #include <memory>
-#include <mutex>
+#include <string>
+#include <vector>
 
 #include "fusion/ISensorFusion.h"
 #include "fusion/InstallationCalibration.h"
@@ -11,7 +12,9 @@
 
 // The local fusion: a thread that waits for raw samples, runs them through
 // AttitudeFusion and leaves the newest result for the main thread, which
-// drains it in FlightStateIMU::Update().
+// drains it in FlightStateIMU::Update(). Both sides exchange everything
+// under the raw source's lock, the one that also guards the source's
+// current sample.
 class InternalSensorFusion : public ISensorFusion {
 public:
     static constexpr int kReceiveTimeoutMs = 100;
@@ -26,7 +29,8 @@ public:
     bool start() override;
     void shutdown() override;
     bool takeOutput(FusionOutput& out) override;
-    bool isConnected() override { return source && source->getConnectivity() != 0; }
+    std::vector<std::string> takeMessages() override;
+    bool isConnected() override;
     void startGyroCalibration() override { calibrationRequested = true; }
 
     // The gyro bias the last rate calibration found; false before one ended.
@@ -37,22 +41,33 @@ public:
     bool iterate();
 
 private:
+    // What the fusion thread leaves for the main thread; guarded by the raw
+    // source's lock.
+    struct HandOver {
+        FusionOutput latest;
+        uint64_t produced = 0, taken = 0;
+        bool newBias = false;
+        Vector3d bias;
+        bool connected = false;
+        std::vector<std::string> messages;
+    };
+
     static void* threadMain(void* self);
-    // Names the sensors attitude estimation needs but the source lacks.
-    bool checkRequiredSensors();
+    // Logs a message and keeps those for the pilot for the main thread. Must
+    // not be called while the source's lock is held.
+    void say(const std::string& text);
+    void readSample(RawSample& sample);
+    void handOverResult(const FusionOutput& out, bool calibrationEnded);
 
     std::unique_ptr<IRawSource> source;
     AttitudeFusion fusion;
-    AttitudeFusion::MessageSink messages;
+    AttitudeFusion::MessageSink log;
     bool attitude, externalSource;
     pthread_t thread{};
     bool running = false;
     std::atomic<bool> exitRequested{false}, calibrationRequested{false};
-    std::mutex handOver;
-    FusionOutput latest;
-    uint64_t produced = 0, taken = 0;
-    bool newBias = false;
-    Vector3d bias;
+    HandOver handOver;
+    // Fusion thread only.
     int lastStrategy = -2;
     bool wasCalibrating = false;
 };

@@ -17,6 +17,9 @@ struct RawSample {
     // serving several); empty otherwise.
     std::string gpsSource;
     bool airspeedAvail = false;
-    double airspeed = 0;  // true airspeed, m/s
+    double airspeed = 0;  // from the pitot's dynamic pressure at sea-level density, m/s
+    // hPa: the device's own barometer (in the cabin) and the static port.
+    bool insidePressureAvail = false, outsidePressureAvail = false;
+    double insidePressure = 0, outsidePressure = 0;
     GPS_Data gps;
 };

@@ -1,8 +1,10 @@
 #include "fusion/SensorFusionClient.h"
 
 #include <cstring>
+#include <utility>
 
 #include "base/Time.h"
+#include "fusion/PilotMessages.h"
 #include "net/UDPSocket.h"
 #include "sensors/SensorData.h"
 
@@ -33,12 +35,20 @@ SensorFusionClient::SensorFusionClient(int p, AttitudeFusion::MessageSink sink, 
 
 SensorFusionClient::~SensorFusionClient() = default;
 
+void SensorFusionClient::say(const std::string& text) {
+    if (messages) messages(text);
+    PilotMessage forPilot;
+    if (toPilotMessage(text, forPilot)) pilotMessages.push_back(text);
+}
+
+std::vector<std::string> SensorFusionClient::takeMessages() { return std::exchange(pilotMessages, {}); }
+
 int SensorFusionClient::getBoundPort() const { return socket ? socket->getBoundPort() : -1; }
 
 bool SensorFusionClient::start() {
     socket = std::make_unique<IPv4UDPSocket>();
     if (!socket->bind(port, false)) {
-        messages("SensorFusionClient: Bind UDP Socket failed.");
+        say("SensorFusionClient: Bind UDP Socket failed.");
         socket.reset();
         return false;
     }
@@ -108,13 +118,13 @@ bool SensorFusionClient::takeOutput(FusionOutput& out) {
             if (applyDatagram(buffer.data(), size_t(n)) == 0) continue;
             fresh = true;
             lastRecordMs = now;
-            if (!connected) messages("External ProbeUnit connected.");
+            if (!connected) say("External ProbeUnit connected.");
             connected = true;
         }
     }
     if (connected && TimeDiff(now, lastRecordMs) > kTimeoutMs) {
         connected = false;
-        messages("External Probeunit: DISCONNECTED");
+        say("External Probeunit: DISCONNECTED");
         for (auto& level : output.levels) level = ISensor::WRONG;
         output.gpsValid = false;
         fresh = true;

@@ -27,6 +27,7 @@ public:
     bool start() override;
     void shutdown() override;
     bool takeOutput(FusionOutput& out) override;
+    std::vector<std::string> takeMessages() override;
     bool isConnected() override { return connected; }
     int getBoundPort() const;
 
@@ -34,6 +35,7 @@ public:
     int applyDatagram(const char* data, size_t size);
 
 private:
+    void say(const std::string& text);
     bool applyRecord(uint32_t type, const char* payload, uint32_t length, int warning);
 
     int port;
@@ -43,4 +45,5 @@ private:
     FusionOutput output;
     bool fresh = false, connected = false;
     uint32_t lastRecordMs = 0;
+    std::vector<std::string> pilotMessages;
 };

@@ -2,7 +2,6 @@
 
 #include "base/Logger.h"
 #include "sdr/ADSB.h"
-#include "traffic/TrafficTracking.h"
 
 RTLSDRManager::RTLSDRManager(ISoftwareDefinedRadio* radio) : radio(radio) {}
 
@@ -64,15 +63,9 @@ ISensorData* RTLSDRManager::getReceiverData(int index, int n) {
     return it == receivers.end() || !it->second.task ? nullptr : it->second.task->getData(n);
 }
 
-void mergeTrafficFromSDR(RTLSDRManager& manager, Traffic_Data& into) {
-    for (int i = 0; i < manager.getRadioCount(); ++i) {
-        for (int n = 0; n < manager.getReceiverDataTypeCount(i); ++n) {
-            ISensorData* data = manager.getReceiverData(i, n);
-            if (!data || data->getType() != ISensorData::TRAFFIC) continue;
-            const auto& traffic = static_cast<Traffic_Data*>(data)->traffic;
-            if (traffic.empty()) continue;
-            logMessage("merge traffic from SDR: " + std::to_string(traffic.size()), Logger::FILE);
-            for (const auto& entry : traffic) mergeTraffic(into.traffic, new TrafficElement(*entry.second));
-        }
-    }
+uint64_t RTLSDRManager::messageCount() const {
+    uint64_t count = 0;
+    for (const auto& entry : receivers)
+        if (const auto* adsb = dynamic_cast<const ADSB*>(entry.second.task.get())) count += adsb->stats().messages;
+    return count;
 }

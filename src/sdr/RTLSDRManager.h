@@ -33,6 +33,8 @@ public:
     // The receiver's own position, so single position frames decode at once.
     void setOwnPosition(double latitude, double longitude);
     ISensorData* getReceiverData(int index, int n);
+    // Mode S messages all ADS-B receivers have accepted so far.
+    uint64_t messageCount() const;
 
 private:
     struct Receiver {
@@ -44,7 +46,3 @@ private:
     int radioCount = 0;
     std::map<int, Receiver> receivers;
 };
-
-// Adds the radios' traffic to a sensor's own list, keeping whichever report
-// of a target is more complete (the sensor's list owns what it keeps).
-void mergeTrafficFromSDR(RTLSDRManager& manager, Traffic_Data& into);

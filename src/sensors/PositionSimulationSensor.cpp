@@ -36,9 +36,9 @@ const std::vector<ISensorData::Type>& PositionSimulationSensor::supportedTypes()
 
 PositionSimulationSensor::PositionSimulationSensor(SensorManager& manager, const Flight& flightPlan,
                                                    std::function<double()> clockSource)
-    : flight(flightPlan),
+    : ASampleTableSensor(manager, supportedTypes()),
+      flight(flightPlan),
       clock(clockSource ? std::move(clockSource) : std::function<double()>(getSecs)),
-      samples(manager, supportedTypes()),
       position(flightPlan.start),
       altitudeFeet(flightPlan.altitudeFeet),
       track(wrap360(flightPlan.trackDegrees)),

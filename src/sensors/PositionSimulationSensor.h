@@ -3,8 +3,7 @@
 
 #include "geo/ChartPosition.h"
 #include "sensors/ASettingsSensorFactory.h"
-#include "sensors/ISensor.h"
-#include "sensors/SensorSampleTable.h"
+#include "sensors/ASampleTableSensor.h"
 
 // A simulated aircraft for flight planning and demonstrations without
 // hardware: it flies from a start position at a constant ground speed,
@@ -12,7 +11,7 @@
 // in calm standard-atmosphere air. Every sample it supplies describes the
 // same flight (position, GNSS, altitude, speeds, heading, attitude in a
 // coordinated turn, pressure and temperature).
-class PositionSimulationSensor : public ISensor {
+class PositionSimulationSensor : public ASampleTableSensor {
 public:
     struct Flight {
         ChartPosition start{-123.1792, 49.1947};
@@ -36,9 +35,6 @@ public:
     std::string getName() override { return "Position Simulation"; }
     bool Update() override;
     uint32_t lastTimeUpdated(ISensorData::Type type) override;
-    ISensorData* getData(ISensorData::Type type) override { return samples.get(type); }
-    bool isDataTypeSupported(ISensorData::Type type) override { return samples.supports(type); }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return samples.getTypes(); }
     WarningLevel getWarning(ISensorData::Type type) override;
     std::wstring getSensorDetails() override;
 
@@ -55,7 +51,6 @@ private:
 
     Flight flight;
     std::function<double()> clock;
-    SensorSampleTable samples;
     ChartPosition position;
     double altitudeFeet;
     double track;

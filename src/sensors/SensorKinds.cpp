@@ -34,30 +34,33 @@ void registerSensorDataFactories(SensorManager& m) {
         m.addSensorDataFactory(T(t), createStandardSensorDataFactory(T(t)));
 }
 
-void registerSensorKinds(SensorManager& m, ISensorFactory* sensorFusion) {
+void registerSensorKinds(SensorManager& m, ISensorFactory* sensorFusion, ADSBSensorKinds adsb) {
     registerSensorDataFactories(m);
 
-    // Persisted order: FactoryIndex 0 ... 9.
-    m.addSensorFactory(sensorFusion ? sensorFusion
-                                    : placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
+    // Persisted order: FactoryIndex 0 ... 11.
+    m.addSensorFactory(sensorFusion
+                           ? sensorFusion
+                           : placeholder(m, "Official SensorFusion", typeRange(ISensorData::GPS, ISensorData::RAW)));
     m.addSensorFactory(new LogFileSensorFactory(&m));
     m.addSensorFactory(new UDPSensorFactory(&m));
-    m.addSensorFactory(placeholder(m, "Flybox Autopilot + Sensors",
-                                   typeRange(ISensorData::GPS, ISensorData::OUTSIDE_TEMPERATURE)));
-    m.addSensorFactory(placeholder(m, "FlightGear Flight Simulator",
-                                   typeRange(ISensorData::GPS, ISensorData::OUTSIDE_PRESSURE)));
+    m.addSensorFactory(
+        placeholder(m, "Flybox Autopilot + Sensors", typeRange(ISensorData::GPS, ISensorData::OUTSIDE_TEMPERATURE)));
+    m.addSensorFactory(
+        placeholder(m, "FlightGear Flight Simulator", typeRange(ISensorData::GPS, ISensorData::OUTSIDE_PRESSURE)));
     m.addSensorFactory(
         placeholder(m, "XPlane Flight Simulator", typeRange(ISensorData::GPS, ISensorData::OUTSIDE_PRESSURE)));
     m.addSensorFactory(new GDL90SensorFactory(&m));
     m.addSensorFactory(new PositionSimulationSensorFactory(&m));
-    m.addSensorFactory(placeholder(m, "RPCSensor",
-                                   {T::GPS, T::ATTITUDE, T::HEADING, T::POSITION, T::ALTITUDE, T::GROUNDSPEED,
-                                    T::VERTICALSPEED, T::AIRSPEED, T::INSIDE_PRESSURE, T::OUTSIDE_PRESSURE,
-                                    T::OUTSIDE_TEMPERATURE, T::ENGINE_DATA}));
+    m.addSensorFactory(
+        placeholder(m, "RPCSensor",
+                    {T::GPS, T::ATTITUDE, T::HEADING, T::POSITION, T::ALTITUDE, T::GROUNDSPEED, T::VERTICALSPEED,
+                     T::AIRSPEED, T::INSIDE_PRESSURE, T::OUTSIDE_PRESSURE, T::OUTSIDE_TEMPERATURE, T::ENGINE_DATA}));
     std::vector<T> usbTypes = typeRange(ISensorData::GPS, ISensorData::OUTSIDE_TEMPERATURE);
     for (T t : {T::LOCALIZER, T::GLIDESLOPE, T::ANGLE_OF_ATTACK, T::EXTENDED_HEADING, T::ENGINE_DATA})
         usbTypes.push_back(t);
     m.addSensorFactory(placeholder(m, "PFD Sensors / ProbeUnit 2", usbTypes));
+    m.addSensorFactory(adsb.network ? adsb.network : placeholder(m, kNetworkADSBSensorName, {T::TRAFFIC}));
+    m.addSensorFactory(adsb.rtlSdr ? adsb.rtlSdr : placeholder(m, kRTLSDRSensorName, {T::TRAFFIC}));
 
     registerSensorPresets(m);
 

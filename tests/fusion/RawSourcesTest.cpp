@@ -14,6 +14,7 @@
 #include "base/Time.h"
 #include "fusion/sources/GpsdClient.h"
 #include "fusion/sources/IioImu.h"
+#include "fusion/sources/InternalRawDataSource.h"
 #include "fusion/sources/RawCsv.h"
 #include "support/Eventually.h"
 #include "support/TempDir.h"
@@ -65,6 +66,15 @@ TEST(IioImuTest, ReadsScaledChannelsOfAFakeSysfsTreeInAircraftAxes) {
     remove((imu + "in_anglvel_y_raw").c_str());
     EXPECT_FALSE(reader.read(IioImu::ANGLVEL, gyr)) << "a channel that disappears";
     EXPECT_FALSE(IioImu(root / "nothing").open());
+
+    // A gyroscope the system keeps from us is told apart from none at all.
+    EXPECT_FALSE(reader.isDenied(IioImu::ANGLVEL));
+    TempDir hidden;
+    mkdir((hidden / "iio:device0").c_str(), 0770);
+    mkdir((hidden / "iio:device0/in_anglvel_x_raw").c_str(), 0770);  // there, but no number to read
+    InternalRawDataSource source(std::make_unique<IioImu>(hidden.path()), std::make_unique<GpsdClient>("127.0.0.1", 1));
+    EXPECT_TRUE(source.isGyroscopeDenied());
+    EXPECT_FALSE(source.getCompatibility() & IRawSource::GYROSCOPE);
 }
 
 TEST(RawCsvTest, RowsWithAndWithoutGnss) {

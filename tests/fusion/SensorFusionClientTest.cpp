@@ -55,6 +55,8 @@ TEST_F(SensorFusionClientTest, TakesTheUnitsSamplesFromForwardingDatagrams) {
     EXPECT_EQ(ISensor::MAYBE_WRONG, out.levels[ISensorData::GPS]);
     EXPECT_EQ(0.0, out.turnRate) << "the record with a wrong checksum";
     EXPECT_EQ(std::vector<std::string>{"External ProbeUnit connected."}, lines);
+    EXPECT_EQ(lines, client.takeMessages()) << "for the pilot too";
+    EXPECT_TRUE(client.takeMessages().empty());
 
     now += SensorFusionClient::kTimeoutMs + 1;
     EXPECT_TRUE(client.takeOutput(out));

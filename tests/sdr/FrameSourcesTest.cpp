@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "net/TCPSocket.h"
+#include "BeastStream.h"
 #include "sdr/FrameSources.h"
-#include "support/Eventually.h"
 #include "support/RunTool.h"
 #include "support/TempDir.h"
 
@@ -13,19 +12,6 @@ namespace {
 const std::vector<uint8_t> kLong = {0x8D, 0x48, 0x40, 0xD6, 0x20, 0x2C, 0xC3, 0x71, 0xC3, 0x2C, 0xE0, 0x57, 0x60, 0x98};
 // A short frame whose bytes include the escape value, so it must be doubled.
 const std::vector<uint8_t> kShort = {0x5D, 0x1A, 0x3C, 0x65, 0x86, 0x1A, 0x01};
-
-std::string beast(char type, uint64_t ticks, const std::vector<uint8_t>& frame) {
-    std::string body;
-    for (int k = 5; k >= 0; --k) body += char((ticks >> (8 * k)) & 0xFF);
-    body += char(0x40);  // signal level
-    body.append(frame.begin(), frame.end());
-    std::string out = {char(0x1A), type};
-    for (char c : body) {
-        out += c;
-        if (c == char(0x1A)) out += c;
-    }
-    return out;
-}
 
 std::vector<RawModeSFrame> drain(IFrameParser& parser) {
     std::vector<RawModeSFrame> frames;
@@ -74,43 +60,6 @@ TEST(FrameParsers, BeastEscapesModeAcAndCutFrames) {
     EXPECT_TRUE(same(frames[1], kShort));
     EXPECT_DOUBLE_EQ(0x1A1A / 12e6, frames[1].time);
     EXPECT_TRUE(same(frames[2], kShort));
-}
-
-TEST(FrameSources, BeastReceiverThatDropsTheConnectionIsReconnected) {
-    IPv4TCPSocket server(0);
-    ASSERT_TRUE(server.listen(2));
-    NetworkFrameSource source("127.0.0.1", static_cast<unsigned short>(server.getBoundPort()),
-                              std::make_unique<BeastParser>());
-    RawModeSFrame frame;
-    EXPECT_FALSE(source.nextFrame(frame));  // connects
-    auto first = server.accept(2000);
-    ASSERT_TRUE(first);
-    const std::string whole = beast('3', 1, kLong), half = beast('2', 2, kShort).substr(0, 6);
-    ASSERT_TRUE(first->send((whole + half).data(), unsigned(whole.size() + half.size())));
-    ASSERT_TRUE(eventually([&] { return source.nextFrame(frame); }));
-    EXPECT_TRUE(same(frame, kLong));
-    first.reset();  // the receiver goes away mid-frame
-    ASSERT_TRUE(eventually([&] {
-        source.nextFrame(frame);
-        return !source.connected();
-    }));
-
-    // The source retries on its own while it is polled.
-    std::unique_ptr<IPv4TCPSocket> second;
-    ASSERT_TRUE(eventually(
-        [&] {
-            source.nextFrame(frame);
-            second = server.accept(1);
-            return second != nullptr;
-        },
-        int(NetworkFrameSource::kRetrySeconds * 1000) + 3000));
-    EXPECT_TRUE(source.connected());
-    // The rest of a fresh frame must not be glued to the half one.
-    const std::string next = beast('2', 3, kShort);
-    ASSERT_TRUE(second->send(next.data(), unsigned(next.size())));
-    ASSERT_TRUE(eventually([&] { return source.nextFrame(frame); }));
-    EXPECT_TRUE(same(frame, kShort));
-    EXPECT_EQ(2, source.connectionCount());
 }
 
 TEST(FrameSources, DiagDecodesAnAvrFile) {

@@ -34,6 +34,7 @@
 #include "panels/Menu.h"
 #include "panels/PanelKinds.h"
 #include "panels/PanelManager.h"
+#include "sdr/ADSBSensorKinds.h"
 #include "sensors/ISensorManagerUI.h"
 #include "sensors/SensorKinds.h"
 #include "sensors/SensorManager.h"
@@ -138,7 +139,8 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     chartElementFactories = createChartElementFactories();
     loading->draw();
     registerSensorKinds(*sensorManager,
-                        new FlightStateIMUFactory(sensorManager.get(), getPath("data/calibration.ini")));
+                        new FlightStateIMUFactory(sensorManager.get(), getPath("data/calibration.ini")),
+                        createADSBSensorKinds(sensorManager.get()));
     installTrafficCallouts(ini);
     InstrumentContext instruments;
     instruments.app = this;

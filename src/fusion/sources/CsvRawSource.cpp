@@ -1,5 +1,7 @@
 #include "fusion/sources/CsvRawSource.h"
 
+#include <algorithm>
+
 #include "base/Time.h"
 #include "fusion/sources/RawCsv.h"
 
@@ -13,25 +15,26 @@ bool CsvRawSource::receiveAndLockData(void*, int timeoutMs) {
         delay(unsigned(std::max(0, std::min(timeoutMs, 10))));
         return false;
     }
-    mutex.lock();
+    // The file is the fusion thread's alone; only the current sample is shared.
     std::string line;
     RawSample next;
     bool found = false;
     while (std::getline(in, line))
         if ((found = raw_csv::parseRow(line, next))) break;
     if (!found) {
+        std::lock_guard<std::mutex> lock(mutex);
         ended = true;
-        mutex.unlock();
         return false;
     }
-    sample = next;
     if (clock) {
-        if (!started) startClock = clock(), startTime = sample.time, started = true;
+        if (!started) startClock = clock(), startTime = next.time, started = true;
         // Wait until the file's time has come, at most the timeout at once.
-        const double due = startClock + (sample.time - startTime);
+        const double due = startClock + (next.time - startTime);
         const double wait = std::min(due - clock(), timeoutMs / 1000.0);
         if (wait > 0) delay(unsigned(wait * 1000.0));
     }
+    mutex.lock();
+    sample = next;
     return true;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <fstream>
 #include <functional>
-#include <mutex>
 #include <string>
 
 #include "fusion/RawSample.h"
@@ -9,7 +8,7 @@
 
 // Replays a raw CSV file (see RawCsv.h), as fast as the fusion asks or paced
 // to the file's own time. At the end of the file it reports no more data.
-class CsvRawSource : public IRawSource {
+class CsvRawSource : public ARawSource {
 public:
     // clock: seconds, for pacing; empty means as fast as possible.
     CsvRawSource(const std::string& path, std::function<double()> clock = {});
@@ -18,7 +17,6 @@ public:
     bool atEnd() const { return ended; }
 
     bool receiveAndLockData(void* thread, int timeoutMs) override;
-    void unLock() override { mutex.unlock(); }
     int getCompatibility() override { return ACCELEROMETER | GYROSCOPE | MAGNETOMETER | GNSS; }
     bool getAcc(Vector3d& v) override { return get(sample.accAvail, sample.acc, v); }
     bool getGyro(Vector3d& v) override { return get(sample.gyrAvail, sample.gyr, v); }
@@ -36,7 +34,6 @@ private:
 
     std::ifstream in;
     std::function<double()> clock;
-    std::mutex mutex;
     RawSample sample;
     bool open = false, ended = false;
     double startClock = 0, startTime = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include <mutex>
 #include <string>
 
 #include "sensors/GPS_Data.h"
@@ -12,7 +13,17 @@
 class IRawSource {
 public:
     // Bits of getCompatibility(): the sensors the source can deliver.
-    enum Sensor { ACCELEROMETER = 1, GYROSCOPE = 2, MAGNETOMETER = 4, GNSS = 8, PRESSURE = 16 };
+    // PRESSURE is the device's own barometer; a pitot-static system adds
+    // STATIC_PRESSURE and TOTAL_PRESSURE.
+    enum Sensor {
+        ACCELEROMETER = 1,
+        GYROSCOPE = 2,
+        MAGNETOMETER = 4,
+        GNSS = 8,
+        PRESSURE = 16,
+        STATIC_PRESSURE = 32,
+        TOTAL_PRESSURE = 64
+    };
 
     // Waits up to timeoutMs for a new sample; true with the sample locked.
     virtual bool receiveAndLockData(void* thread, int timeoutMs) = 0;
@@ -29,6 +40,7 @@ public:
     virtual bool getGPS(GPS_Data& gps) = 0;
     virtual bool getIntegratedMatrix(Matrix3x3&) { return false; }
     virtual bool getTemperature(double&) { return false; }
+    // Pressures in hPa.
     virtual bool getPressure(double&) { return false; }
     virtual bool getStaticPressure(double&) { return false; }
     virtual bool getTotalPressure(double&) { return false; }
@@ -49,5 +61,22 @@ public:
     virtual bool getSampleTime(double&) { return false; }
     // The receiver that delivered the current GNSS record, when known.
     virtual std::string getGNSSSourceName() { return ""; }
+    // The lock receiveAndLockData takes. The fusion hands its results to the
+    // main thread under the same lock, so a source and its consumers share
+    // one point of exchange.
+    virtual std::mutex& getLock() = 0;
+    // The device has a gyroscope, but the system does not let us read it.
+    virtual bool isGyroscopeDenied() { return false; }
     virtual ~IRawSource() = default;
+};
+
+// Keeps the lock of a source: receiveAndLockData implementations lock
+// `mutex` once their sample is ready (never while they wait for it).
+class ARawSource : public IRawSource {
+public:
+    void unLock() override { mutex.unlock(); }
+    std::mutex& getLock() override { return mutex; }
+
+protected:
+    std::mutex mutex;
 };

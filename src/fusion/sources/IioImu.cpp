@@ -1,6 +1,7 @@
 #include "fusion/sources/IioImu.h"
 
 #include <dirent.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,7 +47,12 @@ bool IioImu::open() {
     for (const std::string& device : devices) {
         for (int k = 0; k < 3; ++k) {
             double probe = 0;
-            if (has(Kind(k)) || !readNumber(device + kPrefixes[k] + "_x_raw", probe)) continue;
+            const std::string first = device + kPrefixes[k] + "_x_raw";
+            if (has(Kind(k))) continue;
+            if (!readNumber(first, probe)) {
+                denied[k] = denied[k] || access(first.c_str(), F_OK) == 0;
+                continue;
+            }
             Channel& c = channels[k];
             c.directory = device;
             for (int a = 0; a < 3; ++a) {

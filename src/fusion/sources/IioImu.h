@@ -22,6 +22,8 @@ public:
     // Scans the root for devices with the three channel types; true when any was found.
     bool open();
     bool has(Kind kind) const { return !channels[kind].directory.empty(); }
+    // The kind is there but the system does not let this program read it.
+    bool isDenied(Kind kind) const { return !has(kind) && denied[kind]; }
     // Reads the current values of one kind; false when it is missing or unreadable.
     bool read(Kind kind, Vector3d& out) const;
 
@@ -34,4 +36,5 @@ private:
 
     std::string root;
     Channel channels[3];
+    bool denied[3] = {false, false, false};
 };

@@ -27,14 +27,16 @@ bool InternalRawDataSource::receiveAndLockData(void*, int timeoutMs) {
     }
     if (wait > 0) delay(unsigned(wait * 1000.0 + 0.5));
     nextSample = std::max(nextSample + kSamplePeriod, getSecs() - kSamplePeriod);
+    // The devices are the fusion thread's alone; only the current sample is shared.
+    RawSample next;
+    next.time = getSecs();
+    next.accAvail = imu->read(IioImu::ACCEL, next.acc);
+    next.gyrAvail = imu->read(IioImu::ANGLVEL, next.gyr);
+    next.magAvail = imu->read(IioImu::MAGN, next.mag);
+    next.gpsAvail = gnss->poll(next.gps, next.time);
+    if (next.gpsAvail) next.gps.timeStamp = getMilliSecs();
     mutex.lock();
-    sample = RawSample();
-    sample.time = getSecs();
-    sample.accAvail = imu->read(IioImu::ACCEL, sample.acc);
-    sample.gyrAvail = imu->read(IioImu::ANGLVEL, sample.gyr);
-    sample.magAvail = imu->read(IioImu::MAGN, sample.mag);
-    sample.gpsAvail = gnss->poll(sample.gps, sample.time);
-    if (sample.gpsAvail) sample.gps.timeStamp = getMilliSecs();
+    sample = next;
     return true;
 }
 

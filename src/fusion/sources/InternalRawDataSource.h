@@ -1,6 +1,5 @@
 #pragma once
 #include <memory>
-#include <mutex>
 
 #include "fusion/RawSample.h"
 #include "fusion/sources/GpsdClient.h"
@@ -9,15 +8,15 @@
 
 // "Internal Sensors": the device's own IMU through industrial I/O, sampled
 // at a fixed rate on the fusion thread, and its GNSS through gpsd.
-class InternalRawDataSource : public IRawSource {
+class InternalRawDataSource : public ARawSource {
 public:
     static constexpr double kSamplePeriod = 0.01;
 
     InternalRawDataSource(std::unique_ptr<IioImu> imu = nullptr, std::unique_ptr<GpsdClient> gnss = nullptr);
 
     bool receiveAndLockData(void* thread, int timeoutMs) override;
-    void unLock() override { mutex.unlock(); }
     int getCompatibility() override;
+    bool isGyroscopeDenied() override { return imu->isDenied(IioImu::ANGLVEL); }
     bool getAcc(Vector3d& v) override { return take(sample.accAvail, sample.acc, v); }
     bool getGyro(Vector3d& v) override { return take(sample.gyrAvail, sample.gyr, v); }
     bool getMag(Vector3d& v) override { return take(sample.magAvail, sample.mag, v); }
@@ -39,7 +38,6 @@ private:
     std::unique_ptr<IioImu> imu;
     std::unique_ptr<GpsdClient> gnss;
     bool imuOpen = false;
-    std::mutex mutex;
     RawSample sample;
     double nextSample = 0;
 };

@@ -16,10 +16,10 @@ const size_t kReceiveBufferSize = 65536;
 std::vector<ISensorData::Type> UDPSensor::supportedTypes() { return LogFileSensor::supportedTypes(); }
 
 UDPSensor::UDPSensor(SensorManager& sensorManager, const Settings& sensorSettings, std::function<uint32_t()> clockMs)
-    : manager(sensorManager),
+    : ASampleTableSensor(sensorManager, supportedTypes()),
+      manager(sensorManager),
       settings(sensorSettings),
       clock(clockMs ? std::move(clockMs) : std::function<uint32_t()>(getMilliSecs)),
-      samples(sensorManager, supportedTypes()),
       receiveBuffer(kReceiveBufferSize) {
     for (WarningLevel& w : warnings) w = WRONG;
     std::unique_ptr<ASocket> udp;

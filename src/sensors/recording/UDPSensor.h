@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "sensors/ASettingsSensorFactory.h"
-#include "sensors/ISensor.h"
-#include "sensors/SensorSampleTable.h"
+#include "sensors/ASampleTableSensor.h"
 #include "sensors/recording/ForwardingRecord.h"
 
 class ASocket;
@@ -16,7 +15,7 @@ class SensorManager;
 // Receives the forwarding datagrams of another instance and carries their
 // samples on unchanged, with the warning level the sender gave them. A type
 // not heard from for the time-out reports WRONG.
-class UDPSensor : public ISensor {
+class UDPSensor : public ASampleTableSensor {
 public:
     // Out-of-order records are counted; this many are also logged.
     static constexpr int kLoggedOutOfOrderEvents = 27;
@@ -35,9 +34,6 @@ public:
     bool Update() override;
     // Counts the samples of the type received so far.
     uint32_t lastTimeUpdated(ISensorData::Type type) override;
-    ISensorData* getData(ISensorData::Type type) override { return samples.get(type); }
-    bool isDataTypeSupported(ISensorData::Type type) override { return samples.supports(type); }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return samples.getTypes(); }
     WarningLevel getWarning(ISensorData::Type type) override;
     std::wstring getSensorDetails() override;
 
@@ -57,7 +53,6 @@ private:
     SensorManager& manager;
     Settings settings;
     std::function<uint32_t()> clock;
-    SensorSampleTable samples;
     std::unique_ptr<ASocket> socket;
     std::vector<char> receiveBuffer;
 

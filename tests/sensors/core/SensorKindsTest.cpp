@@ -37,10 +37,18 @@ protected:
 TEST_F(SensorKindsTest, KindsKeepTheirPersistedPlacesAndPresetsNameThem) {
     // Settings files store a sensor by the index of its kind, so existing
     // kinds keep their places; every preset must name the kind at its index.
-    const char* const kPersistedOrder[] = {"Official SensorFusion", "LogFile", "UDP (forwarded data)",
-                                           "Flybox Autopilot + Sensors", "FlightGear Flight Simulator",
-                                           "XPlane Flight Simulator", "GDL90 compatible device", "Position Simulation",
-                                           "RPCSensor", "PFD Sensors / ProbeUnit 2"};
+    const char* const kPersistedOrder[] = {"Official SensorFusion",
+                                           "LogFile",
+                                           "UDP (forwarded data)",
+                                           "Flybox Autopilot + Sensors",
+                                           "FlightGear Flight Simulator",
+                                           "XPlane Flight Simulator",
+                                           "GDL90 compatible device",
+                                           "Position Simulation",
+                                           "RPCSensor",
+                                           "PFD Sensors / ProbeUnit 2",
+                                           "Network ADS-B (Beast/AVR)",
+                                           "RTL-SDR ADS-B"};
     const auto& factories = manager.getSensorFactories();
     ASSERT_EQ(factories.size(), std::size(kPersistedOrder));
     for (size_t i = 0; i < factories.size(); ++i)

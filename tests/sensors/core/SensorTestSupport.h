@@ -6,6 +6,7 @@
 
 #include "sensors/SensorManager.h"
 #include "sensors/SensorSampleTable.h"
+#include "support/RecordingUI.h"
 
 inline std::vector<ISensorData::Type> allSampleTypes() {
     std::vector<ISensorData::Type> types;
@@ -93,33 +94,4 @@ public:
 
     std::vector<std::string>* log;
     std::string name;
-};
-
-// Remembers what the manager and its sensors show and ask.
-class RecordingUI : public ISensorManagerUI {
-public:
-    void setMessage(const void*, const std::wstring& text, int colour, int durationMs) override {
-        messages.push_back(text);
-        colours.push_back(colour);
-        durations.push_back(durationMs);
-    }
-    void removeMessage(const void*) override {}
-    void OnSensorChanged() override { ++sensorChanges; }
-    int askUserChoice(const std::wstring& question, const std::vector<std::wstring>& choices) override {
-        questions.push_back(question);
-        lastChoices = choices;
-        return answer;
-    }
-    IConfigOverride* chooseSensorConfigOverride(const std::vector<ConfigOverrideSection>&) override { return chosen; }
-    bool saw(const std::wstring& text) const {
-        return std::find(messages.begin(), messages.end(), text) != messages.end();
-    }
-
-    std::vector<std::wstring> messages;
-    std::vector<int> colours, durations;
-    std::vector<std::wstring> questions;
-    std::vector<std::wstring> lastChoices;
-    int answer = -1;
-    int sensorChanges = 0;
-    IConfigOverride* chosen = nullptr;
 };
