@@ -77,6 +77,13 @@ void Drawer2D::draw(video::ITexture* texture, const core::vector2df& position, c
     drawTriangles(scratch, colour, texture, clip);
 }
 
+void Drawer2D::drawOpaque(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
+                          f32 rotation, const core::vector2df& centre, const core::rect<s32>* clip) {
+    opaqueTexture = true;
+    draw(texture, position, size, rotation, centre, video::SColor(255, 255, 255, 255), clip);
+    opaqueTexture = false;
+}
+
 void Drawer2D::drawRectangleOutline(const core::rect<s32>& area, f32 width, video::SColor colour,
                                     const core::rect<s32>* clip) {
     const f32 inset = width / 2;
@@ -146,9 +153,10 @@ void Drawer2D::drawTriangles(const shapes::Triangles& input, video::SColor colou
     // vertex colour.
     const bool fading =
         texture && colour.getAlpha() < 255 && fadingTextureMaterial != video::EMT_TRANSPARENT_ALPHA_CHANNEL;
-    material.MaterialType = fading    ? fadingTextureMaterial
-                            : texture ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
-                                      : materialType;
+    material.MaterialType = fading          ? fadingTextureMaterial
+                            : opaqueTexture ? video::EMT_SOLID
+                            : texture       ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
+                                            : materialType;
     material.setTexture(0, texture);
     driver->setMaterial(material);
     // 16-bit indices: hand the triangles over in batches that fit.

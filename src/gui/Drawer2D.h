@@ -38,6 +38,8 @@ public:
     // Every shape below is cut to the current clip rectangle and, when given,
     // to the clip of the call as well. Null removes the current clip.
     void setClipRect(const irr::core::rect<irr::s32>* clip);
+    // The current clip rectangle; null when there is none.
+    const irr::core::rect<irr::s32>* getClipRect() const { return hasClip ? &currentClip : nullptr; }
 
     // The texture stretched over size with its upper left corner at position,
     // then turned by rotation about the point at the fractions centre of the
@@ -46,6 +48,13 @@ public:
               irr::f32 rotation, const irr::core::vector2df& centre = irr::core::vector2df(0.5f, 0.5f),
               irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255),
               const irr::core::rect<irr::s32>* clip = nullptr);
+
+    // The same, with the texture's alpha ignored: for pictures that cover
+    // their place whole (the map's chart), so that nothing beneath shows
+    // through where their painting left the alpha below one.
+    void drawOpaque(irr::video::ITexture* texture, const irr::core::vector2df& position,
+                    const irr::core::vector2df& size, irr::f32 rotation, const irr::core::vector2df& centre,
+                    const irr::core::rect<irr::s32>* clip = nullptr);
 
     // The outline of the rectangle, drawn inside it (a panel's frame).
     void drawRectangleOutline(const irr::core::rect<irr::s32>& area, irr::f32 width, irr::video::SColor colour,
@@ -86,6 +95,7 @@ private:
     irr::video::E_MATERIAL_TYPE materialType = irr::video::EMT_TRANSPARENT_VERTEX_ALPHA;
     irr::video::E_MATERIAL_TYPE fadingTextureMaterial = irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL;
     bool hasClip = false;
+    bool opaqueTexture = false;  // during drawOpaque
     irr::core::rect<irr::s32> currentClip;
     std::vector<irr::video::S3DVertex> vertices;  // reused between calls
     shapes::Triangles scratch;                    // likewise, for the shapes

@@ -64,7 +64,7 @@ void ChartPicture::start(const MapViewport& view, double margin) {
 
 void ChartPicture::beginTarget(bool clear) {
     map.getDrawer().setClipRect(nullptr);
-    map.getDrawer().getDriver()->setRenderTarget(drawing, clear, clear, video::SColor(0, 0, 0, 0));
+    map.getDrawer().getDriver()->setRenderTarget(drawing, clear, clear, map.getBackgroundColour());
 }
 
 void ChartPicture::endTarget() { map.getDrawer().getDriver()->setRenderTarget(nullptr, false, false); }

@@ -190,7 +190,6 @@ void Map2D::render(core::rect<int> panelArea) {
 
     Drawer2D& drawer = getDrawer();
     drawer.setClipRect(&area);
-    drawer.fillRectangle(area, backgroundColour());
     drawPicture();
     if (picture.hasPicture() && picture.getShownViewport().scaleMeasure <= kLabelScaleLimit &&
         picture.getShownViewport().zoom == viewport.zoom)
@@ -202,20 +201,25 @@ void Map2D::render(core::rect<int> panelArea) {
     drawer.setClipRect(nullptr);
 }
 
-video::SColor Map2D::backgroundColour() const {
+video::SColor Map2D::getBackgroundColour() const {
     const MapColour c = getMapBackground(getPalette());
     return video::SColor(c.a, c.r, c.g, c.b);
 }
 
 void Map2D::drawPicture() {
+    const PicturePlacement p = picture.hasPicture()
+                                   ? placePicture(picture.getShownViewport(), viewport, picture.getMargin())
+                                   : PicturePlacement();
+    // The picture holds the ground too: only where it does not reach (while
+    // zooming out, before the first one) is the ground drawn beneath.
+    if (!picture.hasPicture() || !pictureCovers(p, turn)) getDrawer().fillRectangle(area, getBackgroundColour());
     if (!picture.hasPicture()) return;
-    const PicturePlacement p = placePicture(picture.getShownViewport(), viewport, picture.getMargin());
     const double pivotX = viewport.width / 2.0, pivotY = viewport.height / 2.0;
-    getDrawer().draw(picture.getTexture(),
-                     core::vector2df(area.UpperLeftCorner.X + p.left, area.UpperLeftCorner.Y + p.top + turn.shiftDown),
-                     core::vector2df(p.width, p.height), static_cast<f32>(turn.track),
-                     core::vector2df((pivotX - p.left) / p.width, (pivotY - p.top) / p.height),
-                     video::SColor(255, 255, 255, 255), &area);
+    getDrawer().drawOpaque(
+        picture.getTexture(),
+        core::vector2df(area.UpperLeftCorner.X + p.left, area.UpperLeftCorner.Y + p.top + turn.shiftDown),
+        core::vector2df(p.width, p.height), static_cast<f32>(turn.track),
+        core::vector2df((pivotX - p.left) / p.width, (pivotY - p.top) / p.height), &area);
 }
 
 void Map2D::drawOwnShip() {
@@ -248,7 +252,7 @@ void Map2D::drawOwnShip() {
 }
 
 void Map2D::renderPreview(core::rect<int> previewArea) {
-    getDrawer().fillRectangle(previewArea, backgroundColour());
+    getDrawer().fillRectangle(previewArea, getBackgroundColour());
     getDrawer().drawTextCentred(getFont(previewArea.getHeight() / 6), L"2D-Map", previewArea,
                                 isNight() ? video::SColor(255, 200, 200, 200) : video::SColor(255, 40, 40, 60));
 }

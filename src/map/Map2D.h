@@ -72,6 +72,12 @@ public:
     double getScaleMeasure() const { return viewport.scaleMeasure; }
     // Whether a new chart picture is still being drawn.
     bool isDrawingChart() const { return picture.isDrawing(); }
+    // Whether the picture shown is the one for the view of the last frame
+    // (none is pending or being drawn).
+    bool isChartCurrent() const {
+        return !picture.isDrawing() && picture.hasPicture() &&
+               pictureStillServes(picture.getShownViewport(), viewport, picture.getMargin());
+    }
     // Elements in the chart picture shown now.
     size_t getDrawnElementCount() const { return picture.getShownElements().size(); }
     const std::vector<int32_t>& getDrawnElements() const { return picture.getShownElements(); }
@@ -98,6 +104,8 @@ public:
     const MapSettings& getOptions() const { return options; }
     const units::UnitConverter& getUnits() const;
     bool isNight() const;
+    // The ground the chart is drawn on, in the style in use.
+    irr::video::SColor getBackgroundColour() const;
     irr::gui::IGUIFont* getFont(int pixelHeight) const;
     // The panel's rectangle on the screen in the last frame.
     const irr::core::rect<int>& getArea() const { return area; }
@@ -122,7 +130,6 @@ private:
     // What lies near the point, for the long tap.
     void showElementsNear(PanelPoint panelPoint);
     double renderMargin() const;
-    irr::video::SColor backgroundColour() const;
     bool processMouse(const irr::SEvent::SMouseInput& mouse);
     void processPinch(const irr::SEvent::SUserEvent& user);
     void endGesture(int x, int y);

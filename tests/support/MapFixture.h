@@ -1,6 +1,8 @@
 #pragma once
 // A map panel over the demo chart of the build's home in the suite's
 // window, with the pilot's controls as the map sees them.
+#include <unistd.h>
+
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -105,7 +107,8 @@ protected:
         for (int i = 0; i < 200; ++i) {
             if (frame) frame->drop();
             frame = render([&] { map.render(area); });
-            if (i > 2 && !map.isDrawingChart()) break;
+            if (i > 2 && map.isChartCurrent()) break;
+            if (i > 2) usleep(10000);  // a zoom rests before the chart is drawn for it
         }
         return frame;
     }

@@ -7,6 +7,8 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <memory>
 #include <string>
@@ -79,8 +81,12 @@ void centre(Map2D& map, double longitude, double latitude) {
     map.processPanelEvent("zoom", {{"zoom", std::to_string(densestLabelZoom(latitude))}});
 }
 
+// Until the chart is drawn for the view (a zoom rests before that).
 void settle(Map2D& map) {
-    for (int i = 0; i < 1000 && (i < 2 || map.isDrawingChart()); ++i) bench().frame(map);
+    for (int i = 0; i < 1000 && (i < 2 || !map.isChartCurrent()); ++i) {
+        bench().frame(map);
+        usleep(5000);
+    }
 }
 
 void fullRerender(benchmark::State& state, ExtendedChart* chart, double longitude, double latitude) {

@@ -1,6 +1,8 @@
 #include "map/view/MapPlacement.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 constexpr double kRadiansPerDegree = M_PI / 180.0;
@@ -42,4 +44,15 @@ bool pictureStillServes(const MapViewport& drawnFor, const MapViewport& now, dou
 double turnMargin(double width, double height) {
     const double halfDiagonal = std::sqrt(width * width + height * height) / 2.0;
     return std::ceil(halfDiagonal - std::min(width, height) / 2.0 + height / 4.0);
+}
+
+bool pictureCovers(const PicturePlacement& picture, const MapTurn& turn) {
+    for (PanelPoint corner : {PanelPoint{0, 0}, PanelPoint{turn.width, 0}, PanelPoint{0, turn.height},
+                              PanelPoint{turn.width, turn.height}}) {
+        const PanelPoint v = turn.toView(corner);
+        if (v.x < picture.left || v.y < picture.top || v.x > picture.left + picture.width ||
+            v.y > picture.top + picture.height)
+            return false;
+    }
+    return true;
 }

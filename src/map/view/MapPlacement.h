@@ -35,6 +35,10 @@ struct PicturePlacement {
 };
 PicturePlacement placePicture(const MapViewport& drawnFor, const MapViewport& now, double margin);
 
+// Whether the placed picture, turned as the panel shows it, covers the
+// whole panel (nothing of the ground beneath needs drawing).
+bool pictureCovers(const PicturePlacement& picture, const MapTurn& turn);
+
 // Whether a picture drawn for `drawnFor` still serves `now` as it is: same
 // zoom and size, and moved less than half the margin.
 bool pictureStillServes(const MapViewport& drawnFor, const MapViewport& now, double margin);

@@ -18,17 +18,19 @@ GMeter::GMeter(const InstrumentContext& context) : InstrumentPanel(context, "G-M
 
 void GMeter::render(core::rect<int> area) {
     dial = makeQuadratic(area);
-    drawTurned(texture("gauge_back.png"), dial, 0);
-    drawBand(dial, gMeterAngle(-1.0), gMeterAngle(3.8), 0.86, 16, video::SColor(255, 40, 190, 60));
-    drawTick(dial, gMeterAngle(3.8), 0.75, 0.95, 8, video::SColor(255, 230, 40, 30));
-    for (int g = static_cast<int>(kGMeterMinimum); g <= static_cast<int>(kGMeterMaximum); ++g) {
-        drawTick(dial, gMeterAngle(g), 0.75, 0.95, 5, kWhite);
-        drawLabel(dial, gMeterAngle(g), 0.6, std::to_wstring(g), kWhite);
-        if (g < kGMeterMaximum) drawTick(dial, gMeterAngle(g + 0.5), 0.86, 0.95, 3, kWhite);
-    }
-    const core::vector2di c = dial.getCenter();
-    const int h = dial.getHeight() / 12;
-    drawText(L"G", core::rect<int>(c.X - h, c.Y + h, c.X + h, c.Y + 2 * h), kWhite);
+    drawLayer(scale, dial, 0, [this](const core::rect<int>& d) {
+        drawTurned(texture("gauge_back.png"), d, 0);
+        drawBand(d, gMeterAngle(-1.0), gMeterAngle(3.8), 0.86, 16, video::SColor(255, 40, 190, 60));
+        drawTick(d, gMeterAngle(3.8), 0.75, 0.95, 8, video::SColor(255, 230, 40, 30));
+        for (int g = static_cast<int>(kGMeterMinimum); g <= static_cast<int>(kGMeterMaximum); ++g) {
+            drawTick(d, gMeterAngle(g), 0.75, 0.95, 5, kWhite);
+            drawLabel(d, gMeterAngle(g), 0.6, std::to_wstring(g), kWhite);
+            if (g < kGMeterMaximum) drawTick(d, gMeterAngle(g + 0.5), 0.86, 0.95, 3, kWhite);
+        }
+        const core::vector2di c = d.getCenter();
+        const int h = d.getHeight() / 12;
+        drawText(L"G", core::rect<int>(c.X - h, c.Y + h, c.X + h, c.Y + 2 * h), kWhite);
+    });
     auto* acc = static_cast<Acceleration_Data*>(
         acceleration.poll(context.sensors->getDefaultSensor(ISensorData::ACCELERATION), now()));
     if (!acc) {

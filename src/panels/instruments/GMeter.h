@@ -11,6 +11,7 @@ public:
     bool processEvent(irr::SEvent event) override;
 
 private:
+    DialLayer scale;
     SampleWatch acceleration{ISensorData::ACCELERATION, kSampleTimeout};
     irr::core::rect<int> dial;
     double lowest = 1.0, highest = 1.0;

@@ -36,6 +36,46 @@ void InstrumentPanel::drawTurned(video::ITexture* t, const core::rect<int>& squa
         static_cast<f32>(-degrees), core::vector2df(0.5f, 0.5f), tint());
 }
 
+InstrumentPanel::DialLayer::~DialLayer() {
+    if (driver && texture) driver->removeTexture(texture);
+}
+
+InstrumentPanel::LayerState InstrumentPanel::beginLayer(DialLayer& layer, const core::rect<int>& dial,
+                                                        uint64_t key) const {
+    Drawer2D* drawer = context.app->getDrawer();
+    video::IVideoDriver* driver = drawer->getDriver();
+    const core::dimension2d<u32> size(std::max(1, dial.getWidth()), std::max(1, dial.getHeight()));
+    key = key * 2 + (isNight() ? 1 : 0);
+    if (layer.texture && layer.size == size && layer.key == key) return LAYER_READY;
+    if (!driver->queryFeature(video::EVDF_RENDER_TO_TARGET)) return NO_LAYER;
+    if (layer.texture && layer.size != size) driver->removeTexture(layer.texture), layer.texture = nullptr;
+    if (!layer.texture) layer.texture = driver->addRenderTargetTexture(size, "dial-layer", video::ECF_A8R8G8B8);
+    if (!layer.texture) return NO_LAYER;
+    layer.driver = driver, layer.size = size, layer.key = key;
+    const core::rect<s32>* clip = drawer->getClipRect();
+    clipWasSet = clip != nullptr;
+    if (clip) savedClip = *clip;
+    drawer->setClipRect(nullptr);
+    driver->setRenderTarget(layer.texture, true, true, video::SColor(0, 0, 0, 0));
+    return LAYER_TO_PAINT;
+}
+
+void InstrumentPanel::endLayer() const {
+    Drawer2D* drawer = context.app->getDrawer();
+    drawer->getDriver()->setRenderTarget(nullptr, false, false);
+    drawer->setClipRect(clipWasSet ? &savedClip : nullptr);
+}
+
+void InstrumentPanel::showLayer(const DialLayer& layer, const core::rect<int>& dial) const {
+    // The picture holds the tint already.
+    if (layer.texture)
+        context.app->getDrawer()->draw(layer.texture,
+                                       core::vector2df(static_cast<f32>(dial.UpperLeftCorner.X),
+                                                       static_cast<f32>(dial.UpperLeftCorner.Y)),
+                                       core::vector2df(static_cast<f32>(dial.getWidth()), static_cast<f32>(dial.getHeight())),
+                                       0.0f);
+}
+
 void InstrumentPanel::drawUnavailable(const core::rect<int>& area) const {
     Drawer2D* d = context.app->getDrawer();
     const video::SColor red(230, 220, 30, 30);

@@ -1,6 +1,7 @@
 #pragma once
 #include <irrlicht.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -65,6 +66,44 @@ protected:
     // A coloured band between two angles (from < to, clockwise).
     void drawBand(const irr::core::rect<int>& dial, double from, double to, double r, double width,
                   irr::video::SColor colour) const;
+    // What does not move on a dial (its back, arcs, ticks and numbers),
+    // painted once into a picture of the dial's size and drawn from there
+    // until the dial's size or the key changes: a scale painted tick by tick
+    // costs a software renderer a draw call per tick in every frame.
+    class DialLayer {
+    public:
+        DialLayer() = default;
+        DialLayer(const DialLayer&) = delete;
+        DialLayer& operator=(const DialLayer&) = delete;
+        ~DialLayer();
+
+    private:
+        friend class InstrumentPanel;
+        irr::video::IVideoDriver* driver = nullptr;
+        irr::video::ITexture* texture = nullptr;
+        irr::core::dimension2d<irr::u32> size;
+        uint64_t key = 0;
+    };
+    enum LayerState { LAYER_READY, LAYER_TO_PAINT, NO_LAYER };
+    // Draws the layer over the dial, calling paint(the dial at the
+    // picture's origin) first when it must be painted anew. The key must
+    // change with everything paint depends on besides the size; the night
+    // style is part of it already.
+    template <class Paint>
+    void drawLayer(DialLayer& layer, const irr::core::rect<int>& dial, uint64_t key, Paint&& paint) const {
+        switch (beginLayer(layer, dial, key)) {
+            case LAYER_READY: break;
+            case LAYER_TO_PAINT:
+                paint(irr::core::rect<int>(0, 0, dial.getWidth(), dial.getHeight()));
+                endLayer();
+                break;
+            case NO_LAYER:  // a driver without pictures: paint every frame
+                paint(dial);
+                return;
+        }
+        showLayer(layer, dial);
+    }
+
     // White by day; dimmed at night so the panel does not dazzle.
     irr::video::SColor tint() const;
     bool isNight() const;
@@ -75,6 +114,13 @@ protected:
 
 private:
     irr::video::ITexture* loadTexture(const char* file) const;
+    // LAYER_TO_PAINT: the layer's picture is the target until endLayer().
+    LayerState beginLayer(DialLayer& layer, const irr::core::rect<int>& dial, uint64_t key) const;
+    void endLayer() const;
+    void showLayer(const DialLayer& layer, const irr::core::rect<int>& dial) const;
+    // While a layer is painted: the clip it replaced.
+    mutable bool clipWasSet = false;
+    mutable irr::core::rect<irr::s32> savedClip;
     // Looked up once per file: the lookup builds paths, which a frame
     // should not pay for. Keyed by the literal's address.
     mutable std::vector<std::pair<const char*, irr::video::ITexture*>> textures;

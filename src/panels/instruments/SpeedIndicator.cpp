@@ -51,6 +51,16 @@ void SpeedIndicator::render(core::rect<int> area) {
 }
 
 void SpeedIndicator::renderGauge(const core::rect<int>& dial, double knots, bool isGround, bool live) {
+    const uint64_t key = uint64_t(context.units->getSpeedUnit()) * 2 + (isGround ? 1 : 0);
+    drawLayer(scale, dial, key, [&](const core::rect<int>& d) { paintScale(d, isGround); });
+    if (!live) {
+        drawUnavailable(dial);
+        return;
+    }
+    drawTurned(texture("needle.png"), dial, angleOf(knots));
+}
+
+void SpeedIndicator::paintScale(const core::rect<int>& dial, bool isGround) const {
     drawTurned(texture("gauge_back.png"), dial, 0);
     // Arcs: white Vso..Vfe inside, green Vs..Vno and yellow Vno..Vne outside.
     drawBand(dial, angleOf(speeds.vso), angleOf(speeds.vfe), 0.74, 14, kWhite);
@@ -72,11 +82,6 @@ void SpeedIndicator::renderGauge(const core::rect<int>& dial, double knots, bool
     drawText(isGround ? L"GroundSpeed" : L"AirSpeed", core::rect<int>(c.X - h * 4, c.Y + h, c.X + h * 4, c.Y + h * 2),
              kWhite);
     drawText(context.units->getSpeedLabel(), core::rect<int>(c.X - h * 3, c.Y - h * 2, c.X + h * 3, c.Y - h), kWhite);
-    if (!live) {
-        drawUnavailable(dial);
-        return;
-    }
-    drawTurned(texture("needle.png"), dial, angleOf(knots));
 }
 
 void SpeedIndicatorFactory::loadSetupFromIni(IniFile* ini, std::string section) {

@@ -22,6 +22,9 @@ public:
 
 private:
     void renderGauge(const irr::core::rect<int>& dial, double knots, bool groundSpeed, bool live);
+    // The back, arcs, ticks, numbers and the source's name.
+    void paintScale(const irr::core::rect<int>& dial, bool groundSpeed) const;
+    DialLayer scale;
     double angleOf(double knots) const;
 
     AircraftSpeeds speeds;

@@ -14,7 +14,7 @@ TEST(SensorConfigEditor, RemovingASensorRenumbersTheRestAndTheirSources) {
     registerSensorKinds(manager);
     IniFile ini;
     SensorConfigEditor editor(ini, manager.getSensorFactories());
-    for (int kind : {kSimulation, kGDL90, kSimulation, 10}) editor.addSensor(kind);  // 10: no such kind
+    for (int kind : {kSimulation, kGDL90, kSimulation, 42}) editor.addSensor(kind);  // 42: no such kind
     ini.set("S3", "speed", "fast");
     editor.setDefaultSource(ISensorData::POSITION, 1);
     editor.setDefaultSource(ISensorData::TRAFFIC, 2);

@@ -162,6 +162,12 @@ TEST(MapPlacement, APictureFollowsTheViewUntilItHasMovedHalfItsMargin) {
     EXPECT_NEAR(p.width, 1000, 1e-9);
     EXPECT_TRUE(pictureStillServes(drawn, now, 100));
     EXPECT_FALSE(pictureStillServes(drawn, now, 50));
+    EXPECT_TRUE(pictureCovers(p, MapTurn::northUp(800, 480)));
+    EXPECT_FALSE(pictureCovers(placePicture(drawn, now, 20), MapTurn::northUp(800, 480)));
+    // Turned, the corners reach further out: the turn margin covers them.
+    const double m = turnMargin(800, 480);
+    EXPECT_TRUE(pictureCovers(placePicture(drawn, drawn, m), MapTurn::trackUp(45, 800, 480)));
+    EXPECT_FALSE(pictureCovers(placePicture(drawn, drawn, 100), MapTurn::trackUp(45, 800, 480)));
     // Zoomed in twice about the same centre: twice the size, same middle.
     const MapViewport closer = calculateViewport(input(-123.0, 49.0, 0.04));
     const PicturePlacement z = placePicture(drawn, closer, 100);
