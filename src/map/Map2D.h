@@ -127,8 +127,10 @@ private:
     void drawPicture();
     void drawOwnShip();
     void select(PanelPoint panelPoint);
-    // What lies near the point, for the long tap.
+    // What lies near the point, for the long tap: its details, or a new
+    // waypoint of the pilot's own there or at the aircraft.
     void showElementsNear(PanelPoint panelPoint);
+    void insertWaypoint(ChartPosition position);
     double renderMargin() const;
     bool processMouse(const irr::SEvent::SMouseInput& mouse);
     void processPinch(const irr::SEvent::SUserEvent& user);

@@ -8,7 +8,9 @@
 #include "chart/files/IChart.h"
 #include "map/ChartRenderers.h"
 #include "map/IMapLayer.h"
+#include "chart/elements/WaypointElement.h"
 #include "map/Map2D.h"
+#include "panels/PanelManager.h"
 
 using namespace irr;
 
@@ -134,18 +136,57 @@ void Map2D::select(PanelPoint point) {
 }
 
 void Map2D::showElementsNear(PanelPoint point) {
-    std::wostringstream list;
-    const ChartPosition at = fromPanel(point);
-    list.precision(5);
-    list << std::fixed << at.latitude << L", " << at.longitude << L"\n";
+    const ChartPosition marked = fromPanel(point);
+    std::wostringstream where;
+    where.precision(5);
+    where << std::fixed << marked.latitude << L", " << marked.longitude;
+    // Everything under the finger, each with its details, then "Insert" for
+    // a waypoint of the pilot's own.
+    std::vector<std::wstring> answers, titles, details;
     if (context.chart && context.renderers) {
         for (int32_t id : picture.getShownElements()) {
             const IChartElement* element = context.chart->getChartElement(id);
             if (!element) continue;
             IChartElementRenderer* renderer = context.renderers->forType(element->getType());
-            if (renderer->isMouseOver2D(this, element, id, point))
-                list << L"\n" << renderer->getSelectionListLabel(element, getUnits());
+            if (!renderer->isMouseOver2D(this, element, id, point)) continue;
+            titles.push_back(renderer->getSelectionListLabel(element, getUnits()));
+            details.push_back(renderer->getSelectionListDetails(element, getUnits(), true));
+            answers.push_back(L"Info: " + titles.back());
         }
     }
-    if (context.instruments.showMessageBox) context.instruments.showMessageBox(L"Info", list.str());
+    if (!context.askChoice) {
+        std::wstring list = where.str();
+        for (const std::wstring& title : titles) list += L"\n" + title;
+        if (context.instruments.showMessageBox) context.instruments.showMessageBox(L"Info", list);
+        return;
+    }
+    const size_t insert = answers.size();
+    answers.push_back(L"Insert");
+    const ChartPosition own = this->own.position;
+    context.askChoice(L"Info", where.str(), answers, [this, insert, titles, details, marked, own](int chosen) {
+        if (chosen < 0) return;
+        if (static_cast<size_t>(chosen) < insert) {
+            if (context.instruments.showMessageBox) context.instruments.showMessageBox(titles[chosen], details[chosen]);
+            return;
+        }
+        context.askChoice(L"Insert", L"Create at:", {L"current aircraft's position", L"marked position"},
+                          [this, marked, own](int at) {
+                              if (at >= 0) insertWaypoint(at == 0 ? own : marked);
+                          });
+    });
+}
+
+void Map2D::insertWaypoint(ChartPosition position) {
+    if (!context.chart) return;
+    WaypointElement waypoint;
+    waypoint.position = position;
+    waypoint.ident = "USER" + std::to_string(context.chart->getCustomElementCount() + 1);
+    if (context.chart->addCustomChartElement(&waypoint) < 0) {
+        if (context.instruments.showMessageBox)
+            context.instruments.showMessageBox(L"Insert", L"The waypoint could not be stored.");
+        return;
+    }
+    // Every map shows it at once.
+    if (context.instruments.panels) context.instruments.panels->OnChartChanged();
+    else OnChartChanged();
 }

@@ -3,6 +3,8 @@
 // window, with the pilot's controls as the map sees them.
 #include <unistd.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -21,6 +23,7 @@
 #include "sensors/SensorKinds.h"
 #include "sensors/SensorManager.h"
 #include "support/GuiWindow.h"
+#include "support/TempDir.h"
 #include "support/TestAppContext.h"
 
 // A receiver of position, altitude and traffic that reports what the test
@@ -63,7 +66,12 @@ protected:
             const std::string home = std::string(CIRRONA_BINARY_DIR) + "/cirrona-home/";
             std::string storage, error;
             ASSERT_TRUE(findChartStoragePath(home, &storage, &error)) << error;
-            chart = new ExtendedChart(home, 100000, 80, nullptr, storage);
+            // The demo chart's data, with a home of the suite's own for the
+            // waypoints the tests make.
+            static TempDir ownHome;
+            std::filesystem::create_directories(ownHome / "data");
+            std::filesystem::copy_file(home + "data/data.ini", ownHome / "data/data.ini");
+            chart = new ExtendedChart(ownHome.path(), 100000, 80, nullptr, storage);
             chart->loadData();
         }
         renderers = std::make_shared<ChartRenderers>(app->drawer);
@@ -80,6 +88,12 @@ protected:
         };
         context.chart = chart;
         context.renderers = renderers;
+        context.askChoice = [this](const std::wstring&, const std::wstring& question, std::vector<std::wstring> answers,
+                                   std::function<void(int)> chosen) {
+            questions.push_back(question);
+            offered.push_back(answers);
+            chosen(answerWith ? answerWith(answers) : -1);
+        };
     }
 
     // The map reads the aircraft from this receiver from now on.
@@ -123,5 +137,9 @@ protected:
     MapContext context;
     bool night = false;
     std::wstring shownTitle, shownText;
+    // The pilot's answers to the map's questions, and what was asked.
+    std::function<int(const std::vector<std::wstring>&)> answerWith;
+    std::vector<std::wstring> questions;
+    std::vector<std::vector<std::wstring>> offered;
     static inline ExtendedChart* chart = nullptr;
 };

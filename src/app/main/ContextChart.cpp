@@ -1,6 +1,7 @@
 // The chart and the map panels it feeds.
 #include "app/LoadingScreen.h"
 #include "app/main/Context.h"
+#include "app/main/ProgramDialogs.h"
 #include "base/DataLocationsFile.h"
 #include "base/Logger.h"
 #include "base/StringConversions.h"
@@ -45,6 +46,10 @@ IPanelFactory* Context::createPanelFactory(int index, const InstrumentContext& i
     map.instruments = instruments;
     map.chart = chart.get();
     map.renderers = chartRenderers;
+    map.askChoice = [this](const std::wstring& title, const std::wstring& question, std::vector<std::wstring> answers,
+                           std::function<void(int)> chosen) {
+        dialogs->askChoice(title, question, std::move(answers), std::move(chosen));
+    };
     // Traffic over the chart, from the sensors' default traffic source.
     map.layers.push_back([this](Map2D&) -> std::unique_ptr<IMapLayer> {
         return std::make_unique<TrafficMapLayer>(*sensorManager, nullptr);

@@ -117,6 +117,15 @@ void ProgramDialogs::showMessage(const std::wstring& title, const std::wstring& 
     host(std::make_unique<ChoiceDialog>(dialogContext, title, text, std::vector<std::wstring>{L"OK"}));
 }
 
+void ProgramDialogs::askChoice(const std::wstring& title, const std::wstring& question,
+                               std::vector<std::wstring> answers, std::function<void(int)> chosen) {
+    host(std::make_unique<ChoiceDialog>(dialogContext, title, question, std::move(answers)),
+         [this, chosen](ADialog& d) {
+             const int choice = static_cast<ChoiceDialog&>(d).getChoice();
+             later([chosen, choice] { chosen(choice); });
+         });
+}
+
 void ProgramDialogs::showAltimeterSetting() {
     host(std::make_unique<AltimeterDialog>(dialogContext, *context.getSensorManager(),
                                            context.getUnitConverter().getPressureUnit()));

@@ -26,6 +26,10 @@ public:
     const DialogContext& getDialogContext() const { return dialogContext; }
 
     void showMessage(const std::wstring& title, const std::wstring& text);
+    // A question with its answers; chosen(index, or -1 when closed) runs
+    // after the dialog has gone, so it may ask the next question.
+    void askChoice(const std::wstring& title, const std::wstring& question, std::vector<std::wstring> answers,
+                   std::function<void(int)> chosen);
     void showAltimeterSetting();
     void showSensorPresets();
     void showSensorSetup();

@@ -129,6 +129,20 @@ TEST_F(MapFixture, ZoomControlWheelAndDragZoomWithinTheLimits) {
     EXPECT_NEAR(map.getZoom(), start, 1e-12);
     map.processEvent(mouse(irr::EMIE_MOUSE_WHEEL, 300, 200, -1.0f));
     EXPECT_NEAR(map.getZoom(), start * 2.0 / 3.0, 1e-12);
+    // Two fingers spread from 100 to 300 pixels apart: twice the zoom.
+    const auto pinch = [&](irr::s32 phase, irr::s32 distance) {
+        irr::SEvent e{};
+        e.EventType = irr::EET_USER_EVENT;
+        e.UserEvent.UserData1 = phase, e.UserEvent.UserData2 = distance;
+        return map.processEvent(e);
+    };
+    const double beforePinch = map.getZoom();
+    EXPECT_FALSE(pinch(Map2D::kPinchStart, 100));
+    pinch(Map2D::kPinchMove, 200);
+    pinch(Map2D::kPinchMove, 300);
+    pinch(Map2D::kPinchEnd, 300);
+    EXPECT_NEAR(map.getZoom(), beforePinch * 2.0, 1e-12);
+    map.processPanelEvent("zoom", {{"zoom", std::to_string(start * 2.0 / 3.0)}});
     // A drag down the whole zoom control's height zooms out as far as the
     // panel's height would, scaled to the part dragged.
     const int y0 = controls.zoom.top + 4, y1 = controls.zoom.bottom - 4;
@@ -199,4 +213,42 @@ TEST_F(MapFixture, CoastlinesLieWhereTheyProjectWhenThePilotShowsThem) {
     frame->drop();
     EXPECT_GT(shores.segments, 20);
     EXPECT_GE(shores.inked, shores.segments * 8 / 10);  // labels may cover a few
+}
+
+TEST_F(MapFixture, ALongTapListsWhatLiesThereAndInsertsAWaypointOfThePilotsOwn) {
+    Map2D map(context, MapSettings());
+    show(map, kCyvrLongitude, kCyvrLatitude, 0.02)->drop();
+    const AirportElement* cyvr = airport(chart, "CYVR");
+    ASSERT_NE(cyvr, nullptr);
+    const PanelPoint at = map.toPanel(cyvr->getPosition());
+    const auto longTap = [&](int x, int y) {
+        map.processEvent(mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, x, y));
+        usleep(900000);  // held past the long tap
+        map.processEvent(mouse(irr::EMIE_LMOUSE_LEFT_UP, x, y));
+    };
+    // The airport is offered (among the airspaces around it) with its
+    // details.
+    answerWith = [](const std::vector<std::wstring>& answers) {
+        for (size_t i = 0; i < answers.size(); ++i)
+            if (answers[i].find(L"CYVR") != std::wstring::npos) return int(i);
+        return -1;
+    };
+    longTap(int(at.x), int(at.y));
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].back(), L"Insert");
+    EXPECT_NE(shownTitle.find(L"CYVR"), std::wstring::npos);
+    EXPECT_FALSE(shownText.empty());
+
+    // "Insert" at the marked position: a waypoint of the pilot's own is
+    // drawn there (its circle in navaid blue) on an empty spot of the map.
+    const int count = chart->getCustomElementCount();
+    const PanelPoint spot{200, 420};
+    answerWith = [](const std::vector<std::wstring>& answers) { return answers.back() == L"Insert" ? int(answers.size()) - 1 : 1; };
+    longTap(int(spot.x), int(spot.y));
+    ASSERT_EQ(questions.back(), L"Create at:");
+    EXPECT_EQ(chart->getCustomElementCount(), count + 1);
+    irr::video::IImage* frame = settle(map);
+    EXPECT_GT(countNear(frame, spot, 7, SColor(255, 20, 70, 160)), 10);
+    frame->drop();
+    chart->deleteCustomChartElement(count + 1);
 }
