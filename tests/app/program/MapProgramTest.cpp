@@ -89,7 +89,7 @@ TEST(MapProgram, TheMapFollowsTheSimulatorsFlightOverTheDemoChart) {
         [&] {
             before = middleRow(display, window);
             const long onGround = std::count_if(before.begin(), before.end(), [&](long p) { return near(p, groundPixel); });
-            return onGround > long(before.size()) / 3 && onGround < long(before.size());
+            return onGround > 5 && onGround < long(before.size());
         },
         20000, 500));
     EXPECT_TRUE(eventually([&] { return middleRow(display, window) != before; }, 20000, 500));
