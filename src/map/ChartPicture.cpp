@@ -160,6 +160,19 @@ bool ChartPicture::drawLabels(double deadline) {
     return true;
 }
 
+bool ChartPicture::paintOnShown(const std::function<void()>& paint) {
+    if (!shown) return false;
+    Drawer2D& drawer = map.getDrawer();
+    const core::rect<s32>* clip = drawer.getClipRect();
+    const core::rect<s32> saved = clip ? *clip : core::rect<s32>();
+    drawer.setClipRect(nullptr);
+    drawer.getDriver()->setRenderTarget(shown, false, false);
+    paint();
+    endTarget();
+    drawer.setClipRect(clip ? &saved : nullptr);
+    return true;
+}
+
 bool ChartPicture::checkChange(double oldAltitude, double newAltitude) {
     const ChartRenderers* renderers = map.getContext().renderers.get();
     if (!renderers || oldAltitude == newAltitude) return false;

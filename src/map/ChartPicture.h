@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -46,6 +47,8 @@ public:
     MapLabels::Set& getDrawingLabels() { return drawingLabels; }
     // Elements drawn in the shown picture, in drawing order (for taps).
     const std::vector<int32_t>& getShownElements() const { return shownElements; }
+    // Paints into the shown picture (labels, once placed); false without one.
+    bool paintOnShown(const std::function<void()>& paint);
     // Whether the shown picture would look different with the own altitude
     // changed from old to new (feet): asks the renderers that care, from the
     // static bytes of the elements in its view, shown or not.

@@ -141,6 +141,13 @@ PanelPoint Map2D::toPicture(ChartPosition position) const {
     return {v.screenX(position.longitude) + margin, v.screenY(position.latitude) + margin};
 }
 
+PanelPoint Map2D::toShownPicture(ChartPosition position) const {
+    const MapViewport& v = picture.getShownViewport();
+    return {v.screenX(position.longitude) + picture.getMargin(), v.screenY(position.latitude) + picture.getMargin()};
+}
+
+bool Map2D::bakeIntoChartPicture(const std::function<void()>& paint) { return picture.paintOnShown(paint); }
+
 PanelPoint Map2D::toPanel(ChartPosition position) const {
     const PanelPoint p = turn.toPanel({viewport.screenX(position.longitude), viewport.screenY(position.latitude)});
     return {p.x + area.UpperLeftCorner.X, p.y + area.UpperLeftCorner.Y};
@@ -177,7 +184,11 @@ void Map2D::render(core::rect<int> panelArea) {
     const double margin = renderMargin();
     const bool zooming = getSecs() - lastZoomChange < kZoomRest;
     const MapViewport& target = picture.isDrawing() ? picture.getDrawingViewport() : picture.getShownViewport();
-    bool serves = (picture.hasPicture() || picture.isDrawing()) && pictureStillServes(target, viewport, margin);
+    const double targetMargin = picture.isDrawing() ? picture.getDrawingMargin() : picture.getMargin();
+    // Turning to track up (or back) needs a picture of another margin, and
+    // labels painted upright into a north-up picture must not turn.
+    bool serves = (picture.hasPicture() || picture.isDrawing()) && targetMargin == margin &&
+                  pictureStillServes(target, viewport, margin);
     // Climbing or descending can show or hide obstacles: the renderers say
     // from the static bytes whether the picture must be drawn anew.
     if (serves && !picture.isDrawing() && picture.checkChange(pictureAltitude, own.altitudeFeet)) serves = false;

@@ -1,6 +1,7 @@
 #pragma once
 #include <irrlicht.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,6 +63,11 @@ public:
     const MapViewport& getViewport() const { return viewport; }
     const MapViewport& getDrawingViewport() const { return picture.getDrawingViewport(); }
     PanelPoint toPicture(ChartPosition position) const;
+    // The same in the picture shown now (not the one being drawn).
+    PanelPoint toShownPicture(ChartPosition position) const;
+    // Paints with paint() into the chart picture shown now; false when
+    // there is none or it is not the one for the view.
+    bool bakeIntoChartPicture(const std::function<void()>& paint);
     PanelPoint toPanel(ChartPosition position) const;
     ChartPosition fromPanel(PanelPoint point) const;
     irr::core::vector2di calcScreenCoordinates(double longitude, double latitude, bool useRenderTargetFrame) const;

@@ -26,6 +26,7 @@ constexpr double kReplaceTurn = 15.0;
 
 void MapLabels::take(Map2D& map, const Set& labels) {
     placed.clear();
+    baked = false;
     gui::IGUIFont* font = map.getFont(labelHeight(map));
     if (!font) return;
     for (const Label& label : labels) {
@@ -63,21 +64,33 @@ void MapLabels::draw(Map2D& map) {
     }
     const double turned = std::fabs(std::remainder(map.getTurn().track - trackAtStart, 360.0));
     if (!optimising && !placed.empty() && turned > kReplaceTurn) optimise(map);
+    if (baked) return;
+    // North up, the labels move with the chart: once placed they are
+    // painted into its picture and cost nothing more per frame.
+    if (!optimising && map.getTurn().track == 0.0 && map.bakeIntoChartPicture([this, &map] { paint(map, true); })) {
+        baked = true;
+        return;
+    }
+    paint(map, false);
+}
+
+void MapLabels::paint(Map2D& map, bool intoPicture) {
     gui::IGUIFont* font = map.getFont(labelHeight(map));
     if (!font) return;
     const core::rect<int>& area = map.getArea();
+    const core::rect<s32>* clip = intoPicture ? nullptr : &area;
     // A scalable font draws all labels with one call per glyph page.
     auto* flexible = dynamic_cast<FlexibleFont*>(font);
     for (const Placed& p : placed) {
-        const PanelPoint anchor = map.toPanel(p.label.anchor);
+        const PanelPoint anchor = intoPicture ? map.toShownPicture(p.label.anchor) : map.toPanel(p.label.anchor);
         const core::rect<s32> box(static_cast<s32>(anchor.x + p.dx), static_cast<s32>(anchor.y + p.dy),
                                   static_cast<s32>(anchor.x + p.dx) + p.size.Width,
                                   static_cast<s32>(anchor.y + p.dy) + p.size.Height);
-        if (!box.isRectCollided(area)) continue;
+        if (!intoPicture && !box.isRectCollided(area)) continue;
         if (flexible)
-            flexible->queue(p.label.text.c_str(), box, p.label.colour, false, false, &area);
+            flexible->queue(p.label.text.c_str(), box, p.label.colour, false, false, clip);
         else
-            font->draw(p.label.text.c_str(), box, p.label.colour, false, false, &area);
+            font->draw(p.label.text.c_str(), box, p.label.colour, false, false, clip);
     }
     if (flexible) flexible->flush();
 }

@@ -31,11 +31,13 @@ public:
     // Each frame: takes the optimised places once they are ready (and places
     // anew when the turned map has turned far), then draws.
     void draw(Map2D& map);
-    void clear() { placed.clear(), optimiser.abort(), optimising = false; }
+    void clear() { placed.clear(), optimiser.abort(), optimising = false, baked = false; }
 
 private:
     // Asks the worker for places where the labels overlap least.
     void optimise(Map2D& map);
+    // On the panel, or into the chart picture shown.
+    void paint(Map2D& map, bool intoPicture);
 
     struct Placed {
         Label label;
@@ -45,6 +47,7 @@ private:
     std::vector<Placed> placed;
     ConcurrentRectangleGradientDescent optimiser;
     bool optimising = false;
+    bool baked = false;  // painted into the chart picture
     std::vector<PanelPoint> anchorsAtStart;  // panel frame, when optimise() started
     double trackAtStart = 0.0;
 };
