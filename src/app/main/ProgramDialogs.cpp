@@ -198,7 +198,12 @@ void ProgramDialogs::showMapSettings() {
     host(std::make_unique<SettingsEditorDialog>(dialogContext, getMapSettingsDescriptor(), config.get(), section, path,
                                                 L"Map settings"),
          [this, config](ADialog& d) {
-             if (static_cast<SettingsEditorDialog&>(d).isAccepted()) reloadFrom(*config);
+             if (!static_cast<SettingsEditorDialog&>(d).isAccepted()) return;
+             // The configuration is the pilot's own ("Custom") profile.
+             if (PanelManager* panels = context.getPanelManager())
+                 panels->setMessage(this, L"Changes successfully saved in \"Custom\" profile.", PanelManager::NORMAL,
+                                    5000);
+             reloadFrom(*config);
          });
 }
 
