@@ -1,5 +1,6 @@
 #include "app/StandardConfig.h"
 
+#include "app/StandardLayout.h"
 #include "base/Version.h"
 #include "base/IniFile.h"
 #include "base/StringConversions.h"
@@ -69,14 +70,16 @@ useColoredButtons = 0
 
 )INI";
 
-// The standard panel layout: sections P0 ... P310, one per panel, appended
-// after the global settings. This is the one place the layout is defined.
-const char kStandardPanelLayout[] = "";
-
 }  // namespace
 
 const std::string& getStandardConfigText() {
-    static const std::string text = std::string(kGlobalSettings) + kStandardPanelLayout;
+    // The global settings, then the panel sections (see StandardLayout).
+    static const std::string text = [] {
+        IniFile ini;
+        ini.setFromString(kGlobalSettings);
+        addStandardPanelLayout(ini);
+        return ini.toString();
+    }();
     return text;
 }
 

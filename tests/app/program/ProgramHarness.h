@@ -87,8 +87,6 @@ inline long windowPixel(Display* display, Window window, int x, int y) {
     return rgb;
 }
 
-// The skin's background colour (22, 30, 40).
-constexpr long kBackground = 0x161E28;
 
 inline void pressAndReleaseKey(Display* display, Window window, KeySym symbol) {
     for (int type : {KeyPress, KeyRelease}) {
