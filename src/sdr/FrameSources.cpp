@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 
 #include <cerrno>
+#include <chrono>
 
 #include "base/Logger.h"
 #include "base/Time.h"
@@ -23,12 +24,20 @@ void NetworkFrameSource::drop(const char* why) {
 
 void NetworkFrameSource::pump() {
     if (!socket) {
-        const double now = getSecs();
-        if (now - lastAttempt < kRetrySeconds) return;
-        lastAttempt = now;
-        socket = createSocketForHostName(true, host, port, kConnectTimeoutMs);
-        if (!socket) return;
-        ++connections;
+        if (connecting.valid()) {
+            if (connecting.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+            socket = connecting.get();
+            if (!socket) return;
+            ++connections;
+        } else {
+            const double now = getSecs();
+            if (now - lastAttempt < kRetrySeconds) return;
+            lastAttempt = now;
+            connecting = std::async(std::launch::async, [host = host, port = port] {
+                return createSocketForHostName(true, host, port, kConnectTimeoutMs);
+            });
+            return;
+        }
     }
     char buffer[kReadChunk];
     // The socket layer reports an orderly close as "no data"; ask directly.

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -9,7 +10,9 @@
 
 // Frames from a receiver on the network (readsb, dump1090 and the like):
 // connects to host:port, feeds what arrives to the parser, and when the
-// connection drops or cannot be made, tries again every two seconds.
+// connection drops or cannot be made, tries again every two seconds. The
+// name look-up and the connect run in the background: the frame that asks
+// for frames never waits on an unreachable host.
 class NetworkFrameSource : public IRawADSBSource {
 public:
     static constexpr double kRetrySeconds = 2.0;
@@ -29,6 +32,7 @@ private:
     unsigned short port;
     std::unique_ptr<IFrameParser> parser;
     std::unique_ptr<ISocket> socket;
+    std::future<std::unique_ptr<ISocket>> connecting;
     double lastAttempt = -1e9;
     int connections = 0;
 };
