@@ -99,7 +99,17 @@ void InstrumentPanel::drawText(const std::wstring& text, const core::rect<int>& 
 }
 
 void InstrumentPanel::drawTextSized(const std::wstring& text, const core::rect<int>& box, video::SColor colour) const {
-    gui::IGUIFont* font = context.font ? context.font(box.getHeight() * 3 / 4) : nullptr;
+    int height = box.getHeight() * 3 / 4;
+    gui::IGUIFont* font = context.font ? context.font(height) : nullptr;
+    // A text wider than its box gets a smaller size that fits ("no route"
+    // in a narrow segment), never one too small to read.
+    if (font && box.getWidth() > 0) {
+        const u32 width = font->getDimension(text.c_str()).Width;
+        if (width > u32(box.getWidth())) {
+            height = std::max(8, int(height * double(box.getWidth()) / width) - 3);
+            if (gui::IGUIFont* smaller = context.font(height)) font = smaller;
+        }
+    }
     if (!font) font = context.app->getIrrlichtDevice()->getGUIEnvironment()->getSkin()->getFont();
     context.app->getDrawer()->drawTextCentred(font, text, box, colour);
 }
