@@ -70,7 +70,9 @@ void Map2D::readOwnState() {
     SensorManager* sensors = context.instruments.sensors;
     if (!sensors) return;
     own.live = false;
-    if (ISensor* s = sensors->getDefaultSensor(ISensorData::GPS)) {
+    // Samples of a source that has delivered nothing yet hold sentinels;
+    // until it has, the map stays where it was.
+    if (ISensor* s = sensors->isDataAvailable(ISensorData::GPS) ? sensors->getDefaultSensor(ISensorData::GPS) : nullptr) {
         const auto* gps = static_cast<const GPS_Data*>(s->getData(ISensorData::GPS));
         if (gps && validPosition(gps->longitude, gps->latitude) && !(gps->longitude == -1.0 && gps->latitude == -1.0)) {
             own.position = ChartPosition(gps->longitude, gps->latitude);
@@ -79,7 +81,8 @@ void Map2D::readOwnState() {
         }
     }
     if (!own.live) {
-        if (ISensor* s = sensors->getDefaultSensor(ISensorData::POSITION)) {
+        if (ISensor* s = sensors->isDataAvailable(ISensorData::POSITION) ? sensors->getDefaultSensor(ISensorData::POSITION)
+                                                                          : nullptr) {
             const auto* p = static_cast<const Position_Data*>(s->getData(ISensorData::POSITION));
             if (p && validPosition(p->longitude, p->latitude)) {
                 own.position = ChartPosition(p->longitude, p->latitude);
@@ -87,7 +90,8 @@ void Map2D::readOwnState() {
             }
         }
     }
-    if (ISensor* s = sensors->getDefaultSensor(ISensorData::ALTITUDE)) {
+    if (ISensor* s = sensors->isDataAvailable(ISensorData::ALTITUDE) ? sensors->getDefaultSensor(ISensorData::ALTITUDE)
+                                                                      : nullptr) {
         const auto* a = static_cast<const Altitude_Data*>(s->getData(ISensorData::ALTITUDE));
         own.altitudeFeet = a ? a->altitude / 0.3048 : 0.0;
     } else {

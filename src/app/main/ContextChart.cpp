@@ -6,6 +6,7 @@
 #include "base/Logger.h"
 #include "base/StringConversions.h"
 #include "chart/elements/IChartElement.h"
+#include "chart/files/AreaTree.h"
 #include "chart/files/ExtendedChart.h"
 #include "map/ChartRenderers.h"
 #include "map/Map2DFactory.h"
@@ -55,10 +56,18 @@ IPanelFactory* Context::createPanelFactory(int index, const InstrumentContext& i
         return std::make_unique<TrafficMapLayer>(*sensorManager, nullptr);
     });
     map.startPosition = [this]() -> ChartPosition {
-        // Until a sensor gives a position the map shows where the chart
-        // has data.
-        const IChartElement* first = chart->getStaticElementCount() > 0 ? chart->getChartElement(0) : nullptr;
-        return first ? first->getPosition() : ChartPosition();
+        // Until a sensor gives a position the map shows where the chart has
+        // most data: the middle of its fullest half-degree cell.
+        ChartPosition best;
+        size_t most = 0;
+        for (int index : chart->getOverlappingLeafes(ChartPosition(-180, 90), ChartPosition(179.999, -90))) {
+            const auto* leaf = dynamic_cast<const AreaLeaf*>(chart->getArea(index));
+            if (!leaf || leaf->getElementCount() <= most) continue;
+            most = leaf->getElementCount();
+            best = ChartPosition((leaf->getNWEdge().longitude + leaf->getSEEdge().longitude) / 2,
+                                 (leaf->getNWEdge().latitude + leaf->getSEEdge().latitude) / 2);
+        }
+        return best;
     };
     return new Map2DFactory(map);
 }
