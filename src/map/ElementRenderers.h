@@ -10,7 +10,6 @@ class AirportElement;
 class VORRenderer : public APointRenderer {
 public:
     using APointRenderer::APointRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
@@ -19,7 +18,6 @@ protected:
 class NDBRenderer : public APointRenderer {
 public:
     using APointRenderer::APointRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
@@ -28,7 +26,6 @@ protected:
 class WaypointRenderer : public APointRenderer {
 public:
     using APointRenderer::APointRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
@@ -37,7 +34,6 @@ protected:
 class MarkRenderer : public APointRenderer {
 public:
     using APointRenderer::APointRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
@@ -46,7 +42,6 @@ protected:
 class ObstructionRenderer : public APointRenderer {
 public:
     using APointRenderer::APointRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
     bool may2DMapPotentiallyChange(Map2D* map, const char* staticData, double oldAltitude,
                                    double newAltitude) override;
     void render2D(const IChartElement* element, Map2D* map, int32_t id, bool selected, bool highlighted) override;
@@ -61,7 +56,6 @@ protected:
 class POIRenderer : public APointRenderer {
 public:
     using APointRenderer::APointRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     irr::video::SColor labelColour(const IChartElement* element, const Map2D& map) const override;
@@ -71,7 +65,6 @@ protected:
 class AirportRenderer : public APointRenderer {
 public:
     using APointRenderer::APointRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     void drawSymbol(const IChartElement* element, irr::core::vector2df centre, float radius, MapPalette palette) override;
@@ -80,7 +73,6 @@ protected:
 class AirspaceRenderer : public AShapeRenderer {
 public:
     using AShapeRenderer::AShapeRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
     void render2DText(const IChartElement* element, Map2D* map, int32_t id, bool selected,
                       bool highlighted) override;
 
@@ -92,7 +84,6 @@ protected:
 class AirwayRenderer : public AShapeRenderer {
 public:
     using AShapeRenderer::AShapeRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     ShapeStyle styleOf(const IChartElement* element, MapPalette palette) const override;
@@ -102,7 +93,6 @@ protected:
 class GroundGeometryRenderer : public AShapeRenderer {
 public:
     using AShapeRenderer::AShapeRenderer;
-    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
 
 protected:
     ShapeStyle styleOf(const IChartElement* element, MapPalette palette) const override;

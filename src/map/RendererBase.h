@@ -20,6 +20,8 @@ public:
     void render2DText(const IChartElement* element, Map2D* map, int32_t id, bool selected,
                       bool highlighted) override;
     bool isMouseOver2D(Map2D* map, const IChartElement* element, int32_t id, PanelPoint point) override;
+    // Asks the map's drawing rules, which read the kind from the bytes.
+    bool isPotentiallyRenderable(int32_t id, Map2D* map, const char* staticData) override;
     int getPriority(const IChartElement* element) override;
     int getSelectPriority(const IChartElement* element) override;
     std::wstring getSelectionListLabel(const IChartElement* element, const units::UnitConverter& units) override;
