@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Logger.h"
 #include "base/Time.h"
 #include "chart/elements/IChartElement.h"
 #include "chart/elements/StaticData.h"
@@ -98,7 +99,13 @@ void ChartPicture::gather() {
         chart->getBestFittingAreaList(drawingView.widenedNorthWest, drawingView.widenedSouthEast, kAreaListFactor);
     for (int leafIndex : chart->getLeafesFromAreaList(areas)) {
         const auto* leaf = dynamic_cast<const AreaLeaf*>(chart->getArea(leafIndex));
-        if (!leaf) continue;
+        if (!leaf) {
+            // The tree listed a leaf it does not have: the chart data are
+            // broken. Said once; the rest of the picture is still drawn.
+            if (!treeErrorReported) logMessage("Error in worldwide Area Tree.", Logger::BOTH);
+            treeErrorReported = true;
+            continue;
+        }
         const size_t count = leaf->getElementCount();
         for (size_t i = 0; i < count; ++i) {
             const char* bytes = leaf->getStaticData(i);

@@ -86,4 +86,5 @@ private:
     double startedAt = 0.0;
     double lastDrawingTime = 0.0;
     bool cleared = false;
+    bool treeErrorReported = false;
 };
