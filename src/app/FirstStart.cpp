@@ -4,7 +4,7 @@
 #include "base/DataLocationsFile.h"
 #include "app/DefaultDataFiles.h"
 #include "base/FileUtils.h"
-#include "app/StandardConfig.h"
+#include "app/config/StandardConfig.h"
 
 #include <cstdio>
 

@@ -11,7 +11,7 @@
 #include "app/ICommonAppContext.h"
 #include "app/MemoryCheck.h"
 #include "app/ShutdownSignal.h"
-#include "app/StandardConfig.h"
+#include "app/config/StandardConfig.h"
 #include "app/StorageLocationDialog.h"
 #include "base/Time.h"
 #include "gui/FlexibleFont.h"

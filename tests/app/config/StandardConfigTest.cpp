@@ -1,4 +1,4 @@
-#include "app/StandardConfig.h"
+#include "app/config/StandardConfig.h"
 
 #include "base/IniFile.h"
 

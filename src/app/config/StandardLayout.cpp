@@ -1,4 +1,4 @@
-#include "app/StandardLayout.h"
+#include "app/config/StandardLayout.h"
 
 #include <cstdio>
 #include <string>

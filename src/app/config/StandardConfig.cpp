@@ -1,6 +1,6 @@
-#include "app/StandardConfig.h"
+#include "app/config/StandardConfig.h"
 
-#include "app/StandardLayout.h"
+#include "app/config/StandardLayout.h"
 #include "base/Version.h"
 #include "base/IniFile.h"
 #include "base/StringConversions.h"
