@@ -61,6 +61,14 @@ TEST(GDL90SimFlight, StraightFlightCoversItsDistance) {
     EXPECT_NEAR(own.altitudeFeet, 3600, 1e-6);
     EXPECT_NEAR(own.rollDegrees, 0, 1e-9);
     EXPECT_GT(own.pitchDegrees, 0) << "climbing";
+
+    // With a level-off altitude the climb ends there, neither short nor beyond.
+    plan.levelOffFeet = 3500;
+    SimulatedFlight levelling(plan);
+    for (int i = 0; i < 600; ++i) levelling.advance(0.1);
+    EXPECT_EQ(levelling.ownship().altitudeFeet, 3500);
+    EXPECT_EQ(levelling.ownship().climbFeetPerMinute, 0);
+    EXPECT_NEAR(levelling.ownship().pitchDegrees, 0, 1e-9);
 }
 
 TEST(GDL90SimFlight, ConstantTurnBanksAndTurns) {
@@ -104,6 +112,32 @@ TEST(GDL90SimFlight, TrafficCirclesTheOwnship) {
         }
         for (int i = 0; i < 200; ++i) flight.advance(0.1);
     }
+}
+
+TEST(GDL90SimFlight, ConvergingTrafficPassesCloseAbeamAndComesAgain) {
+    FlightPlan plan;
+    plan.trafficCount = 3;
+    plan.trafficWithoutPosition = 1;
+    plan.trafficConverging = 1;
+    plan.turnRateDegreesPerSecond = 1;  // it keeps coming from ahead while the ownship turns
+    SimulatedFlight flight(plan);
+    const auto separation = [&] { return calcDistance2(flight.ownship().position, flight.traffic()[2].position); };
+    EXPECT_NEAR(separation(), 5.009 * units::kMetresPerNauticalMile, 20) << "starts 5 NM ahead, 0.3 NM aside";
+    double closest = 1e9;
+    int passes = 0;
+    double last = separation();
+    for (int i = 0; i < 3000; ++i) {  // five minutes
+        flight.advance(0.1);
+        const double now = separation();
+        closest = std::min(closest, now);
+        if (now > last + units::kMetresPerNauticalMile) ++passes;  // started again from ahead
+        last = now;
+        EXPECT_NEAR(flight.traffic()[2].altitudeFeet - flight.ownship().altitudeFeet, 200, 1e-6);
+    }
+    EXPECT_NEAR(closest, 0.3 * units::kMetresPerNauticalMile, 30);
+    EXPECT_GE(passes, 2);
+    // The circling target is not drawn in.
+    EXPECT_NEAR(calcDistance2(flight.ownship().position, flight.traffic()[1].position), 3 * units::kMetresPerNauticalMile, 10);
 }
 
 }  // namespace

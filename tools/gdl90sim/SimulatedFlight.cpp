@@ -10,6 +10,13 @@ namespace {
 // Standard-rate turn: the most the route steering asks for.
 const double STANDARD_RATE = 3.0;
 const double WAYPOINT_REACHED_METRES = 300;
+// A converging target appears this far ahead, passes this far to the right
+// and this high above, and starts again once this far behind: close enough
+// for every band of a traffic warning, with a minute or so between passes.
+const double CONVERGE_FROM_NM = 5.0;
+const double CONVERGE_ABEAM_NM = 0.3;
+const double CONVERGE_ABOVE_FEET = 200;
+const double CONVERGE_UNTIL_BEHIND_NM = 3.0;
 
 double normalise(double degrees) {
     degrees = std::fmod(degrees, 360.0);
@@ -34,6 +41,8 @@ SimulatedFlight::SimulatedFlight(const FlightPlan& flightPlan) : plan(flightPlan
         own.trackDegrees = normalise(calcBearing2(own.position, plan.route[1]));
     }
     const int count = std::max(0, plan.trafficCount);
+    // Targets without a position cannot converge.
+    firstConverging = std::max(count - std::max(0, plan.trafficConverging), std::max(0, plan.trafficWithoutPosition));
     for (int i = 0; i < count; ++i) {
         TrafficState t;
         t.address = 0xC0FFE0 + i;
@@ -44,6 +53,11 @@ SimulatedFlight::SimulatedFlight(const FlightPlan& flightPlan) : plan(flightPlan
         targets.push_back(t);
         targetAngles.push_back(360.0 * i / count);
         altitudeOffsets.push_back(500.0 * (i % 3 - 1));
+        distancesAhead.push_back(CONVERGE_FROM_NM * units::kMetresPerNauticalMile);
+        if (isConverging(i)) {
+            t.climbFeetPerMinute = 0;
+            altitudeOffsets.back() = CONVERGE_ABOVE_FEET;
+        }
     }
     steerAlongRoute();
     placeTraffic();
@@ -55,6 +69,11 @@ void SimulatedFlight::advance(double dt) {
     own.position =
         calcChartPositionAtBearing(own.position, own.trackDegrees, units::knotsToMetresPerSecond(own.speedKnots) * dt);
     own.altitudeFeet += own.climbFeetPerMinute / 60.0 * dt;
+    if (plan.levelOffFeet >= 0 && own.climbFeetPerMinute != 0 &&
+        (own.altitudeFeet - plan.levelOffFeet) * own.climbFeetPerMinute >= 0) {
+        own.altitudeFeet = plan.levelOffFeet;
+        own.climbFeetPerMinute = 0;
+    }
     // Coordinated turn and a climb angle that fits the vertical speed.
     const double speed = std::max(1.0, units::knotsToMetresPerSecond(own.speedKnots));
     own.rollDegrees =
@@ -63,6 +82,13 @@ void SimulatedFlight::advance(double dt) {
         std::atan2(own.climbFeetPerMinute * units::kMetresPerSecondPerFootPerMinute, speed));
 
     for (size_t i = 0; i < targets.size(); ++i) {
+        if (isConverging(i)) {
+            // Head on: the gap closes at both speeds.
+            distancesAhead[i] -= (units::knotsToMetresPerSecond(targets[i].speedKnots) + speed) * dt;
+            if (distancesAhead[i] < -CONVERGE_UNTIL_BEHIND_NM * units::kMetresPerNauticalMile)
+                distancesAhead[i] = CONVERGE_FROM_NM * units::kMetresPerNauticalMile;
+            continue;
+        }
         const double radius = (2.0 + i) * units::kMetresPerNauticalMile;
         const double targetSpeed = units::knotsToMetresPerSecond(targets[i].speedKnots);
         const double angularRate = units::radiansToDegrees(targetSpeed / radius);
@@ -87,9 +113,21 @@ void SimulatedFlight::steerAlongRoute() {
     turnRate = std::max(-STANDARD_RATE, std::min(STANDARD_RATE, error * 0.5));
 }
 
+bool SimulatedFlight::isConverging(size_t target) const { return static_cast<int>(target) >= firstConverging; }
+
 void SimulatedFlight::placeTraffic() {
     for (size_t i = 0; i < targets.size(); ++i) {
         TrafficState& t = targets[i];
+        if (isConverging(i)) {
+            // On a line parallel to the ownship's track, offset to its right.
+            const double abeam = CONVERGE_ABEAM_NM * units::kMetresPerNauticalMile;
+            const double relative = units::radiansToDegrees(std::atan2(abeam, distancesAhead[i]));
+            t.position = calcChartPositionAtBearing(own.position, normalise(own.trackDegrees + relative),
+                                                    std::hypot(abeam, distancesAhead[i]));
+            t.trackDegrees = normalise(own.trackDegrees + 180.0);
+            t.altitudeFeet = own.altitudeFeet + altitudeOffsets[i];
+            continue;
+        }
         const double radius = (2.0 + i) * units::kMetresPerNauticalMile;
         t.position = calcChartPositionAtBearing(own.position, targetAngles[i], radius);
         t.trackDegrees = normalise(targetAngles[i] + 90.0);  // tangent of a clockwise circle

@@ -14,9 +14,11 @@ struct FlightPlan {
     double trackDegrees = 90;
     double turnRateDegreesPerSecond = 0;  // positive turns right
     double climbFeetPerMinute = 0;
+    double levelOffFeet = -1;  // the climb or descent ends here; negative: never
     std::vector<ChartPosition> route;  // when set, flown waypoint by waypoint, then again
     int trafficCount = 3;
-    int trafficWithoutPosition = 1;  // of trafficCount
+    int trafficWithoutPosition = 1;  // of trafficCount, the first ones
+    int trafficConverging = 0;       // of trafficCount, the last ones: they fly at the ownship
 };
 
 struct OwnshipState {
@@ -41,7 +43,8 @@ struct TrafficState {
 };
 
 // Integrates the flight in small steps. Traffic targets circle the ownship
-// at their own radius, speed and altitude offset, so they stay in view.
+// at their own radius, speed and altitude offset, so they stay in view;
+// converging ones come at it from ahead, pass close abeam and start again.
 class SimulatedFlight {
 public:
     explicit SimulatedFlight(const FlightPlan& plan);
@@ -55,12 +58,15 @@ public:
 private:
     void steerAlongRoute();
     void placeTraffic();
+    bool isConverging(size_t target) const;
 
     FlightPlan plan;
     OwnshipState own;
     std::vector<TrafficState> targets;
     std::vector<double> targetAngles;     // bearing from the ownship, degrees
     std::vector<double> altitudeOffsets;  // feet above the ownship
+    std::vector<double> distancesAhead;   // converging targets: metres ahead of the ownship
+    int firstConverging = 0;
     size_t nextWaypoint = 0;
     double turnRate = 0;
 };
