@@ -28,7 +28,7 @@ void Altimeter::render(core::rect<int> area) {
     const core::vector2di c = dial.getCenter();
     const core::rect<int> window(c.X + static_cast<int>(70 * unit), c.Y - static_cast<int>(22 * unit),
                                  c.X + static_cast<int>(174 * unit), c.Y + static_cast<int>(22 * unit));
-    drawText(context.sensors->getAltimeterSetting(), window, video::SColor(255, 240, 240, 240));
+    drawTextSized(context.sensors->getAltimeterSetting(), window, video::SColor(255, 240, 240, 240));
     if (!isLive()) {
         drawUnavailable(dial);
         return;

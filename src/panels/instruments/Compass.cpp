@@ -33,7 +33,7 @@ void Compass::render(core::rect<int> area) {
     drawTurned(texture("comp_plane.png"), dial, 0);
     const int h = dial.getHeight() / 10;
     const core::vector2di c = dial.getCenter();
-    drawText(showTrack ? L"TRK" : L"HDG", core::rect<int>(c.X - h * 2, c.Y + h * 2, c.X + h * 2, c.Y + h * 3),
+    drawTextSized(showTrack ? L"TRK" : L"HDG", core::rect<int>(c.X - h * 2, c.Y + h * 2, c.X + h * 2, c.Y + h * 3),
              video::SColor(255, 255, 176, 0));
     if (!live) drawUnavailable(dial);
 }

@@ -29,7 +29,7 @@ void GMeter::render(core::rect<int> area) {
         }
         const core::vector2di c = d.getCenter();
         const int h = d.getHeight() / 12;
-        drawText(L"G", core::rect<int>(c.X - h, c.Y + h, c.X + h, c.Y + 2 * h), kWhite);
+        drawTextSized(L"G", core::rect<int>(c.X - h, c.Y + h, c.X + h, c.Y + 2 * h), kWhite);
     });
     auto* acc = static_cast<Acceleration_Data*>(
         acceleration.poll(context.sensors->getDefaultSensor(ISensorData::ACCELERATION), now()));

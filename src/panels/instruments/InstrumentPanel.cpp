@@ -90,12 +90,7 @@ void InstrumentPanel::drawUnavailable(const core::rect<int>& area) const {
     const core::vector2di c = area.getCenter();
     const core::rect<int> flag(c.X - w / 2, c.Y - h / 2, c.X + w / 2, c.Y + h / 2);
     d->fillRectangle(flag, red);
-    drawText(L"OFF", flag, video::SColor(255, 255, 255, 255));
-}
-
-void InstrumentPanel::drawText(const std::wstring& text, const core::rect<int>& box, video::SColor colour) const {
-    gui::IGUIFont* font = context.app->getIrrlichtDevice()->getGUIEnvironment()->getSkin()->getFont();
-    context.app->getDrawer()->drawTextCentred(font, text, box, colour);
+    drawTextSized(L"OFF", flag, video::SColor(255, 255, 255, 255));
 }
 
 void InstrumentPanel::drawTextSized(const std::wstring& text, const core::rect<int>& box, video::SColor colour) const {
@@ -131,9 +126,11 @@ void InstrumentPanel::drawTick(const core::rect<int>& dial, double degrees, doub
 
 void InstrumentPanel::drawLabel(const core::rect<int>& dial, double degrees, double r, const std::wstring& text,
                                 video::SColor colour) const {
+    // Scale numbers about a tenth of the dial high, as on panel instruments.
     const core::vector2df p = onDial(dial, degrees, r);
-    const int half = dial.getWidth() / 10;
-    drawText(text, core::rect<int>(int(p.X) - half, int(p.Y) - half, int(p.X) + half, int(p.Y) + half), colour);
+    const int halfWidth = dial.getWidth() / 10, halfHeight = dial.getWidth() / 15;
+    drawTextSized(text, core::rect<int>(int(p.X) - halfWidth, int(p.Y) - halfHeight, int(p.X) + halfWidth, int(p.Y) + halfHeight),
+                  colour);
 }
 
 void InstrumentPanel::drawBand(const core::rect<int>& dial, double from, double to, double r, double width,

@@ -53,8 +53,8 @@ protected:
     void drawTurned(irr::video::ITexture* texture, const irr::core::rect<int>& square, double degrees) const;
     // A red cross over the dial and an "OFF" flag, as a failed instrument shows.
     void drawUnavailable(const irr::core::rect<int>& square) const;
-    void drawText(const std::wstring& text, const irr::core::rect<int>& box, irr::video::SColor colour) const;
-    // Text in a font sized to the box's height.
+    // Text centred in the box, in a font sized to its height (smaller when
+    // it would be wider than the box).
     void drawTextSized(const std::wstring& text, const irr::core::rect<int>& box, irr::video::SColor colour) const;
 
     // Scales drawn by code on a dial; angles clockwise from the top, radii as

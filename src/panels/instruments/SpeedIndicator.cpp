@@ -79,9 +79,9 @@ void SpeedIndicator::paintScale(const core::rect<int>& dial, bool isGround) cons
     }
     const int h = dial.getHeight() / 12;
     const core::vector2di c = dial.getCenter();
-    drawText(isGround ? L"GroundSpeed" : L"AirSpeed", core::rect<int>(c.X - h * 4, c.Y + h, c.X + h * 4, c.Y + h * 2),
+    drawTextSized(isGround ? L"GroundSpeed" : L"AirSpeed", core::rect<int>(c.X - h * 4, c.Y + h, c.X + h * 4, c.Y + h * 2),
              kWhite);
-    drawText(context.units->getSpeedLabel(), core::rect<int>(c.X - h * 3, c.Y - h * 2, c.X + h * 3, c.Y - h), kWhite);
+    drawTextSized(context.units->getSpeedLabel(), core::rect<int>(c.X - h * 3, c.Y - h * 2, c.X + h * 3, c.Y - h), kWhite);
 }
 
 void SpeedIndicatorFactory::loadSetupFromIni(IniFile* ini, std::string section) {
