@@ -260,6 +260,9 @@ void PanelManager::OnHWInputAction(HWAction action) {
             else if (menu && menu->isOpen()) menu->close();
             else sendKey(KEY_ESCAPE);
             break;
+        case HWAction::DayNight:
+            if (onDayNight) onDayNight();
+            break;
     }
 }
 

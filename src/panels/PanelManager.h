@@ -55,6 +55,8 @@ public:
     void processEvent(const irr::SEvent& event);
     // Keys and joystick buttons bound to pages, zoom and the menu.
     void OnHWInputAction(HWAction action) override;
+    // What the day/night key does; the style belongs to the application.
+    void setDayNightHandler(std::function<void()> toggle) { onDayNight = std::move(toggle); }
     void setLock(bool locked) { this->locked = locked; }
     bool isLocked() const { return locked; }
     void setAccidentalChangeLock(bool locked) { accidentalChangeLocked = locked; }
@@ -202,6 +204,7 @@ private:
     bool pointerOverGUI = false;
     std::function<void()> grabResizeLock;
     std::function<void()> dropResizeLock;
+    std::function<void()> onDayNight;
     std::vector<std::function<void()>> cacheClearers;
     SensorReceiver sensorReceiver;
     uint64_t sensorConfiguration = 0;

@@ -107,6 +107,7 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     logMessage("cpp: Create Managers");
     panelManager = std::make_unique<PanelManager>(this, getSkin());
     panelManager->setResizeLock([this] { grabResizeLock(); }, [this] { dropResizeLock(); });
+    panelManager->setDayNightHandler([this] { toggleDayNight(); });
     logMessage("cpp: Load Font", Logger::BOTH);
     panelManager->loadFontSettingsFromIni(&ini);
     loadConfiguredFont(ini);
@@ -369,6 +370,8 @@ void Context::setStyle2D(int style) {
     if (Skin* skin = getSkin()) skin->setMode(style == 0 ? Skin::MODERN_LIGHT : Skin::MODERN_DARK);
     if (panelManager) panelManager->OnChartStyleChanged();
 }
+
+void Context::toggleDayNight() { setStyle2D(style2D == 0 ? 1 : 0); }
 
 void Context::addMenuEntries() {
     if (Menu* menu = panelManager->getMenu()) dialogs->addMenuEntries(*menu);

@@ -80,6 +80,7 @@ public:
 
     // Day (0) or night (1): the skin, the map and the instruments follow.
     void setStyle2D(int style);
+    void toggleDayNight();
     int getStyle2D() const { return style2D; }
     const std::wstring& getPreLandingReminder() const { return preLandingReminder; }
 

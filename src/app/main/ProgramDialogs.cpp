@@ -86,7 +86,7 @@ void ProgramDialogs::addMenuEntries(Menu& menu) {
     menu.addEntry(L"Flight recording", [this] { showRecording(); });
     menu.addEntry(L"Replay", [this] { showReplay(); });
     menu.addEntry(L"Data forwarding", [this] { showForwarderSetup(); });
-    menu.addEntry(L"Day / Night", [this] { context.setStyle2D(context.getStyle2D() == 0 ? 1 : 0); });
+    menu.addEntry(L"Day / Night", [this] { context.toggleDayNight(); });
     menu.addEntry(L"Map settings", [this] { showMapSettings(); });
     menu.addEntry(L"Exit", [this] { askExit(); });
     menu.setAltimeterSettingsAction([this] { showAltimeterSetting(); });

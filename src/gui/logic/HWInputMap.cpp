@@ -5,7 +5,7 @@
 
 namespace {
 const char* const kActionNames[kHWActionCount] = {"nextPage", "previousPage", "zoomIn", "zoomOut",
-                                                  "menu",     "confirm",      "back"};
+                                                  "menu",     "confirm",      "back",  "dayNight"};
 
 // Key codes of the engine's EKEY_CODE (the Windows virtual-key codes), kept
 // here so the mapping needs no engine.
@@ -16,6 +16,7 @@ enum Key {
     kPageUp = 0x21,
     kPageDown = 0x22,
     kM = 0x4D,
+    kN = 0x4E,
     kAdd = 0x6B,
     kSubtract = 0x6D,
     kPlus = 0xBB,
@@ -77,6 +78,7 @@ HWInputMap HWInputMap::defaults() {
         {HWAction::Menu, {key(kM), button(2)}},
         {HWAction::Confirm, {key(kReturn), button(3)}},
         {HWAction::Back, {key(kEscape), key(kBackspace)}},
+        {HWAction::DayNight, {key(kN)}},
     };
     for (const auto& row : table)
         for (const HWBinding& b : row.bindings) map.bind(row.action, b);

@@ -9,8 +9,9 @@
 // gloves on a knee-board display may have no usable touch screen: each
 // action has any number of bindings, edited by the user and kept in an INI
 // file of its own.
-enum class HWAction { NextPage, PreviousPage, ZoomIn, ZoomOut, Menu, Confirm, Back };
-constexpr int kHWActionCount = 7;
+// DayNight switches the whole screen between the day and the night style.
+enum class HWAction { NextPage, PreviousPage, ZoomIn, ZoomOut, Menu, Confirm, Back, DayNight };
+constexpr int kHWActionCount = 8;
 
 // The action's key in the INI file ("nextPage", "zoomIn", ...).
 const char* getHWActionName(HWAction action);
