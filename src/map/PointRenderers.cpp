@@ -24,8 +24,6 @@ namespace {
 // Symbol colours of the day chart; the night palette derives its own.
 const MapColour kNavaidBlue{20, 70, 160, 255};
 const MapColour kNdbMagenta{150, 40, 120, 255};
-const MapColour kToweredBlue{0, 90, 200, 255};
-const MapColour kUntoweredMagenta{170, 0, 140, 255};
 const MapColour kMarkOrange{220, 120, 0, 255};
 const MapColour kClosedRed{200, 0, 0, 255};
 const SColor kWhite(255, 255, 255, 255);
@@ -173,7 +171,7 @@ SColor POIRenderer::labelColour(const IChartElement* element, const Map2D& map) 
 
 void AirportRenderer::drawSymbol(const IChartElement* element, vector2df c, float r, MapPalette palette) {
     const AirportSymbolChoice choice = chooseAirportSymbol(*static_cast<const AirportElement*>(element));
-    const SColor colour = inPalette(choice.symbol == AirportSymbol::TOWERED ? kToweredBlue : kUntoweredMagenta, palette);
+    const SColor colour = inPalette(getAirportSymbolColour(choice.symbol), palette);
     const vector2df along = headingVector(choice.runwayHeadingDegrees, r * 1.45f);
     switch (choice.symbol) {
         case AirportSymbol::TOWERED:

@@ -80,3 +80,7 @@ ObstacleLook chooseObstacleLook(const ObstructionElement& obstacle, double ownAl
     else look.colour = kObstacleClear[palette == MapPalette::DAY ? 0 : 1];
     return look;
 }
+
+MapColour getAirportSymbolColour(AirportSymbol symbol) {
+    return symbol == AirportSymbol::TOWERED ? MapColour{0, 90, 200, 255} : MapColour{170, 0, 140, 255};
+}

@@ -34,6 +34,8 @@ struct AirportSymbolChoice {
 // Closed fields first, then heliports (with no runways of their own
 // besides helipads), military, glider, private, towered and the rest.
 AirportSymbolChoice chooseAirportSymbol(const AirportElement& airport);
+// The symbol's colour on the day chart: towered fields blue, the rest magenta.
+MapColour getAirportSymbolColour(AirportSymbol symbol);
 
 enum class NavaidSymbol { VOR, VOR_DME, VORTAC, TACAN, DME, NDB };
 

@@ -9,6 +9,7 @@
 // Xlib after GoogleTest: its macros (None, Bool, ...) clash with gtest names.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include "support/ProgramWindow.h"
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -60,33 +61,6 @@ inline pid_t start(const TempHome& home, const std::vector<std::string>& args) {
     }
     return pid;
 }
-
-inline Window findWindowNamed(Display* display, Window root, const std::string& prefix) {
-    Window rootReturn, parent, *children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(display, root, &rootReturn, &parent, &children, &count)) return 0;
-    Window found = 0;
-    for (unsigned i = 0; i < count && !found; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name) {
-            if (std::string(name).rfind(prefix, 0) == 0) found = children[i];
-            XFree(name);
-        }
-        if (!found) found = findWindowNamed(display, children[i], prefix);
-    }
-    if (children) XFree(children);
-    return found;
-}
-
-// The pixel as 0xRRGGBB (24-bit visuals), or -1 when it cannot be read.
-inline long windowPixel(Display* display, Window window, int x, int y) {
-    XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image) return -1;
-    const long rgb = static_cast<long>(XGetPixel(image, 0, 0) & 0xFFFFFF);
-    XDestroyImage(image);
-    return rgb;
-}
-
 
 inline void pressAndReleaseKey(Display* display, Window window, KeySym symbol) {
     for (int type : {KeyPress, KeyRelease}) {
