@@ -61,12 +61,46 @@ void Drawer2D::setClipRect(const core::rect<s32>* clip) {
 
 void Drawer2D::draw(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
                     f32 rotation, const core::vector2df& centre, video::SColor colour, const core::rect<s32>* clip) {
+    drawPart(texture, position, size, rotation, centre, shapes::Rect{0, 0, 1, 1}, colour, clip);
+}
+
+void Drawer2D::drawVisiblePart(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
+                               f32 rotation, const core::vector2df& centre, video::SColor colour) {
+    if (!texture) return;
+    const shapes::Rect& part = visiblePartOf(texture);
+    if (!part.isEmpty()) drawPart(texture, position, size, rotation, centre, part, colour, nullptr);
+}
+
+const shapes::Rect& Drawer2D::visiblePartOf(video::ITexture* texture) {
+    // By the texture, checked against its name: a texture removed to free
+    // memory may leave its address to another one.
+    const io::path& name = texture->getName().getPath();
+    auto found = visibleParts.find(texture);
+    if (found != visibleParts.end() && found->second.name == name) return found->second.part;
+    shapes::Rect part{0, 0, 1, 1};
+    if (texture->getColorFormat() == video::ECF_A8R8G8B8) {
+        if (const void* pixels = texture->lock(video::ETLM_READ_ONLY)) {
+            const core::dimension2d<u32> size = texture->getSize();
+            part = shapes::visiblePart(static_cast<const uint8_t*>(pixels), int(size.Width), int(size.Height),
+                                       int(texture->getPitch()));
+            texture->unlock();
+        }
+    }
+    VisiblePart& entry = visibleParts[texture];
+    entry = VisiblePart{name, part};
+    return entry.part;
+}
+
+void Drawer2D::drawPart(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
+                        f32 rotation, const core::vector2df& centre, const shapes::Rect& part, video::SColor colour,
+                        const core::rect<s32>* clip) {
     if (!texture) return;
     // Needles and cards are drawn every frame: build the quad in the reused
     // buffer rather than in fresh vectors.
     const double cx = position.X + size.X * centre.X, cy = position.Y + size.Y * centre.Y;
     shapes::Vertex corners[4];
-    const double us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
+    const double us[4] = {part.left, part.right, part.right, part.left};
+    const double vs[4] = {part.top, part.top, part.bottom, part.bottom};
     for (int i = 0; i < 4; ++i) {
         shapes::Vertex v;
         v.x = position.X + us[i] * size.X, v.y = position.Y + vs[i] * size.Y, v.u = us[i], v.v = vs[i];

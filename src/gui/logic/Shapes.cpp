@@ -350,4 +350,21 @@ Rect intersect(const Rect& a, const Rect& b) {
     return r;
 }
 
+Rect visiblePart(const uint8_t* pixels, int width, int height, int pitch) {
+    if (!pixels || width <= 0 || height <= 0) return Rect{0, 0, 1, 1};
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* row = reinterpret_cast<const uint32_t*>(pixels + size_t(y) * pitch);
+        for (int x = 0; x < width; ++x) {
+            if ((row[x] >> 24) == 0) continue;
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) return Rect{};
+    const auto fraction = [](int at, int size) { return std::clamp(double(at) / size, 0.0, 1.0); };
+    return Rect{fraction(left - 1, width), fraction(top - 1, height), fraction(right + 2, width),
+                fraction(bottom + 2, height)};
+}
+
 }  // namespace shapes

@@ -70,6 +70,15 @@ void filledCircle(double centreX, double centreY, double radius, Triangles& out)
 
 // The smallest rectangle holding every vertex.
 Rect bounds(const Triangles& triangles);
+
+// The part of an image that is not wholly transparent, as fractions of its
+// size, grown by a pixel on each side so that filtering at the edge still
+// fades out; the whole image (0..1) when the alpha channel cannot tell, and
+// an empty rectangle when every pixel is transparent. Pixels are 32-bit with
+// alpha in the top byte, rows `pitch` bytes apart. A needle is a thin strip
+// of a picture as large as its dial: drawing only its strip saves the
+// renderer most of the work.
+Rect visiblePart(const uint8_t* pixels, int width, int height, int pitch);
 bool contains(const Rect& outer, const Rect& inner);
 
 // The triangles cut to the rectangle: the parts outside are removed, the rest

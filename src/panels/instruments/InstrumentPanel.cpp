@@ -30,7 +30,7 @@ video::ITexture* InstrumentPanel::loadTexture(const char* file) const {
 
 void InstrumentPanel::drawTurned(video::ITexture* t, const core::rect<int>& square, double degrees) const {
     if (!t) return;
-    context.app->getDrawer()->draw(
+    context.app->getDrawer()->drawVisiblePart(
         t, core::vector2df(static_cast<f32>(square.UpperLeftCorner.X), static_cast<f32>(square.UpperLeftCorner.Y)),
         core::vector2df(static_cast<f32>(square.getWidth()), static_cast<f32>(square.getHeight())),
         static_cast<f32>(-degrees), core::vector2df(0.5f, 0.5f), tint());

@@ -106,3 +106,26 @@ TEST(Shapes, ClippingKeepsTheInsideAndInterpolatesTextureCoordinates) {
     EXPECT_EQ(clipTriangles(quad, Rect{-1, -1, 101, 101}).size(), quad.size());
     EXPECT_TRUE(intersect(Rect{0, 0, 10, 10}, Rect{10, 0, 20, 10}).isEmpty());
 }
+
+TEST(Shapes, VisiblePartBoundsTheNonTransparentPixelsWithAPixelToSpare) {
+    // 10 x 8 pixels in rows of 12, the two pixels of padding per row opaque
+    // garbage that must not count.
+    std::vector<uint32_t> image(12 * 8, 0x00FFFFFF);
+    for (int y = 0; y < 8; ++y) image[y * 12 + 10] = image[y * 12 + 11] = 0xFF000000;
+    const auto part = [&] { return visiblePart(reinterpret_cast<const uint8_t*>(image.data()), 10, 8, 12 * 4); };
+    EXPECT_TRUE(part().isEmpty()) << "fully transparent";
+
+    image[2 * 12 + 3] = 0x01000000;  // barely visible still counts
+    image[5 * 12 + 6] = 0xFF000000;
+    Rect r = part();
+    EXPECT_DOUBLE_EQ(r.left, 0.2);
+    EXPECT_DOUBLE_EQ(r.top, 0.125);
+    EXPECT_DOUBLE_EQ(r.right, 0.8);
+    EXPECT_DOUBLE_EQ(r.bottom, 0.875);
+
+    // At the edges the spare pixel stays within the picture.
+    image[0] = image[7 * 12 + 9] = 0xFF000000;
+    r = part();
+    EXPECT_TRUE(r.left == 0 && r.top == 0 && r.right == 1 && r.bottom == 1);
+    EXPECT_TRUE(contains(Rect{0, 0, 1, 1}, visiblePart(nullptr, 10, 8, 40)));
+}
