@@ -36,12 +36,18 @@ core::rect<s32> placeImage(const core::dimension2d<u32>& image, const core::rect
 }
 }  // namespace
 
-void LoadingProgressCallback::draw() {
+void LoadingProgressCallback::draw(const std::function<void()>& offScreenWork) {
     video::IVideoDriver* driver = device->getVideoDriver();
     device->run();
     const core::dimension2d<u32> screen = driver->getScreenSize();
     const core::rect<s32> full(0, 0, screen.Width, screen.Height);
     driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+    if (offScreenWork) {
+        offScreenWork();
+        // Whatever the work left on the screen is covered, with or without
+        // a background photo.
+        driver->draw2DRectangle(video::SColor(255, 0, 0, 0), full);
+    }
     if (background) {
         const core::dimension2d<u32> size = background->getOriginalSize();
         driver->draw2DImage(background, placeImage(size, full, true), core::rect<s32>(0, 0, size.Width, size.Height),

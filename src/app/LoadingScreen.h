@@ -1,6 +1,7 @@
 #pragma once
 #include <irrlicht.h>
 
+#include <functional>
 #include <string>
 
 // The picture shown while the program starts: a background photo, the logo
@@ -13,7 +14,10 @@ public:
     ~LoadingProgressCallback();
 
     void nextStep();
-    void draw();
+    // Draws a frame of the loading screen. offScreenWork runs in the frame
+    // before the screen is drawn, for drawing into textures (the scene must
+    // be open for that); anything it draws on the screen is covered.
+    void draw(const std::function<void()>& offScreenWork = {});
     // A line under the bar saying what is being loaded.
     void setText(const std::wstring& line) { text = line; }
     float getProgress() const { return progress; }

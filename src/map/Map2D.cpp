@@ -176,7 +176,28 @@ void Map2D::addRGDText(const std::wstring& text, ChartPosition position, video::
     picture.getDrawingLabels().push_back({text, position, colour});
 }
 
+void Map2D::prepare(core::rect<int> panelArea) {
+    // The first picture, made while the loading screen is up, is shown by
+    // the first frame instead of being started by it.
+    updatePicture(panelArea);
+}
+
 void Map2D::render(core::rect<int> panelArea) {
+    updatePicture(panelArea);
+    Drawer2D& drawer = getDrawer();
+    drawer.setClipRect(&area);
+    drawPicture();
+    if (picture.hasPicture() && picture.getShownViewport().scaleMeasure <= kLabelScaleLimit &&
+        picture.getShownViewport().zoom == viewport.zoom)
+        labels.draw(*this);
+    for (auto& layer : layers) layer->render(*this);
+    drawOwnShip();
+    controls.draw(*this, view.getMode() == MapViewState::TRACK_UP,
+                  view.getMode() == MapViewState::DRAGGED || view.getMode() == MapViewState::FIXED_POSITION);
+    drawer.setClipRect(nullptr);
+}
+
+void Map2D::updatePicture(const core::rect<int>& panelArea) {
     area = panelArea;
     readOwnState();
     updateViewport(panelArea);
@@ -202,18 +223,6 @@ void Map2D::render(core::rect<int> panelArea) {
         pictureAltitude = own.altitudeFeet;
     }
     if (picture.isDrawing() && picture.work(kFrameBudget)) labels.take(*this, picture.getLabels());
-
-    Drawer2D& drawer = getDrawer();
-    drawer.setClipRect(&area);
-    drawPicture();
-    if (picture.hasPicture() && picture.getShownViewport().scaleMeasure <= kLabelScaleLimit &&
-        picture.getShownViewport().zoom == viewport.zoom)
-        labels.draw(*this);
-    for (auto& layer : layers) layer->render(*this);
-    drawOwnShip();
-    controls.draw(*this, view.getMode() == MapViewState::TRACK_UP,
-                  view.getMode() == MapViewState::DRAGGED || view.getMode() == MapViewState::FIXED_POSITION);
-    drawer.setClipRect(nullptr);
 }
 
 video::SColor Map2D::getBackgroundColour() const {

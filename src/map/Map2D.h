@@ -47,6 +47,7 @@ public:
     // IPanel
     void OnPageChange() override;
     void render(irr::core::rect<int> area) override;
+    void prepare(irr::core::rect<int> area) override;
     void renderPreview(irr::core::rect<int> area) override;
     bool processEvent(irr::SEvent event) override;
     std::string getName() override { return "2D-Map"; }
@@ -126,6 +127,9 @@ private:
         bool live = false;
     };
     void readOwnState();
+    // Follows the aircraft and the view: starts a new chart picture when the
+    // shown one no longer serves and works on the one being drawn.
+    void updatePicture(const irr::core::rect<int>& panelArea);
     // The facts of a new picture: its scale, view, the own altitude, the
     // settings and the blacklisted airspace classes.
     void prepareRender();

@@ -25,6 +25,10 @@ public:
 
     virtual void OnPageChange() {}
     virtual void render(irr::core::rect<int> area) = 0;
+    // Called while the loading screen is still up, with the area the panel
+    // will have: work that would delay the first frames (the map's first
+    // picture) can be done ahead. It must draw nothing on the screen.
+    virtual void prepare(irr::core::rect<int> /*area*/) {}
     // A small picture of the panel for page previews and the set-up dialog.
     virtual void renderPreview(irr::core::rect<int> area);
     // Drawn after every panel of the page drew its layer `layer - 1`; return

@@ -142,6 +142,13 @@ void PanelManager::Render() {
     if (details) details->render(core::rect<int>(0, panelArea.top, panelArea.width, panelArea.top + panelArea.height));
 }
 
+void PanelManager::prepare() {
+    for (const PlacedPanel& p : renderList()) p.panel->prepare(p.area);
+    // Drawn once where the loading screen covers it: what the first frame
+    // would otherwise load (dial pictures, glyphs) is loaded already.
+    if (!preparedOnce) Render(), preparedOnce = true;
+}
+
 void PanelManager::renderOverlay(Overlay& overlay) {
     if (!overlay.enabled || !overlay.panel) return;
     const bool inMenu = menu && menu->isFullScreenDialogVisible();

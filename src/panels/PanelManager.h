@@ -48,6 +48,9 @@ public:
     // --- Frame.
     void Render();
     void RenderAfterGUI();
+    // Lets the current page's panels work ahead while the loading screen is
+    // up; the screen it draws on is to be covered.
+    void prepare();
     void renderInMenuPreview();
     void renderPagePreview(irr::core::rect<int> area, int page);
 
@@ -205,6 +208,7 @@ private:
     std::function<void()> grabResizeLock;
     std::function<void()> dropResizeLock;
     std::function<void()> onDayNight;
+    bool preparedOnce = false;
     std::vector<std::function<void()>> cacheClearers;
     SensorReceiver sensorReceiver;
     uint64_t sensorConfiguration = 0;

@@ -228,8 +228,11 @@ void Context::checkConfigVersion() {
 
 void Context::keepLoadingScreenUp(double since) {
     // The logo stays up long enough to be seen, but a request to quit wins.
+    // Meanwhile the sensors are read and the panels work ahead, so that the
+    // first frame after it already shows the map.
     while (getSecs() - since < 4.0 && !isShutdownRequested() && device->run()) {
-        loading->draw();
+        if (sensorManager) sensorManager->Update();
+        loading->draw([this] { panelManager->prepare(); });
         delay(100);
     }
 }
