@@ -38,14 +38,6 @@ bool logHas(const TempHome& home, const std::string& text) {
     return readWholeFile(home / ".Cirrona/Logs/log.txt").find(text) != std::string::npos;
 }
 
-// Within a few steps of each channel: the picture is filtered on its way
-// to the screen.
-bool near(long a, long b) {
-    for (int shift : {0, 8, 16})
-        if (std::abs(((a >> shift) & 0xFF) - ((b >> shift) & 0xFF)) > 6) return false;
-    return true;
-}
-
 // A row of the window's pixels across its middle.
 std::vector<long> middleRow(Display* display, Window window) {
     std::vector<long> row;
@@ -88,7 +80,10 @@ TEST(MapProgram, TheMapFollowsTheSimulatorsFlightOverTheDemoChart) {
     EXPECT_TRUE(eventually(
         [&] {
             before = middleRow(display, window);
-            const long onGround = std::count_if(before.begin(), before.end(), [&](long p) { return near(p, groundPixel); });
+            // Within a few steps of each channel: the picture is filtered on
+            // its way to the screen.
+            const long onGround = std::count_if(before.begin(), before.end(),
+                                                [&](long p) { return nearColour(p, uint32_t(groundPixel), 6); });
             return onGround > 5 && onGround < long(before.size());
         },
         20000, 500));
