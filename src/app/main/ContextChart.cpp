@@ -4,6 +4,7 @@
 #include "app/main/ProgramDialogs.h"
 #include "base/DataLocationsFile.h"
 #include "base/Logger.h"
+#include "base/Time.h"
 #include "base/StringConversions.h"
 #include "chart/elements/IChartElement.h"
 #include "chart/files/AreaTree.h"
@@ -26,9 +27,14 @@ void Context::loadChart() {
     chart->setMessageCallback([this](const std::string& text) {
         if (panelManager) panelManager->setMessage(chart.get(), text, PanelManager::WARNING, 15000);
     });
-    chart->loadData([this](const std::string& text, double) {
+    // A frame of the loading screen costs tens of milliseconds on a software
+    // renderer, and the chart reports far more often than anyone can read.
+    double lastDrawn = getSecs();
+    chart->loadData([this, &lastDrawn](const std::string& text, double) {
         loading->setText(convertUtf8ToWString(text));
+        if (getSecs() - lastDrawn < 0.1) return;
         loading->draw();
+        lastDrawn = getSecs();
     });
     loading->setText(L"");
     if (chart->getStaticElementCount() == 0 && chart->getCustomElementCount() == 0) {
