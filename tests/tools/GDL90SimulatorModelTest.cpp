@@ -80,6 +80,7 @@ TEST(GDL90SimFlight, ConstantTurnBanksAndTurns) {
     EXPECT_NEAR(flight.ownship().trackDegrees, 90, 1e-6);
     // Standard rate at 100 kt: about 15° of bank, right wing down.
     EXPECT_NEAR(flight.ownship().rollDegrees, 15.1, 0.5);
+    EXPECT_EQ(flight.ownship().turnRateDegreesPerSecond, 3);
 }
 
 TEST(GDL90SimFlight, RouteIsFlownWaypointByWaypoint) {

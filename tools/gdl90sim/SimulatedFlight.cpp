@@ -66,6 +66,7 @@ SimulatedFlight::SimulatedFlight(const FlightPlan& flightPlan) : plan(flightPlan
 void SimulatedFlight::advance(double dt) {
     steerAlongRoute();
     own.trackDegrees = normalise(own.trackDegrees + turnRate * dt);
+    own.turnRateDegreesPerSecond = turnRate;
     own.position =
         calcChartPositionAtBearing(own.position, own.trackDegrees, units::knotsToMetresPerSecond(own.speedKnots) * dt);
     own.altitudeFeet += own.climbFeetPerMinute / 60.0 * dt;

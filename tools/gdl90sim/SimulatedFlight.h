@@ -27,6 +27,7 @@ struct OwnshipState {
     double speedKnots = 0;
     double trackDegrees = 0;
     double climbFeetPerMinute = 0;
+    double turnRateDegreesPerSecond = 0;  // to the right positive
     double rollDegrees = 0;  // right wing down positive
     double pitchDegrees = 0;
 };

@@ -6,10 +6,12 @@
 #include "SimulatedFlight.h"
 
 #include "base/Time.h"
+#include "base/Units.h"
 #include "net/HostAddresses.h"
 #include "sensors/gdl90/GDL90Encoder.h"
 #include "sensors/gdl90/GDL90Frame.h"
 
+#include <cmath>
 #include <csignal>
 #include <ctime>
 #include <iostream>
@@ -85,6 +87,15 @@ void sendAttitude(Transmitter& tx, const SimulatedFlight& flight) {
     const OwnshipState& own = flight.ownship();
     tx.send(encodeForeFlightAHRS(own.rollDegrees, own.pitchDegrees, own.trackDegrees, true, own.speedKnots,
                                  own.speedKnots));
+    // Stratux's own report as well, as a Stratux sends it: it carries the
+    // yaw rate for the turn coordinator and the load factor.
+    StratuxAHRSReport r;
+    r.rollDegrees = own.rollDegrees, r.pitchDegrees = own.pitchDegrees, r.headingDegrees = own.trackDegrees;
+    r.slipSkidDegrees = 0, r.yawRateDegreesPerSecond = own.turnRateDegreesPerSecond;
+    r.loadFactor = 1.0 / std::cos(units::degreesToRadians(own.rollDegrees));
+    r.indicatedAirspeedKnots = own.speedKnots, r.pressureAltitudeFeet = own.altitudeFeet;
+    r.verticalSpeedFeetPerMinute = own.climbFeetPerMinute;
+    tx.send(encodeStratuxAHRS(r));
 }
 }  // namespace
 

@@ -135,6 +135,23 @@ std::vector<unsigned char> encodeForeFlightAHRS(double rollDegrees, double pitch
     return m;
 }
 
+std::vector<unsigned char> encodeStratuxAHRS(const StratuxAHRSReport& r) {
+    std::vector<unsigned char> m = {0x4C, 0x45, 0x01, 0x01};
+    putBe16(m, signed16OrInvalid(r.rollDegrees, 10.0));
+    putBe16(m, signed16OrInvalid(r.pitchDegrees, 10.0));
+    putBe16(m, signed16OrInvalid(r.headingDegrees, 10.0));
+    putBe16(m, signed16OrInvalid(r.slipSkidDegrees, 100.0));
+    putBe16(m, signed16OrInvalid(r.yawRateDegreesPerSecond, 10.0));
+    putBe16(m, signed16OrInvalid(r.loadFactor, 10.0));
+    putBe16(m, signed16OrInvalid(r.indicatedAirspeedKnots, 1.0));
+    // Feet plus 5000, unsigned.
+    putBe16(m, std::isnan(r.pressureAltitudeFeet)
+                   ? 0xFFFF
+                   : static_cast<unsigned>(clampRound(r.pressureAltitudeFeet + 5000.0, 0, 0xFFFE)));
+    putBe16(m, signed16OrInvalid(r.verticalSpeedFeetPerMinute, 1.0));
+    return m;
+}
+
 std::vector<unsigned char> encodeForeFlightId(uint64_t serialNumber, const std::string& name,
                                               const std::string& longName, uint32_t capabilities) {
     std::vector<unsigned char> m;

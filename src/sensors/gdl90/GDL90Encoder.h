@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,6 +45,15 @@ std::vector<unsigned char> encodeGeoAltitude(double altitudeFeet, int verticalFi
 std::vector<unsigned char> encodeForeFlightAHRS(double rollDegrees, double pitchDegrees, double headingDegrees,
                                                 bool headingIsTrue, double indicatedAirspeedKnots,
                                                 double trueAirspeedKnots);
+// Stratux AHRS ("LE", sub-ID 1, version 1), the report that carries the yaw
+// rate a turn coordinator needs. NaN marks a value as not available. Roll
+// right wing down, pitch nose up and a yaw to the right are positive.
+struct StratuxAHRSReport {
+    double rollDegrees = NAN, pitchDegrees = NAN, headingDegrees = NAN, slipSkidDegrees = NAN;
+    double yawRateDegreesPerSecond = NAN, loadFactor = NAN, indicatedAirspeedKnots = NAN;
+    double pressureAltitudeFeet = NAN, verticalSpeedFeetPerMinute = NAN;
+};
+std::vector<unsigned char> encodeStratuxAHRS(const StratuxAHRSReport& report);
 // ForeFlight ID (ID 0x65, sub-ID 0).
 std::vector<unsigned char> encodeForeFlightId(uint64_t serialNumber, const std::string& name,
                                               const std::string& longName, uint32_t capabilities);

@@ -44,14 +44,6 @@ protected:
         r.track = track;
         return encodeTrafficReport(r, true);
     }
-    static Bytes stratuxAHRS(int rollTenths, int pitchTenths, int headingTenths) {
-        Bytes m = {0x4C, 0x45, 0x01, 0x01};
-        appendBe16(m, static_cast<uint16_t>(rollTenths));
-        appendBe16(m, static_cast<uint16_t>(pitchTenths));
-        appendBe16(m, static_cast<uint16_t>(headingTenths));
-        for (int i = 0; i < 6; ++i) appendBe16(m, 0x7FFF);
-        return m;
-    }
     static Bytes talos(unsigned char id, uint32_t timeStamp, std::vector<float> channels, size_t length) {
         return talosMessage(id, 1, timeStamp, channels, length);
     }
@@ -83,9 +75,12 @@ TEST_F(GDL90SensorLogic, AttitudeSourcesInOrderTalosStratuxForeFlight) {
     receive(encodeForeFlightAHRS(30, 0, NAN, true, NAN, NAN), 1.0);
     cycle(1.0);
     EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), -30, 1e-6);
-    receive(stratuxAHRS(150, 0, 0x7FFF), 1.0);
+    StratuxAHRSReport stratux;
+    stratux.rollDegrees = 15, stratux.pitchDegrees = 0, stratux.yawRateDegreesPerSecond = 3;
+    receive(encodeStratuxAHRS(stratux), 1.0);
     cycle(1.0);
     EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), -15, 1e-6);
+    EXPECT_NEAR(sample<TurnRate_Data>(ISensorData::TURNRATE)->turnRate, 3, 1e-9) << "the turn coordinator's rate";
     receive(talos(71, 1, {static_cast<float>(5 * units::kRadiansPerDegree), 0, 0}, 50), 1.0);
     cycle(1.0);
     EXPECT_NEAR(rollOf(sample<Attitude_Data>(ISensorData::ATTITUDE)->orientation), 5, 1e-4);
