@@ -1,5 +1,7 @@
 #include "panels/instruments/OneSegmentPanel.h"
 
+#include <algorithm>
+
 #include "app/ICommonAppContext.h"
 #include "base/IniFile.h"
 #include "base/StringConversions.h"
@@ -52,8 +54,11 @@ void OneSegmentPanel::render(core::rect<int> area) {
     const int labelHeight = area.getHeight() / 3;
     const core::rect<int> labelBox(area.UpperLeftCorner.X, area.UpperLeftCorner.Y, area.LowerRightCorner.X,
                                    area.UpperLeftCorner.Y + labelHeight);
-    const core::rect<int> valueBox(area.UpperLeftCorner.X, area.UpperLeftCorner.Y + labelHeight,
-                                   area.LowerRightCorner.X, area.LowerRightCorner.Y);
+    // A little room at the sides, so that neighbouring values shrunk to fit
+    // their segments never run into each other.
+    const int side = std::max(2, area.getWidth() / 25);
+    const core::rect<int> valueBox(area.UpperLeftCorner.X + side, area.UpperLeftCorner.Y + labelHeight,
+                                   area.LowerRightCorner.X - side, area.LowerRightCorner.Y);
     const video::SColor muted(style.colour.getAlpha(), style.colour.getRed() / 2 + 64,
                               style.colour.getGreen() / 2 + 64, style.colour.getBlue() / 2 + 64);
     drawTextSized(text.label, labelBox, muted);
