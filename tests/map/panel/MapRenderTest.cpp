@@ -88,6 +88,19 @@ TEST_F(MapFixture, NorthUpOverVancouverShowsTheAirportWhereItProjectsAndTapsSele
     EXPECT_NE(shownTitle.find(L"CYVR"), std::wstring::npos) << std::string(shownTitle.begin(), shownTitle.end());
 }
 
+TEST_F(MapFixture, APictureMadeAheadWhileLoadingIsShownByTheFirstFrame) {
+    useGnss(kCyvrLongitude, kCyvrLatitude, 0.0);
+    Map2D map(context, MapSettings());
+    map.processPanelEvent("zoom", {{"zoom", "0.02"}});
+    for (int i = 0; i < 200 && !map.isChartCurrent(); ++i) render([&] { map.prepare(area); })->drop();
+    ASSERT_TRUE(map.isChartCurrent());
+    irr::video::IImage* first = render([&] { map.render(area); });
+    const AirportElement* cyvr = airport(chart, "CYVR");
+    ASSERT_NE(cyvr, nullptr);
+    EXPECT_GT(countNear(first, map.toPanel(cyvr->getPosition()), 8, SColor(255, 0, 90, 200)), 40);
+    first->drop();
+}
+
 TEST_F(MapFixture, TheMapFollowsTheAircraftTrackUpPutsItBelowTheMiddleAndNightDarkensTheGround) {
     TestGnss& gnss = useGnss(kCyvrLongitude, kCyvrLatitude, 0.0);
     Map2D map(context, MapSettings());
