@@ -71,6 +71,14 @@ void Drawer2D::drawVisiblePart(video::ITexture* texture, const core::vector2df& 
     if (!part.isEmpty()) drawPart(texture, position, size, rotation, centre, part, colour, nullptr);
 }
 
+void Drawer2D::drawInCircle(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
+                            f32 rotation, const core::vector2df& circleCentre, f32 radius, video::SColor colour) {
+    if (!texture || radius <= 0) return;
+    shapes::filledCircle(circleCentre.X, circleCentre.Y, radius, scratch);
+    shapes::mapTextureOnto(scratch, position.X, position.Y, size.X, size.Y, rotation, 0.5, 0.5);
+    drawTriangles(scratch, colour, texture, nullptr);
+}
+
 const shapes::Rect& Drawer2D::visiblePartOf(video::ITexture* texture) {
     // By the texture, checked against its name: a texture removed to free
     // memory may leave its address to another one.

@@ -58,6 +58,12 @@ public:
                          const irr::core::vector2df& centre = irr::core::vector2df(0.5f, 0.5f),
                          irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255));
 
+    // The texture placed as draw() places it, shown only inside the circle
+    // (the window of an attitude indicator over its larger sky and ground).
+    void drawInCircle(irr::video::ITexture* texture, const irr::core::vector2df& position,
+                      const irr::core::vector2df& size, irr::f32 rotation, const irr::core::vector2df& circleCentre,
+                      irr::f32 radius, irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255));
+
     // The same, with the texture's alpha ignored: for pictures that cover
     // their place whole (the map's chart), so that nothing beneath shows
     // through where their painting left the alpha below one.

@@ -262,11 +262,10 @@ def ai_roll():
 
 
 def ai_top():
+    # The ring of the case around the window (radius C - 58, the program's
+    # kWindowRadius), through which the program shows the sky and ground.
     body = [f"<defs><mask id='hole'><rect width='{SIZE}' height='{SIZE}' fill='white'/>"
             f"<circle cx='{C}' cy='{C}' r='{C - 58}' fill='black'/></mask></defs>",
-            # The corners are covered too: the sky-and-ground picture behind
-            # is larger than the dial and square.
-            f"<rect width='{SIZE}' height='{SIZE}' fill='#0b0b0c' mask='url(#hole)'/>",
             f"<circle cx='{C}' cy='{C}' r='{C}' fill='#16181b' mask='url(#hole)'/>"]
     for bank in (10, 20, 30, 45, 60):
         for sign in (1, -1):

@@ -110,6 +110,18 @@ Vertex rotateAbout(const Vertex& p, double centreX, double centreY, double angle
     return r;
 }
 
+void mapTextureOnto(Triangles& triangles, double x, double y, double width, double height, double angleDegrees,
+                    double centreU, double centreV) {
+    if (width == 0 || height == 0) return;
+    const double cx = x + width * centreU, cy = y + height * centreV;
+    for (Vertex& v : triangles) {
+        // Turned back, the point lies in the unturned quad.
+        const Vertex unturned = rotateAbout(v, cx, cy, -angleDegrees);
+        v.u = (unturned.x - x) / width;
+        v.v = (unturned.y - y) / height;
+    }
+}
+
 std::vector<Vertex> rotatedQuad(double x, double y, double width, double height, double angleDegrees, double centreU,
                                 double centreV) {
     const double cx = x + width * centreU, cy = y + height * centreV;

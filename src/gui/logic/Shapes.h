@@ -33,6 +33,13 @@ Vertex rotateAbout(const Vertex& p, double centreX, double centreY, double angle
 std::vector<Vertex> rotatedQuad(double x, double y, double width, double height, double angleDegrees, double centreU,
                                 double centreV);
 
+// Gives every vertex the texture coordinates that the texture placed as
+// rotatedQuad(x, y, width, height, angleDegrees, centreU, centreV) places it
+// has at that point: any shape can then show the part of the texture it
+// covers (a disc cut out of a turned picture).
+void mapTextureOnto(Triangles& triangles, double x, double y, double width, double height, double angleDegrees,
+                    double centreU, double centreV);
+
 // Two triangles of a convex quad given as four corners in order.
 Triangles quadTriangles(const std::vector<Vertex>& corners);
 // The same, appended to `out`.

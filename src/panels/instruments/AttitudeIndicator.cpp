@@ -34,9 +34,12 @@ void AttitudeIndicator::render(core::rect<int> area) {
     const f32 size = static_cast<f32>(side * kHorizonScale);
     const core::vector2df centre(dial.UpperLeftCorner.X + side / 2, dial.UpperLeftCorner.Y + side / 2);
     const core::vector2df c = horizonCentre(centre, side, shown.pitch, shown.roll);
+    // Sky and ground only through the window, which the case's ring
+    // (ai_top) borders; a pixel more hides the seam under it.
     if (video::ITexture* horizon = texture("ai_horizon.png"))
-        context.app->getDrawer()->draw(horizon, c - core::vector2df(size / 2, size / 2), core::vector2df(size, size),
-                                       static_cast<f32>(shown.roll), core::vector2df(0.5f, 0.5f), tint(), &dial);
+        context.app->getDrawer()->drawInCircle(horizon, c - core::vector2df(size / 2, size / 2),
+                                               core::vector2df(size, size), static_cast<f32>(shown.roll), centre,
+                                               side / 2 * kWindowRadius + 1, tint());
     // The bank pointer turns with the sky; counter-clockwise is positive.
     drawTurned(texture("ai_roll.png"), dial, -shown.roll);
     drawTurned(texture("ai_top.png"), dial, 0);

@@ -25,3 +25,6 @@ irr::core::vector2df horizonCentre(const irr::core::vector2df& dialCentre, doubl
 // The picture's size relative to the dial: large enough that no pitch and
 // bank uncovers its edge.
 constexpr double kHorizonScale = 1.8;
+// The window the sky and ground show through, relative to the dial's radius
+// (the inner edge of the case's ring in ai_top).
+constexpr double kWindowRadius = 198.0 / 256.0;

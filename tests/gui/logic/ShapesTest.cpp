@@ -129,3 +129,22 @@ TEST(Shapes, VisiblePartBoundsTheNonTransparentPixelsWithAPixelToSpare) {
     EXPECT_TRUE(r.left == 0 && r.top == 0 && r.right == 1 && r.bottom == 1);
     EXPECT_TRUE(contains(Rect{0, 0, 1, 1}, visiblePart(nullptr, 10, 8, 40)));
 }
+
+TEST(Shapes, TextureMappedOntoAnyShapeMatchesTheTurnedQuad) {
+    // The turned quad's own corners get its corner coordinates back, and the
+    // turning point the centre's.
+    for (double angle : {0.0, 30.0, -135.0}) {
+        Triangles corners = rotatedQuad(10, 20, 200, 100, angle, 0.25, 0.5);
+        const Triangles expected = corners;
+        Vertex pivot;
+        pivot.x = 10 + 200 * 0.25, pivot.y = 20 + 100 * 0.5;
+        corners.push_back(pivot);
+        mapTextureOnto(corners, 10, 20, 200, 100, angle, 0.25, 0.5);
+        for (size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_NEAR(corners[i].u, expected[i].u, 1e-12) << angle;
+            EXPECT_NEAR(corners[i].v, expected[i].v, 1e-12) << angle;
+        }
+        EXPECT_NEAR(corners.back().u, 0.25, 1e-12);
+        EXPECT_NEAR(corners.back().v, 0.5, 1e-12);
+    }
+}

@@ -164,6 +164,10 @@ TEST_F(InstrumentRender, AttitudeHorizonTiltsWithBankAndDropsWithPitch) {
         EXPECT_TRUE(isSky(image->getPixel(u32(above.X), u32(above.Y))));
         EXPECT_TRUE(isGround(image->getPixel(u32(below.X), u32(below.Y))));
     }
+    // Sky and ground stay inside the round case: the square's corners keep
+    // what was beneath.
+    for (u32 x : {2u, u32(kSide) - 3})
+        for (u32 y : {2u, u32(kSide) - 3}) EXPECT_EQ(image->getPixel(x, y).color, 0xFF000000u) << x << "," << y;
     image->drop();
 }
 
