@@ -6,10 +6,8 @@
 //   xvfb-run -a -s "-screen 0 1280x800x24" build/bench/demo/bench_first_map_frame [--demo] [RUNS]
 //
 // Prints each run's times and the medians.
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -39,17 +37,7 @@ Run timeOneStart(Display* display, const std::string& script) {
     char dir[] = "/tmp/cirrona_first_frame_XXXXXX";
     const std::string home = std::string(mkdtemp(dir)) + "/";
     const Clock::time_point start = Clock::now();
-    const pid_t demo = fork();
-    if (demo == 0) {
-        const int fd = open((home + "demo.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(fd, 1);
-        dup2(fd, 2);
-        setenv("CIRRONA_BUILD_DIR", CIRRONA_BINARY_DIR, 1);
-        setenv("CIRRONA_DEMO_HOME", home.c_str(), 1);
-        setenv("CIRRONA_DEMO_PORT", "4612", 1);
-        execl(script.c_str(), script.c_str(), "1280", "720", nullptr);
-        _exit(127);
-    }
+    const pid_t demo = startDemo(script, home, "4612");
     const MapColour c = getGroundGeometryStyle(GroundGeometryElement::COASTLINE, false, MapPalette::DAY).line;
     const uint32_t coast = (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
     Run run;

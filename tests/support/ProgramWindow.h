@@ -6,6 +6,8 @@
 // (None, Bool, ...) clash with its names.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -106,4 +108,20 @@ inline PixelBox firstPagePanelBox(const IniFile& config, int kind, int width, in
         return {r.UpperLeftCorner.X, r.UpperLeftCorner.Y, r.LowerRightCorner.X, r.LowerRightCorner.Y};
     }
     return {};
+}
+
+// Starts a demo script (scripts/run or scripts/demo) at 1280x720 with the
+// built tree, its home at `home` (ending in "/") and its simulator on `port`;
+// the script's output goes to home/demo.txt. Returns the script's process.
+inline pid_t startDemo(const std::string& script, const std::string& home, const char* port) {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    const int fd = open((home + "demo.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(fd, 1);
+    dup2(fd, 2);
+    setenv("CIRRONA_BUILD_DIR", CIRRONA_BINARY_DIR, 1);
+    setenv("CIRRONA_DEMO_HOME", home.c_str(), 1);
+    setenv("CIRRONA_DEMO_PORT", port, 1);
+    execl(script.c_str(), script.c_str(), "1280", "720", nullptr);
+    _exit(127);
 }

@@ -92,18 +92,7 @@ TEST(DemoProgram, FliesTheScriptedFlightWithChartTrafficAndInstrumentsAndEndsWit
     ASSERT_NE(display, nullptr);
     TempDir home;
     const auto started = std::chrono::steady_clock::now();
-    const pid_t demo = fork();
-    if (demo == 0) {
-        const int fd = open((home / "demo.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(fd, 1);
-        dup2(fd, 2);
-        setenv("CIRRONA_BUILD_DIR", CIRRONA_BINARY_DIR, 1);
-        setenv("CIRRONA_DEMO_HOME", home.path().c_str(), 1);
-        setenv("CIRRONA_DEMO_PORT", kPort, 1);
-        const std::string script = std::string(CIRRONA_SOURCE_DIR) + "/scripts/demo";
-        execl(script.c_str(), script.c_str(), "1280", "720", nullptr);
-        _exit(127);
-    }
+    const pid_t demo = startDemo(std::string(CIRRONA_SOURCE_DIR) + "/scripts/demo", home.path(), kPort);
     const auto secondsSinceStart = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     };
