@@ -1,5 +1,7 @@
 #include "gui/Drawer2D.h"
 
+#include <GL/gl.h>
+
 #include <cmath>
 
 #include <algorithm>
@@ -38,6 +40,27 @@ Drawer2D::Drawer2D(IrrlichtDevice* dev) : device(dev), driver(dev->getVideoDrive
     // matrix for every layer that has none, on every call. A material that
     // brings its own matrices is copied into the driver's without that.
     for (u32 i = 0; i < video::MATERIAL_MAX_TEXTURES; ++i) shapeMaterial.getTextureMatrix(i);
+    // The same for the engine's own 2D material, which it copies in as the
+    // last material whenever 2D drawing follows a material of ours; the
+    // override is the engine's default 2D material otherwise.
+    video::SMaterial& material2D = driver->getMaterial2D();
+    for (u32 i = 0; i < video::MATERIAL_MAX_TEXTURES; ++i) material2D.getTextureMatrix(i);
+    driver->enableMaterial2D(true);
+    blitMaterial = shapeMaterial;
+    blitMaterial.UseMipMaps = false;
+    blitMaterial.TextureLayer[0].BilinearFilter = false;
+    blitMaterial.TextureLayer[0].TrilinearFilter = false;
+    blitMaterial.TextureLayer[0].TextureWrapU = video::ETC_CLAMP_TO_EDGE;
+    blitMaterial.TextureLayer[0].TextureWrapV = video::ETC_CLAMP_TO_EDGE;
+}
+
+void Drawer2D::separatePass() {
+    if (driver->getDriverType() == video::EDT_OPENGL) glFlush();
+}
+
+void Drawer2D::setTextureBlitMaterials(s32 blended, s32 opaque) {
+    textureBlit = blended;
+    opaqueTextureBlit = opaque;
 }
 
 void Drawer2D::initStaticVars() { staticsReady = true; }
@@ -160,6 +183,16 @@ void Drawer2D::fillPolygon(const Points& points, video::SColor colour, const cor
     drawTriangles(shapes::triangulatePolygon(toVertices(points)), colour, nullptr, clip);
 }
 
+void Drawer2D::fillConvexPolygon(const std::vector<shapes::Vertex>& polygon, video::SColor colour) {
+    scratch.clear();
+    for (size_t i = 1; i + 1 < polygon.size(); ++i) {
+        scratch.push_back(polygon[0]);
+        scratch.push_back(polygon[i]);
+        scratch.push_back(polygon[i + 1]);
+    }
+    drawTriangles(scratch, colour, nullptr, nullptr);
+}
+
 void Drawer2D::drawArc(const core::vector2df& centre, f32 radius, f32 width, f32 startDegrees, f32 endDegrees,
                        video::SColor colour, const core::rect<s32>* clip) {
     shapes::thickArc(centre.X, centre.Y, radius, width, startDegrees, endDegrees, scratch);
@@ -190,17 +223,7 @@ void Drawer2D::drawTriangles(const shapes::Triangles& input, video::SColor colou
             triangles = &clipped;
         }
     }
-    video::SMaterial& material = shapeMaterial;
-    // A texture brings its own transparency; plain shapes carry it in the
-    // vertex colour.
-    const bool fading =
-        texture && colour.getAlpha() < 255 && fadingTextureMaterial != video::EMT_TRANSPARENT_ALPHA_CHANNEL;
-    material.MaterialType = fading          ? fadingTextureMaterial
-                            : opaqueTexture ? video::EMT_SOLID
-                            : texture       ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
-                                            : materialType;
-    material.setTexture(0, texture);
-    driver->setMaterial(material);
+    const bool in3D = chooseMaterial(colour, texture);
     // 16-bit indices: hand the triangles over in batches that fit.
     constexpr size_t kBatch = 65535 / 3 * 3;
     for (size_t start = 0; start < triangles->size(); start += kBatch) {
@@ -222,12 +245,34 @@ void Drawer2D::drawTriangles(const shapes::Triangles& input, video::SColor colou
             indices.push_back(static_cast<u16>(flipped ? i + 2 : i + 1));
             indices.push_back(static_cast<u16>(flipped ? i + 1 : i + 2));
         }
-        if (fading) drawTrianglesIn3D(static_cast<u32>(count / 3));
+        if (in3D) drawTrianglesIn3D(static_cast<u32>(count / 3));
         else
             driver->draw2DVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(),
                                               static_cast<u32>(count / 3), video::EVT_STANDARD, scene::EPT_TRIANGLES,
                                               video::EIT_16BIT);
     }
+}
+
+bool Drawer2D::chooseMaterial(video::SColor colour, video::ITexture* texture) {
+    // The texture as it is: no tint to multiply by.
+    const s32 blit = opaqueTexture ? opaqueTextureBlit : textureBlit;
+    if (texture && colour.color == 0xFFFFFFFF && blit >= 0) {
+        blitMaterial.MaterialType = static_cast<video::E_MATERIAL_TYPE>(blit);
+        blitMaterial.setTexture(0, texture);
+        driver->setMaterial(blitMaterial);
+        return true;
+    }
+    // A texture brings its own transparency; plain shapes carry it in the
+    // vertex colour.
+    const bool fading =
+        texture && colour.getAlpha() < 255 && fadingTextureMaterial != video::EMT_TRANSPARENT_ALPHA_CHANNEL;
+    shapeMaterial.MaterialType = fading          ? fadingTextureMaterial
+                                 : opaqueTexture ? video::EMT_SOLID
+                                 : texture       ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
+                                                 : materialType;
+    shapeMaterial.setTexture(0, texture);
+    driver->setMaterial(shapeMaterial);
+    return fading;
 }
 
 void Drawer2D::drawTrianglesIn3D(u32 primitiveCount) {

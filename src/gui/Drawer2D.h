@@ -58,6 +58,12 @@ public:
                          const irr::core::vector2df& centre = irr::core::vector2df(0.5f, 0.5f),
                          irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255));
 
+    // The part of the texture (fractions of its size, left to right, top
+    // to bottom) placed as the whole texture would be.
+    void drawPart(irr::video::ITexture* texture, const irr::core::vector2df& position, const irr::core::vector2df& size,
+                  irr::f32 rotation, const irr::core::vector2df& centre, const shapes::Rect& part,
+                  irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
+
     // The texture placed as draw() places it, shown only inside the circle
     // (the window of an attitude indicator over its larger sky and ground).
     void drawInCircle(irr::video::ITexture* texture, const irr::core::vector2df& position,
@@ -80,6 +86,9 @@ public:
                       const irr::core::rect<irr::s32>* clip = nullptr);
     // Convex or concave, either winding; the outline must not cross itself.
     void fillPolygon(const Points& points, irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
+    // A convex polygon, either winding, without allocating once warmed up
+    // (drawn every frame).
+    void fillConvexPolygon(const std::vector<shapes::Vertex>& polygon, irr::video::SColor colour);
     // From startDegrees counter-clockwise to endDegrees.
     void drawArc(const irr::core::vector2df& centre, irr::f32 radius, irr::f32 width, irr::f32 startDegrees,
                  irr::f32 endDegrees, irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
@@ -96,6 +105,18 @@ public:
     // MaterialManager). Until it is set, textures tinted with a translucent
     // colour are drawn with their own alpha only.
     void setFadingTextureMaterial(irr::video::E_MATERIAL_TYPE type) { fadingTextureMaterial = type; }
+    // Hands what has been drawn so far to the renderer as a pass of its own.
+    // A software renderer (llvmpipe) copies the 64-pixel tiles that hold
+    // only upright pictures and plain rectangles row by row, but shades a
+    // tile pixel by pixel, every layer of it, as soon as one turned or
+    // round shape touches it. An instrument that separates its turned
+    // needles from the upright dial beneath keeps the dial on the fast path.
+    void separatePass();
+
+    // The materials that draw an untinted texture as it is, blended and
+    // opaque (see MaterialManager); -1 leaves such textures to the engine's
+    // own 2D materials.
+    void setTextureBlitMaterials(irr::s32 blended, irr::s32 opaque);
 
 private:
     void drawTriangles(const shapes::Triangles& triangles, irr::video::SColor colour, irr::video::ITexture* texture,
@@ -106,11 +127,9 @@ private:
     // Draws through the engine's 3D path with a projection that maps pixels,
     // the only path that honours a material of the program's own.
     void drawTrianglesIn3D(irr::u32 primitiveCount);
-    // The part of the texture (fractions of its size) between (u0, v0) and
-    // (u1, v1), placed as the whole texture would be.
-    void drawPart(irr::video::ITexture* texture, const irr::core::vector2df& position, const irr::core::vector2df& size,
-                  irr::f32 rotation, const irr::core::vector2df& centre, const shapes::Rect& part,
-                  irr::video::SColor colour, const irr::core::rect<irr::s32>* clip);
+    // Sets the material these triangles are drawn with; true when only the
+    // 3D path honours it.
+    bool chooseMaterial(irr::video::SColor colour, irr::video::ITexture* texture);
     // Found once per texture.
     const shapes::Rect& visiblePartOf(irr::video::ITexture* texture);
 
@@ -123,6 +142,11 @@ private:
     shapes::Triangles scratch;                    // likewise, for the shapes
     shapes::Triangles clipped;                    // and for their clipped parts
     irr::video::SMaterial shapeMaterial;
+    // Nearest texel, clamped at the edges, no mipmaps: what the texture
+    // blits need to stay on a software renderer's copying path.
+    irr::video::SMaterial blitMaterial;
+    irr::s32 textureBlit = -1;
+    irr::s32 opaqueTextureBlit = -1;
     std::vector<irr::u16> indices;
     struct VisiblePart {
         irr::io::path name;

@@ -9,6 +9,7 @@
 #include "app/EventReceiver.h"
 #include "app/ICommonAppContext.h"
 #include "gui/Drawer2D.h"
+#include "gui/MaterialManager.h"
 
 // An OpenGL window of that size, quiet; null without an X display.
 inline irr::IrrlichtDevice* createTestWindow(irr::u32 width, irr::u32 height) {
@@ -16,6 +17,8 @@ inline irr::IrrlichtDevice* createTestWindow(irr::u32 width, irr::u32 height) {
     p.DriverType = irr::video::EDT_OPENGL;
     p.WindowSize = irr::core::dimension2d<irr::u32>(width, height);
     p.LoggingLevel = irr::ELL_NONE;
+    // As the program's window: 2D only, no depth buffer.
+    p.ZBufferBits = 0;
     return irr::createDeviceEx(p);
 }
 
@@ -24,7 +27,10 @@ public:
     TestAppContext(irr::IrrlichtDevice* device, int buttonWidth, int buttonHeight,
                    std::string home = std::string(CIRRONA_BINARY_DIR) + "/cirrona-home/")
         : device(device), drawer(device), events(this, 200), buttonWidth(buttonWidth), buttonHeight(buttonHeight),
-          home(std::move(home)) {}
+          home(std::move(home)) {
+        // The drawer gets the program's own materials, as in the program.
+        MaterialManager(device->getVideoDriver()).configure(drawer);
+    }
 
     EventReceiver* getEventReceiver() override { return &events; }
     Drawer2D* getDrawer() override { return &drawer; }

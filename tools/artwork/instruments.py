@@ -155,7 +155,13 @@ def vsi_bg(metric=False):
 
 
 def comp_bg():
-    body = [f"<circle cx='{C}' cy='{C}' r='{C - 16}' fill='#0b0b0c'/>"]
+    # The card turns with the heading and brings the bezel along, lit the
+    # same from every side so that its turning does not show: one turned
+    # picture is all the heavy drawing the compass does.
+    body = ["<defs><radialGradient id='ring' cx='50%' cy='50%' r='50%'>"
+            "<stop offset='0.94' stop-color='#50555c'/><stop offset='1' stop-color='#1c1e21'/></radialGradient></defs>"
+            f"<circle cx='{C}' cy='{C}' r='{C}' fill='url(#ring)'/>",
+            f"<circle cx='{C}' cy='{C}' r='{C - 14}' fill='#0b0b0c'/>"]
     for i in range(72):
         deg = i * 5
         body.append(tick(deg, 196 if i % 2 == 0 else 214, 236, 5 if i % 2 == 0 else 3))
@@ -226,10 +232,6 @@ def slip_top():
                f"<line x1='286' y1='26' x2='286' y2='102' stroke='#111' stroke-width='6'/>", 512, 128)
 
 
-def ai_back():
-    return svg(f"<circle cx='{C}' cy='{C}' r='{C}' fill='#0b0b0c'/>")
-
-
 # The sky-and-ground picture is drawn 1.8 times the dial's size so that no
 # pitch and bank uncovers its edge; a pitch of 90 degrees moves it 0.76 of
 # the dial's radius, so one degree is this many texture pixels:
@@ -289,7 +291,7 @@ ARTWORK = {
     "comp_bg": comp_bg, "comp_bug": comp_bug, "comp_plane": comp_plane,
     "turn_bg": turn_bg, "turn_plane": turn_plane, "turn_ball": turn_ball,
     "slip_bg": slip_bg, "slip_bot": slip_bot, "slip_top": slip_top,
-    "ai_back": ai_back, "ai_horizon": ai_horizon, "ai_roll": ai_roll, "ai_top": ai_top,
+    "ai_horizon": ai_horizon, "ai_roll": ai_roll, "ai_top": ai_top,
 }
 
 

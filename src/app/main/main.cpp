@@ -40,7 +40,10 @@ IrrlichtDevice* createWindow(const StartOptions& options) {
     params.DriverType = video::EDT_OPENGL;
     params.WindowSize = core::dimension2d<u32>(options.width, options.height);
     params.Bits = 32;
-    params.ZBufferBits = 24;
+    // Everything is drawn in 2D, in order. Without a depth buffer the
+    // software renderer (llvmpipe) takes its fast paths for upright pictures
+    // and plain fills.
+    params.ZBufferBits = 0;
     params.Fullscreen = options.fullscreen;
     params.Stencilbuffer = false;
     params.Vsync = false;

@@ -1,4 +1,7 @@
 #pragma once
+#include <vector>
+
+#include "gui/logic/Shapes.h"
 #include "panels/instruments/InstrumentMath.h"
 #include "panels/instruments/InstrumentPanel.h"
 #include "panels/instruments/SampleWatch.h"
@@ -14,7 +17,15 @@ public:
     PitchRoll getShownAttitude() const { return shown; }
 
 private:
+    // Sky, ground, horizon line and pitch ladder through the window.
+    void drawSkyAndGround(const irr::core::vector2df& dialCentre, float side,
+                          const irr::core::vector2df& horizon) const;
+    // The case's ring, bank scale and aircraft symbol over them.
+    void drawCase(const irr::core::rect<int>& dial) const;
+
     SampleWatch attitude{ISensorData::ATTITUDE, kSampleTimeout};
+    // Reused every frame.
+    mutable std::vector<shapes::Vertex> window, part;
     PitchRoll shown{0, 0};
 };
 

@@ -25,8 +25,8 @@ void Compass::render(core::rect<int> area) {
         live = h != nullptr;
         if (live) direction = h->heading;
     }
-    drawTurned(texture("gauge_back.png"), dial, 0);
-    // The card turns the other way round: the heading comes to the top.
+    // The card (with the bezel) turns the other way round: the heading
+    // comes to the top.
     drawTurned(texture("comp_bg.png"), dial, -direction);
     const double desired = context.sensors->getDesiredTrack();
     if (live && desired >= 0) drawTurned(texture("comp_bug.png"), dial, desired - direction);
