@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -66,11 +67,21 @@ public:
                 ISensorData::TURNRATE, ISensorData::AIRSPEED, ISensorData::VERTICALSPEED};
     }
     WarningLevel getWarning(ISensorData::Type) override { return GOOD; }
+    // Steps chosen so that a few dozen frames sweep every needle and card
+    // through its whole range: what a frame costs depends on the angles
+    // (a turned picture is read along its rows or across them), and every
+    // run of the benchmark should see all of them.
     void advance() {
         ++tick;
-        altitude.altitude += 0.5, heading.heading = tick % 360, airspeed.airSpeed = 90 + tick % 20;
+        altitude.altitude = 1000 + (tick * 137) % 9000, heading.heading = (tick * 7) % 360;
+        airspeed.airSpeed = 40 + (tick * 11) % 140, verticalSpeed.verticalSpeed = double((tick * 3) % 40) - 20;
         airspeed.timeStamp = turnRate.timeStamp = tick;
-        turnRate.turnRate = (tick % 7) - 3.0, acceleration.x = 0.1 * (tick % 5), acceleration.y = -9.81;
+        turnRate.turnRate = (tick % 7) - 3.0, acceleration.x = 0.1 * (tick % 5), acceleration.y = -9.81 - (tick % 13);
+        // Banked up to 60 degrees either way, pitched up to 15.
+        const double roll = 1.0472 * std::sin(tick * 0.37), pitch = 0.26 * std::sin(tick * 0.23);
+        const Vector3d forward = {0, std::sin(pitch), std::cos(pitch)}, level = {1, 0, 0};
+        const Vector3d up = forward.crossProduct(level);
+        attitude.orientation = Matrix3x3(up * std::cos(roll) + level * std::sin(roll), forward);
     }
     uint32_t tick = 0;
     Attitude_Data attitude;

@@ -88,10 +88,37 @@ void Drawer2D::draw(video::ITexture* texture, const core::vector2df& position, c
 }
 
 void Drawer2D::drawVisiblePart(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
-                               f32 rotation, const core::vector2df& centre, video::SColor colour) {
+                               f32 rotation, const core::vector2df& centre, video::SColor colour,
+                               video::ITexture* drawnFrom) {
     if (!texture) return;
     const shapes::Rect& part = visiblePartOf(texture);
-    if (!part.isEmpty()) drawPart(texture, position, size, rotation, centre, part, colour, nullptr);
+    if (!part.isEmpty())
+        drawPart(drawnFrom ? drawnFrom : texture, position, size, rotation, centre, part, colour, nullptr);
+}
+
+video::ITexture* Drawer2D::atSize(video::ITexture* texture, u32 width, u32 height) {
+    const core::dimension2d<u32> size(width, height);
+    if (!texture || width == 0 || height == 0 || texture->getSize() == size) return texture;
+    const io::path& name = texture->getName().getPath();
+    for (const SizedCopy& c : sizedCopies)
+        if (c.source == texture && c.size == size && c.name == name) return c.copy;
+    if (!driver->queryFeature(video::EVDF_RENDER_TO_TARGET)) return texture;
+    constexpr size_t kMostCopies = 48;
+    if (sizedCopies.size() >= kMostCopies) {
+        for (const SizedCopy& c : sizedCopies) driver->removeTexture(c.copy);
+        sizedCopies.clear();
+    }
+    video::ITexture* copy = driver->addRenderTargetTexture(size, "sized copy", video::ECF_A8R8G8B8);
+    if (!copy) return texture;
+    const bool clipWasSet = hasClip;
+    hasClip = false;
+    driver->setRenderTarget(copy, true, true, video::SColor(0, 0, 0, 0));
+    // Opaque: the texels, alpha included, as they are.
+    drawOpaque(texture, core::vector2df(0, 0), core::vector2df(f32(width), f32(height)), 0, core::vector2df(0.5f, 0.5f));
+    driver->setRenderTarget(nullptr, false, false);
+    hasClip = clipWasSet;
+    sizedCopies.push_back(SizedCopy{texture, name, size, copy});
+    return copy;
 }
 
 void Drawer2D::drawInCircle(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,

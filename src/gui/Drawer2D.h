@@ -53,10 +53,21 @@ public:
     // Only the part of the texture that is not wholly transparent, where the
     // whole one would be drawn: the same picture for a fraction of the work
     // when the texture is mostly empty (a needle on a dial-sized picture).
+    // The part is found on texture and drawn from drawnFrom when that is
+    // given (a copy of texture at another size, see atSize).
     void drawVisiblePart(irr::video::ITexture* texture, const irr::core::vector2df& position,
                          const irr::core::vector2df& size, irr::f32 rotation,
                          const irr::core::vector2df& centre = irr::core::vector2df(0.5f, 0.5f),
-                         irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255));
+                         irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255),
+                         irr::video::ITexture* drawnFrom = nullptr);
+
+    // A copy of the texture at exactly that size (nearest texel, alpha
+    // kept), made once and kept: a dial drawn every frame from its own size
+    // reads a fraction of the memory a larger picture costs, row after row,
+    // which is what bounds a software renderer. The texture itself when it
+    // has that size already or the driver cannot draw into textures. Call
+    // it only while drawing to the screen: it draws into the copy.
+    irr::video::ITexture* atSize(irr::video::ITexture* texture, irr::u32 width, irr::u32 height);
 
     // The part of the texture (fractions of its size, left to right, top
     // to bottom) placed as the whole texture would be.
@@ -153,4 +164,13 @@ private:
         shapes::Rect part;
     };
     std::unordered_map<const irr::video::ITexture*, VisiblePart> visibleParts;
+    struct SizedCopy {
+        const irr::video::ITexture* source;
+        irr::io::path name;  // of the source, as for the visible parts
+        irr::core::dimension2d<irr::u32> size;
+        irr::video::ITexture* copy;
+    };
+    // Owned by the driver. Few: a texture is drawn at one or two sizes, and
+    // the list starts afresh when a change of layout has filled it.
+    std::vector<SizedCopy> sizedCopies;
 };

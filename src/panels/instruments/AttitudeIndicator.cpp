@@ -62,7 +62,7 @@ void AttitudeIndicator::render(core::rect<int> area) {
     drawSkyAndGround(centre, side, horizonCentre(centre, side, shown.pitch, shown.roll));
     // The bank pointer turns with the sky; counter-clockwise is positive.
     drawTurned(texture("ai_roll.png"), dial, -shown.roll);
-    context.app->getDrawer()->separatePass();
+    separatePass();
     drawCase(dial);
     if (!sample) drawUnavailable(dial);
 }
@@ -98,6 +98,8 @@ void AttitudeIndicator::drawSkyAndGround(const core::vector2df& dialCentre, f32 
     // The picture's rows that pass through the window.
     const double middle = 0.5 + across / size, reach = radius / size;
     const shapes::Rect ladder{kLadderLeft, std::max(0.0, middle - reach), kLadderRight, std::min(1.0, middle + reach)};
+    const s32 pictureSide = s32(std::lround(size));
+    picture = atSize(picture, core::rect<s32>(0, 0, pictureSide, pictureSide));
     if (!ladder.isEmpty())
         d->drawPart(picture, c - core::vector2df(size / 2, size / 2), core::vector2df(size, size), f32(shown.roll),
                     core::vector2df(0.5f, 0.5f), ladder, tint);
@@ -108,6 +110,7 @@ void AttitudeIndicator::drawCase(const core::rect<int>& dial) const {
     if (!picture) return;
     const core::vector2df position(f32(dial.UpperLeftCorner.X), f32(dial.UpperLeftCorner.Y));
     const core::vector2df size(f32(dial.getWidth()), f32(dial.getHeight()));
+    picture = atSize(picture, dial);
     for (const shapes::Rect& part : kCaseParts)
         context.app->getDrawer()->drawPart(picture, position, size, 0, core::vector2df(0.5f, 0.5f), part, tint());
 }

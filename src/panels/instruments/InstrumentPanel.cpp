@@ -30,11 +30,21 @@ video::ITexture* InstrumentPanel::loadTexture(const char* file) const {
 
 void InstrumentPanel::drawTurned(video::ITexture* t, const core::rect<int>& square, double degrees) const {
     if (!t) return;
-    context.app->getDrawer()->drawVisiblePart(
+    Drawer2D* drawer = context.app->getDrawer();
+    drawer->drawVisiblePart(
         t, core::vector2df(static_cast<f32>(square.UpperLeftCorner.X), static_cast<f32>(square.UpperLeftCorner.Y)),
         core::vector2df(static_cast<f32>(square.getWidth()), static_cast<f32>(square.getHeight())),
-        static_cast<f32>(-degrees), core::vector2df(0.5f, 0.5f), tint());
+        static_cast<f32>(-degrees), core::vector2df(0.5f, 0.5f), tint(), atSize(t, square));
 }
+
+video::ITexture* InstrumentPanel::atSize(video::ITexture* t, const core::rect<int>& square) const {
+    // While a layer is painted its picture is the target: the copy would
+    // have to be painted in the middle of it.
+    if (paintingLayer || square.getWidth() <= 0 || square.getHeight() <= 0) return t;
+    return context.app->getDrawer()->atSize(t, u32(square.getWidth()), u32(square.getHeight()));
+}
+
+void InstrumentPanel::separatePass() const { context.app->getDrawer()->separatePass(); }
 
 InstrumentPanel::DialLayer::~DialLayer() {
     if (driver && texture) driver->removeTexture(texture);
@@ -57,12 +67,14 @@ InstrumentPanel::LayerState InstrumentPanel::beginLayer(DialLayer& layer, const 
     if (clip) savedClip = *clip;
     drawer->setClipRect(nullptr);
     driver->setRenderTarget(layer.texture, true, true, video::SColor(0, 0, 0, 0));
+    paintingLayer = true;
     return LAYER_TO_PAINT;
 }
 
 void InstrumentPanel::endLayer() const {
     Drawer2D* drawer = context.app->getDrawer();
     drawer->getDriver()->setRenderTarget(nullptr, false, false);
+    paintingLayer = false;
     drawer->setClipRect(clipWasSet ? &savedClip : nullptr);
 }
 

@@ -51,6 +51,12 @@ protected:
     // The texture over the square, turned clockwise by `degrees` about its
     // middle.
     void drawTurned(irr::video::ITexture* texture, const irr::core::rect<int>& square, double degrees) const;
+    // Between the upright dial and the needles turned over it, and after
+    // them: keeps the dial on the renderer's fast path (see Drawer2D).
+    void separatePass() const;
+    // The texture as drawn over the square, from a copy of the square's size
+    // (see Drawer2D::atSize).
+    irr::video::ITexture* atSize(irr::video::ITexture* texture, const irr::core::rect<int>& square) const;
     // A red cross over the dial and an "OFF" flag, as a failed instrument shows.
     void drawUnavailable(const irr::core::rect<int>& square) const;
     // Text centred in the box, in a font sized to its height (smaller when
@@ -120,6 +126,7 @@ private:
     void showLayer(const DialLayer& layer, const irr::core::rect<int>& dial) const;
     // While a layer is painted: the clip it replaced.
     mutable bool clipWasSet = false;
+    mutable bool paintingLayer = false;
     mutable irr::core::rect<irr::s32> savedClip;
     // Looked up once per file: the lookup builds paths, which a frame
     // should not pay for. Keyed by the literal's address.
