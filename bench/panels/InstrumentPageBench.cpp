@@ -43,6 +43,9 @@ using namespace irr;
 
 namespace {
 
+// The program's default background colour.
+const video::SColor kBackground(255, 22, 30, 40);
+
 // Every flight value, changing each frame as a live source's would.
 class MovingSensor : public ISensor {
 public:
@@ -116,7 +119,12 @@ struct Page {
                              "[S1]\nFactoryIndex = 0\n");
         sensors.loadSensorSettingsFromIni(&config, false);
         panels = std::make_unique<PanelManager>(window.get(), nullptr);
-        InstrumentContext context{window.get(), &sensors, &unitConverter, panels.get(), {}, {}, {}, {}};
+        InstrumentContext context;
+        context.app = window.get(), context.sensors = &sensors, context.units = &unitConverter;
+        context.panels = panels.get();
+        // As in the program: the page is cleared to the colour the dials
+        // are told lies beneath them.
+        context.background = [] { return kBackground; };
         registerPanelKinds(*panels, context);
         // Attitude, turn, altimeter, compass, vertical speed, speed, slip, g.
         const int kinds[8] = {0, 1, 4, 5, 8, 9, 10, 11};
@@ -161,7 +169,7 @@ void BM_EightInstrumentPage(benchmark::State& state) {
     long allocated = 0, frames = 0;
     for (auto _ : state) {
         page->factory->last->advance();
-        driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+        driver->beginScene(true, true, kBackground);
         const long before = allocations.load();
         if (mode == kPage) page->panels->Render();
         if (mode == kFloor) drawDialSquares(*page);

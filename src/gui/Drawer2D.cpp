@@ -96,12 +96,16 @@ void Drawer2D::drawVisiblePart(video::ITexture* texture, const core::vector2df& 
         drawPart(drawnFrom ? drawnFrom : texture, position, size, rotation, centre, part, colour, nullptr);
 }
 
-video::ITexture* Drawer2D::atSize(video::ITexture* texture, u32 width, u32 height) {
+video::ITexture* Drawer2D::atSize(video::ITexture* texture, u32 width, u32 height, video::SColor under,
+                                  video::SColor tint) {
     const core::dimension2d<u32> size(width, height);
-    if (!texture || width == 0 || height == 0 || texture->getSize() == size) return texture;
+    const bool opaque = under.getAlpha() == 255;
+    if (!opaque) under = tint = video::SColor(0, 0, 0, 0);
+    if (!texture || width == 0 || height == 0 || (texture->getSize() == size && !opaque)) return texture;
     const io::path& name = texture->getName().getPath();
     for (const SizedCopy& c : sizedCopies)
-        if (c.source == texture && c.size == size && c.name == name) return c.copy;
+        if (c.source == texture && c.size == size && c.under == under.color && c.tint == tint.color && c.name == name)
+            return c.copy;
     if (!driver->queryFeature(video::EVDF_RENDER_TO_TARGET)) return texture;
     constexpr size_t kMostCopies = 48;
     if (sizedCopies.size() >= kMostCopies) {
@@ -112,12 +116,15 @@ video::ITexture* Drawer2D::atSize(video::ITexture* texture, u32 width, u32 heigh
     if (!copy) return texture;
     const bool clipWasSet = hasClip;
     hasClip = false;
-    driver->setRenderTarget(copy, true, true, video::SColor(0, 0, 0, 0));
-    // Opaque: the texels, alpha included, as they are.
-    drawOpaque(texture, core::vector2df(0, 0), core::vector2df(f32(width), f32(height)), 0, core::vector2df(0.5f, 0.5f));
+    driver->setRenderTarget(copy, true, true, under);
+    const core::vector2df origin(0, 0), extent{f32(width), f32(height)};
+    // Over a colour: blended onto it. Otherwise the texels, alpha included,
+    // as they are.
+    if (opaque) draw(texture, origin, extent, 0, core::vector2df(0.5f, 0.5f), tint);
+    else drawOpaque(texture, origin, extent, 0, core::vector2df(0.5f, 0.5f));
     driver->setRenderTarget(nullptr, false, false);
     hasClip = clipWasSet;
-    sizedCopies.push_back(SizedCopy{texture, name, size, copy});
+    sizedCopies.push_back(SizedCopy{texture, name, size, under.color, tint.color, copy});
     return copy;
 }
 

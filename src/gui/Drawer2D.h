@@ -64,10 +64,15 @@ public:
     // A copy of the texture at exactly that size (nearest texel, alpha
     // kept), made once and kept: a dial drawn every frame from its own size
     // reads a fraction of the memory a larger picture costs, row after row,
-    // which is what bounds a software renderer. The texture itself when it
-    // has that size already or the driver cannot draw into textures. Call
-    // it only while drawing to the screen: it draws into the copy.
-    irr::video::ITexture* atSize(irr::video::ITexture* texture, irr::u32 width, irr::u32 height);
+    // which is what bounds a software renderer. With an opaque colour
+    // `under`, the copy is the texture tinted by `tint` and laid over that
+    // colour: an opaque picture, which the renderer copies instead of
+    // blending (see drawOpaque). The texture itself when the copy is not
+    // needed or the driver cannot draw into textures. Call it only while
+    // drawing to the screen: it draws into the copy.
+    irr::video::ITexture* atSize(irr::video::ITexture* texture, irr::u32 width, irr::u32 height,
+                                 irr::video::SColor under = irr::video::SColor(0, 0, 0, 0),
+                                 irr::video::SColor tint = irr::video::SColor(255, 255, 255, 255));
 
     // The part of the texture (fractions of its size, left to right, top
     // to bottom) placed as the whole texture would be.
@@ -168,6 +173,7 @@ private:
         const irr::video::ITexture* source;
         irr::io::path name;  // of the source, as for the visible parts
         irr::core::dimension2d<irr::u32> size;
+        irr::u32 under, tint;
         irr::video::ITexture* copy;
     };
     // Owned by the driver. Few: a texture is drawn at one or two sizes, and

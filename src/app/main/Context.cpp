@@ -149,6 +149,11 @@ Context::Context(IrrlichtDevice* dev, const char* argv0, bool) : device(dev) {
     instruments.units = &unitConverter;
     instruments.panels = panelManager.get();
     instruments.night = [this] { return style2D != 0; };
+    // What the main loop clears the window to.
+    instruments.background = [this] {
+        Skin* skin = getSkin();
+        return skin ? skin->getBackgroundColor() : video::SColor(255, 0, 0, 0);
+    };
     instruments.showMessageBox = [this](const std::wstring& title, const std::wstring& text) {
         dialogs->showMessage(title, text);
     };

@@ -22,7 +22,7 @@ bool Altimeter::isLive() {
 
 void Altimeter::render(core::rect<int> area) {
     dial = makeQuadratic(area);
-    drawTurned(texture("alt_bg.png"), dial, 0);
+    drawDial(texture("alt_bg.png"), dial);
     // The setting window sits right of the centre (see the dial artwork).
     const f32 unit = dial.getWidth() / 512.0f;
     const core::vector2di c = dial.getCenter();

@@ -44,6 +44,32 @@ video::ITexture* InstrumentPanel::atSize(video::ITexture* t, const core::rect<in
     return context.app->getDrawer()->atSize(t, u32(square.getWidth()), u32(square.getHeight()));
 }
 
+void InstrumentPanel::renderPreview(core::rect<int> area) {
+    previewing = true;
+    render(area);
+    previewing = false;
+}
+
+video::SColor InstrumentPanel::backgroundUnder() const {
+    if (previewing || paintingLayer || !context.background) return video::SColor(0, 0, 0, 0);
+    return context.background();
+}
+
+void InstrumentPanel::drawDial(video::ITexture* t, const core::rect<int>& square) const {
+    const video::SColor under = backgroundUnder();
+    if (t && under.getAlpha() == 255 && square.getWidth() > 0 && square.getHeight() > 0) {
+        Drawer2D* drawer = context.app->getDrawer();
+        video::ITexture* copy = drawer->atSize(t, u32(square.getWidth()), u32(square.getHeight()), under, tint());
+        if (copy != t) {
+            drawer->drawOpaque(copy, core::vector2df(f32(square.UpperLeftCorner.X), f32(square.UpperLeftCorner.Y)),
+                               core::vector2df(f32(square.getWidth()), f32(square.getHeight())), 0,
+                               core::vector2df(0.5f, 0.5f));
+            return;
+        }
+    }
+    drawTurned(t, square, 0);
+}
+
 void InstrumentPanel::separatePass() const { context.app->getDrawer()->separatePass(); }
 
 InstrumentPanel::DialLayer::~DialLayer() {
@@ -56,17 +82,21 @@ InstrumentPanel::LayerState InstrumentPanel::beginLayer(DialLayer& layer, const 
     video::IVideoDriver* driver = drawer->getDriver();
     const core::dimension2d<u32> size(std::max(1, dial.getWidth()), std::max(1, dial.getHeight()));
     key = key * 2 + (isNight() ? 1 : 0);
-    if (layer.texture && layer.size == size && layer.key == key) return LAYER_READY;
+    const video::SColor under = backgroundUnder();
+    const u32 opaqueUnder = under.getAlpha() == 255 ? under.color : 0;
+    if (layer.texture && layer.size == size && layer.key == key && layer.under == opaqueUnder) return LAYER_READY;
     if (!driver->queryFeature(video::EVDF_RENDER_TO_TARGET)) return NO_LAYER;
     if (layer.texture && layer.size != size) driver->removeTexture(layer.texture), layer.texture = nullptr;
     if (!layer.texture) layer.texture = driver->addRenderTargetTexture(size, "dial-layer", video::ECF_A8R8G8B8);
     if (!layer.texture) return NO_LAYER;
-    layer.driver = driver, layer.size = size, layer.key = key;
+    layer.driver = driver, layer.size = size, layer.key = key, layer.under = opaqueUnder;
     const core::rect<s32>* clip = drawer->getClipRect();
     clipWasSet = clip != nullptr;
     if (clip) savedClip = *clip;
     drawer->setClipRect(nullptr);
-    driver->setRenderTarget(layer.texture, true, true, video::SColor(0, 0, 0, 0));
+    // Painted over the page's background where it is known: the layer is
+    // then an opaque picture, copied rather than blended every frame.
+    driver->setRenderTarget(layer.texture, true, true, video::SColor(opaqueUnder));
     paintingLayer = true;
     return LAYER_TO_PAINT;
 }
@@ -80,12 +110,12 @@ void InstrumentPanel::endLayer() const {
 
 void InstrumentPanel::showLayer(const DialLayer& layer, const core::rect<int>& dial) const {
     // The picture holds the tint already.
-    if (layer.texture)
-        context.app->getDrawer()->draw(layer.texture,
-                                       core::vector2df(static_cast<f32>(dial.UpperLeftCorner.X),
-                                                       static_cast<f32>(dial.UpperLeftCorner.Y)),
-                                       core::vector2df(static_cast<f32>(dial.getWidth()), static_cast<f32>(dial.getHeight())),
-                                       0.0f);
+    if (!layer.texture) return;
+    const core::vector2df position(f32(dial.UpperLeftCorner.X), f32(dial.UpperLeftCorner.Y));
+    const core::vector2df size(f32(dial.getWidth()), f32(dial.getHeight()));
+    Drawer2D* drawer = context.app->getDrawer();
+    if (layer.under) drawer->drawOpaque(layer.texture, position, size, 0, core::vector2df(0.5f, 0.5f));
+    else drawer->draw(layer.texture, position, size, 0.0f);
 }
 
 void InstrumentPanel::drawUnavailable(const core::rect<int>& area) const {

@@ -28,6 +28,11 @@ struct InstrumentContext {
     std::function<irr::gui::IGUIFont*(int pixelHeight)> font;
     // Seconds of a monotonic clock; the process clock when empty.
     std::function<double()> clock;
+    // The colour page panels are drawn over (the window's background), so
+    // that a dial can bring it along in its corners and be drawn opaque;
+    // empty where that is not known. A panel of a page owns its rectangle:
+    // nothing else shows in the corners of its dials.
+    std::function<irr::video::SColor()> background;
     // Shows a text in a message box (sensor details and the like).
     std::function<void(const std::wstring& title, const std::wstring& text)> showMessageBox;
 };
@@ -38,6 +43,8 @@ struct InstrumentContext {
 class InstrumentPanel : public IPanel {
 public:
     bool processEvent(irr::SEvent /*event*/) override { return true; }
+    // Over whatever the preview's owner drew: no background is assumed.
+    void renderPreview(irr::core::rect<int> area) override;
     std::string getName() override { return name; }
 
     // Samples older than this are not shown (seconds).
@@ -57,6 +64,12 @@ protected:
     // The texture as drawn over the square, from a copy of the square's size
     // (see Drawer2D::atSize).
     irr::video::ITexture* atSize(irr::video::ITexture* texture, const irr::core::rect<int>& square) const;
+    // A dial's upright picture over the square: opaque over the page's
+    // background where that is known, else as drawTurned draws it.
+    void drawDial(irr::video::ITexture* texture, const irr::core::rect<int>& square) const;
+    // The page's background under a dial drawn now; transparent when not
+    // known (previews, pictures being painted).
+    irr::video::SColor backgroundUnder() const;
     // A red cross over the dial and an "OFF" flag, as a failed instrument shows.
     void drawUnavailable(const irr::core::rect<int>& square) const;
     // Text centred in the box, in a font sized to its height (smaller when
@@ -89,6 +102,8 @@ protected:
         irr::video::ITexture* texture = nullptr;
         irr::core::dimension2d<irr::u32> size;
         uint64_t key = 0;
+        // The opaque background it was painted over, or transparent.
+        irr::u32 under = 0;
     };
     enum LayerState { LAYER_READY, LAYER_TO_PAINT, NO_LAYER };
     // Draws the layer over the dial, calling paint(the dial at the
@@ -127,6 +142,7 @@ private:
     // While a layer is painted: the clip it replaced.
     mutable bool clipWasSet = false;
     mutable bool paintingLayer = false;
+    mutable bool previewing = false;
     mutable irr::core::rect<irr::s32> savedClip;
     // Looked up once per file: the lookup builds paths, which a frame
     // should not pay for. Keyed by the literal's address.
@@ -161,6 +177,6 @@ public:
     using AInstrumentFactory::renderPreview;
     void renderPreview(irr::core::rect<int> area) override {
         Panel preview(context);
-        preview.render(area);
+        preview.renderPreview(area);
     }
 };

@@ -98,4 +98,4 @@ void SpeedIndicatorFactory::setup(IniFile* ini, std::string section) {
 
 IPanel* SpeedIndicatorFactory::Create() { return new SpeedIndicator(context, AircraftSpeeds(), exponent); }
 
-void SpeedIndicatorFactory::renderPreview(core::rect<int> area) { SpeedIndicator(context).render(area); }
+void SpeedIndicatorFactory::renderPreview(core::rect<int> area) { SpeedIndicator(context).renderPreview(area); }

@@ -40,7 +40,7 @@ void TurnRateIndicator::render(core::rect<int> area) {
     auto* rate = static_cast<TurnRate_Data*>(turnRate.poll(context.sensors->getDefaultSensor(ISensorData::TURNRATE), t));
     auto* acc = static_cast<Acceleration_Data*>(
         acceleration.poll(context.sensors->getDefaultSensor(ISensorData::ACCELERATION), t));
-    drawTurned(texture("turn_bg.png"), dial, 0);
+    drawDial(texture("turn_bg.png"), dial);
     const f32 side = static_cast<f32>(dial.getWidth());
     const core::vector2df ball = turnBallCentre(acc ? slipBallOffset(acc->x, acc->y) : 0.0) * side +
                                  core::vector2df(dial.UpperLeftCorner.X, dial.UpperLeftCorner.Y);
@@ -60,7 +60,7 @@ void SlipIndicator::render(core::rect<int> area) {
     const core::rect<int> bar(c.X - w / 2, c.Y - h / 2, c.X + w / 2, c.Y + h / 2);
     auto* acc = static_cast<Acceleration_Data*>(
         acceleration.poll(context.sensors->getDefaultSensor(ISensorData::ACCELERATION), now()));
-    drawTurned(texture("slip_bg.png"), bar, 0);
+    drawDial(texture("slip_bg.png"), bar);
     // The tube runs from 54 to 458 of the 512-pixel-wide artwork.
     const f32 offset = static_cast<f32>(acc ? slipBallOffset(acc->x, acc->y) : 0.0);
     const core::vector2df centre(bar.UpperLeftCorner.X + w * (256.0f + offset * 202.0f) / 512.0f,

@@ -13,7 +13,7 @@ VerticalSpeedIndicator::VerticalSpeedIndicator(const InstrumentContext& context)
 void VerticalSpeedIndicator::render(core::rect<int> area) {
     const core::rect<int> dial = makeQuadratic(area);
     const bool metric = context.units->getVerticalSpeedUnit() == units::UnitConverter::METRES_PER_SECOND;
-    drawTurned(texture(metric ? "vsi_bg_m.png" : "vsi_bg.png"), dial, 0);
+    drawDial(texture(metric ? "vsi_bg_m.png" : "vsi_bg.png"), dial);
     SensorManager* s = context.sensors;
     const double t = now();
     bool live = verticalSpeed.poll(s->getDefaultSensor(ISensorData::VERTICALSPEED), t) != nullptr;

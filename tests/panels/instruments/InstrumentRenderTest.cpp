@@ -89,7 +89,7 @@ protected:
             ++factory->last->attitudeCount, ++factory->last->altitudeCount;
             device->run();
             video::IVideoDriver* driver = device->getVideoDriver();
-            driver->beginScene(true, true, video::SColor(255, 0, 0, 0));
+            driver->beginScene(true, true, clear);
             panel.render(core::rect<int>(0, 0, kSide, kSide));
             if (i == 1) image = captureFrame(driver);
             driver->endScene();
@@ -115,26 +115,40 @@ protected:
     TestSensorFactory* factory = new TestSensorFactory;
     units::UnitConverter unitsInFeet;
     InstrumentContext context;
+    video::SColor clear{255, 0, 0, 0};
 };
 
 TEST_F(InstrumentRender, AltimeterNeedlesPointIntoTheirSectorsAt12345Feet) {
     factory->last->altitude.altitude = 12345 * 0.3048;
-    Altimeter altimeter(context);
-    video::IImage* image = frame(altimeter);
-    ASSERT_NE(image, nullptr);
-    struct Needle {
-        double angle, from, to;
-    };
-    // Hundreds at 124.2, thousands at 84.42, ten-thousands at 44.442
-    // degrees; each ray is compared with the opposite one, where no needle is.
-    for (Needle n : {Needle{124.2, 0.2, 0.75}, Needle{84.42, 0.15, 0.5}, Needle{44.442, 0.2, 0.85}}) {
-        SCOPED_TRACE(n.angle);
-        const int on = brightAlong(image, n.angle, n.from, n.to);
-        const int off = brightAlong(image, n.angle + 180, n.from, n.to);
-        EXPECT_GT(on, (n.to - n.from) * 100 * 0.6);
-        EXPECT_LT(off, on / 4);
+    // Blended over whatever lies beneath, and drawn opaque over the page
+    // background it is told of: the same needles, and the square's corners
+    // show the background either way.
+    const video::SColor page(255, 22, 30, 40);
+    for (const bool toldBackground : {false, true}) {
+        SCOPED_TRACE(toldBackground);
+        clear = toldBackground ? page : video::SColor(255, 0, 0, 0);
+        context.background = nullptr;
+        if (toldBackground) context.background = [page] { return page; };
+        Altimeter altimeter(context);
+        video::IImage* image = frame(altimeter);
+        ASSERT_NE(image, nullptr);
+        struct Needle {
+            double angle, from, to;
+        };
+        // Hundreds at 124.2, thousands at 84.42, ten-thousands at 44.442
+        // degrees; each ray is compared with the opposite one, where no
+        // needle is.
+        for (Needle n : {Needle{124.2, 0.2, 0.75}, Needle{84.42, 0.15, 0.5}, Needle{44.442, 0.2, 0.85}}) {
+            SCOPED_TRACE(n.angle);
+            const int on = brightAlong(image, n.angle, n.from, n.to);
+            const int off = brightAlong(image, n.angle + 180, n.from, n.to);
+            EXPECT_GT(on, (n.to - n.from) * 100 * 0.6);
+            EXPECT_LT(off, on / 4);
+        }
+        for (u32 x : {1u, u32(kSide) - 2})
+            for (u32 y : {1u, u32(kSide) - 2}) EXPECT_EQ(image->getPixel(x, y).color, clear.color) << x << "," << y;
+        image->drop();
     }
-    image->drop();
 }
 
 bool isSky(const video::SColor& c) { return c.getBlue() > c.getRed() + 40; }
