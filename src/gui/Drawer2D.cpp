@@ -300,10 +300,13 @@ bool Drawer2D::chooseMaterial(video::SColor colour, video::ITexture* texture) {
     // vertex colour.
     const bool fading =
         texture && colour.getAlpha() < 255 && fadingTextureMaterial != video::EMT_TRANSPARENT_ALPHA_CHANNEL;
-    shapeMaterial.MaterialType = fading          ? fadingTextureMaterial
-                                 : opaqueTexture ? video::EMT_SOLID
-                                 : texture       ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
-                                                 : materialType;
+    // An opaque colour needs no blending, which costs a software renderer
+    // a read of every pixel beneath.
+    const bool solidColour = !texture && colour.getAlpha() == 255 && materialType == video::EMT_TRANSPARENT_VERTEX_ALPHA;
+    shapeMaterial.MaterialType = fading                         ? fadingTextureMaterial
+                                 : opaqueTexture || solidColour ? video::EMT_SOLID
+                                 : texture                      ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
+                                                                : materialType;
     shapeMaterial.setTexture(0, texture);
     driver->setMaterial(shapeMaterial);
     return fading;
