@@ -1,5 +1,8 @@
 #include "panels/instruments/Altimeter.h"
 
+#include <functional>
+#include <string>
+
 #include "base/UnitConverter.h"
 #include "panels/Menu.h"
 #include "panels/PanelManager.h"
@@ -22,13 +25,16 @@ bool Altimeter::isLive() {
 
 void Altimeter::render(core::rect<int> area) {
     dial = makeQuadratic(area);
-    drawDial(texture("alt_bg.png"), dial);
-    // The setting window sits right of the centre (see the dial artwork).
-    const f32 unit = dial.getWidth() / 512.0f;
-    const core::vector2di c = dial.getCenter();
-    const core::rect<int> window(c.X + static_cast<int>(70 * unit), c.Y - static_cast<int>(22 * unit),
-                                 c.X + static_cast<int>(174 * unit), c.Y + static_cast<int>(22 * unit));
-    drawTextSized(context.sensors->getAltimeterSetting(), window, video::SColor(255, 240, 240, 240));
+    const std::wstring setting = context.sensors->getAltimeterSetting();
+    drawLayer(face, dial, std::hash<std::wstring>()(setting), [&](const core::rect<int>& d) {
+        drawTurned(texture("alt_bg.png"), d, 0);
+        // The setting window sits right of the centre (see the dial artwork).
+        const f32 unit = d.getWidth() / 512.0f;
+        const core::vector2di c = d.getCenter();
+        const core::rect<int> window(c.X + static_cast<int>(70 * unit), c.Y - static_cast<int>(22 * unit),
+                                     c.X + static_cast<int>(174 * unit), c.Y + static_cast<int>(22 * unit));
+        drawTextSized(setting, window, video::SColor(255, 240, 240, 240));
+    });
     if (!isLive()) {
         drawUnavailable(dial);
         return;

@@ -17,4 +17,7 @@ private:
     SampleWatch outsidePressure{ISensorData::OUTSIDE_PRESSURE, kSampleTimeout};
     SampleWatch insidePressure{ISensorData::INSIDE_PRESSURE, kSampleTimeout};
     irr::core::rect<int> dial;
+    // The dial with the setting in its window, painted again only when the
+    // setting changes.
+    DialLayer face;
 };
