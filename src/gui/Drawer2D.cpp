@@ -159,20 +159,29 @@ const shapes::Rect& Drawer2D::visiblePartOf(video::ITexture* texture) {
 void Drawer2D::drawPart(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
                         f32 rotation, const core::vector2df& centre, const shapes::Rect& part, video::SColor colour,
                         const core::rect<s32>* clip) {
+    drawParts(texture, position, size, rotation, centre, &part, 1, colour, clip);
+}
+
+void Drawer2D::drawParts(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
+                         f32 rotation, const core::vector2df& centre, const shapes::Rect* parts, size_t count,
+                         video::SColor colour, const core::rect<s32>* clip) {
     if (!texture) return;
-    // Needles and cards are drawn every frame: build the quad in the reused
+    // Needles and cards are drawn every frame: build the quads in the reused
     // buffer rather than in fresh vectors.
     const double cx = position.X + size.X * centre.X, cy = position.Y + size.Y * centre.Y;
-    shapes::Vertex corners[4];
-    const double us[4] = {part.left, part.right, part.right, part.left};
-    const double vs[4] = {part.top, part.top, part.bottom, part.bottom};
-    for (int i = 0; i < 4; ++i) {
-        shapes::Vertex v;
-        v.x = position.X + us[i] * size.X, v.y = position.Y + vs[i] * size.Y, v.u = us[i], v.v = vs[i];
-        corners[i] = shapes::rotateAbout(v, cx, cy, rotation);
-    }
     scratch.clear();
-    shapes::appendQuad(scratch, corners[0], corners[1], corners[2], corners[3]);
+    for (size_t p = 0; p < count; ++p) {
+        const shapes::Rect& part = parts[p];
+        shapes::Vertex corners[4];
+        const double us[4] = {part.left, part.right, part.right, part.left};
+        const double vs[4] = {part.top, part.top, part.bottom, part.bottom};
+        for (int i = 0; i < 4; ++i) {
+            shapes::Vertex v;
+            v.x = position.X + us[i] * size.X, v.y = position.Y + vs[i] * size.Y, v.u = us[i], v.v = vs[i];
+            corners[i] = shapes::rotateAbout(v, cx, cy, rotation);
+        }
+        shapes::appendQuad(scratch, corners[0], corners[1], corners[2], corners[3]);
+    }
     drawTriangles(scratch, colour, texture, clip);
 }
 
@@ -313,9 +322,6 @@ bool Drawer2D::chooseMaterial(video::SColor colour, video::ITexture* texture) {
 }
 
 void Drawer2D::drawTrianglesIn3D(u32 primitiveCount) {
-    const core::matrix4 projection = driver->getTransform(video::ETS_PROJECTION);
-    const core::matrix4 view = driver->getTransform(video::ETS_VIEW);
-    const core::matrix4 world = driver->getTransform(video::ETS_WORLD);
     const core::dimension2d<u32> size = driver->getCurrentRenderTargetSize();
     // Pixels (x right, y down) to the unit cube.
     core::matrix4 pixels(core::matrix4::EM4CONST_IDENTITY);
@@ -323,12 +329,14 @@ void Drawer2D::drawTrianglesIn3D(u32 primitiveCount) {
     pixels[5] = -2.0f / size.Height;
     pixels[12] = -1.0f;
     pixels[13] = 1.0f;
-    driver->setTransform(video::ETS_PROJECTION, pixels);
-    driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
-    driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
+    // Set only when they differ, and left set: every change makes the driver
+    // redo its state, and the shaders and upright pictures drawn here come
+    // one after the other. The engine's own 2D drawing brings its matrices
+    // along, and nothing else in the program draws in 3D.
+    if (driver->getTransform(video::ETS_PROJECTION) != pixels) driver->setTransform(video::ETS_PROJECTION, pixels);
+    if (!driver->getTransform(video::ETS_VIEW).isIdentity()) driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
+    if (!driver->getTransform(video::ETS_WORLD).isIdentity())
+        driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
     driver->drawVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(), primitiveCount,
                                     video::EVT_STANDARD, scene::EPT_TRIANGLES, video::EIT_16BIT);
-    driver->setTransform(video::ETS_PROJECTION, projection);
-    driver->setTransform(video::ETS_VIEW, view);
-    driver->setTransform(video::ETS_WORLD, world);
 }

@@ -79,6 +79,12 @@ public:
     void drawPart(irr::video::ITexture* texture, const irr::core::vector2df& position, const irr::core::vector2df& size,
                   irr::f32 rotation, const irr::core::vector2df& centre, const shapes::Rect& part,
                   irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
+    // Several parts in one call: each call costs the driver far more than
+    // its few triangles.
+    void drawParts(irr::video::ITexture* texture, const irr::core::vector2df& position,
+                   const irr::core::vector2df& size, irr::f32 rotation, const irr::core::vector2df& centre,
+                   const shapes::Rect* parts, size_t count, irr::video::SColor colour,
+                   const irr::core::rect<irr::s32>* clip = nullptr);
 
     // The texture placed as draw() places it, shown only inside the circle
     // (the window of an attitude indicator over its larger sky and ground).

@@ -110,7 +110,6 @@ void AttitudeIndicator::drawCase(const core::rect<int>& dial) const {
     if (!picture) return;
     const core::vector2df position(f32(dial.UpperLeftCorner.X), f32(dial.UpperLeftCorner.Y));
     const core::vector2df size(f32(dial.getWidth()), f32(dial.getHeight()));
-    picture = atSize(picture, dial);
-    for (const shapes::Rect& part : kCaseParts)
-        context.app->getDrawer()->drawPart(picture, position, size, 0, core::vector2df(0.5f, 0.5f), part, tint());
+    context.app->getDrawer()->drawParts(atSize(picture, dial), position, size, 0, core::vector2df(0.5f, 0.5f), kCaseParts,
+                                        sizeof kCaseParts / sizeof kCaseParts[0], tint());
 }
