@@ -114,22 +114,27 @@ void PanelManager::OnScreenChanged(IniFile* ini) {
     if (dropResizeLock) dropResizeLock();
 }
 
-std::vector<PanelManager::PlacedPanel> PanelManager::renderList() const {
+const std::vector<PanelManager::PlacedPanel>& PanelManager::renderList() const {
+    // Kept between calls: drawn every frame, the list costs no allocation
+    // once it has held a page.
+    shown.clear();
     if (fullScreenPanel) {
-        PlacedPanel whole{fullScreenPanel, currentPage, -1,
-                          core::rect<int>(0, panelArea.top, panelArea.width, panelArea.top + panelArea.height)};
-        return {whole};
+        shown.push_back(PlacedPanel{fullScreenPanel, currentPage, -1,
+                                    core::rect<int>(0, panelArea.top, panelArea.width, panelArea.top + panelArea.height)});
+        return shown;
     }
-    std::vector<PlacedPanel> list;
     for (const PlacedPanel& p : panels)
-        if (p.page == currentPage) list.push_back(p);
-    return list;
+        if (p.page == currentPage) shown.push_back(p);
+    return shown;
 }
 
 void PanelManager::Render() {
     if (menu && menu->isFullScreenDialogVisible()) return;
     if (menu) menu->render();
-    const std::vector<PlacedPanel> list = renderList();
+    // A copy the panels cannot change under the loop (a panel may turn the
+    // page), in a buffer of its own.
+    drawn = renderList();
+    const std::vector<PlacedPanel>& list = drawn;
     for (const PlacedPanel& p : list) p.panel->render(p.area);
     // Each overlay layer is offered to every panel; the layer the last panel
     // reports unfinished is followed by the next one.
@@ -143,7 +148,8 @@ void PanelManager::Render() {
 }
 
 void PanelManager::prepare() {
-    for (const PlacedPanel& p : renderList()) p.panel->prepare(p.area);
+    const std::vector<PlacedPanel> list = renderList();
+    for (const PlacedPanel& p : list) p.panel->prepare(p.area);
     // Drawn once where the loading screen covers it: what the first frame
     // would otherwise load (dial pictures, glyphs) is loaded already.
     if (!preparedOnce) Render(), preparedOnce = true;
@@ -275,7 +281,9 @@ void PanelManager::OnHWInputAction(HWAction action) {
 
 void PanelManager::emitPanelEvent(const std::string& name,
                                   const std::unordered_map<std::string, std::string>& arguments) {
-    for (const PlacedPanel& p : renderList()) p.panel->processPanelEvent(name, arguments);
+    // A copy: a panel may send events of its own from here.
+    const std::vector<PlacedPanel> list = renderList();
+    for (const PlacedPanel& p : list) p.panel->processPanelEvent(name, arguments);
 }
 
 void PanelManager::nextPage() {

@@ -165,7 +165,11 @@ private:
         uint64_t updates = 0;
     };
 
-    std::vector<PlacedPanel> renderList() const;
+    // The panels of the current page (or the full-screen one); valid until
+    // the next call.
+    const std::vector<PlacedPanel>& renderList() const;
+    mutable std::vector<PlacedPanel> shown;
+    std::vector<PlacedPanel> drawn;
     bool routeMessageClick(const irr::SEvent& event);
     bool isGUIElementUnderPointer(const irr::SEvent& event);
     void showProgress(const std::wstring& text);
