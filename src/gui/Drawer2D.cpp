@@ -128,12 +128,15 @@ video::ITexture* Drawer2D::atSize(video::ITexture* texture, u32 width, u32 heigh
     return copy;
 }
 
-void Drawer2D::drawInCircle(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
-                            f32 rotation, const core::vector2df& circleCentre, f32 radius, video::SColor colour) {
-    if (!texture || radius <= 0) return;
-    shapes::filledCircle(circleCentre.X, circleCentre.Y, radius, scratch);
-    shapes::mapTextureOnto(scratch, position.X, position.Y, size.X, size.Y, rotation, 0.5, 0.5);
+void Drawer2D::drawWithin(video::ITexture* texture, const core::vector2df& position, const core::vector2df& size,
+                          f32 rotation, const core::vector2df& centre, const shapes::Triangles& where,
+                          video::SColor colour, bool opaque) {
+    if (!texture || where.empty()) return;
+    scratch.assign(where.begin(), where.end());
+    shapes::mapTextureOnto(scratch, position.X, position.Y, size.X, size.Y, rotation, centre.X, centre.Y);
+    opaqueTexture = opaque;
     drawTriangles(scratch, colour, texture, nullptr);
+    opaqueTexture = false;
 }
 
 const shapes::Rect& Drawer2D::visiblePartOf(video::ITexture* texture) {
@@ -228,11 +231,7 @@ void Drawer2D::fillPolygon(const Points& points, video::SColor colour, const cor
 
 void Drawer2D::fillConvexPolygon(const std::vector<shapes::Vertex>& polygon, video::SColor colour) {
     scratch.clear();
-    for (size_t i = 1; i + 1 < polygon.size(); ++i) {
-        scratch.push_back(polygon[0]);
-        scratch.push_back(polygon[i]);
-        scratch.push_back(polygon[i + 1]);
-    }
+    shapes::appendFan(polygon, scratch);
     drawTriangles(scratch, colour, nullptr, nullptr);
 }
 
@@ -311,7 +310,8 @@ bool Drawer2D::chooseMaterial(video::SColor colour, video::ITexture* texture) {
         texture && colour.getAlpha() < 255 && fadingTextureMaterial != video::EMT_TRANSPARENT_ALPHA_CHANNEL;
     // An opaque colour needs no blending, which costs a software renderer
     // a read of every pixel beneath.
-    const bool solidColour = !texture && colour.getAlpha() == 255 && materialType == video::EMT_TRANSPARENT_VERTEX_ALPHA;
+    const bool solidColour =
+        !texture && colour.getAlpha() == 255 && materialType == video::EMT_TRANSPARENT_VERTEX_ALPHA;
     shapeMaterial.MaterialType = fading                         ? fadingTextureMaterial
                                  : opaqueTexture || solidColour ? video::EMT_SOLID
                                  : texture                      ? video::EMT_TRANSPARENT_ALPHA_CHANNEL
@@ -334,7 +334,8 @@ void Drawer2D::drawTrianglesIn3D(u32 primitiveCount) {
     // one after the other. The engine's own 2D drawing brings its matrices
     // along, and nothing else in the program draws in 3D.
     if (driver->getTransform(video::ETS_PROJECTION) != pixels) driver->setTransform(video::ETS_PROJECTION, pixels);
-    if (!driver->getTransform(video::ETS_VIEW).isIdentity()) driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
+    if (!driver->getTransform(video::ETS_VIEW).isIdentity())
+        driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
     if (!driver->getTransform(video::ETS_WORLD).isIdentity())
         driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
     driver->drawVertexPrimitiveList(vertices.data(), static_cast<u32>(vertices.size()), indices.data(), primitiveCount,

@@ -86,11 +86,13 @@ public:
                    const shapes::Rect* parts, size_t count, irr::video::SColor colour,
                    const irr::core::rect<irr::s32>* clip = nullptr);
 
-    // The texture placed as draw() places it, shown only inside the circle
-    // (the window of an attitude indicator over its larger sky and ground).
-    void drawInCircle(irr::video::ITexture* texture, const irr::core::vector2df& position,
-                      const irr::core::vector2df& size, irr::f32 rotation, const irr::core::vector2df& circleCentre,
-                      irr::f32 radius, irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255));
+    // The texture placed as draw() places it, shown only where the triangles
+    // lie (the part of a turned picture inside an instrument's window).
+    // `opaque` ignores its alpha, as drawOpaque does.
+    void drawWithin(irr::video::ITexture* texture, const irr::core::vector2df& position,
+                    const irr::core::vector2df& size, irr::f32 rotation, const irr::core::vector2df& centre,
+                    const shapes::Triangles& where, irr::video::SColor colour = irr::video::SColor(255, 255, 255, 255),
+                    bool opaque = false);
 
     // The same, with the texture's alpha ignored: for pictures that cover
     // their place whole (the map's chart), so that nothing beneath shows

@@ -25,6 +25,13 @@ public:
 
     virtual void OnPageChange() {}
     virtual void render(irr::core::rect<int> area) = 0;
+    // Called for every panel of the page before any panel's render(): the
+    // panel may draw its upright, unmoving pictures (an instrument's dial)
+    // ahead, and leave them out of render() in this frame. The page then
+    // hands them to the renderer as a pass of their own, which a software
+    // renderer copies row by row as long as nothing turned or round shares
+    // their tiles (see Drawer2D::separatePass). True when it drew anything.
+    virtual bool renderUnderneath(const irr::core::rect<int>& /*area*/) { return false; }
     // Called while the loading screen is still up, with the area the panel
     // will have: work that would delay the first frames (the map's first
     // picture) can be done ahead. It must draw nothing on the screen.

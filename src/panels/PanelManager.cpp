@@ -119,8 +119,9 @@ const std::vector<PanelManager::PlacedPanel>& PanelManager::renderList() const {
     // once it has held a page.
     shown.clear();
     if (fullScreenPanel) {
-        shown.push_back(PlacedPanel{fullScreenPanel, currentPage, -1,
-                                    core::rect<int>(0, panelArea.top, panelArea.width, panelArea.top + panelArea.height)});
+        shown.push_back(
+            PlacedPanel{fullScreenPanel, currentPage, -1,
+                        core::rect<int>(0, panelArea.top, panelArea.width, panelArea.top + panelArea.height)});
         return shown;
     }
     for (const PlacedPanel& p : panels)
@@ -135,6 +136,9 @@ void PanelManager::Render() {
     // page), in a buffer of its own.
     drawn = renderList();
     const std::vector<PlacedPanel>& list = drawn;
+    bool underneath = false;
+    for (const PlacedPanel& p : list) underneath |= p.panel->renderUnderneath(p.area);
+    if (underneath) context->getDrawer()->separatePass();
     for (const PlacedPanel& p : list) p.panel->render(p.area);
     // Each overlay layer is offered to every panel; the layer the last panel
     // reports unfinished is followed by the next one.
@@ -184,17 +188,19 @@ void PanelManager::renderPagePreview(core::rect<int> area, int page) {
     const double sy = static_cast<double>(area.getHeight()) / panelArea.height;
     for (const PlacedPanel& p : panels) {
         if (p.page != page) continue;
-        const core::rect<int> r(area.UpperLeftCorner.X + static_cast<int>(p.area.UpperLeftCorner.X * sx),
-                                area.UpperLeftCorner.Y + static_cast<int>((p.area.UpperLeftCorner.Y - panelArea.top) * sy),
-                                area.UpperLeftCorner.X + static_cast<int>(p.area.LowerRightCorner.X * sx),
-                                area.UpperLeftCorner.Y + static_cast<int>((p.area.LowerRightCorner.Y - panelArea.top) * sy));
+        const core::rect<int> r(
+            area.UpperLeftCorner.X + static_cast<int>(p.area.UpperLeftCorner.X * sx),
+            area.UpperLeftCorner.Y + static_cast<int>((p.area.UpperLeftCorner.Y - panelArea.top) * sy),
+            area.UpperLeftCorner.X + static_cast<int>(p.area.LowerRightCorner.X * sx),
+            area.UpperLeftCorner.Y + static_cast<int>((p.area.LowerRightCorner.Y - panelArea.top) * sy));
         p.panel->renderPreview(r);
     }
 }
 
 bool PanelManager::routeMessageClick(const SEvent& event) {
     if (event.EventType != EET_MOUSE_INPUT_EVENT || messages.size() == 0) return false;
-    const bool inside = messages.getBounds().isPointInside(core::position2d<int>(event.MouseInput.X, event.MouseInput.Y));
+    const bool inside =
+        messages.getBounds().isPointInside(core::position2d<int>(event.MouseInput.X, event.MouseInput.Y));
     if (event.MouseInput.Event == EMIE_LMOUSE_PRESSED_DOWN) {
         messageClickArmed = inside;
         return inside;
@@ -212,8 +218,8 @@ bool PanelManager::routeMessageClick(const SEvent& event) {
 bool PanelManager::isGUIElementUnderPointer(const SEvent& event) {
     if (event.MouseInput.Event == EMIE_MOUSE_MOVED || event.MouseInput.Event == EMIE_LMOUSE_PRESSED_DOWN) {
         gui::IGUIEnvironment* env = context->getIrrlichtDevice()->getGUIEnvironment();
-        gui::IGUIElement* hit =
-            env->getRootGUIElement()->getElementFromPoint(core::position2d<s32>(event.MouseInput.X, event.MouseInput.Y));
+        gui::IGUIElement* hit = env->getRootGUIElement()->getElementFromPoint(
+            core::position2d<s32>(event.MouseInput.X, event.MouseInput.Y));
         pointerOverGUI = hit && hit != env->getRootGUIElement() && hit->isVisible();
     }
     return pointerOverGUI;
@@ -259,23 +265,33 @@ void PanelManager::OnHWInputAction(HWAction action) {
         }
     };
     switch (action) {
-        case HWAction::NextPage: nextPage(); break;
-        case HWAction::PreviousPage: previousPage(); break;
-        case HWAction::ZoomIn: emitPanelEvent("zoom", {{"delta", "1"}}); break;
-        case HWAction::ZoomOut: emitPanelEvent("zoom", {{"delta", "-1"}}); break;
-        case HWAction::Menu:
-            if (menu && menu->isOpen()) menu->close();
-            else if (menu) menu->open();
-            break;
-        case HWAction::Confirm: sendKey(KEY_RETURN); break;
-        case HWAction::Back:
-            if (details) hideDetails();
-            else if (menu && menu->isOpen()) menu->close();
-            else sendKey(KEY_ESCAPE);
-            break;
-        case HWAction::DayNight:
-            if (onDayNight) onDayNight();
-            break;
+    case HWAction::NextPage:
+        nextPage();
+        break;
+    case HWAction::PreviousPage:
+        previousPage();
+        break;
+    case HWAction::ZoomIn:
+        emitPanelEvent("zoom", {{"delta", "1"}});
+        break;
+    case HWAction::ZoomOut:
+        emitPanelEvent("zoom", {{"delta", "-1"}});
+        break;
+    case HWAction::Menu:
+        if (menu && menu->isOpen()) menu->close();
+        else if (menu) menu->open();
+        break;
+    case HWAction::Confirm:
+        sendKey(KEY_RETURN);
+        break;
+    case HWAction::Back:
+        if (details) hideDetails();
+        else if (menu && menu->isOpen()) menu->close();
+        else sendKey(KEY_ESCAPE);
+        break;
+    case HWAction::DayNight:
+        if (onDayNight) onDayNight();
+        break;
     }
 }
 
@@ -328,8 +344,8 @@ void PanelManager::showDetails(std::unique_ptr<IPanel> view) {
     const int w = context->getRecommendedButtonWidth();
     const int h = context->getRecommendedButtonHeight();
     const int top = panelArea.top + panelArea.height - h;
-    detailsBackButton = env->addButton(core::rect<int>(panelArea.width - w, top, panelArea.width, top + h), nullptr, -1,
-                                       L"Back");
+    detailsBackButton =
+        env->addButton(core::rect<int>(panelArea.width - w, top, panelArea.width, top + h), nullptr, -1, L"Back");
     if (EventReceiver* events = context->getEventReceiver()) events->setBackButton(detailsBackButton);
 }
 
@@ -390,15 +406,33 @@ void PanelManager::OnSensorChanged() {
     hideDetails();
     ++sensorConfiguration;
 }
-void PanelManager::OnChartChanged() { forEachPanel([](IPanel* p) { p->OnChartChanged(); }); }
-void PanelManager::OnChartStyleChanged() { forEachPanel([](IPanel* p) { p->OnChartStyleChanged(); }); }
-void PanelManager::OnProcedureChanged() { forEachPanel([](IPanel* p) { p->OnProcedureChanged(); }); }
-void PanelManager::OnTerrainNodesDelete() { forEachPanel([](IPanel* p) { p->OnTerrainNodesDelete(); }); }
-void PanelManager::OnTerrainMeshExchanged() { forEachPanel([](IPanel* p) { p->OnTerrainMeshExchanged(); }); }
-void PanelManager::OnWideTerrainNodesDelete() { forEachPanel([](IPanel* p) { p->OnWideTerrainNodesDelete(); }); }
-void PanelManager::OnWideTerrainMeshExchanged() { forEachPanel([](IPanel* p) { p->OnWideTerrainMeshExchanged(); }); }
-void PanelManager::OnProcedureNodesDelete() { forEachPanel([](IPanel* p) { p->OnProcedureNodesDelete(); }); }
-void PanelManager::OnProcedureMeshExchanged() { forEachPanel([](IPanel* p) { p->OnProcedureMeshExchanged(); }); }
+void PanelManager::OnChartChanged() {
+    forEachPanel([](IPanel* p) { p->OnChartChanged(); });
+}
+void PanelManager::OnChartStyleChanged() {
+    forEachPanel([](IPanel* p) { p->OnChartStyleChanged(); });
+}
+void PanelManager::OnProcedureChanged() {
+    forEachPanel([](IPanel* p) { p->OnProcedureChanged(); });
+}
+void PanelManager::OnTerrainNodesDelete() {
+    forEachPanel([](IPanel* p) { p->OnTerrainNodesDelete(); });
+}
+void PanelManager::OnTerrainMeshExchanged() {
+    forEachPanel([](IPanel* p) { p->OnTerrainMeshExchanged(); });
+}
+void PanelManager::OnWideTerrainNodesDelete() {
+    forEachPanel([](IPanel* p) { p->OnWideTerrainNodesDelete(); });
+}
+void PanelManager::OnWideTerrainMeshExchanged() {
+    forEachPanel([](IPanel* p) { p->OnWideTerrainMeshExchanged(); });
+}
+void PanelManager::OnProcedureNodesDelete() {
+    forEachPanel([](IPanel* p) { p->OnProcedureNodesDelete(); });
+}
+void PanelManager::OnProcedureMeshExchanged() {
+    forEachPanel([](IPanel* p) { p->OnProcedureMeshExchanged(); });
+}
 void PanelManager::OnFISDataChanged(bool newProducts) {
     forEachPanel([newProducts](IPanel* p) { p->OnFISDataChanged(newProducts); });
 }

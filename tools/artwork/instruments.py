@@ -272,7 +272,7 @@ def ai_top():
     for bank in (10, 20, 30, 45, 60):
         for sign in (1, -1):
             long = bank in (30, 60)
-            body.append(tick(sign * bank, 198 if not long else 190, 226, 7 if long else 4))
+            body.append(tick(sign * bank, 206 if not long else 198, 226 if not long else 234, 7 if long else 4))
     body.append(f"<path d='M{C},{C - 200} L{C - 14},{C - 226} L{C + 14},{C - 226} Z' fill='{WHITE}'/>")
     # The aircraft symbol: wings, centre dot.
     body.append(f"<path d='M{C - 150},{C - 4} L{C - 54},{C - 4} L{C - 30},{C + 22} L{C - 24},{C + 22} "

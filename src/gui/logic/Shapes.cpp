@@ -122,6 +122,14 @@ void mapTextureOnto(Triangles& triangles, double x, double y, double width, doub
     }
 }
 
+void appendFan(const std::vector<Vertex>& convex, Triangles& out) {
+    for (size_t i = 1; i + 1 < convex.size(); ++i) {
+        out.push_back(convex[0]);
+        out.push_back(convex[i]);
+        out.push_back(convex[i + 1]);
+    }
+}
+
 std::vector<Vertex> rotatedQuad(double x, double y, double width, double height, double angleDegrees, double centreU,
                                 double centreV) {
     const double cx = x + width * centreU, cy = y + height * centreV;
@@ -274,8 +282,10 @@ void thickArc(double centreX, double centreY, double radius, double width, doubl
     bool first = true;
     Vertex lastInner, lastOuter;
     forArcPoints(centreX, centreY, radius, startDegrees, endDegrees, [&](double x, double y) {
-        const Vertex innerPoint = at(centreX + (x - centreX) * inner / radius, centreY + (y - centreY) * inner / radius);
-        const Vertex outerPoint = at(centreX + (x - centreX) * outer / radius, centreY + (y - centreY) * outer / radius);
+        const Vertex innerPoint =
+            at(centreX + (x - centreX) * inner / radius, centreY + (y - centreY) * inner / radius);
+        const Vertex outerPoint =
+            at(centreX + (x - centreX) * outer / radius, centreY + (y - centreY) * outer / radius);
         if (!first) appendQuad(out, lastInner, lastOuter, outerPoint, innerPoint);
         first = false;
         lastInner = innerPoint, lastOuter = outerPoint;
@@ -405,7 +415,8 @@ void polygonAroundCircle(double centreX, double centreY, double radius, int corn
     out.clear();
     if (corners < 3) return;
     const double step = 2 * kPi / corners, outer = radius / std::cos(step / 2);
-    for (int i = 0; i < corners; ++i) out.push_back(at(centreX + outer * std::cos(i * step), centreY + outer * std::sin(i * step)));
+    for (int i = 0; i < corners; ++i)
+        out.push_back(at(centreX + outer * std::cos(i * step), centreY + outer * std::sin(i * step)));
 }
 
 }  // namespace shapes

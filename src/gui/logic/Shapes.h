@@ -45,6 +45,10 @@ Triangles quadTriangles(const std::vector<Vertex>& corners);
 // The same, appended to `out`.
 void appendQuad(Triangles& out, const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d);
 
+// A convex polygon (either winding) as a fan of triangles from its first
+// corner, appended to `out`.
+void appendFan(const std::vector<Vertex>& convex, Triangles& out);
+
 // Triangles covering a simple polygon (convex or concave, either winding) by
 // ear clipping. Repeated and collinear points are allowed; a polygon with
 // fewer than three distinct corners or no area gives no triangles.

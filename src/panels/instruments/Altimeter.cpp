@@ -23,10 +23,9 @@ bool Altimeter::isLive() {
     return a || o || i;
 }
 
-void Altimeter::render(core::rect<int> area) {
-    dial = makeQuadratic(area);
+bool Altimeter::drawUnderneath(const core::rect<int>& area) {
     const std::wstring setting = context.sensors->getAltimeterSetting();
-    drawLayer(face, dial, std::hash<std::wstring>()(setting), [&](const core::rect<int>& d) {
+    drawLayer(face, makeQuadratic(area), std::hash<std::wstring>()(setting), [&](const core::rect<int>& d) {
         drawTurned(texture("alt_bg.png"), d, 0);
         // The setting window sits right of the centre (see the dial artwork).
         const f32 unit = d.getWidth() / 512.0f;
@@ -35,11 +34,18 @@ void Altimeter::render(core::rect<int> area) {
                                      c.X + static_cast<int>(174 * unit), c.Y + static_cast<int>(22 * unit));
         drawTextSized(setting, window, video::SColor(255, 240, 240, 240));
     });
+    return true;
+}
+
+void Altimeter::render(core::rect<int> area) {
+    drawUnderneathUnlessDrawn(area);
+    dial = makeQuadratic(area);
     if (!isLive()) {
         drawUnavailable(dial);
         return;
     }
-    const AltimeterNeedles n = altimeterNeedleAngles(context.units->toAltitude(context.sensors->getIndicatedAltitude()));
+    const AltimeterNeedles n =
+        altimeterNeedleAngles(context.units->toAltitude(context.sensors->getIndicatedAltitude()));
     drawTurned(texture("alt_10000.png"), dial, n.tenThousands);
     drawTurned(texture("alt_1000.png"), dial, n.thousands);
     drawTurned(texture("alt_100.png"), dial, n.hundreds);

@@ -11,6 +11,7 @@ public:
     bool processEvent(irr::SEvent event) override;
 
 private:
+    bool drawUnderneath(const irr::core::rect<int>& area) override;
     bool isLive();
 
     SampleWatch altitude{ISensorData::ALTITUDE, kSampleTimeout};

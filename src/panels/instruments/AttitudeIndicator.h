@@ -17,15 +17,17 @@ public:
     PitchRoll getShownAttitude() const { return shown; }
 
 private:
-    // Sky, ground, horizon line and pitch ladder through the window.
-    void drawSkyAndGround(const irr::core::vector2df& dialCentre, float side,
-                          const irr::core::vector2df& horizon) const;
-    // The case's ring, bank scale and aircraft symbol over them.
-    void drawCase(const irr::core::rect<int>& dial) const;
+    // The case with its bank scale and the aircraft symbol.
+    bool drawUnderneath(const irr::core::rect<int>& area) override;
+    // Sky, ground, horizon line and pitch ladder in the window.
+    void drawWindow(const irr::core::vector2df& dialCentre, float side, const irr::core::vector2df& horizon) const;
+    // The case's edge around the window and the aircraft symbol over it.
+    void drawOverWindow(const irr::core::rect<int>& dial) const;
 
     SampleWatch attitude{ISensorData::ATTITUDE, kSampleTimeout};
     // Reused every frame.
     mutable std::vector<shapes::Vertex> window, part;
+    mutable shapes::Triangles ladder, overWindow;
     PitchRoll shown{0, 0};
 };
 

@@ -16,9 +16,8 @@ const video::SColor kWhite(255, 240, 240, 240);
 
 GMeter::GMeter(const InstrumentContext& context) : InstrumentPanel(context, "G-Meter") {}
 
-void GMeter::render(core::rect<int> area) {
-    dial = makeQuadratic(area);
-    drawLayer(scale, dial, 0, [this](const core::rect<int>& d) {
+bool GMeter::drawUnderneath(const core::rect<int>& area) {
+    drawLayer(scale, makeQuadratic(area), 0, [this](const core::rect<int>& d) {
         drawTurned(texture("gauge_back.png"), d, 0);
         drawBand(d, gMeterAngle(-1.0), gMeterAngle(3.8), 0.86, 16, video::SColor(255, 40, 190, 60));
         drawTick(d, gMeterAngle(3.8), 0.75, 0.95, 8, video::SColor(255, 230, 40, 30));
@@ -31,6 +30,12 @@ void GMeter::render(core::rect<int> area) {
         const int h = d.getHeight() / 12;
         drawTextSized(L"G", core::rect<int>(c.X - h, c.Y + h, c.X + h, c.Y + 2 * h), kWhite);
     });
+    return true;
+}
+
+void GMeter::render(core::rect<int> area) {
+    drawUnderneathUnlessDrawn(area);
+    dial = makeQuadratic(area);
     auto* acc = static_cast<Acceleration_Data*>(
         acceleration.poll(context.sensors->getDefaultSensor(ISensorData::ACCELERATION), now()));
     if (!acc) {

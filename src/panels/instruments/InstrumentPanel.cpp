@@ -44,6 +44,16 @@ video::ITexture* InstrumentPanel::atSize(video::ITexture* t, const core::rect<in
     return context.app->getDrawer()->atSize(t, u32(square.getWidth()), u32(square.getHeight()));
 }
 
+bool InstrumentPanel::renderUnderneath(const core::rect<int>& area) {
+    underneathDrawn = drawUnderneath(area);
+    return underneathDrawn;
+}
+
+void InstrumentPanel::drawUnderneathUnlessDrawn(const core::rect<int>& area) {
+    if (!underneathDrawn) drawUnderneath(area);
+    underneathDrawn = false;
+}
+
 void InstrumentPanel::renderPreview(core::rect<int> area) {
     previewing = true;
     render(area);
@@ -171,8 +181,9 @@ void InstrumentPanel::drawLabel(const core::rect<int>& dial, double degrees, dou
     // Scale numbers about a tenth of the dial high, as on panel instruments.
     const core::vector2df p = onDial(dial, degrees, r);
     const int halfWidth = dial.getWidth() / 10, halfHeight = dial.getWidth() / 15;
-    drawTextSized(text, core::rect<int>(int(p.X) - halfWidth, int(p.Y) - halfHeight, int(p.X) + halfWidth, int(p.Y) + halfHeight),
-                  colour);
+    drawTextSized(
+        text, core::rect<int>(int(p.X) - halfWidth, int(p.Y) - halfHeight, int(p.X) + halfWidth, int(p.Y) + halfHeight),
+        colour);
 }
 
 void InstrumentPanel::drawBand(const core::rect<int>& dial, double from, double to, double r, double width,

@@ -13,7 +13,9 @@
 class ICommonAppContext;
 class PanelManager;
 class SensorManager;
-namespace units { class UnitConverter; }
+namespace units {
+class UnitConverter;
+}
 
 // What an instrument reads and draws with.
 struct InstrumentContext {
@@ -45,6 +47,7 @@ public:
     bool processEvent(irr::SEvent /*event*/) override { return true; }
     // Over whatever the preview's owner drew: no background is assumed.
     void renderPreview(irr::core::rect<int> area) override;
+    bool renderUnderneath(const irr::core::rect<int>& area) override;
     std::string getName() override { return name; }
 
     // Samples older than this are not shown (seconds).
@@ -52,6 +55,14 @@ public:
 
 protected:
     InstrumentPanel(const InstrumentContext& context, std::string name);
+
+    // The instrument's dial: what does not move, drawn upright and opaque
+    // (see drawDial and DialLayer); false when it has none. Called from
+    // renderUnderneath, or from render() through drawUnderneathUnlessDrawn.
+    virtual bool drawUnderneath(const irr::core::rect<int>& /*area*/) { return false; }
+    // First in render(): the dial, unless the page drew it ahead in this
+    // frame (previews, overlays and single panels draw it here).
+    void drawUnderneathUnlessDrawn(const irr::core::rect<int>& area);
 
     // media/<file>; null when missing (nothing is drawn in its place).
     irr::video::ITexture* texture(const char* file) const;
@@ -113,14 +124,15 @@ protected:
     template <class Paint>
     void drawLayer(DialLayer& layer, const irr::core::rect<int>& dial, uint64_t key, Paint&& paint) const {
         switch (beginLayer(layer, dial, key)) {
-            case LAYER_READY: break;
-            case LAYER_TO_PAINT:
-                paint(irr::core::rect<int>(0, 0, dial.getWidth(), dial.getHeight()));
-                endLayer();
-                break;
-            case NO_LAYER:  // a driver without pictures: paint every frame
-                paint(dial);
-                return;
+        case LAYER_READY:
+            break;
+        case LAYER_TO_PAINT:
+            paint(irr::core::rect<int>(0, 0, dial.getWidth(), dial.getHeight()));
+            endLayer();
+            break;
+        case NO_LAYER:  // a driver without pictures: paint every frame
+            paint(dial);
+            return;
         }
         showLayer(layer, dial);
     }
@@ -140,6 +152,7 @@ private:
     void endLayer() const;
     void showLayer(const DialLayer& layer, const irr::core::rect<int>& dial) const;
     // While a layer is painted: the clip it replaced.
+    bool underneathDrawn = false;
     mutable bool clipWasSet = false;
     mutable bool paintingLayer = false;
     mutable bool previewing = false;

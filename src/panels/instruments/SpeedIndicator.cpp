@@ -24,7 +24,9 @@ constexpr double kFromTop = 180.0;
 }  // namespace
 
 SpeedIndicator::SpeedIndicator(const InstrumentContext& context, const AircraftSpeeds& speeds, double scaleExponent)
-    : InstrumentPanel(context, "Ground/AirSpeedIndicator"), speeds(speeds), exponent(scaleExponent),
+    : InstrumentPanel(context, "Ground/AirSpeedIndicator"),
+      speeds(speeds),
+      exponent(scaleExponent),
       top(topOfScale(speeds)) {}
 
 SpeedIndicator::SpeedIndicator(const InstrumentContext& context)
@@ -36,7 +38,7 @@ double SpeedIndicator::topOfScale(const AircraftSpeeds& s) {
 
 double SpeedIndicator::angleOf(double knots) const { return kFromTop + speedScaleAngle(knots, 0, top, exponent); }
 
-void SpeedIndicator::render(core::rect<int> area) {
+bool SpeedIndicator::drawUnderneath(const core::rect<int>& area) {
     const double t = now();
     auto* air = static_cast<AirSpeed_Data*>(airspeed.poll(context.sensors->getDefaultSensor(ISensorData::AIRSPEED), t));
     auto* ground = static_cast<GroundSpeed_Data*>(
@@ -47,12 +49,15 @@ void SpeedIndicator::render(core::rect<int> area) {
     source.hasGroundSpeed = ground != nullptr;
     if (ground) source.groundSpeed = ground->groundSpeed;
     const SpeedReading reading = chooseDisplayedSpeed(source);
-    renderGauge(makeQuadratic(area), reading.value, reading.isGroundSpeed, air || ground);
+    knots = reading.value, isGround = reading.isGroundSpeed, live = air || ground;
+    const uint64_t key = uint64_t(context.units->getSpeedUnit()) * 2 + (isGround ? 1 : 0);
+    drawLayer(scale, makeQuadratic(area), key, [&](const core::rect<int>& d) { paintScale(d, isGround); });
+    return true;
 }
 
-void SpeedIndicator::renderGauge(const core::rect<int>& dial, double knots, bool isGround, bool live) {
-    const uint64_t key = uint64_t(context.units->getSpeedUnit()) * 2 + (isGround ? 1 : 0);
-    drawLayer(scale, dial, key, [&](const core::rect<int>& d) { paintScale(d, isGround); });
+void SpeedIndicator::render(core::rect<int> area) {
+    drawUnderneathUnlessDrawn(area);
+    const core::rect<int> dial = makeQuadratic(area);
     if (!live) {
         drawUnavailable(dial);
         return;
@@ -79,9 +84,10 @@ void SpeedIndicator::paintScale(const core::rect<int>& dial, bool isGround) cons
     }
     const int h = dial.getHeight() / 12;
     const core::vector2di c = dial.getCenter();
-    drawTextSized(isGround ? L"GroundSpeed" : L"AirSpeed", core::rect<int>(c.X - h * 4, c.Y + h, c.X + h * 4, c.Y + h * 2),
-             kWhite);
-    drawTextSized(context.units->getSpeedLabel(), core::rect<int>(c.X - h * 3, c.Y - h * 2, c.X + h * 3, c.Y - h), kWhite);
+    drawTextSized(isGround ? L"GroundSpeed" : L"AirSpeed",
+                  core::rect<int>(c.X - h * 4, c.Y + h, c.X + h * 4, c.Y + h * 2), kWhite);
+    drawTextSized(context.units->getSpeedLabel(), core::rect<int>(c.X - h * 3, c.Y - h * 2, c.X + h * 3, c.Y - h),
+                  kWhite);
 }
 
 void SpeedIndicatorFactory::loadSetupFromIni(IniFile* ini, std::string section) {

@@ -21,7 +21,8 @@ public:
     static double topOfScale(const AircraftSpeeds& speeds);
 
 private:
-    void renderGauge(const irr::core::rect<int>& dial, double knots, bool groundSpeed, bool live);
+    // Reads the sources, then draws the scale for what they give.
+    bool drawUnderneath(const irr::core::rect<int>& area) override;
     // The back, arcs, ticks, numbers and the source's name.
     void paintScale(const irr::core::rect<int>& dial, bool groundSpeed) const;
     DialLayer scale;
@@ -32,6 +33,9 @@ private:
     double top;
     SampleWatch airspeed{ISensorData::AIRSPEED, kSampleTimeout};
     SampleWatch groundSpeed{ISensorData::GROUNDSPEED, kSampleTimeout};
+    // This frame's reading, as drawUnderneath found it.
+    double knots = 0;
+    bool isGround = false, live = false;
 };
 
 class SpeedIndicatorFactory : public AInstrumentFactory {

@@ -31,16 +31,21 @@ core::vector2df turnBallCentre(double offset) {
     return core::vector2df(static_cast<f32>(x / 512), static_cast<f32>(y / 512));
 }
 
-TurnRateIndicator::TurnRateIndicator(const InstrumentContext& context)
-    : InstrumentPanel(context, "TurnCoordinator") {}
+TurnRateIndicator::TurnRateIndicator(const InstrumentContext& context) : InstrumentPanel(context, "TurnCoordinator") {}
+
+bool TurnRateIndicator::drawUnderneath(const core::rect<int>& area) {
+    drawDial(texture("turn_bg.png"), makeQuadratic(area));
+    return true;
+}
 
 void TurnRateIndicator::render(core::rect<int> area) {
+    drawUnderneathUnlessDrawn(area);
     const core::rect<int> dial = makeQuadratic(area);
     const double t = now();
-    auto* rate = static_cast<TurnRate_Data*>(turnRate.poll(context.sensors->getDefaultSensor(ISensorData::TURNRATE), t));
+    auto* rate =
+        static_cast<TurnRate_Data*>(turnRate.poll(context.sensors->getDefaultSensor(ISensorData::TURNRATE), t));
     auto* acc = static_cast<Acceleration_Data*>(
         acceleration.poll(context.sensors->getDefaultSensor(ISensorData::ACCELERATION), t));
-    drawDial(texture("turn_bg.png"), dial);
     const f32 side = static_cast<f32>(dial.getWidth());
     const core::vector2df ball = turnBallCentre(acc ? slipBallOffset(acc->x, acc->y) : 0.0) * side +
                                  core::vector2df(dial.UpperLeftCorner.X, dial.UpperLeftCorner.Y);
@@ -51,16 +56,25 @@ void TurnRateIndicator::render(core::rect<int> area) {
 
 SlipIndicator::SlipIndicator(const InstrumentContext& context) : InstrumentPanel(context, "Slip/Skid Indicator") {}
 
-void SlipIndicator::render(core::rect<int> area) {
-    // A 4:1 bar, as large as the panel allows, centred.
+core::rect<int> SlipIndicator::barIn(const core::rect<int>& area) {
     int w = area.getWidth(), h = area.getHeight();
     if (w > 4 * h) w = 4 * h;
     else h = w / 4;
     const core::vector2di c = area.getCenter();
-    const core::rect<int> bar(c.X - w / 2, c.Y - h / 2, c.X + w / 2, c.Y + h / 2);
+    return core::rect<int>(c.X - w / 2, c.Y - h / 2, c.X + w / 2, c.Y + h / 2);
+}
+
+bool SlipIndicator::drawUnderneath(const core::rect<int>& area) {
+    drawDial(texture("slip_bg.png"), barIn(area));
+    return true;
+}
+
+void SlipIndicator::render(core::rect<int> area) {
+    drawUnderneathUnlessDrawn(area);
+    const core::rect<int> bar = barIn(area);
+    const int w = bar.getWidth(), h = bar.getHeight();
     auto* acc = static_cast<Acceleration_Data*>(
         acceleration.poll(context.sensors->getDefaultSensor(ISensorData::ACCELERATION), now()));
-    drawDial(texture("slip_bg.png"), bar);
     // The tube runs from 54 to 458 of the 512-pixel-wide artwork.
     const f32 offset = static_cast<f32>(acc ? slipBallOffset(acc->x, acc->y) : 0.0);
     const core::vector2df centre(bar.UpperLeftCorner.X + w * (256.0f + offset * 202.0f) / 512.0f,

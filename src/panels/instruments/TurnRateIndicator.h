@@ -10,6 +10,7 @@ public:
     void render(irr::core::rect<int> area) override;
 
 private:
+    bool drawUnderneath(const irr::core::rect<int>& area) override;
     SampleWatch turnRate{ISensorData::TURNRATE, kSampleTimeout};
     SampleWatch acceleration{ISensorData::ACCELERATION, kSampleTimeout};
 };
@@ -21,6 +22,9 @@ public:
     void render(irr::core::rect<int> area) override;
 
 private:
+    bool drawUnderneath(const irr::core::rect<int>& area) override;
+    // The 4:1 bar, as large as the area allows, centred.
+    static irr::core::rect<int> barIn(const irr::core::rect<int>& area);
     SampleWatch acceleration{ISensorData::ACCELERATION, kSampleTimeout};
 };
 

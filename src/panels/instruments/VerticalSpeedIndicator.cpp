@@ -10,10 +10,15 @@ using namespace irr;
 VerticalSpeedIndicator::VerticalSpeedIndicator(const InstrumentContext& context)
     : InstrumentPanel(context, "VerticalSpeedIndicator") {}
 
-void VerticalSpeedIndicator::render(core::rect<int> area) {
-    const core::rect<int> dial = makeQuadratic(area);
+bool VerticalSpeedIndicator::drawUnderneath(const core::rect<int>& area) {
     const bool metric = context.units->getVerticalSpeedUnit() == units::UnitConverter::METRES_PER_SECOND;
-    drawDial(texture(metric ? "vsi_bg_m.png" : "vsi_bg.png"), dial);
+    drawDial(texture(metric ? "vsi_bg_m.png" : "vsi_bg.png"), makeQuadratic(area));
+    return true;
+}
+
+void VerticalSpeedIndicator::render(core::rect<int> area) {
+    drawUnderneathUnlessDrawn(area);
+    const core::rect<int> dial = makeQuadratic(area);
     SensorManager* s = context.sensors;
     const double t = now();
     bool live = verticalSpeed.poll(s->getDefaultSensor(ISensorData::VERTICALSPEED), t) != nullptr;

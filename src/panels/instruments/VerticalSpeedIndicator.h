@@ -10,6 +10,7 @@ public:
     void render(irr::core::rect<int> area) override;
 
 private:
+    bool drawUnderneath(const irr::core::rect<int>& area) override;
     SampleWatch verticalSpeed{ISensorData::VERTICALSPEED, kSampleTimeout};
     SampleWatch outsidePressure{ISensorData::OUTSIDE_PRESSURE, kSampleTimeout};
     SampleWatch insidePressure{ISensorData::INSIDE_PRESSURE, kSampleTimeout};

@@ -35,7 +35,9 @@ class TestSensor : public ISensor {
 public:
     std::string getName() override { return "Test"; }
     bool Update() override { return true; }
-    uint32_t lastTimeUpdated(ISensorData::Type type) override { return type == ISensorData::ATTITUDE ? attitudeCount : altitudeCount; }
+    uint32_t lastTimeUpdated(ISensorData::Type type) override {
+        return type == ISensorData::ATTITUDE ? attitudeCount : altitudeCount;
+    }
     ISensorData* getData(ISensorData::Type type) override {
         if (type == ISensorData::ATTITUDE) return &attitude;
         if (type == ISensorData::ALTITUDE) return &altitude;
@@ -44,7 +46,9 @@ public:
     bool isDataTypeSupported(ISensorData::Type type) override {
         return type == ISensorData::ATTITUDE || type == ISensorData::ALTITUDE;
     }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::ATTITUDE, ISensorData::ALTITUDE}; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override {
+        return {ISensorData::ATTITUDE, ISensorData::ALTITUDE};
+    }
     WarningLevel getWarning(ISensorData::Type) override { return GOOD; }
 
     Attitude_Data attitude;
@@ -56,9 +60,10 @@ struct TestSensorFactory : NoSetupGUISensorFactory {
     TestSensor* last = nullptr;
     ISensor* Create() override { return last = new TestSensor; }
     std::string getName() override { return "Test"; }
-    std::vector<ISensorData::Type> getSupportedDataTypes() override { return {ISensorData::ATTITUDE, ISensorData::ALTITUDE}; }
+    std::vector<ISensorData::Type> getSupportedDataTypes() override {
+        return {ISensorData::ATTITUDE, ISensorData::ALTITUDE};
+    }
 };
-
 
 class InstrumentRender : public ::testing::Test {
 protected:
@@ -82,15 +87,18 @@ protected:
         if (device) device->drop();
     }
 
-    // Two frames, so that the instrument has seen the data change.
-    video::IImage* frame(IPanel& panel) {
+    // Two frames, so that the instrument has seen the data change. With
+    // dialAhead, as a page draws: the dial first, in a pass of its own.
+    video::IImage* frame(IPanel& panel, bool dialAhead = false) {
         video::IImage* image = nullptr;
         for (int i = 0; i < 2; ++i) {
             ++factory->last->attitudeCount, ++factory->last->altitudeCount;
             device->run();
             video::IVideoDriver* driver = device->getVideoDriver();
             driver->beginScene(true, true, clear);
-            panel.render(core::rect<int>(0, 0, kSide, kSide));
+            const core::rect<int> area(0, 0, kSide, kSide);
+            if (dialAhead && panel.renderUnderneath(area)) window->getDrawer()->separatePass();
+            panel.render(area);
             if (i == 1) image = captureFrame(driver);
             driver->endScene();
         }
@@ -120,17 +128,19 @@ protected:
 
 TEST_F(InstrumentRender, AltimeterNeedlesPointIntoTheirSectorsAt12345Feet) {
     factory->last->altitude.altitude = 12345 * 0.3048;
-    // Blended over whatever lies beneath, and drawn opaque over the page
-    // background it is told of: the same needles, and the square's corners
-    // show the background either way.
+    // Blended over whatever lies beneath, drawn opaque over the page
+    // background it is told of, and with the dial drawn ahead as a page
+    // draws it: the same needles, and the square's corners show the
+    // background every way.
     const video::SColor page(255, 22, 30, 40);
-    for (const bool toldBackground : {false, true}) {
-        SCOPED_TRACE(toldBackground);
+    for (const int way : {0, 1, 2}) {
+        SCOPED_TRACE(way);
+        const bool toldBackground = way > 0;
         clear = toldBackground ? page : video::SColor(255, 0, 0, 0);
         context.background = nullptr;
         if (toldBackground) context.background = [page] { return page; };
         Altimeter altimeter(context);
-        video::IImage* image = frame(altimeter);
+        video::IImage* image = frame(altimeter, way == 2);
         ASSERT_NE(image, nullptr);
         struct Needle {
             double angle, from, to;
@@ -161,28 +171,40 @@ TEST_F(InstrumentRender, AttitudeHorizonTiltsWithBankAndDropsWithPitch) {
     const Vector3d level = {1, 0, 0};
     const Vector3d upNoRoll = forward.crossProduct(level);
     factory->last->attitude.orientation = Matrix3x3(upNoRoll * std::cos(roll) + level * std::sin(roll), forward);
-    AttitudeIndicator indicator(context);
-    video::IImage* image = frame(indicator);
-    ASSERT_NE(image, nullptr);
-    EXPECT_NEAR(indicator.getShownAttitude().roll, 20, 1e-6);
-    EXPECT_NEAR(indicator.getShownAttitude().pitch, 10, 1e-6);
-    const core::vector2df c = horizonCentre(core::vector2df(kSide / 2, kSide / 2), kSide, 10, 20);
-    EXPECT_GT(c.Y, kSide / 2);  // nose up: the horizon is below the centre
-    // Along the horizon line (turned counter-clockwise by the bank) the
-    // sky lies just above and the ground just below, on both sides.
-    const core::vector2df along(std::cos(roll), -std::sin(roll)), normal(std::sin(roll), std::cos(roll));
-    for (double s : {-0.25, 0.25}) {
-        const core::vector2df p = c + along * float(s * kSide);
-        const core::vector2df above = p - normal * 6.0f, below = p + normal * 6.0f;
-        SCOPED_TRACE(s);
-        EXPECT_TRUE(isSky(image->getPixel(u32(above.X), u32(above.Y))));
-        EXPECT_TRUE(isGround(image->getPixel(u32(below.X), u32(below.Y))));
+    // Alone, and as a page draws it: its case first, opaque over the page's
+    // colour, then the window.
+    for (const bool caseAhead : {false, true}) {
+        SCOPED_TRACE(caseAhead);
+        context.background = nullptr;
+        if (caseAhead) context.background = [this] { return clear; };
+        AttitudeIndicator indicator(context);
+        video::IImage* image = frame(indicator, caseAhead);
+        ASSERT_NE(image, nullptr);
+        EXPECT_NEAR(indicator.getShownAttitude().roll, 20, 1e-6);
+        EXPECT_NEAR(indicator.getShownAttitude().pitch, 10, 1e-6);
+        const core::vector2df c = horizonCentre(core::vector2df(kSide / 2, kSide / 2), kSide, 10, 20);
+        EXPECT_GT(c.Y, kSide / 2);  // nose up: the horizon is below the centre
+        // Along the horizon line (turned counter-clockwise by the bank) the
+        // sky lies just above and the ground just below, on both sides.
+        const core::vector2df along(std::cos(roll), -std::sin(roll)), normal(std::sin(roll), std::cos(roll));
+        for (double s : {-0.25, 0.25}) {
+            const core::vector2df p = c + along * float(s * kSide);
+            const core::vector2df above = p - normal * 6.0f, below = p + normal * 6.0f;
+            SCOPED_TRACE(s);
+            EXPECT_TRUE(isSky(image->getPixel(u32(above.X), u32(above.Y))));
+            EXPECT_TRUE(isGround(image->getPixel(u32(below.X), u32(below.Y))));
+        }
+        // Sky and ground stay inside the round case: the square's corners keep
+        // what was beneath.
+        for (u32 x : {2u, u32(kSide) - 3})
+            for (u32 y : {2u, u32(kSide) - 3}) EXPECT_EQ(image->getPixel(x, y).color, 0xFF000000u) << x << "," << y;
+        // The aircraft symbol's dot stays over the sky and ground.
+        const video::SColor dot = image->getPixel(kSide / 2, kSide / 2);
+        EXPECT_GT(dot.getRed(), 200u);
+        EXPECT_GT(dot.getGreen(), 140u);
+        EXPECT_LT(dot.getBlue(), 60u);
+        image->drop();
     }
-    // Sky and ground stay inside the round case: the square's corners keep
-    // what was beneath.
-    for (u32 x : {2u, u32(kSide) - 3})
-        for (u32 y : {2u, u32(kSide) - 3}) EXPECT_EQ(image->getPixel(x, y).color, 0xFF000000u) << x << "," << y;
-    image->drop();
 }
 
 bool isFlagRed(const video::SColor& c) { return c.getRed() > 180 && c.getGreen() < 90 && c.getBlue() < 90; }
