@@ -38,6 +38,9 @@ public:
     virtual void prepare(irr::core::rect<int> /*area*/) {}
     // A small picture of the panel for page previews and the set-up dialog.
     virtual void renderPreview(irr::core::rect<int> area);
+    // Drawn over other content (the attitude and compass overlays over the
+    // map): nothing may be assumed about what lies beneath.
+    virtual void renderOverlay(irr::core::rect<int> area);
     // Drawn after every panel of the page drew its layer `layer - 1`; return
     // false to ask for another layer.
     virtual bool renderOnTop(int /*layer*/, const irr::core::rect<int>& /*area*/) { return true; }

@@ -24,6 +24,7 @@ int skinModeFromName(const std::string& name) {
 }  // namespace
 
 void IPanel::renderPreview(core::rect<int> area) { render(area); }
+void IPanel::renderOverlay(core::rect<int> area) { render(area); }
 
 PanelManager::PanelManager(ICommonAppContext* context, Skin* skin) : context(context), skin(skin) {}
 
@@ -162,7 +163,7 @@ void PanelManager::prepare() {
 void PanelManager::renderOverlay(Overlay& overlay) {
     if (!overlay.enabled || !overlay.panel) return;
     const bool inMenu = menu && menu->isFullScreenDialogVisible();
-    overlay.panel->render(inMenu ? overlay.areaInMenu : overlay.area);
+    overlay.panel->renderOverlay(inMenu ? overlay.areaInMenu : overlay.area);
 }
 
 void PanelManager::RenderAfterGUI() {

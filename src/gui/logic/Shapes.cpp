@@ -419,4 +419,23 @@ void polygonAroundCircle(double centreX, double centreY, double radius, int corn
         out.push_back(at(centreX + outer * std::cos(i * step), centreY + outer * std::sin(i * step)));
 }
 
+int cornersAround(double radius, double tolerance) {
+    if (radius <= 0 || tolerance <= 0) return 512;
+    const int corners = static_cast<int>(std::ceil(kPi / std::acos(radius / (radius + tolerance))));
+    return std::clamp(corners, 3, 512);
+}
+
+void polygonRing(double centreX, double centreY, double inner, double outer, int corners, Triangles& out) {
+    out.clear();
+    if (corners < 3) return;
+    const double step = 2 * kPi / corners, around = outer / std::cos(step / 2);
+    for (int i = 0; i < corners; ++i) {
+        const double a0 = i * step, a1 = (i + 1) * step;
+        appendQuad(out, at(centreX + inner * std::cos(a0), centreY + inner * std::sin(a0)),
+                   at(centreX + around * std::cos(a0), centreY + around * std::sin(a0)),
+                   at(centreX + around * std::cos(a1), centreY + around * std::sin(a1)),
+                   at(centreX + inner * std::cos(a1), centreY + inner * std::sin(a1)));
+    }
+}
+
 }  // namespace shapes

@@ -108,5 +108,15 @@ void clipToHalfPlane(const std::vector<Vertex>& polygon, double px, double py, d
 // The regular polygon of that many corners whose sides touch the circle
 // (it covers the circle; its corners lie radius / cos(180 / corners) out).
 void polygonAroundCircle(double centreX, double centreY, double radius, int corners, std::vector<Vertex>& out);
+// The fewest corners such a polygon needs so that none lies more than
+// `tolerance` outside the circle (at least 3). A software renderer pays for
+// every triangle in every tile it touches: round shapes that need not follow
+// the circle to a quarter pixel are drawn with as few corners as they allow.
+int cornersAround(double radius, double tolerance);
+// Triangles between a polygon inside the circle of radius `inner` (its
+// corners on it) and one around the circle of radius `outer`, both with
+// `corners` corners: they cover every point between the two circles and
+// reach no farther than outer / cos(180 degrees / corners) from the centre.
+void polygonRing(double centreX, double centreY, double inner, double outer, int corners, Triangles& out);
 
 }  // namespace shapes

@@ -1,6 +1,5 @@
 #include "panels/instruments/AttitudeIndicator.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -22,24 +21,16 @@ core::vector2df horizonCentre(const core::vector2df& dialCentre, double side, do
 }
 
 namespace {
-// The colours of the sky-and-ground picture (ai_horizon).
-const video::SColor kSky(255, 0x2f, 0x7f, 0xd0);
-const video::SColor kGround(255, 0x8a, 0x5a, 0x2b);
-const video::SColor kHorizonLine(255, 0xf2, 0xf2, 0xf2);
-// The part of the picture that holds the pitch ladder and its numbers (to
-// 60 degrees either way); elsewhere it is plain sky and ground.
-constexpr double kLadderLeft = 0.425, kLadderRight = 0.575, kLadderTop = 0.355, kLadderBottom = 0.645;
 // The aircraft symbol in the case's picture (ai_top), fractions of its side.
 constexpr double kSymbolLeft = 100.0 / 512, kSymbolRight = 412.0 / 512, kSymbolTop = 240.0 / 512,
                  kSymbolBottom = 284.0 / 512;
-// Across the window's edge, pixels: the case's smooth edge drawn again over
-// the sky's polygon.
-constexpr double kEdgeWidth = 3;
-
-video::SColor tinted(video::SColor colour, video::SColor tint) {
-    return video::SColor(255, colour.getRed() * tint.getRed() / 255, colour.getGreen() * tint.getGreen() / 255,
-                         colour.getBlue() * tint.getBlue() / 255);
-}
+// How far the window's polygon may reach past the window's edge, and how
+// far inside the edge the case's smooth edge begins, pixels: the case's
+// picture is drawn again over that band (what it covers of the case is the
+// same picture again, and inside the edge the picture is transparent).
+constexpr double kWindowOvershoot = 3, kEdgeInside = 1.5;
+// Corners of the band: its triangles may reach well into the case's ring.
+constexpr int kEdgeCorners = 12;
 }  // namespace
 
 AttitudeIndicator::AttitudeIndicator(const InstrumentContext& context)
@@ -70,58 +61,33 @@ void AttitudeIndicator::render(core::rect<int> area) {
 }
 
 void AttitudeIndicator::drawWindow(const core::vector2df& dialCentre, f32 side, const core::vector2df& c) const {
-    // Sky and ground are plain colours, each filling its side of the
-    // horizon in the window; only the ladder comes from the picture. The
-    // software renderer then shades each pixel of the window once instead
-    // of sampling a turned picture for all of it.
-    Drawer2D* d = context.app->getDrawer();
-    const video::SColor tint = this->tint();
-    const double radius = side / 2 * kWindowRadius;
-    const double roll = shown.roll * units::kPi / 180.0;
-    // Along the horizon and towards the ground, as the bank turns them.
-    const core::vector2df along(f32(std::cos(roll)), f32(-std::sin(roll))),
-        down(f32(std::sin(roll)), f32(std::cos(roll)));
-    shapes::polygonAroundCircle(dialCentre.X, dialCentre.Y, radius, shapes::circleSegments(radius), window);
-    shapes::clipToHalfPlane(window, c.X, c.Y, -down.X, -down.Y, part);
-    d->fillConvexPolygon(part, tinted(kSky, tint));
-    shapes::clipToHalfPlane(window, c.X, c.Y, down.X, down.Y, part);
-    d->fillConvexPolygon(part, tinted(kGround, tint));
-
-    const core::vector2df offset = dialCentre - c;
-    const double across = offset.dotProduct(down);
-    if (std::fabs(across) < radius) {
-        const core::vector2df foot = c + along * offset.dotProduct(along);
-        const f32 half = f32(std::sqrt(radius * radius - across * across));
-        d->drawLine(foot - along * half, foot + along * half, std::max(2.0f, side * 0.007f),
-                    tinted(kHorizonLine, tint));
-    }
+    // The turned picture of sky, ground and ladder, inside a polygon around
+    // the window with few corners, drawn without blending: a software
+    // renderer pays for every triangle in every tile it touches, and for
+    // every blended pixel twice.
     video::ITexture* picture = texture("ai_horizon.png");
     if (!picture) return;
-    // The ladder's part of the turned picture, as far as the window shows it.
+    const double radius = side / 2 * kWindowRadius;
+    shapes::polygonAroundCircle(dialCentre.X, dialCentre.Y, radius, shapes::cornersAround(radius, kWindowOvershoot),
+                                window);
+    windowTriangles.clear();
+    shapes::appendFan(window, windowTriangles);
     const f32 size = static_cast<f32>(side * kHorizonScale);
-    const auto clipTo = [&](double fraction, const core::vector2df& axis, f32 sign) {
-        const core::vector2df edge = c + axis * f32((fraction - 0.5) * size);
-        shapes::clipToHalfPlane(window, edge.X, edge.Y, sign * axis.X, sign * axis.Y, part);
-        window.swap(part);
-    };
-    clipTo(kLadderLeft, along, 1), clipTo(kLadderRight, along, -1);
-    clipTo(kLadderTop, down, 1), clipTo(kLadderBottom, down, -1);
-    ladder.clear();
-    shapes::appendFan(window, ladder);
     const s32 pictureSide = s32(std::lround(size));
-    d->drawWithin(atSize(picture, core::rect<s32>(0, 0, pictureSide, pictureSide)),
-                  c - core::vector2df(size / 2, size / 2), core::vector2df(size, size), f32(shown.roll),
-                  core::vector2df(0.5f, 0.5f), ladder, tint, true);
+    context.app->getDrawer()->drawWithin(atSize(picture, core::rect<s32>(0, 0, pictureSide, pictureSide)),
+                                         c - core::vector2df(size / 2, size / 2), core::vector2df(size, size),
+                                         f32(shown.roll), core::vector2df(0.5f, 0.5f), windowTriangles, tint(), true);
 }
 
 void AttitudeIndicator::drawOverWindow(const core::rect<int>& dial) const {
     video::ITexture* picture = texture("ai_top.png");
     if (!picture) return;
-    // The case's edge around the window, smooth over the sky's polygon, and
+    // The case's edge around the window, smooth over the window's polygon, and
     // the aircraft symbol: one call, from the case's picture.
     const f32 side = f32(dial.getWidth()), left = f32(dial.UpperLeftCorner.X), top = f32(dial.UpperLeftCorner.Y);
     const core::vector2df centre = core::vector2df(left, top) + core::vector2df(side / 2, side / 2);
-    shapes::thickArc(centre.X, centre.Y, side / 2 * kWindowRadius, kEdgeWidth, 0, 360, overWindow);
+    const double radius = side / 2 * kWindowRadius;
+    shapes::polygonRing(centre.X, centre.Y, radius - kEdgeInside, radius + kWindowOvershoot, kEdgeCorners, overWindow);
     const auto at = [&](double u, double v) {
         shapes::Vertex p;
         p.x = left + u * side, p.y = top + v * side;

@@ -26,8 +26,8 @@ private:
 
     SampleWatch attitude{ISensorData::ATTITUDE, kSampleTimeout};
     // Reused every frame.
-    mutable std::vector<shapes::Vertex> window, part;
-    mutable shapes::Triangles ladder, overWindow;
+    mutable std::vector<shapes::Vertex> window;
+    mutable shapes::Triangles windowTriangles, overWindow;
     PitchRoll shown{0, 0};
 };
 

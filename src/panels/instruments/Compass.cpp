@@ -9,9 +9,24 @@
 
 using namespace irr;
 
+namespace {
+// The ring of the card (comp_bg) that holds its ticks, letters and numbers,
+// as fractions of the radius. Inside it the card is plain black, and from
+// the card's edge to the bezel's, kCardEdge to kBezelEdge, the bezel is lit
+// the same from every side: those look the same at any heading, so the
+// turned ring's corners may reach into them.
+constexpr double kMarkingsInner = 140.0 / 256, kMarkingsOuter = 237.0 / 256, kBezelEdge = 248.0 / 256;
+}  // namespace
+
 Compass::Compass(const InstrumentContext& context) : InstrumentPanel(context, "Compass") {}
 
+bool Compass::drawUnderneath(const core::rect<int>& area) {
+    drawDial(texture("comp_bg.png"), makeQuadratic(area));
+    return true;
+}
+
 void Compass::render(core::rect<int> area) {
+    drawUnderneathUnlessDrawn(area);
     dial = makeQuadratic(area);
     const double t = now();
     double direction = 0;
@@ -25,16 +40,26 @@ void Compass::render(core::rect<int> area) {
         live = h != nullptr;
         if (live) direction = h->heading;
     }
-    // The card (with the bezel) turns the other way round: the heading
-    // comes to the top.
-    drawTurned(texture("comp_bg.png"), dial, -direction);
+    // Only the card's markings are drawn turned (the other way round: the
+    // heading comes to the top), over the card drawn at north; they lie on
+    // the card's black, so they need no blending.
+    if (video::ITexture* card = texture("comp_bg.png")) {
+        const f32 side = f32(dial.getWidth());
+        const core::vector2df corner(f32(dial.UpperLeftCorner.X), f32(dial.UpperLeftCorner.Y));
+        const double radius = side / 2;
+        shapes::polygonRing(corner.X + radius, corner.Y + radius, radius * kMarkingsInner, radius * kMarkingsOuter,
+                            shapes::cornersAround(radius * kMarkingsOuter, radius * (kBezelEdge - kMarkingsOuter)),
+                            markings);
+        context.app->getDrawer()->drawWithin(atSize(card, dial), corner, core::vector2df(side, side), f32(direction),
+                                             core::vector2df(0.5f, 0.5f), markings, tint(), true);
+    }
     const double desired = context.sensors->getDesiredTrack();
     if (live && desired >= 0) drawTurned(texture("comp_bug.png"), dial, desired - direction);
     drawTurned(texture("comp_plane.png"), dial, 0);
     const int h = dial.getHeight() / 10;
     const core::vector2di c = dial.getCenter();
     drawTextSized(showTrack ? L"TRK" : L"HDG", core::rect<int>(c.X - h * 2, c.Y + h * 2, c.X + h * 2, c.Y + h * 3),
-             video::SColor(255, 255, 176, 0));
+                  video::SColor(255, 255, 176, 0));
     if (!live) drawUnavailable(dial);
 }
 

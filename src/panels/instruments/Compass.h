@@ -1,4 +1,5 @@
 #pragma once
+#include "gui/logic/Shapes.h"
 #include "panels/instruments/InstrumentPanel.h"
 #include "panels/instruments/SampleWatch.h"
 
@@ -13,8 +14,11 @@ public:
     bool isShowingTrack() const { return showTrack; }
 
 private:
+    // The card and bezel at heading north.
+    bool drawUnderneath(const irr::core::rect<int>& area) override;
     SampleWatch heading{ISensorData::HEADING, kSampleTimeout};
     SampleWatch gps{ISensorData::GPS, kSampleTimeout};
     irr::core::rect<int> dial;
     bool showTrack = false;
+    shapes::Triangles markings;  // reused every frame
 };

@@ -23,8 +23,7 @@ std::wstring ratioText(std::optional<double> ratio) {
 }
 
 // Rows of "label  value", each a share of the panel's height.
-void drawRows(const core::rect<int>& area,
-              const std::vector<std::pair<std::wstring, std::wstring>>& rows,
+void drawRows(const core::rect<int>& area, const std::vector<std::pair<std::wstring, std::wstring>>& rows,
               const std::function<void(const std::wstring&, const core::rect<int>&, video::SColor)>& draw) {
     const int h = area.getHeight() / static_cast<int>(rows.size());
     const int split = area.UpperLeftCorner.X + area.getWidth() * 2 / 5;
@@ -72,11 +71,12 @@ void GlideInfoPanel::render(core::rect<int> area) {
     if (altitude.poll(s->getDefaultSensor(ISensorData::ALTITUDE), t) || s->getMostSuitablePressureData())
         alt = s->getIndicatedAltitude();
     const GlideInfo info = computeGlideInfo(gs, vs, alt, kDefaultInverseGlideRatio);
-    drawRows(area,
-             {{L"Glide", ratioText(info.currentRatio)},
-              {L"Best", ratioText(info.bestRatio)},
-              {L"Range", info.rangeMetres ? context.units->formatDistance(*info.rangeMetres) : L"---"}},
-             [this](const std::wstring& text, const core::rect<int>& box, video::SColor c) { drawTextSized(text, box, c); });
+    drawRows(
+        area,
+        {{L"Glide", ratioText(info.currentRatio)},
+         {L"Best", ratioText(info.bestRatio)},
+         {L"Range", info.rangeMetres ? context.units->formatDistance(*info.rangeMetres) : L"---"}},
+        [this](const std::wstring& text, const core::rect<int>& box, video::SColor c) { drawTextSized(text, box, c); });
 }
 
 GliderPanel::GliderPanel(const InstrumentContext& context) : InstrumentPanel(context, "GliderPanel") {}
@@ -84,14 +84,18 @@ GliderPanel::GliderPanel(const InstrumentContext& context) : InstrumentPanel(con
 void GliderPanel::render(core::rect<int> area) {
     SensorManager* s = context.sensors;
     const double t = now();
-    if (verticalSpeed.poll(s->getDefaultSensor(ISensorData::VERTICALSPEED), t)) climb.add(s->getFilteredVerticalSpeed(), t);
+    if (verticalSpeed.poll(s->getDefaultSensor(ISensorData::VERTICALSPEED), t))
+        climb.add(s->getFilteredVerticalSpeed(), t);
     if (auto* g = static_cast<GroundSpeed_Data*>(groundSpeed.poll(s->getDefaultSensor(ISensorData::GROUNDSPEED), t)))
         speed.add(g->groundSpeed * units::kMetresPerSecondPerKnot, t);
-    const bool hasAltitude = altitude.poll(s->getDefaultSensor(ISensorData::ALTITUDE), t) || s->getMostSuitablePressureData();
+    const bool hasAltitude =
+        altitude.poll(s->getDefaultSensor(ISensorData::ALTITUDE), t) || s->getMostSuitablePressureData();
     const std::optional<double> c = climb.get(), v = speed.get();
     drawRows(area,
              {{L"Avg climb", c ? context.units->formatVerticalSpeed(*c) : L"---"},
               {L"Altitude", hasAltitude ? context.units->formatAltitude(s->getIndicatedAltitude()) : L"---"},
               {L"Avg GS", v ? context.units->formatSpeed(*v) : L"---"}},
-             [this](const std::wstring& text, const core::rect<int>& box, video::SColor col) { drawTextSized(text, box, col); });
+             [this](const std::wstring& text, const core::rect<int>& box, video::SColor col) {
+                 drawTextSized(text, box, col);
+             });
 }

@@ -54,14 +54,14 @@ void InstrumentPanel::drawUnderneathUnlessDrawn(const core::rect<int>& area) {
     underneathDrawn = false;
 }
 
-void InstrumentPanel::renderPreview(core::rect<int> area) {
-    previewing = true;
+void InstrumentPanel::renderOverOthers(core::rect<int> area) {
+    overOthers = true;
     render(area);
-    previewing = false;
+    overOthers = false;
 }
 
 video::SColor InstrumentPanel::backgroundUnder() const {
-    if (previewing || paintingLayer || !context.background) return video::SColor(0, 0, 0, 0);
+    if (overOthers || paintingLayer || !context.background) return video::SColor(0, 0, 0, 0);
     return context.background();
 }
 

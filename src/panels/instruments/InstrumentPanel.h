@@ -45,8 +45,10 @@ struct InstrumentContext {
 class InstrumentPanel : public IPanel {
 public:
     bool processEvent(irr::SEvent /*event*/) override { return true; }
-    // Over whatever the preview's owner drew: no background is assumed.
-    void renderPreview(irr::core::rect<int> area) override;
+    // Over whatever the preview's or overlay's owner drew: no background is
+    // assumed.
+    void renderPreview(irr::core::rect<int> area) override { renderOverOthers(area); }
+    void renderOverlay(irr::core::rect<int> area) override { renderOverOthers(area); }
     bool renderUnderneath(const irr::core::rect<int>& area) override;
     std::string getName() override { return name; }
 
@@ -79,7 +81,7 @@ protected:
     // background where that is known, else as drawTurned draws it.
     void drawDial(irr::video::ITexture* texture, const irr::core::rect<int>& square) const;
     // The page's background under a dial drawn now; transparent when not
-    // known (previews, pictures being painted).
+    // known (previews, overlays, pictures being painted).
     irr::video::SColor backgroundUnder() const;
     // A red cross over the dial and an "OFF" flag, as a failed instrument shows.
     void drawUnavailable(const irr::core::rect<int>& square) const;
@@ -147,6 +149,7 @@ protected:
 
 private:
     irr::video::ITexture* loadTexture(const char* file) const;
+    void renderOverOthers(irr::core::rect<int> area);
     // LAYER_TO_PAINT: the layer's picture is the target until endLayer().
     LayerState beginLayer(DialLayer& layer, const irr::core::rect<int>& dial, uint64_t key) const;
     void endLayer() const;
@@ -155,7 +158,7 @@ private:
     bool underneathDrawn = false;
     mutable bool clipWasSet = false;
     mutable bool paintingLayer = false;
-    mutable bool previewing = false;
+    bool overOthers = false;
     mutable irr::core::rect<irr::s32> savedClip;
     // Looked up once per file: the lookup builds paths, which a frame
     // should not pay for. Keyed by the literal's address.

@@ -35,8 +35,7 @@ OneSegmentInputs OneSegmentPanel::gather() {
     auto* fix = static_cast<GPS_Data*>(gps.poll(s->getDefaultSensor(ISensorData::GPS), t));
     if (auto* g = static_cast<GroundSpeed_Data*>(groundSpeed.poll(s->getDefaultSensor(ISensorData::GROUNDSPEED), t)))
         in.groundSpeedKnots = g->groundSpeed;
-    else if (fix && fix->groundSpeed >= 0)
-        in.groundSpeedKnots = fix->groundSpeed;
+    else if (fix && fix->groundSpeed >= 0) in.groundSpeedKnots = fix->groundSpeed;
     if (altitude.poll(s->getDefaultSensor(ISensorData::ALTITUDE), t) || s->getMostSuitablePressureData())
         in.altitudeMetres = s->getIndicatedAltitude();
     if (fix) in.satellites = fix->satellites;
@@ -59,8 +58,8 @@ void OneSegmentPanel::render(core::rect<int> area) {
     const int side = std::max(2, area.getWidth() / 25);
     const core::rect<int> valueBox(area.UpperLeftCorner.X + side, area.UpperLeftCorner.Y + labelHeight,
                                    area.LowerRightCorner.X - side, area.LowerRightCorner.Y);
-    const video::SColor muted(style.colour.getAlpha(), style.colour.getRed() / 2 + 64,
-                              style.colour.getGreen() / 2 + 64, style.colour.getBlue() / 2 + 64);
+    const video::SColor muted(style.colour.getAlpha(), style.colour.getRed() / 2 + 64, style.colour.getGreen() / 2 + 64,
+                              style.colour.getBlue() / 2 + 64);
     drawTextSized(text.label, labelBox, muted);
     drawTextSized(text.value, valueBox, style.colour);
     Drawer2D* d = context.app->getDrawer();
@@ -77,8 +76,8 @@ void OneSegmentPanelFactory::loadSetupFromIni(IniFile* ini, std::string section)
         const std::string v = ini->get(section, key);
         return v.empty() ? fallback : convertStringTo<int>(v);
     };
-    style.colour = video::SColor(channel("Color.A", 255), channel("Color.R", 0), channel("Color.G", 0),
-                                 channel("Color.B", 128));
+    style.colour =
+        video::SColor(channel("Color.A", 255), channel("Color.R", 0), channel("Color.G", 0), channel("Color.B", 128));
     style.bottomBorder = channel("drawBottomBorder", 0) != 0;
     style.rightBorder = channel("drawRightBorder", 0) != 0;
 }

@@ -2,12 +2,27 @@
 #include <optional>
 #include <string>
 
-namespace units { class UnitConverter; }
+namespace units {
+class UnitConverter;
+}
 
 // The values a one-segment panel can show, as named by its "Type" key.
 enum class OneSegmentType {
-    HEADING, GROUNDSPEED, ETE, DISTANCE, BEARING, UTC, SATCOUNT, NEXTWPT, ETA, ALTITUDE, DEFAULTSENSORS,
-    ALTITUDE_AGL, PRESSURE_ALTITUDE_INSIDE, PRESSURE_ALTITUDE, UNKNOWN
+    HEADING,
+    GROUNDSPEED,
+    ETE,
+    DISTANCE,
+    BEARING,
+    UTC,
+    SATCOUNT,
+    NEXTWPT,
+    ETA,
+    ALTITUDE,
+    DEFAULTSENSORS,
+    ALTITUDE_AGL,
+    PRESSURE_ALTITUDE_INSIDE,
+    PRESSURE_ALTITUDE,
+    UNKNOWN
 };
 OneSegmentType parseOneSegmentType(const std::string& name);
 
@@ -21,7 +36,7 @@ struct OneSegmentInputs {
     std::optional<int> satellites;
     int hour = 0, minute = 0, second = 0;
     bool utcFromGnss = false;
-    int warningLevel = 2;   // of the default sensors: 0 good, 1 maybe wrong, 2 wrong
+    int warningLevel = 2;  // of the default sensors: 0 good, 1 maybe wrong, 2 wrong
     bool routeActive = false;
     bool terrainAvailable = false;
 };

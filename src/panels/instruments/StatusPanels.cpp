@@ -19,9 +19,12 @@ constexpr ISensorData::Type kWatched[] = {ISensorData::POSITION, ISensorData::AT
 
 video::SColor lampColour(ISensor::WarningLevel level) {
     switch (level) {
-        case ISensor::GOOD: return video::SColor(255, 40, 200, 70);
-        case ISensor::MAYBE_WRONG: return video::SColor(255, 245, 170, 20);
-        default: return video::SColor(255, 230, 40, 30);
+    case ISensor::GOOD:
+        return video::SColor(255, 40, 200, 70);
+    case ISensor::MAYBE_WRONG:
+        return video::SColor(255, 245, 170, 20);
+    default:
+        return video::SColor(255, 230, 40, 30);
     }
 }
 }  // namespace
@@ -36,9 +39,12 @@ void WarningLamp::render(core::rect<int> area) {
     Drawer2D* d = context.app->getDrawer();
     d->fillCircle(c, side * 0.45f, video::SColor(255, 30, 30, 30));
     video::SColor colour = lampColour(level);
-    if (isNight()) colour = video::SColor(255, colour.getRed() * 3 / 4, colour.getGreen() * 3 / 4, colour.getBlue() * 3 / 4);
+    if (isNight())
+        colour = video::SColor(255, colour.getRed() * 3 / 4, colour.getGreen() * 3 / 4, colour.getBlue() * 3 / 4);
     d->fillCircle(c, side * 0.38f, colour);
-    drawTextSized(level == ISensor::GOOD ? L"OK" : level == ISensor::MAYBE_WRONG ? L"CHECK" : L"SENS",
+    drawTextSized(level == ISensor::GOOD          ? L"OK"
+                  : level == ISensor::MAYBE_WRONG ? L"CHECK"
+                                                  : L"SENS",
                   core::rect<int>(int(c.X) - side / 3, int(c.Y) - side / 6, int(c.X) + side / 3, int(c.Y) + side / 6),
                   video::SColor(255, 0, 0, 0));
 }
@@ -86,14 +92,14 @@ void BatteryPanel::render(core::rect<int> area) {
         return;
     }
     const double level = std::clamp(s->getBatteryLevel(), 0.0, 1.0);
-    const video::SColor fill = level <= 0.15 ? video::SColor(255, 230, 40, 30)
+    const video::SColor fill = level <= 0.15  ? video::SColor(255, 230, 40, 30)
                                : level <= 0.3 ? video::SColor(255, 245, 170, 20)
                                               : video::SColor(255, 40, 200, 70);
     const int inner = body.getWidth() - 6;
-    d->fillRectangle(core::rect<int>(body.UpperLeftCorner.X + 3, body.UpperLeftCorner.Y + 3,
-                                     body.UpperLeftCorner.X + 3 + static_cast<int>(inner * level),
-                                     body.LowerRightCorner.Y - 3),
-                     fill);
+    d->fillRectangle(
+        core::rect<int>(body.UpperLeftCorner.X + 3, body.UpperLeftCorner.Y + 3,
+                        body.UpperLeftCorner.X + 3 + static_cast<int>(inner * level), body.LowerRightCorner.Y - 3),
+        fill);
     std::wstring text = std::to_wstring(static_cast<int>(level * 100 + 0.5)) + L"%";
     if (!s->isBatteryDischarging()) text += L" +";
     drawTextSized(text, body, video::SColor(255, 255, 255, 255));

@@ -182,3 +182,42 @@ TEST(Shapes, PolygonAroundACircleTouchesItWithEverySide) {
         EXPECT_NEAR(std::hypot((a.x + b.x) / 2 - 5, (a.y + b.y) / 2 + 3), 10, 1e-9);
     }
 }
+
+TEST(Shapes, RoundShapesWithFewCornersStayWithinTheirTolerance) {
+    // Corners chosen for a tolerance keep every corner within it, and one
+    // corner fewer would not.
+    for (double radius : {20.0, 124.0, 400.0})
+        for (double tolerance : {0.25, 1.5, 12.0}) {
+            const int n = cornersAround(radius, tolerance);
+            EXPECT_LE(radius / std::cos(M_PI / n) - radius, tolerance + 1e-9) << radius << " " << tolerance;
+            if (n > 3) {
+                EXPECT_GT(radius / std::cos(M_PI / (n - 1)) - radius, tolerance) << radius << " " << tolerance;
+            }
+        }
+    EXPECT_EQ(cornersAround(10, 100), 3);
+    // A ring covers the whole annulus between its circles, reaches no
+    // farther than its bound, and has the polygons' area.
+    Triangles ring;
+    const int n = 12;
+    polygonRing(5, -3, 40, 60, n, ring);
+    ASSERT_EQ(ring.size(), size_t(n) * 6);
+    const double outer = 60 / std::cos(M_PI / n);
+    for (const Vertex& v : ring) EXPECT_LE(std::hypot(v.x - 5, v.y + 3), outer + 1e-9);
+    const double polygon = n / 2.0 * std::sin(2 * M_PI / n);  // area of a unit-circumradius polygon
+    EXPECT_NEAR(area(ring), polygon * (outer * outer - 40 * 40), 1e-6);
+    auto covered = [&](double x, double y) {
+        for (size_t i = 0; i + 2 < ring.size(); i += 3) {
+            const Vertex &a = ring[i], &b = ring[i + 1], &c = ring[i + 2];
+            const double d1 = (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x);
+            const double d2 = (c.x - b.x) * (y - b.y) - (c.y - b.y) * (x - b.x);
+            const double d3 = (a.x - c.x) * (y - c.y) - (a.y - c.y) * (x - c.x);
+            if ((d1 >= -1e-9 && d2 >= -1e-9 && d3 >= -1e-9) || (d1 <= 1e-9 && d2 <= 1e-9 && d3 <= 1e-9)) return true;
+        }
+        return false;
+    };
+    for (int degrees = 0; degrees < 360; degrees += 7)
+        for (double r : {40.0 + 1e-6, 50.0, 60.0 - 1e-6}) {
+            const double a = degrees * M_PI / 180;
+            EXPECT_TRUE(covered(5 + r * std::cos(a), -3 + r * std::sin(a))) << degrees << " " << r;
+        }
+}

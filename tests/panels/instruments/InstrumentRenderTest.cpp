@@ -87,9 +87,11 @@ protected:
         if (device) device->drop();
     }
 
-    // Two frames, so that the instrument has seen the data change. With
-    // dialAhead, as a page draws: the dial first, in a pass of its own.
-    video::IImage* frame(IPanel& panel, bool dialAhead = false) {
+    enum Way { ALONE, DIAL_AHEAD, OVERLAY };
+    // Two frames, so that the instrument has seen the data change. With the
+    // dial ahead, as a page draws: the dial first, in a pass of its own; as
+    // an overlay, over whatever lies beneath.
+    video::IImage* frame(IPanel& panel, Way way = ALONE) {
         video::IImage* image = nullptr;
         for (int i = 0; i < 2; ++i) {
             ++factory->last->attitudeCount, ++factory->last->altitudeCount;
@@ -97,8 +99,9 @@ protected:
             video::IVideoDriver* driver = device->getVideoDriver();
             driver->beginScene(true, true, clear);
             const core::rect<int> area(0, 0, kSide, kSide);
-            if (dialAhead && panel.renderUnderneath(area)) window->getDrawer()->separatePass();
-            panel.render(area);
+            if (way == DIAL_AHEAD && panel.renderUnderneath(area)) window->getDrawer()->separatePass();
+            if (way == OVERLAY) panel.renderOverlay(area);
+            else panel.render(area);
             if (i == 1) image = captureFrame(driver);
             driver->endScene();
         }
@@ -140,7 +143,7 @@ TEST_F(InstrumentRender, AltimeterNeedlesPointIntoTheirSectorsAt12345Feet) {
         context.background = nullptr;
         if (toldBackground) context.background = [page] { return page; };
         Altimeter altimeter(context);
-        video::IImage* image = frame(altimeter, way == 2);
+        video::IImage* image = frame(altimeter, way == 2 ? DIAL_AHEAD : ALONE);
         ASSERT_NE(image, nullptr);
         struct Needle {
             double angle, from, to;
@@ -171,14 +174,16 @@ TEST_F(InstrumentRender, AttitudeHorizonTiltsWithBankAndDropsWithPitch) {
     const Vector3d level = {1, 0, 0};
     const Vector3d upNoRoll = forward.crossProduct(level);
     factory->last->attitude.orientation = Matrix3x3(upNoRoll * std::cos(roll) + level * std::sin(roll), forward);
-    // Alone, and as a page draws it: its case first, opaque over the page's
-    // colour, then the window.
-    for (const bool caseAhead : {false, true}) {
-        SCOPED_TRACE(caseAhead);
+    // Alone, as a page draws it (its case first, opaque over the page's
+    // colour, then the window) and as an overlay over the map, where the
+    // page's colour must not show.
+    for (const Way way : {ALONE, DIAL_AHEAD, OVERLAY}) {
+        SCOPED_TRACE(way);
         context.background = nullptr;
-        if (caseAhead) context.background = [this] { return clear; };
+        if (way == DIAL_AHEAD) context.background = [this] { return clear; };
+        if (way == OVERLAY) context.background = [] { return video::SColor(255, 22, 30, 40); };
         AttitudeIndicator indicator(context);
-        video::IImage* image = frame(indicator, caseAhead);
+        video::IImage* image = frame(indicator, way);
         ASSERT_NE(image, nullptr);
         EXPECT_NEAR(indicator.getShownAttitude().roll, 20, 1e-6);
         EXPECT_NEAR(indicator.getShownAttitude().pitch, 10, 1e-6);
