@@ -11,17 +11,31 @@ using namespace irr;
 
 namespace {
 // The ring of the card (comp_bg) that holds its ticks, letters and numbers,
-// as fractions of the radius. Inside it the card is plain black, and from
-// the card's edge to the bezel's, kCardEdge to kBezelEdge, the bezel is lit
-// the same from every side: those look the same at any heading, so the
-// turned ring's corners may reach into them.
+// as fractions of the radius. Inside it the card is plain black, and out to
+// kBezelEdge the card's rim and the bezel are lit the same from every side:
+// those look the same at any heading, so the turned ring's corners may reach
+// into them.
 constexpr double kMarkingsInner = 140.0 / 256, kMarkingsOuter = 237.0 / 256, kBezelEdge = 248.0 / 256;
+// In comp_plane, fractions of its side: the aircraft in the middle, which
+// stays inside the markings' ring, and the lubber line at the top, over it.
+const shapes::Rect kAircraft{172.0 / 512, 172.0 / 512, 340.0 / 512, 332.0 / 512};
+const shapes::Rect kLubberLine{242.0 / 512, 4.0 / 512, 270.0 / 512, 28.0 / 512};
 }  // namespace
 
 Compass::Compass(const InstrumentContext& context) : InstrumentPanel(context, "Compass") {}
 
 bool Compass::drawUnderneath(const core::rect<int>& area) {
-    drawDial(texture("comp_bg.png"), makeQuadratic(area));
+    // The card at north with the aircraft and the source's name: what the
+    // turned markings leave uncovered.
+    drawLayer(face, makeQuadratic(area), showTrack ? 1 : 0, [this](const core::rect<int>& d) {
+        drawTurned(texture("comp_bg.png"), d, 0);
+        drawPart(texture("comp_plane.png"), d, kAircraft);
+        const int h = d.getHeight() / 10;
+        const core::vector2di c = d.getCenter();
+        drawTextSized(showTrack ? L"TRK" : L"HDG",
+                      core::rect<int>(c.X - h * 2, c.Y + h * 3 / 2, c.X + h * 2, c.Y + h * 5 / 2),
+                      video::SColor(255, 255, 176, 0));
+    });
     return true;
 }
 
@@ -55,11 +69,7 @@ void Compass::render(core::rect<int> area) {
     }
     const double desired = context.sensors->getDesiredTrack();
     if (live && desired >= 0) drawTurned(texture("comp_bug.png"), dial, desired - direction);
-    drawTurned(texture("comp_plane.png"), dial, 0);
-    const int h = dial.getHeight() / 10;
-    const core::vector2di c = dial.getCenter();
-    drawTextSized(showTrack ? L"TRK" : L"HDG", core::rect<int>(c.X - h * 2, c.Y + h * 2, c.X + h * 2, c.Y + h * 3),
-                  video::SColor(255, 255, 176, 0));
+    drawPart(texture("comp_plane.png"), dial, kLubberLine);
     if (!live) drawUnavailable(dial);
 }
 

@@ -21,4 +21,5 @@ private:
     irr::core::rect<int> dial;
     bool showTrack = false;
     shapes::Triangles markings;  // reused every frame
+    DialLayer face;
 };

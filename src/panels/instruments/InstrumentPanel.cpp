@@ -37,6 +37,13 @@ void InstrumentPanel::drawTurned(video::ITexture* t, const core::rect<int>& squa
         static_cast<f32>(-degrees), core::vector2df(0.5f, 0.5f), tint(), atSize(t, square));
 }
 
+void InstrumentPanel::drawPart(video::ITexture* t, const core::rect<int>& square, const shapes::Rect& part) const {
+    if (!t) return;
+    context.app->getDrawer()->drawPart(
+        atSize(t, square), core::vector2df(f32(square.UpperLeftCorner.X), f32(square.UpperLeftCorner.Y)),
+        core::vector2df(f32(square.getWidth()), f32(square.getHeight())), 0, core::vector2df(0.5f, 0.5f), part, tint());
+}
+
 video::ITexture* InstrumentPanel::atSize(video::ITexture* t, const core::rect<int>& square) const {
     // While a layer is painted its picture is the target: the copy would
     // have to be painted in the middle of it.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "panels/IPanel.h"
+#include "gui/logic/Shapes.h"
 #include "panels/IPanelFactory.h"
 
 class ICommonAppContext;
@@ -71,6 +72,9 @@ protected:
     // The texture over the square, turned clockwise by `degrees` about its
     // middle.
     void drawTurned(irr::video::ITexture* texture, const irr::core::rect<int>& square, double degrees) const;
+    // The part of the texture (fractions of its size) where the whole would
+    // lie over the square, upright.
+    void drawPart(irr::video::ITexture* texture, const irr::core::rect<int>& square, const shapes::Rect& part) const;
     // Between the upright dial and the needles turned over it, and after
     // them: keeps the dial on the renderer's fast path (see Drawer2D).
     void separatePass() const;
