@@ -229,12 +229,6 @@ void Drawer2D::fillPolygon(const Points& points, video::SColor colour, const cor
     drawTriangles(shapes::triangulatePolygon(toVertices(points)), colour, nullptr, clip);
 }
 
-void Drawer2D::fillConvexPolygon(const std::vector<shapes::Vertex>& polygon, video::SColor colour) {
-    scratch.clear();
-    shapes::appendFan(polygon, scratch);
-    drawTriangles(scratch, colour, nullptr, nullptr);
-}
-
 void Drawer2D::drawArc(const core::vector2df& centre, f32 radius, f32 width, f32 startDegrees, f32 endDegrees,
                        video::SColor colour, const core::rect<s32>* clip) {
     shapes::thickArc(centre.X, centre.Y, radius, width, startDegrees, endDegrees, scratch);

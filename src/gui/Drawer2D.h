@@ -79,12 +79,6 @@ public:
     void drawPart(irr::video::ITexture* texture, const irr::core::vector2df& position, const irr::core::vector2df& size,
                   irr::f32 rotation, const irr::core::vector2df& centre, const shapes::Rect& part,
                   irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
-    // Several parts in one call: each call costs the driver far more than
-    // its few triangles.
-    void drawParts(irr::video::ITexture* texture, const irr::core::vector2df& position,
-                   const irr::core::vector2df& size, irr::f32 rotation, const irr::core::vector2df& centre,
-                   const shapes::Rect* parts, size_t count, irr::video::SColor colour,
-                   const irr::core::rect<irr::s32>* clip = nullptr);
 
     // The texture placed as draw() places it, shown only where the triangles
     // lie (the part of a turned picture inside an instrument's window).
@@ -110,9 +104,6 @@ public:
                       const irr::core::rect<irr::s32>* clip = nullptr);
     // Convex or concave, either winding; the outline must not cross itself.
     void fillPolygon(const Points& points, irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
-    // A convex polygon, either winding, without allocating once warmed up
-    // (drawn every frame).
-    void fillConvexPolygon(const std::vector<shapes::Vertex>& polygon, irr::video::SColor colour);
     // From startDegrees counter-clockwise to endDegrees.
     void drawArc(const irr::core::vector2df& centre, irr::f32 radius, irr::f32 width, irr::f32 startDegrees,
                  irr::f32 endDegrees, irr::video::SColor colour, const irr::core::rect<irr::s32>* clip = nullptr);
@@ -133,8 +124,9 @@ public:
     // A software renderer (llvmpipe) copies the 64-pixel tiles that hold
     // only upright pictures and plain rectangles row by row, but shades a
     // tile pixel by pixel, every layer of it, as soon as one turned or
-    // round shape touches it. An instrument that separates its turned
-    // needles from the upright dial beneath keeps the dial on the fast path.
+    // round shape touches it. A page that draws its upright dials in a pass
+    // ahead of the turned needles keeps the dials on the fast path; each
+    // pass costs llvmpipe about 60 microseconds, so one per frame.
     void separatePass();
 
     // The materials that draw an untinted texture as it is, blended and
@@ -143,6 +135,11 @@ public:
     void setTextureBlitMaterials(irr::s32 blended, irr::s32 opaque);
 
 private:
+    // drawPart for several parts in one call.
+    void drawParts(irr::video::ITexture* texture, const irr::core::vector2df& position,
+                   const irr::core::vector2df& size, irr::f32 rotation, const irr::core::vector2df& centre,
+                   const shapes::Rect* parts, size_t count, irr::video::SColor colour,
+                   const irr::core::rect<irr::s32>* clip = nullptr);
     void drawTriangles(const shapes::Triangles& triangles, irr::video::SColor colour, irr::video::ITexture* texture,
                        const irr::core::rect<irr::s32>* clip);
 

@@ -389,28 +389,6 @@ Rect visiblePart(const uint8_t* pixels, int width, int height, int pitch) {
                 fraction(bottom + 2, height)};
 }
 
-void clipToHalfPlane(const std::vector<Vertex>& polygon, double px, double py, double nx, double ny,
-                     std::vector<Vertex>& out) {
-    out.clear();
-    const size_t n = polygon.size();
-    auto side = [&](const Vertex& v) { return (v.x - px) * nx + (v.y - py) * ny; };
-    for (size_t i = 0; i < n; ++i) {
-        const Vertex& a = polygon[i];
-        const Vertex& b = polygon[(i + 1) % n];
-        const double sa = side(a), sb = side(b);
-        if (sa >= 0) out.push_back(a);
-        // An edge that crosses the line adds the crossing.
-        if ((sa >= 0) != (sb >= 0)) {
-            const double t = sa / (sa - sb);
-            Vertex c;
-            c.x = a.x + (b.x - a.x) * t, c.y = a.y + (b.y - a.y) * t;
-            c.u = a.u + (b.u - a.u) * t, c.v = a.v + (b.v - a.v) * t;
-            out.push_back(c);
-        }
-    }
-    if (out.size() < 3) out.clear();
-}
-
 void polygonAroundCircle(double centreX, double centreY, double radius, int corners, std::vector<Vertex>& out) {
     out.clear();
     if (corners < 3) return;

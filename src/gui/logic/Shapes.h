@@ -100,11 +100,6 @@ void clipTriangles(const Triangles& triangles, const Rect& clip, Triangles& out)
 // The intersection of two rectangles (empty when they do not overlap).
 Rect intersect(const Rect& a, const Rect& b);
 
-// The part of a convex polygon on the side of the line through (px, py)
-// that the normal (nx, ny) points to, into out; empty when none of it is.
-void clipToHalfPlane(const std::vector<Vertex>& polygon, double px, double py, double nx, double ny,
-                     std::vector<Vertex>& out);
-
 // The regular polygon of that many corners whose sides touch the circle
 // (it covers the circle; its corners lie radius / cos(180 / corners) out).
 void polygonAroundCircle(double centreX, double centreY, double radius, int corners, std::vector<Vertex>& out);

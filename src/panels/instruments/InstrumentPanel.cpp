@@ -87,7 +87,6 @@ void InstrumentPanel::drawDial(video::ITexture* t, const core::rect<int>& square
     drawTurned(t, square, 0);
 }
 
-void InstrumentPanel::separatePass() const { context.app->getDrawer()->separatePass(); }
 
 InstrumentPanel::DialLayer::~DialLayer() {
     if (driver && texture) driver->removeTexture(texture);

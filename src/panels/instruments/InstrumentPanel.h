@@ -75,9 +75,6 @@ protected:
     // The part of the texture (fractions of its size) where the whole would
     // lie over the square, upright.
     void drawPart(irr::video::ITexture* texture, const irr::core::rect<int>& square, const shapes::Rect& part) const;
-    // Between the upright dial and the needles turned over it, and after
-    // them: keeps the dial on the renderer's fast path (see Drawer2D).
-    void separatePass() const;
     // The texture as drawn over the square, from a copy of the square's size
     // (see Drawer2D::atSize).
     irr::video::ITexture* atSize(irr::video::ITexture* texture, const irr::core::rect<int>& square) const;

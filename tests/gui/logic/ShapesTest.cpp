@@ -149,29 +149,6 @@ TEST(Shapes, TextureMappedOntoAnyShapeMatchesTheTurnedQuad) {
     }
 }
 
-TEST(Shapes, HalfPlaneClippingCutsConvexPolygonsAlongTheLine) {
-    const std::vector<Vertex> square = {Vertex{0, 0}, Vertex{100, 0}, Vertex{100, 100}, Vertex{0, 100}};
-    auto polygonArea = [](const std::vector<Vertex>& p) { return area(triangulatePolygon(p)); };
-    std::vector<Vertex> cut;
-    // The diagonal from the top right to the bottom left, keeping the lower
-    // right half.
-    clipToHalfPlane(square, 50, 50, 1, 1, cut);
-    EXPECT_NEAR(polygonArea(cut), 5000, 1e-9);
-    for (const Vertex& v : cut) EXPECT_GE(v.x + v.y, 100 - 1e-9);
-    // A line a quarter in from the left, keeping its left: texture
-    // coordinates follow the cut.
-    std::vector<Vertex> textured = square;
-    for (Vertex& v : textured) v.u = v.x / 100;
-    clipToHalfPlane(textured, 25, 0, -1, 0, cut);
-    EXPECT_NEAR(polygonArea(cut), 2500, 1e-9);
-    for (const Vertex& v : cut) EXPECT_NEAR(v.u, v.x / 100, 1e-12);
-    // Wholly on one side: all of it, or nothing.
-    clipToHalfPlane(square, -10, 0, 1, 0, cut);
-    EXPECT_EQ(cut.size(), 4u);
-    clipToHalfPlane(square, 110, 0, 1, 0, cut);
-    EXPECT_TRUE(cut.empty());
-}
-
 TEST(Shapes, PolygonAroundACircleTouchesItWithEverySide) {
     std::vector<Vertex> octagon;
     polygonAroundCircle(5, -3, 10, 8, octagon);
